@@ -1,0 +1,102 @@
+#include "app/Form1.h"
+
+#include "app/StartUp.h"
+#include "app/layout/Screens.h"
+#include "career/Dashboard.h"
+#include "career/EventEntry.h"
+#include "career/NewCareer.h"
+#include "career/PrizeMoney.h"
+#include "career/WeekSimulation.h"
+#include "games/uno/UnoComputer.h"
+#include "games/uno/UnoTable.h"
+#include "tournament/BackgroundTables.h"
+#include "tournament/HandDisplay.h"
+#include "tournament/Rounds.h"
+#include "tournament/TableFlow.h"
+#include "tournament/TournamentStart.h"
+#include "ui/PicturePath.h"
+
+#include <stdexcept>
+
+namespace velmora {
+
+Form1::Form1(Platform& platform)
+    : m_window(platform), m_startUp(std::make_unique<StartUp>(*this)),
+      m_dashboard(std::make_unique<Dashboard>(*this)), m_eventEntry(std::make_unique<EventEntry>(*this)),
+      m_weekSimulation(std::make_unique<WeekSimulation>(*this)), m_newCareer(std::make_unique<NewCareer>(*this)),
+      m_prizeMoney(std::make_unique<PrizeMoney>(*this)),
+      m_tournamentStart(std::make_unique<TournamentStart>(*this)),
+      m_tableFlow(std::make_unique<TableFlow>(*this)),
+      m_backgroundTables(std::make_unique<BackgroundTables>(*this)), m_rounds(std::make_unique<Rounds>(*this)),
+      m_handDisplay(std::make_unique<HandDisplay>(*this)), m_unoTable(std::make_unique<UnoTable>(*this)),
+      m_unoComputer(std::make_unique<UnoComputer>(*this)) {
+    m_window.setTitle(appTitle);
+    buildControls();
+    wireEvents();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildControls() {
+    buildTitleScreen(m_window);
+    buildNewCareerScreen(m_window);
+    buildDashboardScreen(m_window);
+    buildRecordScreens(m_window);
+    buildTableScreen(m_window);
+    buildPrizeBoardScreen(m_window);
+}
+
+void Form1::wireEvents() {
+    Window& w = m_window;
+    // Start-up, menus and pop-ups.
+    w.onClick("Label1", [this](int i) { m_startUp->Label1_Click(i); });
+    w.onClick("Combo1", [this](int i) { m_startUp->Combo1_Click(i); });
+    w.onClick("Label45", [this](int) { m_startUp->Label45_Click(); });
+    w.onClick("Label47", [this](int) { m_startUp->Label47_Click(); });
+    w.onClick("Label52", [this](int) { m_startUp->Label52_Click(); });
+    w.onClick("Label41", [this](int) { m_startUp->Label41_Click(); });
+    // Career.
+    w.onClick("Label3", [this](int i) { m_newCareer->Label3_Click(i); });
+    w.onClick("Label6", [this](int i) { m_eventEntry->Label6_Click(i); });
+    w.onClick("Label7", [this](int i) { m_eventEntry->Label7_Click(i); });
+    w.onClick("Label8", [this](int) { m_eventEntry->Label8_Click(); });
+    w.onClick("Label50", [this](int) { m_prizeMoney->Label50_Click(); });
+    // Tournament.
+    w.onClick("Label39", [this](int) { m_tournamentStart->Label39_Click(); });
+    w.onClick("Label42", [this](int) { m_tableFlow->Label42_Click(); });
+    w.onClick("Label49", [this](int) { m_rounds->Label49_Click(); });
+    w.onClick("Combo7", [this](int) { m_backgroundTables->Combo7_Click(); });
+    w.onClick("Combo8", [this](int) { m_rounds->Combo8_Click(); });
+    // The table.
+    w.onClick("Image11", [this](int i) { m_unoTable->Image11_Click(i); });
+    w.onClick("Image10", [this](int i) { m_unoTable->Image10_Click(i); });
+    w.onClick("Label48", [this](int i) { m_unoTable->Label48_Click(i); });
+    w.onClick("Label44", [this](int) { m_unoTable->Label44_Click(); });
+    // Timers.
+    w.onTimer(1, [this] { m_tableFlow->Timer1_Timer(); });
+    w.onTimer(2, [this] { m_backgroundTables->Timer2_Timer(); });
+    w.onTimer(3, [this] { m_unoComputer->Timer3_Timer(); });
+    w.onTimer(4, [this] { m_unoTable->Timer4_Timer(); });
+    w.onTimer(5, [this] { m_backgroundTables->Timer5_Timer(); });
+    w.onTimer(8, [this] { m_backgroundTables->Timer8_Timer(); });
+}
+
+void Form1::Form_Load() {
+    m_window.dispatch([this] { m_startUp->Form_Load(); });
+}
+
+void Form1::openDatabase() {
+    std::string folder = platform().appFolder();
+    accedi_databaseox = Database::connectionString(folder);
+    cnox = std::make_unique<Database>(accedi_databaseox);
+    m_temp = std::make_unique<KeyValueStore>(*cnox);
+}
+
+void Form1::loadPicture(Control& picture, const std::string& path) {
+    if (resolvePicture(platform().appFolder(), path).empty()) {
+        throw std::runtime_error("File non trovato: " + path);
+    }
+    picture.picture = path;
+}
+
+} // namespace velmora

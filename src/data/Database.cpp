@@ -1,0 +1,167 @@
+#include "data/Database.h"
+
+#include "data/DatabaseError.h"
+#include "data/JetDialect.h"
+
+#include <sqlcipher/sqlite3.h>
+
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+namespace velmora {
+
+namespace {
+
+const char kProvider[] = "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=";
+const char kFileAndPassword[] = "\\velmora.mdb;Jet OLEDB:Database Password=qz20481736lomeri";
+
+// The text after "key=" up to the next ';' (or the end).
+std::string connectionPart(const std::string& connection, const std::string& key) {
+    auto at = connection.find(key + "=");
+    if (at == std::string::npos) throw DatabaseError("Stringa di connessione senza " + key);
+    at += key.size() + 1;
+    auto end = connection.find(';', at);
+    return connection.substr(at, end == std::string::npos ? std::string::npos : end - at);
+}
+
+Value columnValue(sqlite3_stmt* statement, int column) {
+    switch (sqlite3_column_type(statement, column)) {
+    case SQLITE_INTEGER:
+        return Value(static_cast<long long>(sqlite3_column_int64(statement, column)));
+    case SQLITE_FLOAT:
+        return Value(sqlite3_column_double(statement, column));
+    case SQLITE_NULL:
+        return Value();
+    default:
+        return Value(std::string(reinterpret_cast<const char*>(sqlite3_column_text(statement, column)),
+                                 static_cast<size_t>(sqlite3_column_bytes(statement, column))));
+    }
+}
+
+void bindValue(sqlite3_stmt* statement, int index, const Value& value) {
+    if (value.isText()) {
+        const std::string text = value.str();
+        sqlite3_bind_text(statement, index, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+    } else if (value.num() == std::floor(value.num())) {
+        sqlite3_bind_int64(statement, index, static_cast<sqlite3_int64>(value.num()));
+    } else {
+        sqlite3_bind_double(statement, index, value.num());
+    }
+}
+
+} // namespace
+
+std::string Database::connectionString(const std::string& appFolder) {
+    std::string folder = appFolder;
+    while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
+    return kProvider + folder + kFileAndPassword;
+}
+
+Database::Database(const std::string& connection) {
+    std::string source = connectionPart(connection, "Data Source");
+    std::replace(source.begin(), source.end(), '\\', '/');
+    const std::string password = connectionPart(connection, "Jet OLEDB:Database Password");
+    m_path = source;
+
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(source, ignored)) {
+        throw DatabaseError("Impossibile trovare il file del database '" + source + "'.");
+    }
+    // Never SQLITE_OPEN_CREATE: a missing file must stay missing.
+    if (sqlite3_open_v2(source.c_str(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+        std::string message = m_db ? sqlite3_errmsg(m_db) : "impossibile aprire il file";
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        throw DatabaseError("Impossibile aprire il database '" + source + "': " + message);
+    }
+    sqlite3_key(m_db, password.data(), static_cast<int>(password.size()));
+    // The key is only checked on the first read; a wrong one makes the file unreadable.
+    if (sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK) {
+        std::string message = sqlite3_errmsg(m_db);
+        sqlite3_close(m_db);
+        m_db = nullptr;
+        throw DatabaseError("Password del database non valida o file danneggiato '" + source + "': " + message);
+    }
+    sqlite3_busy_timeout(m_db, 5000);
+}
+
+Database::~Database() {
+    for (auto& [sql, statement] : m_insertStatements) sqlite3_finalize(statement);
+    sqlite3_close(m_db);
+}
+
+void Database::fail(const std::string& what) {
+    throw DatabaseError(std::string(sqlite3_errmsg(m_db)) + " [" + what + "]");
+}
+
+void Database::countStatement() {
+    if (m_failAfter < 0) return;
+    if (m_failAfter == 0) throw DatabaseError("guasto simulato del database");
+    --m_failAfter;
+}
+
+sqlite3_stmt* Database::prepare(const std::string& sql) {
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(m_db, sql.c_str(), static_cast<int>(sql.size()), &statement, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(statement);
+        fail(sql);
+    }
+    return statement;
+}
+
+Rows Database::query(const std::string& text) {
+    countStatement();
+    const std::string sql = translateJet(text);
+    sqlite3_stmt* statement = prepare(sql);
+    const int columns = sqlite3_column_count(statement);
+    std::vector<std::string> names;
+    names.reserve(static_cast<size_t>(columns));
+    for (int c = 0; c < columns; ++c) names.emplace_back(sqlite3_column_name(statement, c));
+    std::vector<Value> cells;
+    int step;
+    while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
+        for (int c = 0; c < columns; ++c) cells.push_back(columnValue(statement, c));
+    }
+    sqlite3_finalize(statement);
+    if (step != SQLITE_DONE) fail(sql);
+    return Rows(std::move(names), std::move(cells));
+}
+
+void Database::execute(const std::string& text) {
+    countStatement();
+    const std::string sql = translateJet(text);
+    sqlite3_stmt* statement = prepare(sql);
+    int step;
+    while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
+    }
+    sqlite3_finalize(statement);
+    if (step != SQLITE_DONE) fail(sql);
+}
+
+void Database::insert(const std::string& table, const Fields& fields) {
+    countStatement();
+    std::string sql = "INSERT INTO " + table + " (";
+    std::string marks;
+    for (size_t i = 0; i < fields.size(); ++i) {
+        sql += (i ? ", " : "") + fields[i].first;
+        marks += i ? ", ?" : "?";
+    }
+    sql += ") VALUES (" + marks + ")";
+    auto found = m_insertStatements.find(sql);
+    sqlite3_stmt* statement = found != m_insertStatements.end() ? found->second : nullptr;
+    if (!statement) {
+        statement = prepare(sql);
+        m_insertStatements[sql] = statement;
+    }
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+    for (size_t i = 0; i < fields.size(); ++i) bindValue(statement, static_cast<int>(i) + 1, fields[i].second);
+    const int step = sqlite3_step(statement);
+    sqlite3_reset(statement);
+    if (step != SQLITE_DONE) fail(sql);
+}
+
+int Database::changes() const { return sqlite3_changes(m_db); }
+
+} // namespace velmora

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "data/Rows.h"
+#include "data/Value.h"
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace velmora {
+
+// The game's one database connection: the password-protected velmora.mdb of the application folder.
+// Statements are given in the game's Jet dialect and every result is fetched whole.
+class Database {
+public:
+    using Fields = std::vector<std::pair<std::string, Value>>;
+
+    // The connection string for the database file of the given application folder.
+    static std::string connectionString(const std::string& appFolder);
+
+    // Opens the file named by the connection string's data source with its database password as
+    // the key. A missing file or a wrong password throws DatabaseError and never creates or
+    // changes a file.
+    explicit Database(const std::string& connectionString);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    // Runs a query and fetches all its rows.
+    Rows query(const std::string& statement);
+    // Runs a statement that returns no rows (UPDATE, DELETE, ...).
+    void execute(const std::string& statement);
+    // Adds one row to a table, assigning the named columns (the others keep their defaults).
+    void insert(const std::string& table, const Fields& fields);
+
+    // Rows changed by the last statement.
+    int changes() const;
+    const std::string& path() const { return m_path; }
+    sqlite3* handle() { return m_db; }
+
+    // Test seam: the statement after the next count ones fails as the engine would. -1 turns it off.
+    void failAfter(long count) { m_failAfter = count; }
+
+private:
+    sqlite3_stmt* prepare(const std::string& sql);
+    void countStatement();
+    [[noreturn]] void fail(const std::string& what);
+
+    sqlite3* m_db = nullptr;
+    std::string m_path;
+    std::map<std::string, sqlite3_stmt*> m_insertStatements;
+    long m_failAfter = -1;
+};
+
+} // namespace velmora

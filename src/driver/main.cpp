@@ -1,0 +1,7 @@
+#include <cstdio>
+
+// Not built yet.
+int main() {
+    std::puts("error: the driver is not built yet");
+    return 1;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+
+namespace velmora {
+
+// What only a toolkit can do for the window: dialogs, repainting, the clock and the app folder.
+class Platform {
+public:
+    virtual ~Platform() = default;
+    // Shows a message with an OK button.
+    virtual void messageBox(const std::string& text, const std::string& title) = 0;
+    // Asks a Yes/No question; true for Yes.
+    virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
+    // Lets the screen repaint (progress labels); never delivers clicks or timer ticks.
+    virtual void yield() = 0;
+    // Folder of the executable; the database and immagini/ live there.
+    virtual std::string appFolder() const = 0;
+    // Milliseconds since an arbitrary start; drives the window's timers.
+    virtual long long nowMs() const = 0;
+    // Closes the window and ends the program.
+    virtual void quit() = 0;
+};
+
+} // namespace velmora

@@ -1,0 +1,94 @@
+#pragma once
+
+#include "ui/Control.h"
+#include "ui/Platform.h"
+#include "ui/Timer.h"
+
+#include <array>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+// The toolkit-free window: its controls by name and index, its eight timers, its enabled flag and
+// the handlers wired to control events. Events are dispatched one at a time, never inside another;
+// a failing handler is reported in a message box and leaves the window usable.
+class Window {
+public:
+    using IndexHandler = std::function<void(int index)>; // index is -1 for a single control
+    using Handler = std::function<void()>;
+    static constexpr int kTimers = 8;
+
+    explicit Window(Platform& platform);
+
+    // Creation, at build time of the screens. Controls are drawn in creation order.
+    Control& add(const std::string& name, ControlKind kind, Control* panel = nullptr);
+    // Adds items first..last of a control array (arrays may grow in several calls).
+    void addArray(const std::string& name, int first, int last, ControlKind kind, Control* panel = nullptr);
+
+    // The control, or throws std::out_of_range naming it.
+    Control& operator()(const std::string& name, int index = -1);
+    Control* find(const std::string& name, int index = -1);
+    bool isArray(const std::string& name) const;
+    const std::vector<std::unique_ptr<Control>>& controls() const { return m_controls; }
+
+    // Timers are numbered 1..8 as on the form.
+    Timer& timer(int number) { return m_timers.at(static_cast<size_t>(number - 1)); }
+
+    bool enabled() const { return m_enabled; }
+    void setEnabled(bool enabled) { m_enabled = enabled; }
+    Platform& platform() { return m_platform; }
+    const std::string& title() const { return m_title; }
+    void setTitle(std::string title) { m_title = std::move(title); }
+
+    // Wiring: what a click, a combo choice or a timer tick runs.
+    void onClick(const std::string& name, IndexHandler handler) { m_clickHandlers[name] = std::move(handler); }
+    void onTimer(int number, Handler handler) { m_timerHandlers[number] = std::move(handler); }
+
+    // Player input. Each returns false (doing nothing) when the player could not do it: the window
+    // is disabled, the control or one of its panels is hidden, or another event is running.
+    bool click(const std::string& name, int index = -1);
+    // Selects an item of a combo box as a player would and runs its click handler.
+    bool choose(const std::string& name, int index, const std::string& item);
+    bool type(const std::string& name, int index, const std::string& text);
+
+    // Sets a combo box's text the way the program does; when the text is one of its items the item
+    // is selected and the box's click handler runs (later lists rely on this).
+    void setComboText(Control& combo, const std::string& text);
+
+    // Delivers every timer tick due up to the moment now, in time order (lower timer first on equal
+    // times). Returns the number of ticks delivered.
+    int runDueTimers(long long now);
+    // The clock the timers count from; the front end keeps it current.
+    void setNow(long long now) { m_now = now; }
+    long long now() const { return m_now; }
+    // Earliest moment a tick is due, or -1 when no timer runs.
+    long long nextDue() const;
+
+    // Runs one handler as an event: nothing else is delivered meanwhile, and an exception is
+    // reported in a message box with the window enabled again. Returns false if it failed.
+    bool dispatch(const std::function<void()>& handler);
+    bool busy() const { return m_busy; }
+
+    // Called after each delivered event so a front end can redraw.
+    void setChangedCallback(std::function<void()> callback) { m_changed = std::move(callback); }
+
+private:
+    Platform& m_platform;
+    std::string m_title = "Velmora";
+    std::vector<std::unique_ptr<Control>> m_controls;
+    std::map<std::pair<std::string, int>, Control*> m_byName;
+    std::map<std::string, bool> m_arrays;
+    std::array<Timer, kTimers> m_timers;
+    std::map<std::string, IndexHandler> m_clickHandlers;
+    std::map<int, Handler> m_timerHandlers;
+    bool m_enabled = true;
+    bool m_busy = false;
+    long long m_now = 0;
+    std::function<void()> m_changed;
+};
+
+} // namespace velmora
