@@ -2,7 +2,14 @@
 
 namespace velmora {
 
-// Not designed yet.
-void buildPrizeBoardScreen(Window& w) { (void)w; }
+// Rough placement until the prize board is designed.
+void buildPrizeBoardScreen(Window& w) {
+    Control* board = &w("Picture7");
+    w.add("Image16", ControlKind::Picture, board);
+    w.addArray("Label40", 5, 13, ControlKind::Label, board);
+    w.addArray("Image17", 0, 63, ControlKind::Picture, board);
+    w.add("Combo8", ControlKind::Combo, board);
+    w.add("Label50", ControlKind::Label, board);
+}
 
 } // namespace velmora

@@ -2,7 +2,10 @@
 
 namespace velmora {
 
-// Not designed yet.
-void buildRecordScreens(Window& w) { (void)w; }
+// The rankings, calendar and players screens are empty panels until those screens are built.
+void buildRecordScreens(Window& w) {
+    w.add("Combo6", ControlKind::Combo, &w("Picture4"));
+    w.add("Label52", ControlKind::Label, &w("Picture8")).text = "X";
+}
 
 } // namespace velmora
