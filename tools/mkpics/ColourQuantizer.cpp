@@ -9,8 +9,12 @@ namespace {
 constexpr int kBits = 5;
 constexpr int kLevels = 1 << kBits;
 
-int keyOf(int r, int g, int b) { return ((r >> 3) << (2 * kBits)) | ((g >> 3) << kBits) | (b >> 3); }
-int channelOf(int key, int axis) { return (key >> (kBits * (2 - axis))) & (kLevels - 1); }
+int keyOf(int r, int g, int b) {
+    return ((r >> 3) << (2 * kBits)) | ((g >> 3) << kBits) | (b >> 3);
+}
+int channelOf(int key, int axis) {
+    return (key >> (kBits * (2 - axis))) & (kLevels - 1);
+}
 } // namespace
 
 ColourQuantizer::ColourQuantizer(const QImage& source, int maxColours)
@@ -129,10 +133,12 @@ int ColourQuantizer::nearest(int r, int g, int b) const {
     return best;
 }
 
-std::vector<std::uint8_t> ColourQuantizer::map(const QImage& source, int indexOffset, int transparentIndex) const {
+std::vector<std::uint8_t> ColourQuantizer::map(const QImage& source, int indexOffset,
+                                               int transparentIndex) const {
     const QImage image = source.convertToFormat(QImage::Format_ARGB32);
     const int width = image.width();
-    std::vector<std::uint8_t> indices(static_cast<std::size_t>(width) * static_cast<std::size_t>(image.height()));
+    std::vector<std::uint8_t> indices(static_cast<std::size_t>(width) *
+                                      static_cast<std::size_t>(image.height()));
     // Error carried to this row and the next, three channels per pixel, with a pixel of margin each side.
     std::vector<float> current(static_cast<std::size_t>(width + 2) * 3, 0.0f);
     std::vector<float> next(current.size(), 0.0f);
@@ -148,7 +154,8 @@ std::vector<std::uint8_t> ColourQuantizer::map(const QImage& source, int indexOf
             const std::array<int, 3> source = {qRed(line[x]), qGreen(line[x]), qBlue(line[x])};
             std::array<int, 3> wanted{};
             for (int c = 0; c < 3; ++c) {
-                const float v = static_cast<float>(source[c]) + current[static_cast<std::size_t>(x + 1) * 3 + c];
+                const float v =
+                    static_cast<float>(source[c]) + current[static_cast<std::size_t>(x + 1) * 3 + c];
                 wanted[c] = std::clamp(static_cast<int>(v + 0.5f), 0, 255);
             }
             const int index = nearest(wanted[0], wanted[1], wanted[2]);

@@ -9,8 +9,9 @@
 // Reduces a true-colour picture to a small palette (median cut), then maps every pixel to it with
 // Floyd-Steinberg dithering so gradients on the felt do not band.
 class ColourQuantizer {
-public:
-    // Builds the palette from the pixels of image whose alpha is at least kOpaque; at most maxColours entries.
+  public:
+    // Builds the palette from the pixels of image whose alpha is at least kOpaque; at most maxColours
+    // entries.
     ColourQuantizer(const QImage& image, int maxColours);
 
     static constexpr int kOpaque = 128;
@@ -20,7 +21,7 @@ public:
     // One palette index per pixel, row by row; pixels below kOpaque get transparentIndex.
     std::vector<std::uint8_t> map(const QImage& image, int indexOffset, int transparentIndex) const;
 
-private:
+  private:
     struct Bin {
         int key = 0;
         double count = 0;

@@ -21,8 +21,8 @@ QString FlagRenderer::svgPathFor(const QString& key) const {
 
 QImage FlagRenderer::render(const QString& key, bool* found) const {
     const QString path = svgPathFor(key);
-    QSvgRenderer svg(path);
-    if (path.isEmpty() || !svg.isValid()) {
+    QSvgRenderer svg;
+    if (path.isEmpty() || !svg.load(path)) {
         if (found) *found = false;
         return placeholder(key);
     }

@@ -6,7 +6,7 @@
 
 // Renders nation flags from the SVG flag collection installed on the build machine.
 class FlagRenderer {
-public:
+  public:
     static constexpr int kWidth = 120;
     static constexpr int kHeight = 90;
 
@@ -19,7 +19,7 @@ public:
     // Keys in the first column of a tab-separated file whose first line is the header.
     static QStringList keysFromTable(const QString& path, QString* error = nullptr);
 
-private:
+  private:
     QString svgPathFor(const QString& key) const;
     static QImage placeholder(const QString& key);
 

@@ -17,35 +17,42 @@ const std::array<QString, 4> kSuits = {"picche", "cuori", "fiori", "quadri"};
 const QColor kGold(0xE3, 0xAE, 0x2F);
 const QColor kGoldInk(0x7A, 0x55, 0x10);
 
-// Pip columns and rows, as on a printed deck: four evenly spaced rows plus the middle ones.
-constexpr double kLeft = 64.0;
+// Pip columns and rows, as on a printed deck: four evenly spaced rows, the middle row, and the
+// extra pips of the 7 to 10 halfway between rows.
+constexpr double kLeft = 62.0;
 constexpr double kMid = 100.0;
-constexpr double kRight = 136.0;
-constexpr double kRow1 = 68.0;
-constexpr double kRow2 = 124.0;
-constexpr double kRow3 = 176.0;
-constexpr double kRow4 = 232.0;
+constexpr double kRight = 138.0;
+constexpr double kRow1 = 64.0;
+constexpr double kRow4 = 236.0;
+constexpr double kRowStep = (kRow4 - kRow1) / 3.0;
+constexpr double kRow2 = kRow1 + kRowStep;
+constexpr double kRow3 = kRow4 - kRowStep;
 constexpr double kCentreRow = 150.0;
-constexpr double kUpperMid = 96.0;
-constexpr double kLowerMid = 204.0;
+constexpr double kPipSize = 36.0;
 
 std::vector<QPointF> pipLayout(int value) {
     const QPointF top(kMid, kRow1), bottom(kMid, kRow4), centre(kMid, kCentreRow);
     const std::vector<QPointF> corners = {{kLeft, kRow1}, {kRight, kRow1}, {kLeft, kRow4}, {kRight, kRow4}};
     std::vector<QPointF> pips;
     switch (value) {
-    case 2: return {top, bottom};
-    case 3: return {top, centre, bottom};
-    case 4: return corners;
-    case 5: pips = corners; pips.push_back(centre); return pips;
+    case 2:
+        return {top, bottom};
+    case 3:
+        return {top, centre, bottom};
+    case 4:
+        return corners;
+    case 5:
+        pips = corners;
+        pips.push_back(centre);
+        return pips;
     case 6:
     case 7:
     case 8:
         pips = corners;
         pips.push_back({kLeft, kCentreRow});
         pips.push_back({kRight, kCentreRow});
-        if (value >= 7) pips.push_back({kMid, kUpperMid + 4});
-        if (value == 8) pips.push_back({kMid, kLowerMid - 4});
+        if (value >= 7) pips.push_back({kMid, (kRow1 + kCentreRow) / 2});
+        if (value == 8) pips.push_back({kMid, (kRow4 + kCentreRow) / 2});
         return pips;
     case 9:
     case 10:
@@ -53,13 +60,11 @@ std::vector<QPointF> pipLayout(int value) {
         for (double x : {kLeft, kRight})
             for (double y : {kRow2, kRow3})
                 pips.push_back({x, y});
-        if (value == 9) pips.push_back(centre);
-        else {
-            pips.push_back({kMid, kUpperMid});
-            pips.push_back({kMid, kLowerMid});
-        }
+        pips.push_back({kMid, (kRow1 + kRow2) / 2});
+        if (value == 10) pips.push_back({kMid, (kRow3 + kRow4) / 2});
         return pips;
-    default: return {};
+    default:
+        return {};
     }
 }
 
@@ -92,11 +97,16 @@ bool FrenchCardPainter::parse(const QString& code, int& value, QString& suit) {
 
 QString FrenchCardPainter::rankLabel(int value) {
     switch (value) {
-    case 11: return QStringLiteral("J");
-    case 12: return QStringLiteral("D");
-    case 13: return QStringLiteral("K");
-    case 14: return QStringLiteral("A");
-    default: return QString::number(value);
+    case 11:
+        return QStringLiteral("J");
+    case 12:
+        return QStringLiteral("D");
+    case 13:
+        return QStringLiteral("K");
+    case 14:
+        return QStringLiteral("A");
+    default:
+        return QString::number(value);
     }
 }
 
@@ -164,15 +174,15 @@ void FrenchCardPainter::paintCorner(QPainter& painter, int value, const QString&
     if (value == 10) font.setStretch(QFont::Condensed);
     QPainterPath text;
     text.addText(0, 0, font, label);
-    text.translate(QPointF(22, 30) - text.boundingRect().center());
+    text.translate(QPointF(21, 30) - text.boundingRect().center());
     painter.setPen(Qt::NoPen);
     painter.fillPath(text, SuitShapes::inkFor(suit));
-    drawSuit(painter, suit, QPointF(22, 60), 22);
+    drawSuit(painter, suit, QPointF(21, 58), 20);
 }
 
 void FrenchCardPainter::paintPips(QPainter& painter, int value, const QString& suit) const {
     for (const QPointF& pip : pipLayout(value))
-        drawSuit(painter, suit, pip, 40, pip.y() > kCentreRow + 1);
+        drawSuit(painter, suit, pip, kPipSize, pip.y() > kCentreRow + 1);
 }
 
 QPainterPath FrenchCardPainter::headgear(int value) {
@@ -189,26 +199,31 @@ QPainterPath FrenchCardPainter::headgear(int value) {
         path.addEllipse(QPointF(-0.5, -0.2), 0.08, 0.08);
         path.addEllipse(QPointF(0.0, -0.36), 0.09, 0.09);
         path.addEllipse(QPointF(0.5, -0.2), 0.08, 0.08);
-    } else if (value == 12) { // queen: an arched tiara
+    } else if (value == 12) { // queen: a low coronet of five pearl-tipped points
         path.moveTo(-0.5, 0.35);
-        path.cubicTo(-0.45, 0.0, -0.25, -0.2, 0.0, -0.25);
-        path.cubicTo(0.25, -0.2, 0.45, 0.0, 0.5, 0.35);
-        path.cubicTo(0.2, 0.22, -0.2, 0.22, -0.5, 0.35);
+        path.lineTo(-0.5, 0.05);
+        const double peaks[5][2] = {{-0.4, -0.12}, {-0.2, -0.2}, {0.0, -0.3}, {0.2, -0.2}, {0.4, -0.12}};
+        for (int i = 0; i < 5; ++i) {
+            path.lineTo(peaks[i][0], peaks[i][1]);
+            path.lineTo(peaks[i][0] + 0.1, 0.05);
+        }
+        path.lineTo(0.5, 0.35);
         path.closeSubpath();
-        path.addEllipse(QPointF(0.0, -0.34), 0.1, 0.1);
-    } else { // jack: a soft cap with a feather
-        path.moveTo(-0.48, 0.35);
-        path.cubicTo(-0.48, -0.15, 0.48, -0.15, 0.48, 0.35);
+        for (const auto& peak : peaks)
+            path.addEllipse(QPointF(peak[0], peak[1] - 0.04), 0.06, 0.06);
+    } else { // jack: a flat beret with a long feather
+        path.addEllipse(QPointF(0.0, 0.22), 0.5, 0.14);
+        path.moveTo(-0.38, 0.22);
+        path.cubicTo(-0.38, -0.12, 0.38, -0.12, 0.38, 0.22);
         path.closeSubpath();
-        QPainterPath feather;
-        feather.moveTo(0.1, 0.0);
-        feather.cubicTo(0.2, -0.35, 0.45, -0.45, 0.55, -0.48);
-        feather.cubicTo(0.45, -0.3, 0.35, -0.05, 0.22, 0.05);
-        feather.closeSubpath();
-        path = path.united(feather);
+        path.moveTo(0.12, 0.02);
+        path.cubicTo(0.25, -0.3, 0.5, -0.45, 0.62, -0.5);
+        path.cubicTo(0.52, -0.3, 0.4, -0.05, 0.24, 0.08);
+        path.closeSubpath();
     }
+    // Overlapping parts (pearls on the tips, the beret's brim) keep their own outline on purpose.
     path.setFillRule(Qt::WindingFill);
-    return path.simplified();
+    return path;
 }
 
 void FrenchCardPainter::paintCourt(QPainter& painter, int value, const QString& suit) const {
@@ -225,33 +240,27 @@ void FrenchCardPainter::paintCourt(QPainter& painter, int value, const QString& 
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(frame.adjusted(5, 5, -5, -5), 4, 4);
 
-    // Double-ended like a printed court card: the same figure read from either side.
-    for (int half = 0; half < 2; ++half) {
-        painter.save();
-        if (half == 1) {
-            painter.translate(kWidth, kHeight);
-            painter.rotate(180.0);
-        }
-        QTransform crown;
-        crown.translate(kMid, 86);
-        crown.scale(64, 44);
-        const QPainterPath gear = crown.map(headgear(value));
-        painter.setPen(QPen(kGoldInk, 1.5));
-        painter.setBrush(kGold);
-        painter.drawPath(gear);
-        drawSuit(painter, suit, QPointF(kMid, 92), 14);
+    // The figure's headgear over the big letter, the suit at its feet.
+    QTransform crown;
+    crown.translate(kMid, 84);
+    crown.scale(70, 48);
+    painter.setPen(QPen(kGoldInk, 1.5));
+    painter.setBrush(kGold);
+    painter.drawPath(crown.map(headgear(value)));
+    drawSuit(painter, suit, QPointF(kMid, 91), 15);
 
-        QPainterPath letter;
-        letter.addText(0, 0, rankFont(56), rankLabel(value));
-        letter.translate(QPointF(kMid, 130) - letter.boundingRect().center());
-        painter.setPen(Qt::NoPen);
-        painter.fillPath(letter, ink);
-        painter.restore();
-    }
+    QPainterPath letter;
+    letter.addText(0, 0, rankFont(84), rankLabel(value));
+    letter.translate(QPointF(kMid, 158) - letter.boundingRect().center());
+    painter.setPen(Qt::NoPen);
+    painter.fillPath(letter.translated(2, 3), QColor(0, 0, 0, 40));
+    painter.fillPath(letter, ink);
+
     painter.setPen(QPen(kGold, 1.5));
-    painter.drawLine(QPointF(frame.left() + 12, kCentreRow), QPointF(frame.right() - 12, kCentreRow));
-    drawSuit(painter, suit, QPointF(frame.left() + 18, kCentreRow), 18);
-    drawSuit(painter, suit, QPointF(frame.right() - 18, kCentreRow), 18, true);
+    painter.drawLine(QPointF(frame.left() + 14, 206), QPointF(frame.right() - 14, 206));
+    drawSuit(painter, suit, QPointF(kMid, 228), 34);
+    drawSuit(painter, suit, QPointF(frame.left() + 22, 228), 16);
+    drawSuit(painter, suit, QPointF(frame.right() - 22, 228), 16);
 }
 
 void FrenchCardPainter::paintBack(QPainter& painter) const {

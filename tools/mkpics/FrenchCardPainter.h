@@ -11,7 +11,7 @@ class QPainter;
 // Draws the 52-card French deck. A face code is the value (2..10, 11 jack, 12 queen, 13 king, 14 ace)
 // followed by the suit ("2cuori", "14picche", "11quadri"); "dietro" is the back.
 class FrenchCardPainter {
-public:
+  public:
     static constexpr int kWidth = 200;
     static constexpr int kHeight = 300;
 
@@ -22,7 +22,7 @@ public:
     bool paint(QPainter& painter, const QString& code) const;
     QImage render(const QString& code, const QColor& background) const;
 
-private:
+  private:
     static bool parse(const QString& code, int& value, QString& suit);
     static QString rankLabel(int value);
     static QPainterPath headgear(int value);

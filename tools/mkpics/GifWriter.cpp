@@ -4,7 +4,12 @@
 
 #include <QFile>
 
+#include <fcntl.h>
 #include <gif_lib.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 
 #include <vector>
 
@@ -68,9 +73,18 @@ bool GifWriter::write(const QImage& image, const QString& path, const QColor& ma
 
     int code = 0;
     const QByteArray fileName = QFile::encodeName(path);
-    GifFileType* gif = EGifOpenFileName(fileName.constData(), false, &code);
-    if (!gif) {
+    // Opened here rather than by giflib so the file gets the usual permissions (giflib makes it private).
+    const int fd = ::open(fileName.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+    if (fd < 0) {
         GifFreeMapObject(map);
+        if (error) *error = QString::fromLocal8Bit(std::strerror(errno));
+        return false;
+    }
+    GifFileType* gif = EGifOpenFileHandle(fd, &code);
+    if (!gif) {
+        ::close(fd);
+        GifFreeMapObject(map);
+        QFile::remove(path);
         if (error) *error = QString::fromLatin1(GifErrorString(code));
         return false;
     }
@@ -93,7 +107,8 @@ bool GifWriter::write(const QImage& image, const QString& path, const QColor& ma
     if (EGifPutImageDesc(gif, 0, 0, image.width(), image.height(), false, nullptr) != GIF_OK)
         return fail(gif, path, error, QString::fromLatin1(GifErrorString(gif->Error)));
     for (int y = 0; y < image.height(); ++y) {
-        GifPixelType* row = pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width());
+        GifPixelType* row =
+            pixels.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(image.width());
         if (EGifPutLine(gif, row, image.width()) != GIF_OK)
             return fail(gif, path, error, QString::fromLatin1(GifErrorString(gif->Error)));
     }

@@ -43,20 +43,25 @@ QPainterPath SuitShapes::spade() {
 }
 
 QPainterPath SuitShapes::club() {
+    // Built large and scaled down afterwards: joining shapes flattens their curves, and the
+    // flattening is only smooth enough when done at a generous size.
+    constexpr double kBig = 256.0;
     QPainterPath path;
     path.setFillRule(Qt::WindingFill);
-    const double r = 0.2;
-    path.addEllipse(QPointF(0.0, -0.26), r, r);
-    path.addEllipse(QPointF(-0.26, 0.08), r, r);
-    path.addEllipse(QPointF(0.26, 0.08), r, r);
-    path.addEllipse(QPointF(0.0, 0.0), 0.12, 0.12);
+    const double r = 0.2 * kBig;
+    path.addEllipse(QPointF(0.0, -0.26 * kBig), r, r);
+    path.addEllipse(QPointF(-0.26 * kBig, 0.08 * kBig), r, r);
+    path.addEllipse(QPointF(0.26 * kBig, 0.08 * kBig), r, r);
+    path.addEllipse(QPointF(0.0, 0.0), 0.12 * kBig, 0.12 * kBig);
     QPainterPath stem;
-    stem.moveTo(-0.04, 0.02);
-    stem.cubicTo(-0.04, 0.30, -0.10, 0.42, -0.20, 0.50);
-    stem.lineTo(0.20, 0.50);
-    stem.cubicTo(0.10, 0.42, 0.04, 0.30, 0.04, 0.02);
+    stem.moveTo(-0.04 * kBig, 0.02 * kBig);
+    stem.cubicTo(-0.04 * kBig, 0.30 * kBig, -0.10 * kBig, 0.42 * kBig, -0.20 * kBig, 0.50 * kBig);
+    stem.lineTo(0.20 * kBig, 0.50 * kBig);
+    stem.cubicTo(0.10 * kBig, 0.42 * kBig, 0.04 * kBig, 0.30 * kBig, 0.04 * kBig, 0.02 * kBig);
     stem.closeSubpath();
-    return path.united(stem);
+    QTransform shrink;
+    shrink.scale(1.0 / kBig, 1.0 / kBig);
+    return shrink.map(path.united(stem));
 }
 
 QPainterPath SuitShapes::forSuit(const QString& suit) {
@@ -71,4 +76,6 @@ bool SuitShapes::isRed(const QString& suit) {
     return suit == QLatin1String("cuori") || suit == QLatin1String("quadri");
 }
 
-QColor SuitShapes::inkFor(const QString& suit) { return isRed(suit) ? kRedInk : kBlackInk; }
+QColor SuitShapes::inkFor(const QString& suit) {
+    return isRed(suit) ? kRedInk : kBlackInk;
+}

@@ -7,7 +7,7 @@
 // The four French suits drawn as vector shapes, so they look the same on every machine
 // whatever fonts are installed. Every shape fits the square (-0.5,-0.5)-(0.5,0.5).
 class SuitShapes {
-public:
+  public:
     static QPainterPath heart();
     static QPainterPath diamond();
     static QPainterPath spade();

@@ -59,11 +59,16 @@ bool UnoCardPainter::parse(const QString& code, Face& face) {
         if (!code.endsWith(colour)) continue;
         face.value = code.left(code.size() - colour.size());
         face.colour = colourFor(colour);
-        if (face.value.size() == 1 && face.value[0].isDigit()) face.symbol = Symbol::Number;
-        else if (face.value == QLatin1String("piu2")) face.symbol = Symbol::DrawTwo;
-        else if (face.value == QLatin1String("cambiagiro")) face.symbol = Symbol::Reverse;
-        else if (face.value == QLatin1String("saltaturno")) face.symbol = Symbol::Skip;
-        else return false;
+        if (face.value.size() == 1 && face.value[0].isDigit())
+            face.symbol = Symbol::Number;
+        else if (face.value == QLatin1String("piu2"))
+            face.symbol = Symbol::DrawTwo;
+        else if (face.value == QLatin1String("cambiagiro"))
+            face.symbol = Symbol::Reverse;
+        else if (face.value == QLatin1String("saltaturno"))
+            face.symbol = Symbol::Skip;
+        else
+            return false;
         return true;
     }
     return false;
@@ -119,8 +124,10 @@ QPainterPath UnoCardPainter::reverseArrows() {
     for (int i = 0; i <= 32; ++i) {
         const double a = from + (to - from) * i / 32.0;
         const QPointF point(radius * qCos(a), radius * qSin(a));
-        if (i == 0) arc.moveTo(point);
-        else arc.lineTo(point);
+        if (i == 0)
+            arc.moveTo(point);
+        else
+            arc.lineTo(point);
     }
     QPainterPathStroker stroker;
     stroker.setWidth(0.15);
@@ -143,20 +150,24 @@ QPainterPath UnoCardPainter::reverseArrows() {
 }
 
 QPainterPath UnoCardPainter::skipSign() {
+    // Built large and scaled down so the joined circles stay round.
+    constexpr double kBig = 256.0;
     QPainterPath ring;
-    ring.addEllipse(QPointF(0, 0), 0.42, 0.42);
+    ring.addEllipse(QPointF(0, 0), 0.42 * kBig, 0.42 * kBig);
     QPainterPath hole;
-    hole.addEllipse(QPointF(0, 0), 0.29, 0.29);
+    hole.addEllipse(QPointF(0, 0), 0.29 * kBig, 0.29 * kBig);
     ring = ring.subtracted(hole);
     QPainterPath bar;
-    bar.addRect(QRectF(-0.40, -0.07, 0.80, 0.14));
+    bar.addRect(QRectF(-0.40 * kBig, -0.07 * kBig, 0.80 * kBig, 0.14 * kBig));
     QTransform tilt;
     tilt.rotate(-45.0);
-    return ring.united(tilt.map(bar)).simplified();
+    QTransform shrink;
+    shrink.scale(1.0 / kBig, 1.0 / kBig);
+    return shrink.map(ring.united(tilt.map(bar)).simplified());
 }
 
-void UnoCardPainter::drawInked(QPainter& painter, const QPainterPath& path, const QColor& fill, double outline,
-                               double shadow) {
+void UnoCardPainter::drawInked(QPainter& painter, const QPainterPath& path, const QColor& fill,
+                               double outline, double shadow) {
     QPainterPathStroker stroker;
     stroker.setWidth(outline * 2.0);
     stroker.setJoinStyle(Qt::RoundJoin);
@@ -346,7 +357,7 @@ void UnoCardPainter::paintBack(QPainter& painter) const {
         painter.restore();
     }
 
-    QPainterPath name = textPath(QStringLiteral("VELMORA"), 36, QPointF(0, 0));
+    QPainterPath name = textPath(QStringLiteral("VELMORA"), 31, QPointF(0, 0));
     QTransform slant;
     slant.translate(kCentre.x(), kCentre.y() - 8);
     slant.rotate(-22.0);

@@ -12,7 +12,7 @@ class QPainter;
 // "piu2verde", "saltaturnoblu"); the two wild cards are the value alone ("cambiacolore", "piu4");
 // "dietro" is the back.
 class UnoCardPainter {
-public:
+  public:
     static constexpr int kWidth = 200;
     static constexpr int kHeight = 300;
 
@@ -24,7 +24,7 @@ public:
     bool paint(QPainter& painter, const QString& code) const;
     QImage render(const QString& code, const QColor& background) const;
 
-private:
+  private:
     enum class Symbol { Number, DrawTwo, Reverse, Skip, Wild, WildDrawFour };
     struct Face {
         Symbol symbol = Symbol::Number;
@@ -39,7 +39,8 @@ private:
     static void drawInked(QPainter& painter, const QPainterPath& path, const QColor& fill, double outline,
                           double shadow);
     static void drawMiniCard(QPainter& painter, const QRectF& rect, const QColor& fill, double angle);
-    static void drawFourColourOval(QPainter& painter, const QPointF& centre, double rx, double ry, double angle);
+    static void drawFourColourOval(QPainter& painter, const QPointF& centre, double rx, double ry,
+                                   double angle);
 
     void paintFace(QPainter& painter, const Face& face) const;
     void paintCentre(QPainter& painter, const Face& face) const;
