@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -71,17 +74,143 @@ std::optional<JpegInfo> readJpeg(const fs::path& path) {
     return std::nullopt;
 }
 
-struct GifInfo {
+// A decoded single-frame GIF: palette indices row by row, with the palette and transparent index.
+struct Gif {
     int width = 0;
     int height = 0;
+    std::vector<std::array<int, 3>> palette;
+    int transparent = -1;
+    std::vector<int> pixels;
+
+    bool isTransparent(int x, int y) const {
+        return pixels[static_cast<std::size_t>(y * width + x)] == transparent;
+    }
+    std::array<int, 3> colour(int x, int y) const {
+        return palette[static_cast<std::size_t>(pixels[static_cast<std::size_t>(y * width + x)])];
+    }
 };
 
-std::optional<GifInfo> readGif(const fs::path& path) {
+// Variable-width LZW as GIF uses it; returns nothing on a code the table cannot hold yet.
+std::optional<std::vector<int>> lzwDecode(const std::string& data, int minCodeSize, std::size_t expected) {
+    const int clear = 1 << minCodeSize;
+    const int end = clear + 1;
+    int codeSize = minCodeSize + 1;
+    int next = end + 1;
+    std::vector<int> prefix(4096), suffix(4096), stack;
+    std::vector<int> out;
+    int old = -1, first = 0;
+    std::uint32_t acc = 0;
+    int bits = 0;
+    std::size_t pos = 0;
+    while (out.size() < expected) {
+        while (bits < codeSize) {
+            if (pos >= data.size()) return out;
+            acc |= static_cast<std::uint32_t>(byteAt(data, pos++)) << bits;
+            bits += 8;
+        }
+        int code = static_cast<int>(acc & ((1u << codeSize) - 1));
+        acc >>= codeSize;
+        bits -= codeSize;
+        if (code == clear) {
+            codeSize = minCodeSize + 1;
+            next = end + 1;
+            old = -1;
+            continue;
+        }
+        if (code == end) break;
+        if (old < 0) {
+            if (code >= clear) return std::nullopt;
+            out.push_back(code);
+            old = first = code;
+            continue;
+        }
+        const int incoming = code;
+        stack.clear();
+        if (code > next) return std::nullopt;
+        if (code == next) {
+            stack.push_back(first);
+            code = old;
+        }
+        while (code > end) {
+            stack.push_back(suffix[static_cast<std::size_t>(code)]);
+            code = prefix[static_cast<std::size_t>(code)];
+        }
+        first = code;
+        stack.push_back(code);
+        out.insert(out.end(), stack.rbegin(), stack.rend());
+        if (next < 4096) {
+            prefix[static_cast<std::size_t>(next)] = old;
+            suffix[static_cast<std::size_t>(next)] = first;
+            ++next;
+            if (next == (1 << codeSize) && codeSize < 12) ++codeSize;
+        }
+        old = incoming;
+    }
+    return out;
+}
+
+std::optional<Gif> readGif(const fs::path& path) {
     const std::string bytes = readFile(path);
-    if (bytes.size() < 14 || (bytes.compare(0, 6, "GIF89a") != 0 && bytes.compare(0, 6, "GIF87a") != 0))
+    const std::size_t size = bytes.size();
+    if (size < 14 || (bytes.compare(0, 6, "GIF89a") != 0 && bytes.compare(0, 6, "GIF87a") != 0))
         return std::nullopt;
-    if (byteAt(bytes, bytes.size() - 1) != 0x3B) return std::nullopt; // trailer: the writer finished
-    return GifInfo{byteAt(bytes, 6) | byteAt(bytes, 7) << 8, byteAt(bytes, 8) | byteAt(bytes, 9) << 8};
+    if (byteAt(bytes, size - 1) != 0x3B) return std::nullopt; // trailer: the writer finished
+    Gif gif;
+    gif.width = byteAt(bytes, 6) | byteAt(bytes, 7) << 8;
+    gif.height = byteAt(bytes, 8) | byteAt(bytes, 9) << 8;
+    std::size_t pos = 13;
+    auto readPalette = [&](int packed) {
+        const int entries = 1 << ((packed & 7) + 1);
+        if (pos + 3u * entries > size) return false;
+        gif.palette.clear();
+        for (int i = 0; i < entries; ++i, pos += 3)
+            gif.palette.push_back({byteAt(bytes, pos), byteAt(bytes, pos + 1), byteAt(bytes, pos + 2)});
+        return true;
+    };
+    auto readBlocks = [&](std::string* into) {
+        while (pos < size && byteAt(bytes, pos) != 0) {
+            const std::size_t length = byteAt(bytes, pos);
+            if (pos + 1 + length > size) return false;
+            if (into) into->append(bytes, pos + 1, length);
+            pos += 1 + length;
+        }
+        ++pos;
+        return pos <= size;
+    };
+    if ((byteAt(bytes, 10) & 0x80) && !readPalette(byteAt(bytes, 10))) return std::nullopt;
+    while (pos < size) {
+        const int kind = byteAt(bytes, pos++);
+        if (kind == 0x21 && pos + 1 < size) {
+            const int label = byteAt(bytes, pos++);
+            if (label == 0xF9 && pos + 5 <= size && (byteAt(bytes, pos + 1) & 1))
+                gif.transparent = byteAt(bytes, pos + 4);
+            if (!readBlocks(nullptr)) return std::nullopt;
+        } else if (kind == 0x2C && pos + 10 <= size) {
+            const int packed = byteAt(bytes, pos + 8);
+            const bool whole = (byteAt(bytes, pos) | byteAt(bytes, pos + 1) | byteAt(bytes, pos + 2) |
+                                byteAt(bytes, pos + 3)) == 0 &&
+                               (byteAt(bytes, pos + 4) | byteAt(bytes, pos + 5) << 8) == gif.width &&
+                               (byteAt(bytes, pos + 6) | byteAt(bytes, pos + 7) << 8) == gif.height;
+            pos += 9;
+            if (!whole || (packed & 0x40)) return std::nullopt; // one full, non-interlaced frame expected
+            if ((packed & 0x80) && !readPalette(packed)) return std::nullopt;
+            if (pos >= size || gif.palette.empty()) return std::nullopt;
+            const int minCodeSize = byteAt(bytes, pos++);
+            std::string data;
+            if (minCodeSize < 2 || minCodeSize > 8 || !readBlocks(&data)) return std::nullopt;
+            const std::size_t expected =
+                static_cast<std::size_t>(gif.width) * static_cast<std::size_t>(gif.height);
+            std::optional<std::vector<int>> pixels = lzwDecode(data, minCodeSize, expected);
+            if (!pixels || pixels->size() != expected) return std::nullopt;
+            for (int index : *pixels)
+                if (index >= static_cast<int>(gif.palette.size())) return std::nullopt;
+            gif.pixels = std::move(*pixels);
+            return gif;
+        } else {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
 }
 
 std::vector<std::string> unoCodes() {
@@ -185,24 +314,65 @@ TEST(ShippedPicturesTest, everyNationalityHasAFlag) {
     EXPECT_EQ(contents.size(), keys.size()) << "some nations share the same flag picture";
 }
 
-TEST(ShippedPicturesTest, directionArrowsAreMatchingGifs) {
-    const std::optional<GifInfo> left = readGif(kPictures / "sx.gif");
-    const std::optional<GifInfo> right = readGif(kPictures / "dx.gif");
-    ASSERT_TRUE(left) << "sx.gif is missing or not a complete GIF";
-    ASSERT_TRUE(right) << "dx.gif is missing or not a complete GIF";
-    EXPECT_GE(left->width, 32);
-    EXPECT_GE(left->height, 32);
-    EXPECT_EQ(left->width, right->width);
-    EXPECT_EQ(left->height, right->height);
-    EXPECT_NE(readFile(kPictures / "sx.gif"), readFile(kPictures / "dx.gif")) << "the two arrows must differ";
+// The two arrows are mirror images: the same outline, transparent around it, drawn in warm gold
+// (a palette written in the wrong channel order would turn the gold blue).
+TEST(ShippedPicturesTest, directionArrowsAreMirroredGoldOnTransparentGround) {
+    const std::optional<Gif> left = readGif(kPictures / "sx.gif");
+    const std::optional<Gif> right = readGif(kPictures / "dx.gif");
+    ASSERT_TRUE(left) << "sx.gif is missing or cannot be decoded";
+    ASSERT_TRUE(right) << "dx.gif is missing or cannot be decoded";
+    ASSERT_GE(left->width, 32);
+    ASSERT_GE(left->height, 32);
+    ASSERT_EQ(left->width, right->width);
+    ASSERT_EQ(left->height, right->height);
+    ASSERT_GE(left->transparent, 0) << "the arrow needs a transparent ground";
+    ASSERT_GE(right->transparent, 0);
+    EXPECT_TRUE(left->isTransparent(0, 0));
+
+    int opaque = 0, mismatched = 0, warm = 0;
+    long colourDifference = 0;
+    for (int y = 0; y < left->height; ++y) {
+        for (int x = 0; x < left->width; ++x) {
+            const int mirrorX = left->width - 1 - x;
+            if (left->isTransparent(x, y) != right->isTransparent(mirrorX, y)) ++mismatched;
+            if (left->isTransparent(x, y) || right->isTransparent(mirrorX, y)) continue;
+            ++opaque;
+            const std::array<int, 3> a = left->colour(x, y), b = right->colour(mirrorX, y);
+            for (int c = 0; c < 3; ++c)
+                colourDifference += std::abs(a[c] - b[c]);
+            if (a[0] > a[2] + 60) ++warm;
+        }
+    }
+    const int area = left->width * left->height;
+    EXPECT_EQ(mismatched, 0) << "dx.gif is not the mirror image of sx.gif";
+    EXPECT_GT(opaque, area / 10) << "the arrow is hardly there";
+    EXPECT_LT(opaque, area * 9 / 10) << "the arrow has no transparent ground";
+    ASSERT_GT(opaque, 0);
+    EXPECT_LT(colourDifference / (3 * opaque), 16) << "the mirrored arrow is coloured differently";
+    EXPECT_GT(warm, opaque / 2) << "the arrow is not gold";
 }
 
-TEST(ShippedPicturesTest, titleAndTablePicturesAreComplete) {
-    const std::optional<GifInfo> title = readGif(kPictures / "cards.gif");
-    ASSERT_TRUE(title) << "cards.gif is missing or not a complete GIF";
+// The title is a full picture of many colours: felt green at the edge, red from the cards.
+TEST(ShippedPicturesTest, titlePictureDecodesToCardsOnTheFelt) {
+    const std::optional<Gif> title = readGif(kPictures / "cards.gif");
+    ASSERT_TRUE(title) << "cards.gif is missing or cannot be decoded";
     EXPECT_GE(title->width, 400);
     EXPECT_GE(title->height, 250);
+    const std::set<int> used(title->pixels.begin(), title->pixels.end());
+    EXPECT_GT(used.size(), 64u) << "the title was reduced to too few colours";
 
+    const std::array<int, 3> edge = title->colour(4, 4);
+    EXPECT_GT(edge[1], edge[0]);
+    EXPECT_GT(edge[1], edge[2]);
+    bool red = false;
+    for (std::size_t i = 0; i < title->pixels.size() && !red; ++i) {
+        const std::array<int, 3> c = title->palette[static_cast<std::size_t>(title->pixels[i])];
+        red = c[0] > 180 && c[1] < 100 && c[2] < 100;
+    }
+    EXPECT_TRUE(red) << "no red card in the title";
+}
+
+TEST(ShippedPicturesTest, tablePictureIsALargeJpeg) {
     const std::optional<JpegInfo> table = readJpeg(kPictures / "sfondo.jpg");
     ASSERT_TRUE(table) << "sfondo.jpg is missing or not a complete JPEG";
     EXPECT_GE(table->width, 1280);
