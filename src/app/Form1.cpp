@@ -7,6 +7,7 @@
 #include "career/NewCareer.h"
 #include "career/PrizeMoney.h"
 #include "career/WeekSimulation.h"
+#include "data/DatabaseError.h"
 #include "games/uno/UnoComputer.h"
 #include "games/uno/UnoTable.h"
 #include "tournament/BackgroundTables.h"
@@ -90,6 +91,21 @@ void Form1::openDatabase() {
     accedi_databaseox = Database::connectionString(folder);
     cnox = std::make_unique<Database>(accedi_databaseox);
     m_temp = std::make_unique<KeyValueStore>(*cnox);
+}
+
+void Form1::closeDatabase() {
+    m_temp.reset();
+    cnox.reset();
+}
+
+Database& Form1::db() {
+    if (!cnox) throw DatabaseError("Il database della carriera non e' aperto (velmora.mdb).");
+    return *cnox;
+}
+
+KeyValueStore& Form1::temp() {
+    if (!m_temp) throw DatabaseError("Il database della carriera non e' aperto (velmora.mdb).");
+    return *m_temp;
 }
 
 void Form1::loadPicture(Control& picture, const std::string& path) {

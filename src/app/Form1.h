@@ -53,8 +53,10 @@ public:
     // A control by name and index (-1 for a single control).
     Control& c(const std::string& name, int index = -1) { return m_window(name, index); }
     Timer& timer(int number) { return m_window.timer(number); }
-    Database& db() { return *cnox; }
-    KeyValueStore& temp() { return *m_temp; }
+    // The open database and its key/value store; both throw, with a message for the player, when
+    // the database could not be opened or has been closed.
+    Database& db();
+    KeyValueStore& temp();
     RandomSequence& random() { return m_random; }
     // Rnd: the next number of the single random sequence, in [0, 1).
     double Rnd() { return m_random.next(); }
@@ -66,6 +68,8 @@ public:
     static std::string flagPath(const std::string& key) { return "\\immagini\\flags\\" + key + ".jpg"; }
     // Opens the database of the application folder (done by the load; tests may call it alone).
     void openDatabase();
+    // Closes the database (quitting); later handlers get the failure of db() instead of a crash.
+    void closeDatabase();
     // Lets progress labels repaint during a long operation.
     void yield() { platform().yield(); }
 

@@ -1,14 +1,189 @@
 #include "career/Dashboard.h"
 
 #include "app/Form1.h"
+#include "app/MenuFrames.h"
+#include "data/Quoting.h"
+
+#include <strings.h>
+
+#include <array>
+#include <string>
 
 namespace velmora {
 
-// Not built yet.
+namespace {
+
+constexpr int kEventSlots = 4;
+// Weeks 50, 51 and 52 hold the season finals.
+constexpr int kLastOrdinaryWeek = 49;
+
+bool sameText(const std::string& a, const std::string& b) {
+    return strcasecmp(a.c_str(), b.c_str()) == 0;
+}
+
+// Points column of a game's ranking, or "" for a game without one.
+std::string pointsColumn(const std::string& game) {
+    if (sameText(game, "Uno")) return "unopunti";
+    if (sameText(game, "Hearts")) return "heartspunti";
+    if (sameText(game, "Brisolo")) return "brisolopunti";
+    return "";
+}
+
+} // namespace
+
 void Dashboard::refresh() {
+    Window& w = f.window();
+    MenuFrames::showDashboardMenu(w, true);
+
+    KeyValueStore& temp = f.temp();
+    f.playerFirstName = temp.text("tuonome");
+    f.playerSurname = temp.text("tuocognome");
+    f.playerNation = temp.text("tuanazionalita");
+    f.playerAge = static_cast<int>(roundEven(temp.number("tuaeta")));
+    f.playerMoney = static_cast<long>(roundEven(temp.number("tuodenaro")));
+    f.currentWeek = static_cast<int>(roundEven(temp.number("settimana")));
+    f.enteredEvent = temp.text("evento");
+
+    f.c("Label1", 8).text = f.playerFirstName + " " + f.playerSurname;
+    f.c("Label1", 9).text = "Eta' " + std::to_string(f.playerAge);
+    f.c("Label1", 13).text = "€" + std::to_string(f.playerMoney);
+    const std::string ownFlagKey = playerFlagKey();
+    f.loadPicture(f.c("Image4"), Form1::flagPath(ownFlagKey));
+
+    const std::string continent = playerContinent();
+    std::string scopes;
+    for (int ranking = 0; ranking < 4; ++ranking) {
+        if (ranking > 0) scopes += "\n";
+        scopes += "Mondo\n" + continent + "\n" + f.playerNation;
+    }
+    f.c("Label1", 12).text = scopes;
+    rankingPositions();
+    f.c("Label1", 14).text = "Prossimi Eventi Settimana " + std::to_string(f.currentWeek);
+    f.weekEvents = f.db().query("SELECT * FROM calendario where  settimana=" + std::to_string(f.currentWeek) +
+                                " order by importanza asc ");
+
+    for (int slot = 0; slot < kEventSlots; ++slot)
+        showEventSlot(slot, ownFlagKey);
+    f.c("Label8").visible = f.enteredEvent == "0";
+}
+
+std::string Dashboard::playerFlagKey() {
+    Rows nation = f.db().query("SELECT * FROM nazionalita where nazione='" + fApici(f.playerNation) +
+                               "' order by nazione asc ");
+    return nation.at(0, 0).str();
+}
+
+std::string Dashboard::playerContinent() {
+    // The database compares nation names without regard to case; so does this lookup.
+    for (int r = 0; r <= f.nationRowsLast; ++r) {
+        if (sameText(f.nationRows.at(1, r).str(), f.playerNation)) return f.nationRows.at(2, r).str();
+    }
+    return "";
+}
+
+void Dashboard::showEventSlot(int slot, const std::string& ownFlagKey) {
+    Control& text = f.c("Label5", slot);
+    Control& flag = f.c("Image5", slot);
+    Control& enter = f.c("Label6", slot);
+    Control& entered = f.c("Label7", slot);
+    if (slot > f.weekEvents.last()) {
+        text.visible = enter.visible = flag.visible = entered.visible = false;
+        return;
+    }
+    const Rows& events = f.weekEvents;
+    const std::string name = events.at(0, slot).str();
+    const Value& level = events.at(1, slot);
+    const Value& entrants = events.at(4, slot);
+    const std::string game = events.at(6, slot).str();
+    const Value& fee = events.at(7, slot);
+    const std::string host = events.at(8, slot).str();
+
+    std::string caption = name + "\n" + entrants.str() + " giocatori";
+    if (!fee.isEmpty()) {
+        Rows prizes =
+            f.db().query("SELECT * FROM premi where importanza=" + level.str() + " order by id asc ");
+        Rows points = f.db().query("SELECT * FROM punti where importanza=" + level.str() +
+                                   " order by punti desc,da asc ");
+        // A tier pays every finishing position it covers, as long as the field is large enough
+        // to reach its last position.
+        double pool = 0;
+        double onOffer = 0;
+        for (int tier = 0; tier <= points.last(); ++tier) {
+            if (points.at(3, tier).num() > entrants.num()) continue;
+            const double places = points.at(3, tier).num() - points.at(2, tier).num() + 1;
+            pool += places * prizes.at(1, tier).num();
+            onOffer += places * points.at(1, tier).num();
+        }
+        caption += "\nIscrizione €" + fee.str() + "  -  Montepremi €" + numberText(pool) +
+                   "  -  Punti in palio " + numberText(onOffer);
+    }
+
+    if (host == "nazio") {
+        // The national championship is held in the player's own nation.
+        f.loadPicture(flag, Form1::flagPath(ownFlagKey));
+        flag.visible = true;
+        enter.visible = true;
+    } else if (host == "conti") {
+        // Continental championships are by invitation only.
+        flag.visible = false;
+        enter.visible = false;
+    } else {
+        f.loadPicture(flag, Form1::flagPath(host));
+        if (f.currentWeek > kLastOrdinaryWeek && qualifiedForFinal(game)) f.enteredEvent = name;
+        const bool hasEntry = f.enteredEvent != "0";
+        f.c("Label39").visible = hasEntry;
+        enter.visible = !hasEntry;
+        flag.visible = true;
+    }
+
+    if (f.enteredEvent != "0" && name == f.enteredEvent) {
+        entered.visible = true;
+        enter.visible = false;
+    } else {
+        entered.visible = false;
+    }
+    text.text = caption;
+    text.visible = true;
+}
+
+bool Dashboard::qualifiedForFinal(const std::string& game) {
+    const std::string column = pointsColumn(game);
+    if (column.empty()) return false;
+    Rows best =
+        f.db().query("SELECT top 8 * FROM giocatori  order by " + column + " desc,cognome asc,nome asc");
+    for (int r = 0; r <= best.last(); ++r) {
+        if (best.at(0, r).str() == f.playerSurname && best.at(1, r).str() == f.playerFirstName) return true;
+    }
+    return false;
 }
 
 void Dashboard::rankingPositions() {
+    const std::string continent = playerContinent();
+    static const std::array<const char*, 4> kOrders = {"totalepunti", "unopunti", "heartspunti",
+                                                       "brisolopunti"};
+    std::string lines;
+    for (const char* order : kOrders) {
+        const std::string sort = std::string("order by ") + order + " desc,cognome asc";
+        const std::array<std::string, 3> statements = {
+            "SELECT * FROM giocatori  " + sort,
+            "SELECT * FROM giocatori  where continente='" + fApici(continent) + "'" + sort,
+            "SELECT * FROM giocatori  where nazione='" + fApici(f.playerNation) + "'" + sort,
+        };
+        for (const std::string& statement : statements) {
+            Rows players = f.db().query(statement);
+            std::string position = "-"; // not ranked: the player is missing from the world
+            for (int r = 0; r <= players.last(); ++r) {
+                if (players.at(0, r).str() == f.playerSurname &&
+                    players.at(1, r).str() == f.playerFirstName) {
+                    position = std::to_string(r + 1);
+                    break;
+                }
+            }
+            if (!lines.empty()) lines += "\n";
+            lines += position;
+        }
+    }
+    f.c("Label1", 15).text = lines;
 }
 
 } // namespace velmora

@@ -8,13 +8,26 @@ class Form1;
 
 // The career's home screen: player card, the week's events and the twelve ranking positions.
 class Dashboard {
-public:
+  public:
     explicit Dashboard(Form1& form) : f(form) {}
 
+    // Reloads the career from the key/value store and redraws the whole screen. Writes nothing to
+    // the database; in a finals week it may enter a qualified player in memory.
     void refresh();
+    // The human's place in the four rankings, each worldwide, in his continent and in his nation,
+    // written one per line into Label1(15).
     void rankingPositions();
 
-private:
+  private:
+    // Nation key (flag name) of the nation the player plays for.
+    std::string playerFlagKey();
+    // Continent of the player's nation, from the nations read at start-up.
+    std::string playerContinent();
+    // Fills event slot i from row i of the week's events, or hides the slot when there is none.
+    void showEventSlot(int slot, const std::string& ownFlagKey);
+    // Whether the human is among the eight best of the given game this week.
+    bool qualifiedForFinal(const std::string& game);
+
     Form1& f;
 };
 
