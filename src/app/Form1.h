@@ -133,6 +133,10 @@ public:
     std::string trickWinner = "-1";
     int backgroundStep = 0;
     std::array<int, 128> leadSeats{};
+    // Hearts: the hand simulated at the pass for every other table: per table (0..127) and trick
+    // (0..12), k 0..3 the points seat k takes, k 4..7 the lowest heart seat k-4 takes (20 = none).
+    std::vector<std::array<std::array<int, 8>, 13>> simTricks =
+        std::vector<std::array<std::array<int, 8>, 13>>(128);
 
     // ---- Cards ----
     std::vector<Card> unoDeck = std::vector<Card>(108);
