@@ -1,22 +1,102 @@
 #include "career/EventEntry.h"
 
 #include "app/Form1.h"
+#include "career/CareerSnapshot.h"
+#include "career/Dashboard.h"
+#include "career/WeekSimulation.h"
+#include "data/Transaction.h"
 
 namespace velmora {
 
-// Not built yet.
+namespace {
+constexpr int kWeeks = 52;
+} // namespace
+
 void EventEntry::Label6_Click(int index) {
-    (void)index;
+    // Finals are not entered by hand: the dashboard enters a qualified player by himself.
+    if (f.currentWeek >= kFirstFinalWeek) return;
+    if (index < 0 || index >= kSlots) return;
+    f.window().setEnabled(false);
+    if (!Value(f.temp().text("evento")).isEmpty()) { // one event a week
+        f.window().setEnabled(true);
+        return;
+    }
+    const Rows week = f.db().query("SELECT * FROM calendario where  settimana=" + std::to_string(f.currentWeek) +
+                                   " order by importanza asc ");
+    if (index > week.last()) {
+        f.window().setEnabled(true);
+        return;
+    }
+    if (week.at(7, index).num() > static_cast<double>(f.playerMoney)) {
+        f.platform().messageBox("Non hai abbastanza denaro per partecipare a questo evento.", f.appTitle);
+        f.window().setEnabled(true);
+        return;
+    }
+    const std::string name = week.at(0, index).str();
+    Transaction transaction(f.db());
+    f.temp().setText("evento", name);
+    transaction.commit();
+
+    f.enteredEvent = name;
+    for (int slot = 0; slot < kSlots; ++slot) f.c("Label6", slot).visible = false;
+    f.c("Label39").visible = true;
+    f.c("Label7", index).visible = true;
+    f.c("Label8").visible = false;
+    f.window().setEnabled(true);
 }
 
 void EventEntry::Label7_Click(int index) {
     (void)index;
+    if (f.currentWeek >= kFirstFinalWeek) return;
+    f.window().setEnabled(false);
+    Transaction transaction(f.db());
+    f.temp().setText("evento", "0");
+    transaction.commit();
+
+    f.enteredEvent = "0";
+    for (int slot = 0; slot < kSlots; ++slot) {
+        f.c("Label7", slot).visible = false;
+        // Only slots with an enterable event show their host flag.
+        f.c("Label6", slot).visible = f.c("Image5", slot).visible;
+    }
+    f.c("Label8").visible = true;
+    f.c("Label39").visible = false;
+    f.window().setEnabled(true);
 }
 
+// The world's week and the move to the next one are one change: either both are stored or, on a
+// failure, neither, and the window goes back to the week it showed.
 void EventEntry::Label8_Click() {
+    f.window().setEnabled(false);
+    CareerSnapshot snapshot(f);
+    snapshot.remember(f.c("Label9"));
+    try {
+        Transaction transaction(f.db());
+        f.weekSimulation().run();
+        advanceWeek();
+        transaction.commit();
+    } catch (...) {
+        snapshot.restore();
+        try {
+            f.dashboard().refresh();
+        } catch (...) {
+            // The store is still failing; the window keeps the week it showed before the click.
+        }
+        throw;
+    }
+    f.window().setEnabled(true);
+}
+
+void EventEntry::storeNextWeek() {
+    int week = f.currentWeek + 1;
+    if (week == kWeeks + 1) week = 1;
+    f.temp().setNumber("settimana", week);
+    f.currentWeek = week;
 }
 
 void EventEntry::advanceWeek() {
+    storeNextWeek();
+    f.dashboard().refresh();
 }
 
 } // namespace velmora

@@ -11,7 +11,12 @@ class PrizeMoney {
 public:
     explicit PrizeMoney(Form1& form) : f(form) {}
 
+    // The prize board's continue button.
     void Label50_Click();
+
+    // The prize for finishing in a place group of the tournament in form.eventRows: the prize of
+    // the tier covering the position the results record for that group (0 outside every tier).
+    long prizeFor(long placeGroup);
 
 private:
     Form1& f;

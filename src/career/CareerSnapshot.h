@@ -1,0 +1,50 @@
+#pragma once
+
+#include "data/Rows.h"
+#include "ui/Control.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+class Form1;
+
+// The window's career state as it was before an operation that changes the career. An operation
+// whose database work is rolled back restores it, so the window never shows or keeps a change
+// the store does not hold.
+class CareerSnapshot {
+public:
+    explicit CareerSnapshot(Form1& form);
+
+    // Also remembers a control's caption, visibility and size.
+    void remember(Control& control);
+    // Puts every remembered value back.
+    void restore();
+
+private:
+    struct ControlState {
+        Control* control;
+        std::string text;
+        bool visible;
+        int width;
+    };
+
+    Form1& f;
+    std::string m_firstName, m_surname, m_nation;
+    int m_age;
+    long m_money;
+    int m_week;
+    std::string m_event;
+    Rows m_weekEvents;
+    Rows m_playerRows;
+    int m_playerRowsLast;
+    std::vector<int> m_busy;
+    std::array<int, 8> m_finalSlots;
+    long m_pickIndex;
+    long m_progressCounter;
+    std::vector<ControlState> m_controls;
+};
+
+} // namespace velmora

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+namespace velmora {
+
+// The identity of a player as the store sees it: surname and first name compared without regard
+// to the case of the letters A-Z (the store's text comparison), so two names that one UPDATE
+// "WHERE cognome= .. and nome= .." would both hit give the same key.
+std::string playerKey(const std::string& surname, const std::string& firstName);
+
+// The store's equality of two texts: equal when they differ only in the case of the letters A-Z.
+bool sameText(const std::string& a, const std::string& b);
+
+// True for a name the tables cannot hold: empty, only blanks, or the "0" that marks an empty cell.
+bool unusableName(const std::string& name);
+
+} // namespace velmora
