@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Rows.h"
+
 #include <string>
 
 namespace velmora {
@@ -11,11 +13,26 @@ class TournamentStart {
 public:
     explicit TournamentStart(Form1& form) : f(form) {}
 
+    // Starts the tournament entered this week (or the season final the player qualified for).
     void Label39_Click();
-    // The rule sheet shown behind "I" for a game.
+    // The rule sheet shown behind "I" for a game ("Uno", "Brisolo", "Hearts"); empty for others.
     static std::string ruleSheet(const std::string& game);
+    // The least sum of the three skills a computer player needs to take slot i (1..) of a field:
+    // the first slots go to the strongest all-round players.
+    static int leastSkillSum(int slot);
 
 private:
+    // True when the human stands among the eight best of the game's ranking.
+    bool amongFinalists(const std::string& game);
+    // True when the world (giocatori rows, the human first) holds enough distinct computer
+    // players to fill every slot of a field.
+    static bool fieldCanBeFilled(const Rows& playerRows, int players);
+    void drawField(int players, const Rows& worldRanking);
+    void seatFirstRound(int players);
+    void fillBoardRows();
+    // Tells the player why the tournament cannot start.
+    void refuse(const std::string& message);
+
     Form1& f;
 };
 
