@@ -1,37 +1,52 @@
 #include "ui/qt/QtFrontEnd.h"
 
 #include "ui/Window.h"
+#include "ui/qt/DesignScale.h"
+#include "ui/qt/QtPlatform.h"
+#include "ui/qt/TimerPump.h"
+#include "ui/qt/WindowView.h"
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QMessageBox>
-#include <QWidget>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace velmora {
 
-// Not built yet: a bare window until the real renderer lands.
-struct QtFrontEnd::Impl : Platform {
-    QElapsedTimer clock;
-    QWidget widget;
-    void messageBox(const std::string& text, const std::string& title) override {
-        QMessageBox::information(nullptr, QString::fromStdString(title), QString::fromStdString(text));
-    }
-    bool askYesNo(const std::string& text, const std::string& title) override {
-        return QMessageBox::question(nullptr, QString::fromStdString(title), QString::fromStdString(text)) ==
-               QMessageBox::Yes;
-    }
-    void yield() override { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); }
-    std::string appFolder() const override { return QCoreApplication::applicationDirPath().toStdString(); }
-    long long nowMs() const override { return clock.elapsed(); }
-    void quit() override { QCoreApplication::quit(); }
-};
+QtFrontEnd::QtFrontEnd() : m_platform(std::make_unique<QtPlatform>()) {}
 
-QtFrontEnd::QtFrontEnd() : m_impl(std::make_unique<Impl>()) { m_impl->clock.start(); }
-QtFrontEnd::~QtFrontEnd() = default;
-Platform& QtFrontEnd::platform() { return *m_impl; }
+QtFrontEnd::~QtFrontEnd() {
+    // The pump goes first: no tick may reach a window that is being taken down.
+    m_pump.reset();
+    m_view.reset();
+}
+
+Platform& QtFrontEnd::platform() { return *m_platform; }
+
 void QtFrontEnd::show(Window& window) {
-    (void)window;
-    m_impl->widget.show();
+    m_window = &window;
+    m_view = std::make_unique<WindowView>(window);
+    m_pump = std::make_unique<TimerPump>(window);
+    m_platform->setDialogParent(m_view.get());
+    m_platform->setBeforeYield([this] {
+        m_window->setNow(m_platform->nowMs());
+        m_view->sync();
+    });
+    window.setChangedCallback([this] {
+        m_view->sync();
+        m_pump->arm();
+    });
+
+    QSize size = DesignScale::designPixels();
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        size = DesignScale::startSize(available.size());
+        m_view->resize(size);
+        m_view->move(available.center() - QPoint(size.width() / 2, size.height() / 2));
+    } else {
+        m_view->resize(size);
+    }
+    m_view->show();
+    m_view->sync();
+    m_pump->arm();
 }
 
 } // namespace velmora

@@ -6,20 +6,32 @@
 
 namespace velmora {
 
+class QtPlatform;
+class TimerPump;
 class Window;
+class WindowView;
 
 // The desktop front end: shows the window model with Qt Widgets and drives its timers.
+// Needs a QApplication. The window shown must stay alive while the event loop runs.
 class QtFrontEnd {
 public:
     QtFrontEnd();
     ~QtFrontEnd();
+    QtFrontEnd(const QtFrontEnd&) = delete;
+    QtFrontEnd& operator=(const QtFrontEnd&) = delete;
+
     Platform& platform();
-    // Builds the widgets for the window's controls and shows it.
+    // Builds the widgets for the window's controls, sizes the window to fit the screen and shows
+    // it; from then on every event the model runs is mirrored on screen and its timers tick.
     void show(Window& window);
+    // The view, once shown.
+    WindowView* view() { return m_view.get(); }
 
 private:
-    struct Impl;
-    std::unique_ptr<Impl> m_impl;
+    std::unique_ptr<QtPlatform> m_platform;
+    std::unique_ptr<WindowView> m_view;
+    std::unique_ptr<TimerPump> m_pump;
+    Window* m_window = nullptr;
 };
 
 } // namespace velmora

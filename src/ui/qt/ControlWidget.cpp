@@ -1,0 +1,152 @@
+#include "ui/qt/ControlWidget.h"
+
+#include "ui/qt/PictureCache.h"
+#include "ui/qt/SymbolText.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <algorithm>
+
+namespace velmora {
+
+namespace {
+
+constexpr double kTwipsPerPixel = 15.0;
+constexpr double kDesignDpi = 96.0;
+const QColor kDisabledText(128, 128, 128);
+
+QColor rgb(std::uint32_t colour) {
+    return QColor((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF);
+}
+
+Qt::Alignment horizontal(Align align) {
+    switch (align) {
+    case Align::Right:
+        return Qt::AlignRight;
+    case Align::Center:
+        return Qt::AlignHCenter;
+    case Align::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+} // namespace
+
+ControlWidget::ControlWidget(const Control& control, PictureCache& pictures, QWidget* parent)
+    : QWidget(parent), m_control(control), m_pictures(pictures) {
+    // Shapes are drawings on the table: clicks go through them to what lies below.
+    if (control.kind == ControlKind::Shape) setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ControlWidget::setFactor(double factor) {
+    if (factor == m_factor) return;
+    m_factor = factor;
+    update();
+}
+
+QFont ControlWidget::scaledFont(const Font& font, double factor, double logicalDpi) {
+    QFont qfont;
+    const QString family = QString::fromStdString(font.family);
+    if (SymbolText::isSymbolFace(font.family)) {
+        qfont.setFamily(QStringLiteral("DejaVu Sans"));
+    } else {
+        qfont.setFamily(family);
+        if (family.contains(QLatin1String("Courier"), Qt::CaseInsensitive) ||
+            family.contains(QLatin1String("Mono"), Qt::CaseInsensitive) ||
+            family.contains(QLatin1String("Console"), Qt::CaseInsensitive)) {
+            qfont.setStyleHint(QFont::TypeWriter);
+        } else {
+            qfont.setStyleHint(QFont::SansSerif);
+        }
+    }
+    // Points are meant at 96 dpi on the design; the stage scales them like every other length.
+    const double dpi = logicalDpi > 0 ? logicalDpi : kDesignDpi;
+    qfont.setPointSizeF(std::max(0.5, font.size * factor * kDesignDpi / dpi));
+    qfont.setBold(font.bold);
+    qfont.setItalic(font.italic);
+    return qfont;
+}
+
+void ControlWidget::paintEvent(QPaintEvent*) {
+    const Control& c = m_control;
+    QPainter painter(this);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    const QRectF box = QRectF(rect());
+    const double radius = c.radius / kTwipsPerPixel * m_factor;
+    const double line = std::max(1.0, m_factor);
+
+    auto outline = [&](const QRectF& area) {
+        QPainterPath path;
+        if (radius > 0) {
+            path.addRoundedRect(area, radius, radius);
+        } else {
+            path.addRect(area);
+        }
+        return path;
+    };
+
+    if (c.kind == ControlKind::Shape) {
+        const double pen = std::max(1.0, 2 * m_factor);
+        const QRectF frame = box.adjusted(pen / 2, pen / 2, -pen / 2, -pen / 2);
+        if (!c.backTransparent) painter.fillPath(outline(frame), rgb(c.backColor));
+        painter.setPen(QPen(rgb(c.borderColor), pen));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(outline(frame));
+        return;
+    }
+
+    if (!c.backTransparent && c.kind != ControlKind::Picture) painter.fillPath(outline(box), rgb(c.backColor));
+    if (!c.picture.empty()) paintPicture(painter, c.kind == ControlKind::Panel || !c.stretch);
+    if (c.kind == ControlKind::Label) paintCaption(painter);
+    if (c.border) {
+        const QRectF frame = box.adjusted(line / 2, line / 2, -line / 2, -line / 2);
+        painter.setPen(QPen(rgb(c.borderColor), line));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(outline(frame));
+    }
+}
+
+void ControlWidget::paintPicture(QPainter& painter, bool naturalSize) {
+    const QImage& full = m_pictures.image(m_control.picture);
+    if (full.isNull()) return;
+    const double ratio = devicePixelRatioF();
+    // A stretched picture fills the control; otherwise it keeps its own size (one image pixel per
+    // design pixel) from the top-left corner.
+    const QSizeF logical = naturalSize ? QSizeF(full.size()) * m_factor : QSizeF(size());
+    const QSize device(std::max(1, qRound(logical.width() * ratio)), std::max(1, qRound(logical.height() * ratio)));
+    QPixmap pixmap = m_pictures.scaled(m_control.picture, device);
+    if (pixmap.isNull()) return;
+    pixmap.setDevicePixelRatio(ratio);
+    painter.drawPixmap(QPointF(0, 0), pixmap);
+}
+
+void ControlWidget::paintCaption(QPainter& painter) {
+    const Control& c = m_control;
+    if (c.text.empty()) return;
+    QString text = SymbolText::display(c.font.family, c.text);
+    text.remove(QLatin1Char('\r'));
+    painter.setFont(scaledFont(c.font, m_factor, logicalDpiY()));
+    painter.setPen(c.enabled ? rgb(c.foreColor) : kDisabledText);
+    const double inset = c.border ? 2 * m_factor : 0;
+    const QRectF area = QRectF(rect()).adjusted(inset, inset / 2, -inset, 0);
+    int flags = static_cast<int>(horizontal(c.align) | Qt::AlignTop);
+    if (c.wordWrap) flags |= Qt::TextWordWrap;
+    painter.drawText(area, flags, text);
+}
+
+void ControlWidget::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) m_pressed = true;
+    event->accept();
+}
+
+void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
+    const bool clicked = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton) m_pressed = false;
+    event->accept();
+    if (clicked && m_onClick) m_onClick();
+}
+
+} // namespace velmora

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "ui/Control.h"
+
+#include <QFont>
+#include <QWidget>
+
+#include <functional>
+
+namespace velmora {
+
+class PictureCache;
+
+// The widget of one panel, label, picture or shape: it paints the control's current look straight
+// from the model, scaled by the stage factor, and reports a click (press and release on it).
+class ControlWidget : public QWidget {
+public:
+    // The control must outlive the widget; the cache is shared by every widget of the view.
+    ControlWidget(const Control& control, PictureCache& pictures, QWidget* parent);
+
+    // Stage pixels per design pixel; fonts, borders and corners follow it.
+    void setFactor(double factor);
+    // Runs on a click of the left button.
+    void setClickHandler(std::function<void()> handler) { m_onClick = std::move(handler); }
+    const Control& control() const { return m_control; }
+
+    // A control's font at the given scale for a device of the given logical dpi. Symbol faces are
+    // drawn with the ordinary face (their letters are mapped to symbols).
+    static QFont scaledFont(const Font& font, double factor, double logicalDpi);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void paintPicture(class QPainter& painter, bool naturalSize);
+    void paintCaption(class QPainter& painter);
+
+    const Control& m_control;
+    PictureCache& m_pictures;
+    double m_factor = 1.0;
+    bool m_pressed = false;
+    std::function<void()> m_onClick;
+};
+
+} // namespace velmora

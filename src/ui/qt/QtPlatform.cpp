@@ -1,0 +1,44 @@
+#include "ui/qt/QtPlatform.h"
+
+#include <QCoreApplication>
+#include <QMessageBox>
+#include <QMetaObject>
+
+namespace velmora {
+
+QtPlatform::QtPlatform() { m_clock.start(); }
+
+void QtPlatform::messageBox(const std::string& text, const std::string& title) {
+    QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::Ok, m_dialogParent);
+    box.exec();
+}
+
+bool QtPlatform::askYesNo(const std::string& text, const std::string& title) {
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::Yes | QMessageBox::No, m_dialogParent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+void QtPlatform::yield() {
+    const long long now = nowMs();
+    if (now - m_lastYield < kFrameMs) return;
+    m_lastYield = now;
+    if (m_beforeYield) m_beforeYield();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+std::string QtPlatform::appFolder() const {
+    return QCoreApplication::applicationDirPath().toStdString();
+}
+
+void QtPlatform::quit() {
+    m_quitRequested = true;
+    if (QCoreApplication* application = QCoreApplication::instance()) {
+        QMetaObject::invokeMethod(application, &QCoreApplication::quit, Qt::QueuedConnection);
+    }
+}
+
+} // namespace velmora

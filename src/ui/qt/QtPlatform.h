@@ -1,0 +1,48 @@
+#pragma once
+
+#include "ui/Platform.h"
+
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QWidget>
+
+#include <functional>
+
+namespace velmora {
+
+// The platform of the desktop game: real message boxes, the Qt event loop, the folder of the
+// executable and a monotonic clock.
+class QtPlatform : public Platform {
+public:
+    QtPlatform();
+
+    // An OK message box titled as given, over the game's window.
+    void messageBox(const std::string& text, const std::string& title) override;
+    // A question with Yes and No buttons; No is the default, since the game only asks before
+    // throwing work away.
+    bool askYesNo(const std::string& text, const std::string& title) override;
+    // Repaints what changed and handles pending window-system events, but no clicks or keys.
+    // Calls closer together than a frame do nothing, so tight loops that yield stay fast.
+    void yield() override;
+    std::string appFolder() const override;
+    long long nowMs() const override { return m_clock.elapsed(); }
+    // Ends the event loop once the running handler returns (also when called before it started).
+    void quit() override;
+
+    // The window dialogs are centred on.
+    void setDialogParent(QWidget* parent) { m_dialogParent = parent; }
+    // What a yield does before handling events (bring the screen up to date).
+    void setBeforeYield(std::function<void()> refresh) { m_beforeYield = std::move(refresh); }
+    bool quitRequested() const { return m_quitRequested; }
+
+private:
+    static constexpr long long kFrameMs = 15;
+
+    QElapsedTimer m_clock;
+    QPointer<QWidget> m_dialogParent;
+    std::function<void()> m_beforeYield;
+    long long m_lastYield = -1000;
+    bool m_quitRequested = false;
+};
+
+} // namespace velmora

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+
+namespace velmora {
+
+class Window;
+
+// Drives the window's eight timers from the Qt event loop on the platform's clock: one precise
+// single-shot QTimer armed for the next due tick. A tick that falls while another event runs (a
+// message box, a yield) is left for the model to refuse and tried again shortly after.
+class TimerPump : public QObject {
+public:
+    explicit TimerPump(Window& window, QObject* parent = nullptr);
+
+    // Re-arms for the earliest due tick; call after anything that may have changed a timer.
+    void arm();
+    // Ticks delivered so far.
+    long long delivered() const { return m_delivered; }
+
+private:
+    static constexpr int kBusyRetryMs = 10;
+
+    void fire();
+    // A real clock falls behind while a long handler runs; like a desktop timer, a late timer then
+    // ticks once rather than delivering every interval it missed.
+    void dropMissedTicks(long long now);
+
+    Window& m_window;
+    QTimer m_timer;
+    long long m_delivered = 0;
+    bool m_firing = false;
+};
+
+} // namespace velmora

@@ -1,0 +1,336 @@
+#include "ui/qt/WindowView.h"
+
+#include "ui/Window.h"
+#include "ui/qt/ControlWidget.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPainter>
+#include <QResizeEvent>
+
+namespace velmora {
+
+namespace {
+
+// The table's felt: the border around the design and the form below every control.
+const QColor kBorderFelt(9, 38, 22);
+const QColor kStageFelt(22, 72, 40);
+
+QColor rgb(std::uint32_t colour) {
+    return QColor((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF);
+}
+
+} // namespace
+
+// One control's widget and the values last applied to it.
+struct WindowView::Entry {
+    Control* control = nullptr;
+    QWidget* widget = nullptr;
+    ControlWidget* painted = nullptr; // panels, labels, pictures, shapes
+    QComboBox* combo = nullptr;
+    QLineEdit* edit = nullptr;
+
+    bool applied = false;
+    const Control* panel = nullptr;
+    QRect geometry;
+    bool visible = false;
+    bool enabled = true;
+    std::string text;
+    std::uint32_t backColor = 0, foreColor = 0, borderColor = 0;
+    bool backTransparent = true, border = false, wordWrap = true, clickable = false, stretch = true;
+    std::string family;
+    double fontSize = 0;
+    bool bold = false, italic = false;
+    Align align = Align::Left;
+    std::string picture;
+    std::vector<std::string> items;
+    int listIndex = -1;
+    int radius = 0;
+
+    bool sameLook(const Control& c) const {
+        return text == c.text && enabled == c.enabled && backColor == c.backColor &&
+               foreColor == c.foreColor && borderColor == c.borderColor && backTransparent == c.backTransparent &&
+               border == c.border && wordWrap == c.wordWrap && clickable == c.clickable && stretch == c.stretch &&
+               family == c.font.family && fontSize == c.font.size && bold == c.font.bold &&
+               italic == c.font.italic && align == c.align && picture == c.picture && listIndex == c.listIndex &&
+               radius == c.radius && items == c.items;
+    }
+
+    void takeLook(const Control& c) {
+        text = c.text;
+        enabled = c.enabled;
+        backColor = c.backColor;
+        foreColor = c.foreColor;
+        borderColor = c.borderColor;
+        backTransparent = c.backTransparent;
+        border = c.border;
+        wordWrap = c.wordWrap;
+        clickable = c.clickable;
+        stretch = c.stretch;
+        family = c.font.family;
+        fontSize = c.font.size;
+        bold = c.font.bold;
+        italic = c.font.italic;
+        align = c.align;
+        picture = c.picture;
+        listIndex = c.listIndex;
+        radius = c.radius;
+        if (items != c.items) items = c.items;
+    }
+};
+
+WindowView::WindowView(Window& window, QWidget* parent)
+    : QWidget(parent), m_window(window), m_pictures(window.platform().appFolder()) {
+    setWindowTitle(QString::fromStdString(window.title()));
+    setMinimumSize(320, 180);
+    m_stage = new QWidget(this);
+    buildNewControls();
+    sync();
+}
+
+WindowView::~WindowView() = default;
+
+void WindowView::buildNewControls() {
+    const auto& controls = m_window.controls();
+    const size_t first = m_entries.size();
+    if (first == controls.size()) return;
+    // Every widget is made before any is placed: a control may sit on a panel created after it.
+    for (size_t i = first; i < controls.size(); ++i) {
+        auto entry = std::make_unique<Entry>();
+        Control& c = *controls[i];
+        entry->control = &c;
+        switch (c.kind) {
+        case ControlKind::Combo: {
+            auto* combo = new QComboBox(m_stage);
+            combo->setFocusPolicy(Qt::StrongFocus);
+            Entry* e = entry.get();
+            connect(combo, &QComboBox::activated, this, [this, e](int item) { chosen(*e, item); });
+            entry->combo = combo;
+            entry->widget = combo;
+            break;
+        }
+        case ControlKind::TextBox: {
+            auto* edit = new QLineEdit(m_stage);
+            Entry* e = entry.get();
+            connect(edit, &QLineEdit::textEdited, this, [this, e](const QString& text) { typed(*e, text); });
+            entry->edit = edit;
+            entry->widget = edit;
+            break;
+        }
+        default: {
+            auto* painted = new ControlWidget(c, m_pictures, m_stage);
+            if (c.kind == ControlKind::Label || c.kind == ControlKind::Picture) {
+                const Control* target = &c;
+                painted->setClickHandler([this, target] { clicked(*target); });
+            }
+            entry->painted = painted;
+            entry->widget = painted;
+            break;
+        }
+        }
+        m_byControl[&c] = entry.get();
+        m_entries.push_back(std::move(entry));
+    }
+    // Placing them in creation order stacks later controls above earlier ones on each panel.
+    for (size_t i = first; i < m_entries.size(); ++i) {
+        Entry& e = *m_entries[i];
+        e.widget->setParent(parentWidgetOf(*e.control));
+        e.panel = e.control->panel;
+        e.widget->raise();
+    }
+}
+
+QWidget* WindowView::parentWidgetOf(const Control& control) {
+    if (!control.panel) return m_stage;
+    auto found = m_byControl.find(control.panel);
+    return found == m_byControl.end() ? m_stage : found->second->widget;
+}
+
+QRect WindowView::geometryOf(const Control& c) {
+    auto absolute = [](const Control& control) {
+        QPoint at(control.left, control.top);
+        for (const Control* p = control.panel; p; p = p->panel) at += QPoint(p->left, p->top);
+        return at;
+    };
+    int width = c.width;
+    int height = c.height;
+    if (c.kind == ControlKind::Picture && !c.stretch && !c.picture.empty()) {
+        // An unstretched picture takes its picture's own size.
+        const QImage& image = m_pictures.image(c.picture);
+        if (!image.isNull()) {
+            width = static_cast<int>(image.width() * DesignScale::kTwipsPerPixel);
+            height = static_cast<int>(image.height() * DesignScale::kTwipsPerPixel);
+        }
+    }
+    const QPoint at = absolute(c);
+    QRect rect = m_scale.map(at.x(), at.y(), width, height);
+    if (c.panel) {
+        const QPoint panelAt = absolute(*c.panel);
+        rect.translate(-m_scale.map(panelAt.x(), panelAt.y(), 0, 0).topLeft());
+    }
+    return rect;
+}
+
+bool WindowView::apply(Entry& e, bool force) {
+    Control& c = *e.control;
+    bool touched = false;
+    const bool fresh = force || !e.applied;
+    if (c.panel != e.panel) {
+        e.widget->setParent(parentWidgetOf(c));
+        e.panel = c.panel;
+        e.widget->raise();
+        e.visible = !c.visible; // a new parent hides the widget: show it again below
+    }
+    const QRect geometry = geometryOf(c);
+    if (fresh || geometry != e.geometry) {
+        e.widget->setGeometry(geometry);
+        e.geometry = geometry;
+        touched = true;
+    }
+    if (fresh || c.visible != e.visible) {
+        e.widget->setVisible(c.visible);
+        e.visible = c.visible;
+        touched = true;
+    }
+    if (!fresh && e.sameLook(c)) {
+        e.applied = true;
+        return touched;
+    }
+    const bool itemsChanged = !e.applied || e.items != c.items;
+    e.takeLook(c);
+    e.applied = true;
+    const double factor = m_scale.factor();
+    if (e.painted) {
+        e.painted->setFactor(factor);
+        if (c.clickable) {
+            e.painted->setCursor(Qt::PointingHandCursor);
+        } else {
+            e.painted->unsetCursor();
+        }
+        e.painted->update();
+        return true;
+    }
+    QPalette palette = e.widget->palette();
+    palette.setColor(QPalette::Base, rgb(c.backColor));
+    palette.setColor(QPalette::Text, rgb(c.foreColor));
+    palette.setColor(QPalette::ButtonText, rgb(c.foreColor));
+    e.widget->setPalette(palette);
+    e.widget->setFont(ControlWidget::scaledFont(c.font, factor, e.widget->logicalDpiY()));
+    e.widget->setEnabled(c.enabled);
+    e.widget->setCursor(c.clickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
+    if (e.combo) {
+        applyCombo(e, itemsChanged);
+    } else if (e.edit) {
+        const QString text = QString::fromStdString(c.text);
+        if (e.edit->text() != text) e.edit->setText(text);
+        Qt::Alignment align = c.align == Align::Right    ? Qt::AlignRight
+                              : c.align == Align::Center ? Qt::AlignHCenter
+                                                         : Qt::AlignLeft;
+        e.edit->setAlignment(align | Qt::AlignVCenter);
+    }
+    return true;
+}
+
+void WindowView::applyCombo(Entry& e, bool itemsChanged) {
+    const Control& c = *e.control;
+    QComboBox& combo = *e.combo;
+    const QSignalBlocker quiet(combo);
+    if (itemsChanged || combo.count() != static_cast<int>(c.items.size())) {
+        QStringList items;
+        items.reserve(static_cast<int>(c.items.size()));
+        for (const auto& item : c.items) items.push_back(QString::fromStdString(item));
+        combo.clear();
+        combo.addItems(items);
+    }
+    // The box shows its text: the selected item, or a text that is no item of the list.
+    int current = -1;
+    if (c.listIndex >= 0 && c.listIndex < static_cast<int>(c.items.size()) &&
+        c.items[static_cast<size_t>(c.listIndex)] == c.text) {
+        current = c.listIndex;
+    } else {
+        for (size_t i = 0; i < c.items.size(); ++i) {
+            if (c.items[i] == c.text) {
+                current = static_cast<int>(i);
+                break;
+            }
+        }
+    }
+    combo.setCurrentIndex(current);
+    combo.setPlaceholderText(current < 0 ? QString::fromStdString(c.text) : QString());
+}
+
+void WindowView::sync() {
+    buildNewControls();
+    // A window resized while hidden gets its resize event only when shown; a sync must not wait.
+    if (size() != m_fittedFor) placeStage();
+    int changes = 0;
+    for (auto& entry : m_entries) {
+        if (apply(*entry, false)) ++changes;
+    }
+    m_lastChanges = changes;
+    const QString title = QString::fromStdString(m_window.title());
+    if (windowTitle() != title) setWindowTitle(title);
+}
+
+void WindowView::syncAndRepaint() {
+    sync();
+    repaint();
+}
+
+QPixmap WindowView::shot(QSize size) {
+    resize(size);
+    placeStage();
+    sync();
+    return grab();
+}
+
+QWidget* WindowView::widgetOf(const std::string& name, int index) const {
+    Control* control = m_window.find(name, index);
+    if (!control) return nullptr;
+    auto found = m_byControl.find(control);
+    return found == m_byControl.end() ? nullptr : found->second->widget;
+}
+
+void WindowView::placeStage() {
+    m_fittedFor = size();
+    m_scale.fit(size());
+    m_stage->setGeometry(m_scale.stage());
+    for (auto& entry : m_entries) apply(*entry, true);
+}
+
+void WindowView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeStage();
+}
+
+void WindowView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), kBorderFelt);
+    painter.fillRect(m_scale.stage(), kStageFelt);
+}
+
+void WindowView::clicked(const Control& control) {
+    m_window.setNow(m_window.platform().nowMs());
+    m_window.click(control.name, control.index);
+    sync();
+}
+
+void WindowView::chosen(Entry& e, int item) {
+    const Control& c = *e.control;
+    bool taken = false;
+    if (item >= 0 && item < static_cast<int>(c.items.size())) {
+        m_window.setNow(m_window.platform().nowMs());
+        taken = m_window.choose(c.name, c.index, c.items[static_cast<size_t>(item)]);
+    }
+    // A refused choice puts the box back as the model has it.
+    if (!taken) e.applied = false;
+    sync();
+}
+
+void WindowView::typed(Entry& e, const QString& text) {
+    const Control& c = *e.control;
+    if (!m_window.type(c.name, c.index, text.toStdString())) e.applied = false;
+    sync();
+}
+
+} // namespace velmora

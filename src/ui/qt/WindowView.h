@@ -1,0 +1,73 @@
+#pragma once
+
+#include "ui/Control.h"
+#include "ui/qt/DesignScale.h"
+#include "ui/qt/PictureCache.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+class QComboBox;
+class QLineEdit;
+
+namespace velmora {
+
+class ControlWidget;
+class Window;
+
+// The window model on screen: one child widget per control (panels hold their controls), drawn in
+// creation order and scaled from twips to the widget's size with the design's proportions kept.
+// Clicks, combo choices and typing go to the model, which refuses what the player could not do.
+class WindowView : public QWidget {
+public:
+    // The window must outlive the view's use (the view keeps pointers to its controls).
+    explicit WindowView(Window& window, QWidget* parent = nullptr);
+    ~WindowView() override;
+
+    // Brings every widget up to date with its control. Widgets whose control did not change since
+    // the last sync are not touched, so this stays cheap after every timer tick.
+    void sync();
+    // Syncs and paints at once, for a long handler that lets the screen catch up.
+    void syncAndRepaint();
+    // The window as shown at the given size (the design size gives 1910 x 1040 pixels).
+    QPixmap shot(QSize size);
+
+    // The widget showing a control, or nullptr.
+    QWidget* widgetOf(const std::string& name, int index = -1) const;
+    const DesignScale& scale() const { return m_scale; }
+    // How many widgets the last sync changed.
+    int lastSyncChanges() const { return m_lastChanges; }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Entry;
+
+    void buildNewControls();
+    void placeStage();
+    bool apply(Entry& entry, bool force);
+    QRect geometryOf(const Control& control);
+    QWidget* parentWidgetOf(const Control& control);
+    void applyCombo(Entry& entry, bool itemsChanged);
+    void clicked(const Control& control);
+    void chosen(Entry& entry, int item);
+    void typed(Entry& entry, const QString& text);
+
+    Window& m_window;
+    PictureCache m_pictures;
+    DesignScale m_scale;
+    QSize m_fittedFor; // the size the stage was last fitted to
+    QWidget* m_stage = nullptr;
+    std::vector<std::unique_ptr<Entry>> m_entries;
+    std::unordered_map<const Control*, Entry*> m_byControl;
+    int m_lastChanges = 0;
+};
+
+} // namespace velmora
