@@ -86,6 +86,10 @@ void Dashboard::showEventSlot(int slot, const std::string& ownFlagKey) {
     Control& flag = f.c("Image5", slot);
     Control& enter = f.c("Label6", slot);
     Control& entered = f.c("Label7", slot);
+    // The slot's stripe on the board goes with its event.
+    if (Control* stripe = f.window().find("Shape" + std::to_string(31 + slot))) {
+        stripe->visible = slot <= f.weekEvents.last();
+    }
     if (slot > f.weekEvents.last()) {
         text.visible = enter.visible = flag.visible = entered.visible = false;
         return;

@@ -1,19 +1,158 @@
+#include "app/layout/Look.h"
 #include "app/layout/Screens.h"
+
+#include <string>
 
 namespace velmora {
 
-// Rough placement until the dashboard is designed. Label1 items 8..15 sit on this panel too.
+namespace {
+
+// The ranking grid: twelve lines, three (world, continent, nation) for each of the four rankings.
+constexpr double kGridPoints = 16;
+constexpr int kGridTop = 4900;
+constexpr int kGridLeft = 300;
+constexpr int kGridWidth = 8900;
+
+// The event list: four slots on the event board.
+constexpr int kBoardLeft = 9500;
+constexpr int kBoardWidth = 18380;
+constexpr int kSlotTop = 1300;
+constexpr int kSlotPitch = 2100;
+constexpr int kSlotHeight = 1950;
+
+} // namespace
+
+// Picture2: the player's card and ranking grid on the left, the week's events on the right, the
+// buttons to play the entered tournament or to go on to the next week beneath them.
 void buildDashboardScreen(Window& w) {
     Control* dashboard = &w("Picture2");
-    for (int i = 8; i <= 15; ++i) w("Label1", i).panel = dashboard;
-    w.add("Image4", ControlKind::Picture, dashboard);
+
+    // Player card.
+    look::card(w, "Shape24", dashboard, kGridLeft, 300, kGridWidth, 2900, look::kIvory, look::kBrass, 360);
+    Control& flag = w.add("Image4", ControlKind::Picture, dashboard);
+    look::place(flag, 640, 640, 2400, 1800); // flags are 4:3
+    flag.stretch = true;
+    flag.border = true;
+    flag.borderColor = look::kInk;
+
+    // Ranking grid, with a stripe behind the first and third ranking.
+    look::card(w, "Shape25", dashboard, kGridLeft, 3450, kGridWidth, 6350, look::kIvory, look::kBrass, 360);
+    const int line = look::lineHeight(kGridPoints);
+    look::card(w, "Shape26", dashboard, kGridLeft + 150, kGridTop - 40, kGridWidth - 300, 3 * line + 60,
+               look::kIvoryStripe, look::kIvoryStripe, 160);
+    look::card(w, "Shape27", dashboard, kGridLeft + 150, kGridTop + 6 * line - 40, kGridWidth - 300,
+               3 * line + 60, look::kIvoryStripe, look::kIvoryStripe, 160);
+
+    // Event board, with one stripe per event slot (shown with the slot's event).
+    look::card(w, "Shape30", dashboard, kBoardLeft, 300, kBoardWidth, 9500, look::kDeepFelt, look::kBrass,
+               360);
+    for (int slot = 0; slot < 4; ++slot) {
+        const std::uint32_t fill = slot % 2 == 0 ? look::kStripeFelt : look::kStripeFeltDark;
+        look::card(w, ("Shape" + std::to_string(31 + slot)).c_str(), dashboard, kBoardLeft + 200,
+                   kSlotTop + slot * kSlotPitch, kBoardWidth - 400, kSlotHeight, fill, fill, 240);
+    }
+
+    // Captions of Label1 that live on the dashboard.
+    w.addArray("Label1", 8, 15, ControlKind::Label, dashboard);
+    Control& name = w("Label1", 8);
+    look::place(name, 3340, 600, 5700, 560);
+    look::caption(name, 17, true, look::kInk);
+    name.wordWrap = false;
+    Control& age = w("Label1", 9);
+    age.text = "Eta'";
+    look::place(age, 3340, 1230, 5700, 400);
+    look::caption(age, 12.5, false, look::kMutedInk);
+    Control& money = w("Label1", 13);
+    look::place(money, 3340, 1760, 5700, 640);
+    look::caption(money, 21, true, look::kMoney);
+    money.wordWrap = false;
+
+    Control& rankings = w("Label1", 10);
+    rankings.text = "Classifiche";
+    look::place(rankings, kGridLeft + 300, 3680, kGridWidth - 600, 620);
+    look::caption(rankings, 17, true, look::kInk);
+
+    w.addArray("Label2", 10, 12, ControlKind::Label, dashboard);
+    const char* headers[] = {"Classifica", "Ambito", "Posizione"};
+    const int columnLeft[] = {kGridLeft + 350, kGridLeft + 3150, kGridLeft + 6300};
+    const int columnWidth[] = {2700, 3100, 2250};
+    for (int i = 0; i < 3; ++i) {
+        Control& header = w("Label2", 10 + i);
+        header.text = headers[i];
+        look::place(header, columnLeft[i], 4430, columnWidth[i], 360);
+        look::caption(header, 10.5, true, look::kMutedInk, i == 2 ? Align::Right : Align::Left);
+    }
+    // The ranking's name on the middle line of its three.
+    Control& orders = w("Label1", 11);
+    orders.text = "\nGenerale\n\n\nUno\n\n\nHearts\n\n\nBrisolo\n";
+    Control& scopes = w("Label1", 12);
+    scopes.text = "Mondo\nContinentale\nNazionale\nMondo\nContinentale\nNazionale\n"
+                  "Mondo\nContinentale\nNazionale\nMondo\nContinentale\nNazionale";
+    Control& positions = w("Label1", 15);
+    Control* grid[] = {&orders, &scopes, &positions};
+    for (int i = 0; i < 3; ++i) {
+        look::place(*grid[i], columnLeft[i], kGridTop, columnWidth[i], 12 * line + 120);
+        look::caption(*grid[i], kGridPoints, i != 1, i == 2 ? look::kMoney : look::kInk,
+                      i == 2 ? Align::Right : Align::Left);
+        grid[i]->wordWrap = false;
+    }
+
+    Control& heading = w("Label1", 14);
+    heading.text = "Prossimi Eventi";
+    look::place(heading, kBoardLeft + 400, 540, kBoardWidth - 800, 620);
+    look::caption(heading, 17, true, look::kGold);
+
+    // The event slots: host flag, the event's three lines, and the entry button or its marker.
     w.addArray("Label5", 0, 3, ControlKind::Label, dashboard);
     w.addArray("Image5", 0, 3, ControlKind::Picture, dashboard);
     w.addArray("Label6", 0, 3, ControlKind::Label, dashboard);
     w.addArray("Label7", 0, 3, ControlKind::Label, dashboard);
-    w.add("Label39", ControlKind::Label, dashboard).text = "Gioca Torneo";
-    w.add("Label8", ControlKind::Label, dashboard).text = "Prossima Settimana";
-    w.add("Label9", ControlKind::Label, dashboard); // progress bar of the world's week
+    const double buttonPoints = 13;
+    const int buttonHeight = look::lineHeight(buttonPoints) + 90;
+    for (int slot = 0; slot < 4; ++slot) {
+        const int top = kSlotTop + slot * kSlotPitch;
+        Control& host = w("Image5", slot);
+        look::place(host, kBoardLeft + 450, top + (kSlotHeight - 1300) / 2, 1730, 1300);
+        host.stretch = true;
+        host.border = true;
+        host.borderColor = look::kInk;
+
+        Control& text = w("Label5", slot);
+        look::place(text, kBoardLeft + 2500, top + 260, 11900, kSlotHeight - 300);
+        look::caption(text, 13.5, false, look::kIvory);
+
+        Control& enter = w("Label6", slot);
+        enter.text = "ISCRIVITI";
+        look::place(enter, kBoardLeft + kBoardWidth - 600 - 3400, top + (kSlotHeight - buttonHeight) / 2,
+                    3400, buttonHeight);
+        look::pill(enter, buttonPoints, look::kBrass, look::kInk, look::kGold);
+
+        Control& entered = w("Label7", slot);
+        entered.text = "ISCRITTO";
+        look::place(entered, enter.left, enter.top, enter.width, enter.height);
+        look::pill(entered, buttonPoints, look::kIvory, look::kInk, look::kBrass);
+        entered.visible = false;
+    }
+
+    // The week's actions beneath the board.
+    const double actionPoints = 16;
+    const int actionHeight = look::lineHeight(actionPoints) + 110;
+    Control& play = w.add("Label39", ControlKind::Label, dashboard);
+    play.text = "Gioca Torneo";
+    look::place(play, kBoardLeft + kBoardWidth - 2 * 5800 - 300, 10200, 5800, actionHeight);
+    look::pill(play, actionPoints, look::kBrass, look::kInk, look::kGold);
+    play.visible = false;
+    Control& next = w.add("Label8", ControlKind::Label, dashboard);
+    next.text = "Prossima Settimana";
+    look::place(next, kBoardLeft + kBoardWidth - 5800, 10200, 5800, actionHeight);
+    look::pill(next, actionPoints, look::kIvory, look::kInk, look::kBrass);
+
+    // Progress of the world's week: a brass bar that grows from the left while the week runs.
+    Control& progress = w.add("Label9", ControlKind::Label, dashboard);
+    look::place(progress, kGridLeft, 11300, 100, 220);
+    progress.backTransparent = false;
+    progress.backColor = look::kBrass;
+    progress.visible = false;
 }
 
 } // namespace velmora

@@ -1,22 +1,88 @@
+#include "app/MenuFrames.h"
+#include "app/layout/Look.h"
 #include "app/layout/Screens.h"
+
+#include <string>
 
 namespace velmora {
 
-// Placeholder look until the title screen is designed.
+namespace {
+
+// A menu entry: its frame, then its caption on top. The caption covers the frame below the text's
+// top, so the text sits in the middle of the button and nearly all of it answers a click.
+void menuEntry(Window& w, int index, const char* text, int left, int top, int width, int height,
+               double points, bool primary, bool visible) {
+    Control& frame = look::card(w, MenuFrames::frameName(index).c_str(), nullptr, left, top, width, height,
+                                primary ? look::kBrass : look::kDeepFelt,
+                                primary ? look::kGold : look::kBrass, height / 2);
+    frame.visible = visible;
+
+    w.addArray("Label1", index, index, ControlKind::Label);
+    Control& label = w("Label1", index);
+    label.text = text;
+    const int inset = look::centredInset(height, points);
+    look::place(label, left, top + inset, width, height - inset);
+    look::caption(label, points, true, primary ? look::kInk : look::kIvory, Align::Center);
+    label.wordWrap = false;
+    label.clickable = true;
+    label.visible = visible;
+}
+
+} // namespace
+
+// The background felt, the title band (the name of the game between two title pictures), the title
+// menu in the middle of the window, the dashboard menu in the title band, and the eight panels.
 void buildTitleScreen(Window& w) {
     Control& background = w.add("Image2", ControlKind::Picture);
-    background.width = kWindowWidth;
-    background.height = kWindowHeight;
+    look::place(background, 0, 0, kWindowWidth, kWindowHeight);
+    background.stretch = true;
+
+    // cards.gif is 3:2.
     w.addArray("Image1", 0, 1, ControlKind::Picture);
-    w.addArray("Label1", 0, 17, ControlKind::Label);
+    look::place(w("Image1", 0), 360, 110, 2400, 1600);
+    look::place(w("Image1", 1), kWindowWidth - 360 - 2400, 110, 2400, 1600);
+
+    w.addArray("Label1", 0, 0, ControlKind::Label);
+    Control& title = w("Label1", 0);
+    title.text = "Velmora";
+    look::place(title, 3200, 70, kWindowWidth - 2 * 3200, 950);
+    look::caption(title, 34, true, look::kGold, Align::Center);
+    title.font.family = "DejaVu Serif";
+
+    // Title menu: "Carriera" opens "Nuova" and "Carica" beneath it; "Esci" closes the game. The
+    // panels of the career screens are drawn over it.
+    const int middle = kWindowWidth / 2;
+    menuEntry(w, 1, "Carriera", middle - 3200, 5200, 6400, 960, 20, true, true);
+    menuEntry(w, 3, "Nuova", middle - 2500, 6400, 5000, 760, 15, false, false);
+    menuEntry(w, 4, "Carica", middle - 2500, 7320, 5000, 760, 15, false, false);
+    menuEntry(w, 2, "Esci", middle - 3200, 8560, 6400, 960, 20, true, true);
+
+    // Dashboard menu, in the title band so that it stays above the record screens.
+    struct Entry {
+        int index;
+        const char* text;
+    };
+    const Entry dashboardMenu[] = {
+        {16, "Home"}, {5, "Calendario"}, {6, "Classifiche"}, {17, "Giocatori"}, {7, "Esci"}};
+    const int entryWidth = 2800;
+    const int gap = 220;
+    int left = (kWindowWidth - 5 * entryWidth - 4 * gap) / 2;
+    for (const Entry& entry : dashboardMenu) {
+        menuEntry(w, entry.index, entry.text, left, 1100, entryWidth, 580, 12.5, false, false);
+        left += entryWidth + gap;
+    }
+    // Label1 8..15 are captions of the dashboard and are made with it.
+
     const int panelLeft[] = {240, 240, 0, 0, 0, 0, 0, 0};
     const int panelTop[] = {3360, 3360, 1820, 1820, 3120, 3120, 3120, 3360};
     for (int i = 0; i < 8; ++i) {
         Control& panel = w.add("Picture" + std::to_string(i + 1), ControlKind::Panel);
-        panel.left = panelLeft[i];
-        panel.top = panelTop[i];
-        panel.width = kWindowWidth - 2 * panelLeft[i];
-        panel.height = kWindowHeight - panelTop[i];
+        look::place(panel, panelLeft[i], panelTop[i], kWindowWidth - 2 * panelLeft[i],
+                    kWindowHeight - panelTop[i] - panelLeft[i]);
+        panel.backTransparent = false;
+        panel.backColor = look::kPanelFelt;
+        panel.border = true;
+        panel.borderColor = look::kBrass;
         panel.visible = false;
     }
 }

@@ -1,0 +1,53 @@
+#include "app/layout/Look.h"
+
+#include "ui/Window.h"
+
+namespace velmora::look {
+
+int lineHeight(double points) {
+    return static_cast<int>(points * 20 * 1.164 + 0.5);
+}
+
+int centredInset(int boxHeight, double points) {
+    return (boxHeight - lineHeight(points)) / 2;
+}
+
+void place(Control& control, int left, int top, int width, int height) {
+    control.left = left;
+    control.top = top;
+    control.width = width;
+    control.height = height;
+}
+
+void caption(Control& label, double points, bool bold, std::uint32_t colour, Align align) {
+    label.backTransparent = true;
+    label.font = {"DejaVu Sans", points, bold, false};
+    label.foreColor = colour;
+    label.align = align;
+}
+
+void pill(Control& label, double points, std::uint32_t fill, std::uint32_t text, std::uint32_t frame) {
+    label.backTransparent = false;
+    label.backColor = fill;
+    label.foreColor = text;
+    label.font = {"DejaVu Sans", points, true, false};
+    label.align = Align::Center;
+    label.border = true;
+    label.borderColor = frame;
+    label.radius = label.height / 2;
+    label.clickable = true;
+    label.wordWrap = false;
+}
+
+Control& card(Window& w, const char* name, Control* panel, int left, int top, int width, int height,
+              std::uint32_t fill, std::uint32_t frame, int radius) {
+    Control& shape = w.add(name, ControlKind::Shape, panel);
+    place(shape, left, top, width, height);
+    shape.backTransparent = false;
+    shape.backColor = fill;
+    shape.borderColor = frame;
+    shape.radius = radius;
+    return shape;
+}
+
+} // namespace velmora::look
