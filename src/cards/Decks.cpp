@@ -32,7 +32,8 @@ std::vector<Card> buildUnoDeck() {
     // Numbers: a colour has a single 0 but two of each of 1..9, so the 0 appears in the first pass only.
     for (int pass = 1; pass <= 2; ++pass) {
         for (int v = (pass == 1 ? 0 : 1); v <= 9; ++v) {
-            for (const char* colour : kUnoColours) deck.push_back({Value(v), Value(colour)});
+            for (const char* colour : kUnoColours)
+                deck.push_back({Value(v), Value(colour)});
         }
     }
     for (const char* word : kUnoActions) {
@@ -41,8 +42,10 @@ std::vector<Card> buildUnoDeck() {
             deck.push_back({Value(word), Value(colour)});
         }
     }
-    for (int i = 0; i < 4; ++i) deck.push_back({Value("cambiacolore"), Value(0)});
-    for (int i = 0; i < 4; ++i) deck.push_back({Value("piu4"), Value(0)});
+    for (int i = 0; i < 4; ++i)
+        deck.push_back({Value("cambiacolore"), Value(0)});
+    for (int i = 0; i < 4; ++i)
+        deck.push_back({Value("piu4"), Value(0)});
     return deck;
 }
 
@@ -50,7 +53,8 @@ std::vector<Card> buildFrenchDeck() {
     std::vector<Card> deck;
     deck.reserve(52);
     for (const char* suit : kSuits) {
-        for (int v = 2; v <= 14; ++v) deck.push_back({Value(v), Value(suit)});
+        for (int v = 2; v <= 14; ++v)
+            deck.push_back({Value(v), Value(suit)});
     }
     return deck;
 }
@@ -81,7 +85,8 @@ void shuffleDeck(std::vector<Card>& deck, bool uno, KeyValueStore& store, Random
 }
 
 void dealHands(const std::vector<Card>& deck, std::array<Hand, 4>& hands, int cardsEach, int& dealIndex) {
-    if (cardsEach < 0 || cardsEach > kHandSlots) throw std::invalid_argument("dealHands: too many cards per hand");
+    if (cardsEach < 0 || cardsEach > kHandSlots)
+        throw std::invalid_argument("dealHands: too many cards per hand");
     if (dealIndex < 0 || static_cast<size_t>(dealIndex) + 4 * static_cast<size_t>(cardsEach) > deck.size()) {
         throw std::invalid_argument("dealHands: the deck has too few cards left");
     }

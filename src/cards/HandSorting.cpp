@@ -25,9 +25,10 @@ void compactOnce(Hand& hand, bool byValueOnly) {
 // Rebuilds a hand from slot 0 out of the cards taken in order from scratch. Cards the order does not
 // place are kept at the end, so sorting can never lose one.
 class HandBuilder {
-public:
+  public:
     explicit HandBuilder(const Hand& scratch) : m_scratch(scratch) {
-        for (size_t i = 0; i < m_scratch.size(); ++i) m_taken[i] = m_scratch[i].empty();
+        for (size_t i = 0; i < m_scratch.size(); ++i)
+            m_taken[i] = m_scratch[i].empty();
     }
 
     // Takes, in slot order, every card not yet taken that matches.
@@ -44,11 +45,12 @@ public:
         take([](const Card&) { return true; });
         Hand hand;
         hand.fill(kEmpty);
-        for (size_t i = 0; i < m_cards.size(); ++i) hand[i] = m_cards[i];
+        for (size_t i = 0; i < m_cards.size(); ++i)
+            hand[i] = m_cards[i];
         return hand;
     }
 
-private:
+  private:
     const Hand& m_scratch;
     std::array<bool, kHandSlots> m_taken{};
     std::vector<Card> m_cards;
@@ -80,13 +82,15 @@ void sortUnoHand(Hand& hand) {
 }
 
 void sortFrenchHand(Hand& hand, const std::string& game) {
-    for (int pass = 0; pass < kHandSlots; ++pass) compactOnce(hand, true);
+    for (int pass = 0; pass < kHandSlots; ++pass)
+        compactOnce(hand, true);
     const Hand scratch = hand;
     HandBuilder builder(scratch);
     if (game == "Brisolo") {
         // Brisolo is won on card values alone, so the hand is ordered by value; equal values keep
         // their order.
-        for (int v = 2; v <= 14; ++v) builder.take([&](const Card& c) { return c.value.num() == v; });
+        for (int v = 2; v <= 14; ++v)
+            builder.take([&](const Card& c) { return c.value.num() == v; });
     } else if (game == "Hearts") {
         for (const char* suit : kHeartsSuits) {
             for (int v = 2; v <= 14; ++v) {

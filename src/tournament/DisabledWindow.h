@@ -7,7 +7,7 @@ namespace velmora {
 // Keeps the whole window disabled while a long tournament handler runs, so no click lands in its
 // middle, and gives the window back its previous state on every way out, failures included.
 class DisabledWindow {
-public:
+  public:
     explicit DisabledWindow(Window& window) : m_window(window), m_wasEnabled(window.enabled()) {
         m_window.setEnabled(false);
     }
@@ -15,7 +15,7 @@ public:
     DisabledWindow(const DisabledWindow&) = delete;
     DisabledWindow& operator=(const DisabledWindow&) = delete;
 
-private:
+  private:
     Window& m_window;
     bool m_wasEnabled;
 };

@@ -8,7 +8,7 @@ class Form1;
 
 // Sorting and drawing the human's hand (seat 3) in the row of card pictures Image11 0..26.
 class HandDisplay {
-public:
+  public:
     explicit HandDisplay(Form1& form) : f(form) {}
 
     // Sorts the human's Uno hand and draws it; run after every change of the hand.
@@ -16,7 +16,7 @@ public:
     // Sorts the human's 52-card hand for the current game (Hearts or Brisolo) and draws it.
     void showFrenchHand();
 
-private:
+  private:
     // One picture per slot from the given folder ("\immagini\52\"); an empty slot hides its picture.
     void drawHand(const std::string& folder);
 

@@ -22,13 +22,18 @@ constexpr int kImportance = 1;
 constexpr int kEntrants = 4;
 constexpr int kHostNation = 8;
 
-bool named(const EntrantRow& row) { return !row[0].isEmpty() && !row[1].isEmpty(); }
-bool stillIn(const EntrantRow& row) { return named(row) && row[8].isEmpty(); }
+bool named(const EntrantRow& row) {
+    return !row[0].isEmpty() && !row[1].isEmpty();
+}
+bool stillIn(const EntrantRow& row) {
+    return named(row) && row[8].isEmpty();
+}
 
 // Index of the first of rows [0, count) of a table holding the entrant, or -1.
 int findIn(const EntrantTable& table, int count, const EntrantRow& entrant) {
     for (int i = 0; i < count && i < static_cast<int>(table.size()); ++i) {
-        if (named(table[static_cast<size_t>(i)]) && sameEntrant(table[static_cast<size_t>(i)], entrant[0].str(), entrant[1].str())) {
+        if (named(table[static_cast<size_t>(i)]) &&
+            sameEntrant(table[static_cast<size_t>(i)], entrant[0].str(), entrant[1].str())) {
             return i;
         }
     }
@@ -62,7 +67,8 @@ PageStart pageStart(int page) {
     if (page <= 1) return {1, 0, 1};
     const int first = kLinesPerPage * (page - 1); // places before the page
     int group = kLinesPerPage;
-    while (group * 2 <= first) group *= 2;
+    while (group * 2 <= first)
+        group *= 2;
     return {group, first - group, first + 1};
 }
 
@@ -87,11 +93,16 @@ int tierRow(int page, int line) {
 
 std::string Rounds::roundCaption(int qualifierCount, int& roundNumber) {
     switch (qualifierCount) {
-    case 16: return "OTTAVI";
-    case 8: return "QUARTI";
-    case 4: return "SEMIFINALI";
-    case 2: return "FINALE";
-    default: return std::to_string(++roundNumber) + "° TURNO";
+    case 16:
+        return "OTTAVI";
+    case 8:
+        return "QUARTI";
+    case 4:
+        return "SEMIFINALI";
+    case 2:
+        return "FINALE";
+    default:
+        return std::to_string(++roundNumber) + "° TURNO";
     }
 }
 
@@ -220,7 +231,9 @@ void Rounds::decideFinal() {
     for (int i = 0; i < kEntrantRows; ++i) {
         if (stillIn(f.roundPlayers[static_cast<size_t>(i)])) finalists.push_back(i);
     }
-    const auto row = [&](int k) -> EntrantRow& { return f.roundPlayers[static_cast<size_t>(finalists[static_cast<size_t>(k)])]; };
+    const auto row = [&](int k) -> EntrantRow& {
+        return f.roundPlayers[static_cast<size_t>(finalists[static_cast<size_t>(k)])];
+    };
     const int count = static_cast<int>(finalists.size());
     if (count == 0) return;
 
@@ -290,7 +303,8 @@ void Rounds::decideFinal() {
             EntrantRow& winner = row(best);
             winner[9] = Value(place);
             winner[8] = Value(1);
-            for (int c = 11; c <= 14; ++c) winner[static_cast<size_t>(c)] = Value(0);
+            for (int c = 11; c <= 14; ++c)
+                winner[static_cast<size_t>(c)] = Value(0);
         }
     }
 }
@@ -302,7 +316,8 @@ void Rounds::seatNextRound() {
     for (EntrantRow& row : f.roundPlayers) {
         row[6] = Value(0);
         row[7] = Value(0);
-        for (int c = 11; c <= 14; ++c) row[static_cast<size_t>(c)] = Value("0");
+        for (int c = 11; c <= 14; ++c)
+            row[static_cast<size_t>(c)] = Value("0");
     }
 
     Control& tables = f.c("Combo7");
@@ -326,12 +341,14 @@ void Rounds::seatNextRound() {
     refreshByName(f.boardRows, static_cast<int>(f.boardRows.size()), f.roundPlayers, kEntrantRows, 14);
     for (EntrantRow& row : f.roundPlayers) {
         if (row[8].num() == 1) {
-            for (int c = 11; c <= 14; ++c) row[static_cast<size_t>(c)] = Value(0);
+            for (int c = 11; c <= 14; ++c)
+                row[static_cast<size_t>(c)] = Value(0);
         }
     }
     for (EntrantRow& row : f.boardRows) {
         if (row[8].num() == 1) {
-            for (int c = 11; c <= 14; ++c) row[static_cast<size_t>(c)] = Value(0);
+            for (int c = 11; c <= 14; ++c)
+                row[static_cast<size_t>(c)] = Value(0);
         }
     }
 
@@ -362,7 +379,8 @@ void Rounds::fillPrizeBoard() {
     pages.text.clear();
     pages.listIndex = -1;
     const int count = prizePages(static_cast<int>(f.eventRows.at(kEntrants, 0).toInt()));
-    for (int page = 1; page <= count; ++page) pages.items.push_back(std::to_string(page));
+    for (int page = 1; page <= count; ++page)
+        pages.items.push_back(std::to_string(page));
     f.window().setComboText(pages, "1");
     f.c("Picture7").visible = true;
 }
@@ -375,14 +393,16 @@ void Rounds::Combo8_Click() {
 void Rounds::listPrizePage() {
     const std::string level = f.eventRows.at(kImportance, 0).str();
     Rows prizes = f.db().query("SELECT * FROM premi where importanza=" + level + " order by id asc ");
-    Rows points = f.db().query("SELECT * FROM punti where importanza=" + level + " order by punti desc,da asc ");
+    Rows points =
+        f.db().query("SELECT * FROM punti where importanza=" + level + " order by punti desc,da asc ");
 
     for (int i = 0; i < kLinesPerPage; ++i) {
         Control& flag = f.c("Image17", i);
         flag.visible = false;
         flag.stretch = true;
     }
-    for (int item : {6, 7, 10, 11, 12, 13}) f.c("Label40", item).text.clear();
+    for (int item : {6, 7, 10, 11, 12, 13})
+        f.c("Label40", item).text.clear();
 
     const int page = std::max(1, static_cast<int>(Value(f.c("Combo8").text).toInt()));
     PageStart start = pageStart(page);

@@ -12,7 +12,7 @@ class Form1;
 // ends with a place group in column 9: 1, 2, 3 (and 4 for a simulated final) for the finalists,
 // otherwise the number of players still to go through (qualifierCount) when he went out.
 class Rounds {
-public:
+  public:
     explicit Rounds(Form1& form) : f(form) {}
 
     void Label49_Click();
@@ -28,7 +28,7 @@ public:
     // Pages of the prize board, 64 places each.
     static int prizePages(int entrants);
 
-private:
+  private:
     // Reads the result of the round just played; true when the human is out of the tournament.
     bool closeRoundForHuman();
     void placeUnoFinal();

@@ -33,11 +33,15 @@ constexpr int kBoardRows = 20;
 
 using Name = std::pair<std::string, std::string>;
 
-Name nameOf(const Rows& rows, int row) { return {rows.at(kSurname, row).str(), rows.at(kFirstName, row).str()}; }
+Name nameOf(const Rows& rows, int row) {
+    return {rows.at(kSurname, row).str(), rows.at(kFirstName, row).str()};
+}
 
 // A field is a knock-out of tables of four halving down to one final table, and the entrant
 // table holds 512 rows: so 4, 8, 16, ... 512 players.
-bool playableFieldSize(int players) { return players >= 4 && players <= kEntrantRows && (players & (players - 1)) == 0; }
+bool playableFieldSize(int players) {
+    return players >= 4 && players <= kEntrantRows && (players & (players - 1)) == 0;
+}
 
 long long skillSum(const Rows& players, int row) {
     return players.at(kSkillUno, row).toInt() + players.at(kSkillHearts, row).toInt() +
@@ -46,7 +50,8 @@ long long skillSum(const Rows& players, int row) {
 
 std::string joinLines(const std::string& title, const std::vector<std::string>& paragraphs) {
     std::string sheet = title + "\n\n";
-    for (size_t i = 0; i < paragraphs.size(); ++i) sheet += (i ? "\n" : "") + paragraphs[i];
+    for (size_t i = 0; i < paragraphs.size(); ++i)
+        sheet += (i ? "\n" : "") + paragraphs[i];
     return sheet;
 }
 
@@ -55,37 +60,52 @@ std::string joinLines(const std::string& title, const std::vector<std::string>& 
 std::string TournamentStart::ruleSheet(const std::string& game) {
     if (game == "Uno") {
         return joinLines("UNO", {
-            "Le regole del gioco sono le stesse che nella modalita' classica, tranne quattro punti fondamentali:",
-            "1) non si possono sommare le carte pesca",
-            "2) sul pesca 4 non c'e' la possibilita' di accusare di bluff",
-            "3) ogni giocatore parte con 10 carte",
-            "4) si puo' terminare le carte con qualsiasi carta",
-            "I primi due giocatori che terminano le carte sono i giocatori che accedono al turno successivo",
-        });
+                                    "Le regole del gioco sono le stesse che nella modalita' classica, tranne "
+                                    "quattro punti fondamentali:",
+                                    "1) non si possono sommare le carte pesca",
+                                    "2) sul pesca 4 non c'e' la possibilita' di accusare di bluff",
+                                    "3) ogni giocatore parte con 10 carte",
+                                    "4) si puo' terminare le carte con qualsiasi carta",
+                                    "I primi due giocatori che terminano le carte sono i giocatori che "
+                                    "accedono al turno successivo",
+                                });
     }
     if (game == "Brisolo") {
-        return joinLines("BRISOLO", {
-            "Si gioca con il mazzo da 52 carte, con l'asso la carta piu'alta. Ogni giocatore riceve 13 carte. Il "
-            "giocatore che inizia la partita(sorteggiato) gioca una carta e via discorrendo anche gli altri "
-            "giocatori, chi gioca per la carta piu' alta(in caso di parita', l'ultimo ad averla giocata) vince la "
-            "manche. Chi vince la manche , nella successiva manche, partira' per primo.",
-            "Chi vince la manche prende i punti delle carte vinte(Asso 14 punti e cosi' a scalare fino al due che "
-            "vale 2 punti).",
-            "I due giocatori con piu' punti al termine delle carte da giocare passano il turno, in caso di arrivo in "
-            "parita' al secondo posto passa chi ha vinto l'ultima manche cosi' come se ci sono tre giocatori al "
-            "primo posto a pari merito, passano i due giocatori ad aver vinto le ultime manche, nel caso il secondo "
-            "e il terzo non abbiano vinto nessuna manche il turno e' passato dal giocatore che ha fatto piu' punti "
-            "in una singola manche.",
-            "In caso di ulteriore parita' si ricorrera' al sorteggio.",
-        });
+        return joinLines("BRISOLO",
+                         {
+                             "Si gioca con il mazzo da 52 carte, con l'asso la carta piu'alta. Ogni "
+                             "giocatore riceve 13 carte. Il "
+                             "giocatore che inizia la partita(sorteggiato) gioca una carta e via discorrendo "
+                             "anche gli altri "
+                             "giocatori, chi gioca per la carta piu' alta(in caso di parita', l'ultimo ad "
+                             "averla giocata) vince la "
+                             "manche. Chi vince la manche , nella successiva manche, partira' per primo.",
+                             "Chi vince la manche prende i punti delle carte vinte(Asso 14 punti e cosi' a "
+                             "scalare fino al due che "
+                             "vale 2 punti).",
+                             "I due giocatori con piu' punti al termine delle carte da giocare passano il "
+                             "turno, in caso di arrivo in "
+                             "parita' al secondo posto passa chi ha vinto l'ultima manche cosi' come se ci "
+                             "sono tre giocatori al "
+                             "primo posto a pari merito, passano i due giocatori ad aver vinto le ultime "
+                             "manche, nel caso il secondo "
+                             "e il terzo non abbiano vinto nessuna manche il turno e' passato dal giocatore "
+                             "che ha fatto piu' punti "
+                             "in una singola manche.",
+                             "In caso di ulteriore parita' si ricorrera' al sorteggio.",
+                         });
     }
     if (game == "Hearts") {
-        return joinLines("Hearts", {
-            "Si gioca su un manche sola. I due giocatori che hanno meno punti si qualificano. Nel caso di pari merito "
-            "nel punteggio, passa il turno chi ha la carta di cuori piu' bassa.",
-            "Nel caso un giocatore dovesse fare la luna, passa insieme a lui chi gli ha passato la luna.",
-            "Il passaggio delle tre carte viene sorteggiato, comunque ci deve sempre essere un passaggio di carte.",
-        });
+        return joinLines(
+            "Hearts",
+            {
+                "Si gioca su un manche sola. I due giocatori che hanno meno punti si qualificano. Nel caso "
+                "di pari merito "
+                "nel punteggio, passa il turno chi ha la carta di cuori piu' bassa.",
+                "Nel caso un giocatore dovesse fare la luna, passa insieme a lui chi gli ha passato la luna.",
+                "Il passaggio delle tre carte viene sorteggiato, comunque ci deve sempre essere un passaggio "
+                "di carte.",
+            });
     }
     return {};
 }
@@ -102,7 +122,8 @@ void TournamentStart::Label39_Click() {
     f.enteredEvent = event;
     if (Value(event).isEmpty() && f.currentWeek > 49) {
         // The season final: the week's one event, open only to the eight best of its game.
-        Rows week = f.db().query("SELECT * FROM calendario where  settimana=" + std::to_string(f.currentWeek));
+        Rows week =
+            f.db().query("SELECT * FROM calendario where  settimana=" + std::to_string(f.currentWeek));
         if (week.empty()) return;
         const std::string game = week.at(kGame, 0).str();
         if (!amongFinalists(game)) return;
@@ -143,12 +164,14 @@ void TournamentStart::Label39_Click() {
     tables.items.clear();
     tables.text.clear();
     tables.listIndex = -1;
-    for (int t = 1; t <= f.tableCount; ++t) tables.items.push_back(std::to_string(t));
+    for (int t = 1; t <= f.tableCount; ++t)
+        tables.items.push_back(std::to_string(t));
     seatFirstRound(players);
 
     clearEntrantTable(f.boardRows);
     fillBoardRows();
-    for (int i = 27; i <= 29; ++i) f.c("Image11", i).visible = false;
+    for (int i = 27; i <= 29; ++i)
+        f.c("Image11", i).visible = false;
 
     setUpGameTable(f);
 
@@ -159,10 +182,14 @@ void TournamentStart::Label39_Click() {
 
 bool TournamentStart::amongFinalists(const std::string& game) {
     std::string column;
-    if (game == "Uno") column = "unopunti";
-    else if (game == "Brisolo") column = "brisolopunti";
-    else if (game == "Hearts") column = "heartspunti";
-    else return false;
+    if (game == "Uno")
+        column = "unopunti";
+    else if (game == "Brisolo")
+        column = "brisolopunti";
+    else if (game == "Hearts")
+        column = "heartspunti";
+    else
+        return false;
     Rows best = f.db().query("SELECT top 8 * FROM giocatori  order by " + column + " desc,cognome asc");
     for (int r = 0; r <= best.last(); ++r) {
         if (nameOf(best, r) == Name{f.playerSurname, f.playerFirstName}) return true;
@@ -183,12 +210,14 @@ bool TournamentStart::fieldCanBeFilled(const Rows& playerRows, int players) {
         if (!added) it->second = std::max(it->second, sum);
     }
     std::vector<long long> sums;
-    for (const auto& entry : bestSum) sums.push_back(entry.second);
+    for (const auto& entry : bestSum)
+        sums.push_back(entry.second);
     std::sort(sums.begin(), sums.end(), std::greater<>());
     // The bars only fall from slot to slot, so slot i can be filled exactly when at least i players
     // clear its bar: the i - 1 taken before it cleared a higher one.
     for (int slot = 1; slot < players; ++slot) {
-        if (static_cast<int>(sums.size()) < slot || sums[static_cast<size_t>(slot - 1)] < leastSkillSum(slot)) {
+        if (static_cast<int>(sums.size()) < slot ||
+            sums[static_cast<size_t>(slot - 1)] < leastSkillSum(slot)) {
             return false;
         }
     }
@@ -198,7 +227,8 @@ bool TournamentStart::fieldCanBeFilled(const Rows& playerRows, int players) {
 void TournamentStart::drawField(int players, const Rows& worldRanking) {
     // World position: 1 + the row of the player in the ranking (the last row when a name repeats).
     std::map<Name, int> worldPosition;
-    for (int r = 0; r <= worldRanking.last(); ++r) worldPosition[nameOf(worldRanking, r)] = r + 1;
+    for (int r = 0; r <= worldRanking.last(); ++r)
+        worldPosition[nameOf(worldRanking, r)] = r + 1;
     const int cardsInHand = f.currentGame == "Uno" ? 10 : 13;
     auto enter = [&](EntrantRow& entrant, int row) {
         const Rows& p = f.playerRows;
@@ -268,6 +298,8 @@ void TournamentStart::fillBoardRows() {
     }
 }
 
-void TournamentStart::refuse(const std::string& message) { f.platform().messageBox(message, f.appTitle); }
+void TournamentStart::refuse(const std::string& message) {
+    f.platform().messageBox(message, f.appTitle);
+}
 
 } // namespace velmora

@@ -10,7 +10,7 @@ class Form1;
 
 // "Gioca Torneo": the field, the first round's tables, the scoreboard list and the rule sheet.
 class TournamentStart {
-public:
+  public:
     explicit TournamentStart(Form1& form) : f(form) {}
 
     // Starts the tournament entered this week (or the season final the player qualified for).
@@ -21,7 +21,7 @@ public:
     // the first slots go to the strongest all-round players.
     static int leastSkillSum(int slot);
 
-private:
+  private:
     // True when the human stands among the eight best of the game's ranking.
     bool amongFinalists(const std::string& game);
     // True when the world (giocatori rows, the human first) holds enough distinct computer

@@ -1,8 +1,8 @@
 #include "cards/Decks.h"
+#include "cards/CounterStore.h"
+#include "cards/ForcedDraw.h"
 #include "cards/RandomCounter.h"
 #include "cards/RandomSequence.h"
-#include "cards/ForcedDraw.h"
-#include "cards/CounterStore.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,8 @@ using test::stateForDraw;
 
 std::vector<std::string> codes(const std::vector<Card>& deck) {
     std::vector<std::string> out;
-    for (const Card& c : deck) out.push_back(c.code());
+    for (const Card& c : deck)
+        out.push_back(c.code());
     return out;
 }
 
@@ -36,7 +37,8 @@ std::vector<Card> referenceShuffle(std::vector<Card> deck, bool uno, double coun
     RandomSequence r;
     r.setState(state);
     auto integer = [&](double n) { return static_cast<long long>(std::nearbyint(r.next() * n)); };
-    for (long long i = 0; i <= static_cast<long long>(std::nearbyint(counter)); ++i) r.next();
+    for (long long i = 0; i <= static_cast<long long>(std::nearbyint(counter)); ++i)
+        r.next();
     r.next(); // the counter's step
     const long long top = static_cast<long long>(deck.size()) - 1;
     const long long swaps = integer(31000);
@@ -65,12 +67,15 @@ TEST(Decks, UnoDeckHoldsEveryCardOnceInItsBuildingOrder) {
     const std::vector<Card> deck = buildUnoDeck();
     ASSERT_EQ(deck.size(), 108u);
     std::map<std::string, int> count;
-    for (const Card& c : deck) ++count[c.code()];
+    for (const Card& c : deck)
+        ++count[c.code()];
     for (const char* colour : {"rosso", "giallo", "verde", "blu"}) {
         const std::string k = colour;
         EXPECT_EQ(count["0" + k], 1) << k;
-        for (int v = 1; v <= 9; ++v) EXPECT_EQ(count[std::to_string(v) + k], 2) << v << k;
-        for (const char* word : {"cambiagiro", "saltaturno", "piu2"}) EXPECT_EQ(count[word + k], 2) << word << k;
+        for (int v = 1; v <= 9; ++v)
+            EXPECT_EQ(count[std::to_string(v) + k], 2) << v << k;
+        for (const char* word : {"cambiagiro", "saltaturno", "piu2"})
+            EXPECT_EQ(count[word + k], 2) << word << k;
     }
     EXPECT_EQ(count["cambiacolore"], 4);
     EXPECT_EQ(count["piu4"], 4);
@@ -90,8 +95,10 @@ TEST(Decks, UnoDeckHoldsEveryCardOnceInItsBuildingOrder) {
     EXPECT_EQ(c[84], "saltaturnorosso");
     EXPECT_EQ(c[92], "piu2rosso");
     EXPECT_EQ(c[99], "piu2blu");
-    for (int i = 100; i < 104; ++i) EXPECT_EQ(c[i], "cambiacolore");
-    for (int i = 104; i < 108; ++i) EXPECT_EQ(c[i], "piu4");
+    for (int i = 100; i < 104; ++i)
+        EXPECT_EQ(c[i], "cambiacolore");
+    for (int i = 104; i < 108; ++i)
+        EXPECT_EQ(c[i], "piu4");
     // Wild cards are colourless: the colour reads as empty, as the game tests it.
     EXPECT_TRUE(deck[100].colour.isEmpty());
     EXPECT_TRUE(deck[107].colour.is("0"));
@@ -132,7 +139,8 @@ TEST(Shuffle, MatchesThePlainRulesExactlyAndMovesTheCounter) {
         // The stored counter grew by the fraction of 1000 drawn after the skipped numbers.
         RandomSequence again;
         again.setState(state);
-        for (int i = 0; i < 38; ++i) again.next();
+        for (int i = 0; i < 38; ++i)
+            again.next();
         EXPECT_EQ(counter.counter(), std::nearbyint(37 + again.next() * 1000)) << seed;
     }
     EXPECT_TRUE(sawFix);
@@ -181,7 +189,8 @@ TEST(Shuffle, ASwapCountOfZeroStillSwapsOnePair) {
     shuffleDeck(deck, false, counter.store(), random);
     const std::vector<Card> fresh = buildFrenchDeck();
     int moved = 0;
-    for (size_t i = 0; i < deck.size(); ++i) moved += !(deck[i] == fresh[i]);
+    for (size_t i = 0; i < deck.size(); ++i)
+        moved += !(deck[i] == fresh[i]);
     EXPECT_EQ(moved, 2);
 }
 
@@ -191,7 +200,8 @@ TEST(Shuffle, TheCounterWrapsAt27000) {
     RandomSequence random;
     random.setState(stateForDraw(0.6, 26902));
     RandomSequence check = random;
-    for (int i = 0; i < 26901; ++i) check.next();
+    for (int i = 0; i < 26901; ++i)
+        check.next();
     ASSERT_NEAR(check.next(), 0.6, 1e-12) << "the forced draw did not come out";
 
     advanceRandomCounter(counter.store(), random);
@@ -201,7 +211,8 @@ TEST(Shuffle, TheCounterWrapsAt27000) {
 TEST(Deal, HandsOutConsecutiveBlocksAndEmptiesTheRest) {
     const std::vector<Card> deck = buildUnoDeck();
     std::array<Hand, 4> hands{};
-    for (Hand& h : hands) h.fill(Card{Value("piu4"), Value(0)}); // left-overs of an earlier hand
+    for (Hand& h : hands)
+        h.fill(Card{Value("piu4"), Value(0)}); // left-overs of an earlier hand
     int dealIndex = 0;
     dealHands(deck, hands, 10, dealIndex);
     EXPECT_EQ(dealIndex, 40);

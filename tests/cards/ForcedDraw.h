@@ -17,12 +17,14 @@ inline std::uint64_t stateForDraw(double fraction, long long draw) {
     constexpr std::uint64_t kMul2 = 0x94D049BB133111EBULL;
     auto inverse = [](std::uint64_t odd) {
         std::uint64_t x = odd; // Newton's iteration doubles the correct low bits each time
-        for (int i = 0; i < 6; ++i) x *= 2 - odd * x;
+        for (int i = 0; i < 6; ++i)
+            x *= 2 - odd * x;
         return x;
     };
     auto unshift = [](std::uint64_t y, int shift) {
         std::uint64_t x = y;
-        for (int i = 0; i < 64 / shift + 1; ++i) x = y ^ (x >> shift);
+        for (int i = 0; i < 64 / shift + 1; ++i)
+            x = y ^ (x >> shift);
         return x;
     };
     const auto top53 = static_cast<std::uint64_t>(std::ceil(fraction * 0x1.0p53));

@@ -1,5 +1,5 @@
-#include "cards/Decks.h"
 #include "cards/HandSorting.h"
+#include "cards/Decks.h"
 #include "cards/RandomSequence.h"
 
 #include <gtest/gtest.h>
@@ -19,14 +19,17 @@ Card uno(const std::string& value, const std::string& colour) {
 Hand handOf(const std::vector<Card>& cards) {
     Hand hand;
     hand.fill(Card{Value(0), Value(0)});
-    for (size_t i = 0; i < cards.size(); ++i) hand[i] = cards[i];
+    for (size_t i = 0; i < cards.size(); ++i)
+        hand[i] = cards[i];
     return hand;
 }
 
 std::vector<std::string> shown(const Hand& hand) {
     std::vector<std::string> out;
-    for (const Card& c : hand) out.push_back(c.empty() ? "-" : c.code());
-    while (!out.empty() && out.back() == "-") out.pop_back();
+    for (const Card& c : hand)
+        out.push_back(c.empty() ? "-" : c.code());
+    while (!out.empty() && out.back() == "-")
+        out.pop_back();
     return out;
 }
 
@@ -44,8 +47,9 @@ TEST(UnoHandOrder, ColoursThenNumbersThenTheRestThenWildCards) {
                         uno("cambiacolore", ""), uno("piu2", "rosso"), uno("3", "rosso")});
     sortUnoHand(hand);
     EXPECT_EQ(shown(hand), (std::vector<std::string>{"3rosso", "5rosso", "0rosso", "piu2rosso", "3blu",
-                                                      "cambiacolore", "piu4"}));
-    for (int i = 7; i < kHandSlots; ++i) EXPECT_TRUE(hand[i].empty());
+                                                     "cambiacolore", "piu4"}));
+    for (int i = 7; i < kHandSlots; ++i)
+        EXPECT_TRUE(hand[i].empty());
 }
 
 TEST(UnoHandOrder, ClosesTheGapLeftByAPlayedCardAndKeepsEqualCardsInOrder) {
@@ -55,9 +59,9 @@ TEST(UnoHandOrder, ClosesTheGapLeftByAPlayedCardAndKeepsEqualCardsInOrder) {
                         uno("piu4", ""), uno("cambiacolore", ""), uno("1", "blu"), uno("piu4", "")});
     hand[6].value = Value("7"); // the same card held as text: still the number 7
     sortUnoHand(hand);
-    EXPECT_EQ(shown(hand), (std::vector<std::string>{"7giallo", "7giallo", "2verde", "saltaturnoverde",
-                                                      "cambiagiroverde", "0verde", "1blu", "cambiacolore",
-                                                      "piu4", "piu4"}));
+    EXPECT_EQ(shown(hand),
+              (std::vector<std::string>{"7giallo", "7giallo", "2verde", "saltaturnoverde", "cambiagiroverde",
+                                        "0verde", "1blu", "cambiacolore", "piu4", "piu4"}));
     EXPECT_TRUE(hand[1].value.is("7")) << "equal cards keep their earlier order";
 }
 
@@ -65,7 +69,8 @@ TEST(UnoHandOrder, AFullHandOfRandomCardsKeepsEveryCard) {
     RandomSequence random;
     std::vector<Card> deck = buildUnoDeck();
     for (int run = 0; run < 50; ++run) {
-        for (int k = 0; k < 200; ++k) std::swap(deck[random.upTo(107)], deck[random.upTo(107)]);
+        for (int k = 0; k < 200; ++k)
+            std::swap(deck[random.upTo(107)], deck[random.upTo(107)]);
         Hand hand = handOf(std::vector<Card>(deck.begin(), deck.begin() + kHandSlots));
         const auto before = sortedCodes(hand);
         sortUnoHand(hand);
@@ -83,17 +88,19 @@ TEST(UnoHandOrder, AFullHandOfRandomCardsKeepsEveryCard) {
 }
 
 TEST(FrenchHandOrder, BrisoloSortsByValueOnlyAndIsStable) {
-    Hand hand = handOf({Card{Value(9), Value("cuori")}, Card{Value(0), Value(0)}, Card{Value(2), Value("fiori")},
-                        Card{Value(0), Value(0)}, Card{Value(0), Value(0)}, Card{Value(14), Value("picche")},
-                        Card{Value(2), Value("picche")}, Card{Value(9), Value("quadri")}});
+    Hand hand =
+        handOf({Card{Value(9), Value("cuori")}, Card{Value(0), Value(0)}, Card{Value(2), Value("fiori")},
+                Card{Value(0), Value(0)}, Card{Value(0), Value(0)}, Card{Value(14), Value("picche")},
+                Card{Value(2), Value("picche")}, Card{Value(9), Value("quadri")}});
     sortFrenchHand(hand, "Brisolo");
     EXPECT_EQ(shown(hand), (std::vector<std::string>{"2fiori", "2picche", "9cuori", "9quadri", "14picche"}));
 }
 
 TEST(FrenchHandOrder, HeartsSortsBySuitThenValue) {
-    Hand hand = handOf({Card{Value(9), Value("cuori")}, Card{Value(2), Value("cuori")},
-                        Card{Value(13), Value("picche")}, Card{Value(0), Value(0)}, Card{Value(5), Value("quadri")},
-                        Card{Value(12), Value("fiori")}, Card{Value(3), Value("fiori")}});
+    Hand hand =
+        handOf({Card{Value(9), Value("cuori")}, Card{Value(2), Value("cuori")},
+                Card{Value(13), Value("picche")}, Card{Value(0), Value(0)}, Card{Value(5), Value("quadri")},
+                Card{Value(12), Value("fiori")}, Card{Value(3), Value("fiori")}});
     sortFrenchHand(hand, "Hearts");
     EXPECT_EQ(shown(hand),
               (std::vector<std::string>{"3fiori", "12fiori", "5quadri", "13picche", "2cuori", "9cuori"}));
@@ -101,7 +108,8 @@ TEST(FrenchHandOrder, HeartsSortsBySuitThenValue) {
     // A full deal of 13 in random order.
     std::vector<Card> deck = buildFrenchDeck();
     RandomSequence random;
-    for (int k = 0; k < 300; ++k) std::swap(deck[random.upTo(51)], deck[random.upTo(51)]);
+    for (int k = 0; k < 300; ++k)
+        std::swap(deck[random.upTo(51)], deck[random.upTo(51)]);
     Hand dealt = handOf(std::vector<Card>(deck.begin(), deck.begin() + 13));
     const auto before = sortedCodes(dealt);
     sortFrenchHand(dealt, "Hearts");

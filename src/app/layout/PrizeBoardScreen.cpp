@@ -13,10 +13,10 @@ constexpr std::uint32_t kButtonText = 0x11311F;
 
 // The standings are 32 lines a column. Names, prizes and points share one monospaced font and the
 // line step below, so a line's flag, name, prize and points stand on the same row.
-constexpr int kLineStep = 240; // twips: the line height of the list font at the design scale
+constexpr int kLineStep = 270; // twips: the line height of the list font at the design scale
 constexpr int kListTop = 2280;
 constexpr int kLines = 32;
-const Font kListFont{"DejaVu Sans Mono", 10, false, false};
+const Font kListFont{"DejaVu Sans Mono", 11, false, false};
 
 // Horizontal layout of one column, from its left edge.
 constexpr int kColumnWidth = 13560;
@@ -63,7 +63,10 @@ void buildPrizeBoardScreen(Window& w) {
     board->backTransparent = false;
 
     // The two sheets behind the columns, drawn first so everything else stands on them.
-    const int columnLeft[2] = {440, 440 + kColumnWidth + 220};
+    // Two columns of equal width with equal margins either side of the board.
+    constexpr int kGap = 220;
+    constexpr int kMargin = (kWindowWidth - 2 * kColumnWidth - kGap) / 2;
+    const int columnLeft[2] = {kMargin, kMargin + kColumnWidth + kGap};
     w.addArray("PrizeSheet", 0, 1, ControlKind::Label, board);
     for (int side = 0; side < 2; ++side) {
         Control& sheet = place(w("PrizeSheet", side), columnLeft[side], kListTop - 620, kColumnWidth,
@@ -75,13 +78,13 @@ void buildPrizeBoardScreen(Window& w) {
         sheet.radius = 180;
     }
 
-    Control& flag = place(w.add("Image16", ControlKind::Picture, board), 440, 300, 1350, 900);
+    Control& flag = place(w.add("Image16", ControlKind::Picture, board), kMargin, 300, 1350, 900);
     flag.stretch = true;
     flag.border = true;
     flag.borderColor = kGold;
 
     w.addArray("Label40", 5, 13, ControlKind::Label, board);
-    Control& title = place(w("Label40", 5), 2100, 380, 24000, 760);
+    Control& title = place(w("Label40", 5), (kWindowWidth - 24000) / 2, 380, 24000, 760);
     title.font = Font{"DejaVu Sans", 22, true, false};
     title.foreColor = kGold;
     title.align = Align::Center;
@@ -93,7 +96,8 @@ void buildPrizeBoardScreen(Window& w) {
     for (int side = 0; side < 2; ++side) {
         const int x = columnLeft[side];
         const int top = kListTop - 470;
-        styleHeading(place(w("Label40", 8 + side), x + kNameLeft, top, kNameWidth, 320), "Giocatore", Align::Left);
+        styleHeading(place(w("Label40", 8 + side), x + kNameLeft, top, kNameWidth, 320), "Giocatore",
+                     Align::Left);
         styleHeading(place(w("PrizeHeading", 2 * side), x + kPrizeLeft, top, kPrizeWidth, 320), "Premio €",
                      Align::Right);
         styleHeading(place(w("PrizeHeading", 2 * side + 1), x + kPointsLeft, top, kPointsWidth, 320), "Punti",
@@ -103,8 +107,10 @@ void buildPrizeBoardScreen(Window& w) {
     const int listHeight = kLines * kLineStep + 120;
     for (int side = 0; side < 2; ++side) {
         const int x = columnLeft[side];
-        styleList(place(w("Label40", 6 + side), x + kNameLeft, kListTop, kNameWidth, listHeight), Align::Left);
-        styleList(place(w("Label40", 10 + 2 * side), x + kPrizeLeft, kListTop, kPrizeWidth, listHeight), Align::Right);
+        styleList(place(w("Label40", 6 + side), x + kNameLeft, kListTop, kNameWidth, listHeight),
+                  Align::Left);
+        styleList(place(w("Label40", 10 + 2 * side), x + kPrizeLeft, kListTop, kPrizeWidth, listHeight),
+                  Align::Right);
         styleList(place(w("Label40", 11 + 2 * side), x + kPointsLeft, kListTop, kPointsWidth, listHeight),
                   Align::Right);
     }
@@ -114,19 +120,20 @@ void buildPrizeBoardScreen(Window& w) {
     for (int line = 0; line < 2 * kLines; ++line) {
         const int side = line / kLines;
         Control& small = place(w("Image17", line), columnLeft[side] + kFlagLeft,
-                               kListTop + (line % kLines) * kLineStep + (kLineStep - kFlagHeight) / 2, kFlagWidth,
-                               kFlagHeight);
+                               kListTop + (line % kLines) * kLineStep + (kLineStep - kFlagHeight) / 2,
+                               kFlagWidth, kFlagHeight);
         small.stretch = true;
         small.visible = false;
     }
 
     const int footerTop = kListTop + kLines * kLineStep + 560;
-    Control& pageCaption = place(w("PrizeHeading", 4), 440, footerTop + 60, 1100, 360);
+    Control& pageCaption = place(w("PrizeHeading", 4), kMargin, footerTop + 60, 1100, 360);
     styleHeading(pageCaption, "Pagina", Align::Left);
-    Control& pages = place(w.add("Combo8", ControlKind::Combo, board), 1560, footerTop, 1300, 420);
+    Control& pages = place(w.add("Combo8", ControlKind::Combo, board), kMargin + 1120, footerTop, 1300, 420);
     pages.font = Font{"DejaVu Sans", 11, true, false};
 
-    Control& next = place(w.add("Label50", ControlKind::Label, board), 24260, footerTop - 80, 3600, 640);
+    Control& next = place(w.add("Label50", ControlKind::Label, board),
+                          kMargin + 2 * kColumnWidth + kGap - 3600, footerTop - 40, 3600, 470);
     next.text = "Continua";
     next.font = Font{"DejaVu Sans", 15, true, false};
     next.foreColor = kButtonText;

@@ -10,12 +10,13 @@ using test::GameTest;
 Hand handOf(const std::vector<Card>& cards) {
     Hand hand;
     hand.fill(Card{Value(0), Value(0)});
-    for (size_t i = 0; i < cards.size(); ++i) hand[i] = cards[i];
+    for (size_t i = 0; i < cards.size(); ++i)
+        hand[i] = cards[i];
     return hand;
 }
 
 class HandDisplayTest : public GameTest {
-protected:
+  protected:
     // Items 0..26 that show a card, as their picture paths.
     std::vector<std::string> shownPictures() {
         std::vector<std::string> out;
@@ -28,7 +29,8 @@ protected:
 
 TEST_F(HandDisplayTest, UnoHandIsSortedAndDrawnFromTheGamesFolder) {
     form->currentGame = "Uno";
-    for (int i = 0; i < 30; ++i) c("Image11", i).visible = true; // a longer hand shown before
+    for (int i = 0; i < 30; ++i)
+        c("Image11", i).visible = true; // a longer hand shown before
     form->seatHand[3] = handOf({{Value("piu4"), Value(0)},
                                 {Value(3), Value("blu")},
                                 {Value(0), Value("rosso")},
@@ -37,15 +39,18 @@ TEST_F(HandDisplayTest, UnoHandIsSortedAndDrawnFromTheGamesFolder) {
                                 {Value("piu2"), Value("rosso")},
                                 {Value(3), Value("rosso")}});
     form->handDisplay().showUnoHand();
-    EXPECT_EQ(shownPictures(), (std::vector<std::string>{
-                                   "\\immagini\\Uno\\3rosso.jpg", "\\immagini\\Uno\\5rosso.jpg",
-                                   "\\immagini\\Uno\\0rosso.jpg", "\\immagini\\Uno\\piu2rosso.jpg",
-                                   "\\immagini\\Uno\\3blu.jpg", "\\immagini\\Uno\\cambiacolore.jpg",
-                                   "\\immagini\\Uno\\piu4.jpg"}));
-    for (int i = 0; i < 7; ++i) EXPECT_TRUE(c("Image11", i).visible) << i;
-    for (int i = 7; i < kHandSlots; ++i) EXPECT_FALSE(c("Image11", i).visible) << i;
+    EXPECT_EQ(shownPictures(),
+              (std::vector<std::string>{"\\immagini\\Uno\\3rosso.jpg", "\\immagini\\Uno\\5rosso.jpg",
+                                        "\\immagini\\Uno\\0rosso.jpg", "\\immagini\\Uno\\piu2rosso.jpg",
+                                        "\\immagini\\Uno\\3blu.jpg", "\\immagini\\Uno\\cambiacolore.jpg",
+                                        "\\immagini\\Uno\\piu4.jpg"}));
+    for (int i = 0; i < 7; ++i)
+        EXPECT_TRUE(c("Image11", i).visible) << i;
+    for (int i = 7; i < kHandSlots; ++i)
+        EXPECT_FALSE(c("Image11", i).visible) << i;
     // The pass places of Hearts are not part of the hand.
-    for (int i = 27; i < 30; ++i) EXPECT_TRUE(c("Image11", i).visible) << i;
+    for (int i = 27; i < 30; ++i)
+        EXPECT_TRUE(c("Image11", i).visible) << i;
     EXPECT_EQ(form->seatHand[3][0].code(), "3rosso") << "the hand itself is kept sorted";
 }
 
@@ -59,16 +64,16 @@ TEST_F(HandDisplayTest, FrenchHandsUseTheSharedFolderAndTheGamesOrder) {
 
     form->currentGame = "Brisolo";
     form->handDisplay().showFrenchHand();
-    EXPECT_EQ(shownPictures(), (std::vector<std::string>{
-                                   "\\immagini\\52\\2picche.jpg", "\\immagini\\52\\2fiori.jpg",
-                                   "\\immagini\\52\\11quadri.jpg", "\\immagini\\52\\14cuori.jpg"}));
+    EXPECT_EQ(shownPictures(),
+              (std::vector<std::string>{"\\immagini\\52\\2picche.jpg", "\\immagini\\52\\2fiori.jpg",
+                                        "\\immagini\\52\\11quadri.jpg", "\\immagini\\52\\14cuori.jpg"}));
 
     form->seatHand[3] = dealt;
     form->currentGame = "Hearts";
     form->handDisplay().showFrenchHand();
-    EXPECT_EQ(shownPictures(), (std::vector<std::string>{
-                                   "\\immagini\\52\\2fiori.jpg", "\\immagini\\52\\11quadri.jpg",
-                                   "\\immagini\\52\\2picche.jpg", "\\immagini\\52\\14cuori.jpg"}));
+    EXPECT_EQ(shownPictures(),
+              (std::vector<std::string>{"\\immagini\\52\\2fiori.jpg", "\\immagini\\52\\11quadri.jpg",
+                                        "\\immagini\\52\\2picche.jpg", "\\immagini\\52\\14cuori.jpg"}));
     EXPECT_FALSE(c("Image11", 4).visible);
 }
 

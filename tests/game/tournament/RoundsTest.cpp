@@ -15,12 +15,13 @@ std::vector<std::string> lines(const std::string& text) {
     std::vector<std::string> out;
     std::istringstream in(text);
     std::string line;
-    while (std::getline(in, line, '\n')) out.push_back(line);
+    while (std::getline(in, line, '\n'))
+        out.push_back(line);
     return out;
 }
 
 class RoundsTest : public TournamentFixture {
-protected:
+  protected:
     // Starts an event of the game with n entrants (in a nation unless a host marker is given).
     void startEvent(const std::string& game, int n, std::uint64_t seed = 1, const std::string& host = "") {
         makeWorld();
@@ -43,13 +44,15 @@ protected:
             if (in) {
                 EXPECT_GE(table, 1) << row[0].str();
                 ++perTable[table];
-                for (int col = 11; col <= 14; ++col) EXPECT_TRUE(row[col].isEmpty());
+                for (int col = 11; col <= 14; ++col)
+                    EXPECT_TRUE(row[col].isEmpty());
             } else {
                 EXPECT_EQ(table, 0) << row[0].str();
             }
         }
         EXPECT_EQ(stillIn, 4 * f.tableCount);
-        for (int t = 1; t <= f.tableCount; ++t) EXPECT_EQ(perTable[t], 4) << "table " << t;
+        for (int t = 1; t <= f.tableCount; ++t)
+            EXPECT_EQ(perTable[t], 4) << "table " << t;
         EXPECT_EQ(f.humanTable, f.roundPlayers[0][6].num());
         EXPECT_EQ(c("Combo7").items.size(), static_cast<size_t>(f.tableCount));
         EXPECT_EQ(c("Combo7").text, std::to_string(f.humanTable));
@@ -105,14 +108,19 @@ protected:
             if (page != "1") EXPECT_TRUE(form->window().choose("Combo8", -1, page));
             EXPECT_TRUE(form->window().enabled());
             std::vector<std::string> names = lines(c("Label40", 6).text);
-            for (const std::string& line : lines(c("Label40", 7).text)) names.push_back(line);
-            EXPECT_EQ(lines(c("Label40", 10).text).size() + lines(c("Label40", 12).text).size(), names.size());
-            EXPECT_EQ(lines(c("Label40", 11).text).size() + lines(c("Label40", 13).text).size(), names.size());
-            for (size_t i = 0; i < 64; ++i) EXPECT_EQ(c("Image17", i).visible, i < names.size()) << page << "/" << i;
+            for (const std::string& line : lines(c("Label40", 7).text))
+                names.push_back(line);
+            EXPECT_EQ(lines(c("Label40", 10).text).size() + lines(c("Label40", 12).text).size(),
+                      names.size());
+            EXPECT_EQ(lines(c("Label40", 11).text).size() + lines(c("Label40", 13).text).size(),
+                      names.size());
+            for (size_t i = 0; i < 64; ++i)
+                EXPECT_EQ(c("Image17", i).visible, i < names.size()) << page << "/" << i;
             for (const std::string& line : names) {
                 const auto dot = line.find(". ");
                 EXPECT_EQ(std::stoi(line.substr(0, dot)), expectedPlace++) << line;
-                EXPECT_TRUE(listed.emplace(line.substr(dot + 2), expectedPlace - 1).second) << "twice: " << line;
+                EXPECT_TRUE(listed.emplace(line.substr(dot + 2), expectedPlace - 1).second)
+                    << "twice: " << line;
             }
         }
         return listed;
@@ -164,7 +172,8 @@ TEST_F(RoundsTest, ThePlayedUnoFinalEndsOneTwoThreeThreeWithoutSimulation) {
     f.tablePlayers[finalRow(3)][9] = Value(2);
     f.tablePlayers[finalRow(0)][9] = Value(3);
     const char* counters[] = {"2", "0", "4", "0"};
-    for (int seat = 0; seat < 4; ++seat) c("Label40", seat).text = counters[seat];
+    for (int seat = 0; seat < 4; ++seat)
+        c("Label40", seat).text = counters[seat];
     const std::map<int, int> before = [&] {
         std::map<int, int> g;
         for (const EntrantRow& row : f.roundPlayers) {
@@ -207,7 +216,8 @@ TEST_F(RoundsTest, AMissingFinalPlaceIsCompletedFromWhatIsLeft) {
     // two still hold cards.
     f.tablePlayers[finalRow(2)][9] = Value(1);
     const char* counters[] = {"3", "5", "0", "0"};
-    for (int seat = 0; seat < 4; ++seat) c("Label40", seat).text = counters[seat];
+    for (int seat = 0; seat < 4; ++seat)
+        c("Label40", seat).text = counters[seat];
     c("Picture5").visible = true;
     c("Label49").visible = true;
     nextRound();
@@ -233,7 +243,8 @@ TEST_F(RoundsTest, TheHumanOutInRoundOneDecidesTheRestRoundByRound) {
         const std::map<int, int> groups = placeGroups();
         EXPECT_EQ(groups, (std::map<int, int>{{1, 1}, {2, 1}, {3, 1}, {4, 5}, {8, 8}, {16, 16}, {32, 32}}));
         int total = 0;
-        for (auto [group, count] : groups) total += count;
+        for (auto [group, count] : groups)
+            total += count;
         EXPECT_EQ(total, 64);
         EXPECT_FALSE(c("Label39").visible);
         EXPECT_TRUE(c("Label8").visible);
@@ -247,7 +258,8 @@ TEST_F(RoundsTest, HeartsAndBrisoloFinalsAreDecidedByTheirOwnRules) {
     finishRound(false, rng);
     nextRound();
     EXPECT_EQ(platform.takeMessages(), std::vector<std::string>{});
-    EXPECT_EQ(placeGroups(), (std::map<int, int>{{1, 1}, {2, 1}, {3, 1}, {4, 5}, {8, 8}, {16, 16}, {32, 32}}));
+    EXPECT_EQ(placeGroups(),
+              (std::map<int, int>{{1, 1}, {2, 1}, {3, 1}, {4, 5}, {8, 8}, {16, 16}, {32, 32}}));
 
     // Brisolo ranks the finalists on the points, manches and best manche left from their play.
     startEvent("Brisolo", 64, 8);
@@ -263,7 +275,8 @@ TEST_F(RoundsTest, HeartsAndBrisoloFinalsAreDecidedByTheirOwnRules) {
     }
     regroup();
     std::map<std::string, double> points;
-    for (const EntrantRow& row : f.roundPlayers) points[row[0].str()] = row[11].num();
+    for (const EntrantRow& row : f.roundPlayers)
+        points[row[0].str()] = row[11].num();
     nextRound();
     EXPECT_EQ(platform.takeMessages(), std::vector<std::string>{});
     std::map<int, double> byPlace;
@@ -295,14 +308,15 @@ TEST_F(RoundsTest, ThePrizeBoardListsEveryEntrantOnceWithItsTierAcrossPages) {
     // Page 1: the tiers cover places 1, 2, 3-4, 5-8, 9-16, 17-32, 33-64.
     const std::string level = f.eventRows.at(1, 0).str();
     Rows prizes = f.db().query("SELECT * FROM premi where importanza=" + level + " order by id asc ");
-    Rows points = f.db().query("SELECT * FROM punti where importanza=" + level + " order by punti desc,da asc ");
+    Rows points =
+        f.db().query("SELECT * FROM punti where importanza=" + level + " order by punti desc,da asc ");
     std::vector<std::string> prize = lines(c("Label40", 10).text), prizeRight = lines(c("Label40", 12).text);
     std::vector<std::string> pts = lines(c("Label40", 11).text), ptsRight = lines(c("Label40", 13).text);
     prize.insert(prize.end(), prizeRight.begin(), prizeRight.end());
     pts.insert(pts.end(), ptsRight.begin(), ptsRight.end());
     ASSERT_EQ(prize.size(), 64u);
-    const std::map<int, int> tierOfLine = {{0, 0}, {1, 1}, {2, 2}, {3, 2}, {4, 3}, {7, 3}, {8, 4},
-                                           {15, 4}, {16, 5}, {31, 5}, {32, 6}, {63, 6}};
+    const std::map<int, int> tierOfLine = {{0, 0}, {1, 1},  {2, 2},  {3, 2},  {4, 3},  {7, 3},
+                                           {8, 4}, {15, 4}, {16, 5}, {31, 5}, {32, 6}, {63, 6}};
     for (auto [line, tier] : tierOfLine) {
         EXPECT_EQ(prize[line], prizes.at(1, tier).str()) << "line " << line;
         EXPECT_EQ(pts[line], points.at(1, tier).str()) << "line " << line;

@@ -16,7 +16,7 @@ namespace velmora::test {
 // A career in the shipped calendar's world with the dashboard showing "Gioca Torneo", plus the
 // steps of a round the tournament screens rely on (the tables' own play belongs to the games).
 class TournamentFixture : public GameTest {
-protected:
+  protected:
     void makeWorld(const WorldOptions& options = {}) {
         load();
         platform.takeMessages();
@@ -36,7 +36,8 @@ protected:
     // The first event of the calendar for a game and a number of entrants, held in a nation
     // ("it", "us", ...) or, with host "nazio"/"conti", a national or continental event.
     std::string eventFor(const std::string& game, int entrants, const std::string& host = "") {
-        std::string sql = "SELECT * FROM calendario where gioco='" + game + "' and giocatori=" + std::to_string(entrants);
+        std::string sql =
+            "SELECT * FROM calendario where gioco='" + game + "' and giocatori=" + std::to_string(entrants);
         if (host.empty()) {
             sql += " and not nazione='conti' and not nazione='nazio'";
         } else {
@@ -57,7 +58,8 @@ protected:
 
     int entrants() const {
         int n = 0;
-        for (const EntrantRow& row : form->roundPlayers) n += !row[0].isEmpty();
+        for (const EntrantRow& row : form->roundPlayers)
+            n += !row[0].isEmpty();
         return n;
     }
 

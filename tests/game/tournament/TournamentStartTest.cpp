@@ -18,7 +18,7 @@ struct Skills {
 };
 
 class TournamentStartTest : public TournamentFixture {
-protected:
+  protected:
     // Every computer player's skill sum and world position, read straight from the database.
     std::map<std::pair<std::string, std::string>, Skills> world() {
         std::map<std::pair<std::string, std::string>, Skills> out;
@@ -58,8 +58,10 @@ protected:
             ASSERT_LE(table, f.tableCount) << i;
             ++perTable[table];
         }
-        for (int t = 1; t <= f.tableCount; ++t) EXPECT_EQ(perTable[t], 4) << "table " << t;
-        for (int i = n; i < 512; ++i) ASSERT_TRUE(f.roundPlayers[i][0].isEmpty()) << i;
+        for (int t = 1; t <= f.tableCount; ++t)
+            EXPECT_EQ(perTable[t], 4) << "table " << t;
+        for (int i = n; i < 512; ++i)
+            ASSERT_TRUE(f.roundPlayers[i][0].isEmpty()) << i;
         EXPECT_EQ(f.humanTable, f.roundPlayers[0][6].num());
 
         // The scoreboard list: the best by ranking points first, each entrant once; a field under
@@ -75,7 +77,8 @@ protected:
                 EXPECT_TRUE(onBoard.insert({row[0].str(), row[1].str()}).second) << k;
                 if (k > 0) EXPECT_LE(row[4].num(), f.boardRows[k - 1][4].num()) << k;
             } else {
-                EXPECT_TRUE(sameEntrant(row, f.boardRows[distinct - 1][0].str(), f.boardRows[distinct - 1][1].str()))
+                EXPECT_TRUE(
+                    sameEntrant(row, f.boardRows[distinct - 1][0].str(), f.boardRows[distinct - 1][1].str()))
                     << k;
             }
         }
@@ -89,13 +92,15 @@ protected:
         // The table screen.
         const Control& tables = c("Combo7");
         ASSERT_EQ(static_cast<int>(tables.items.size()), f.tableCount);
-        for (int t = 1; t <= f.tableCount; ++t) EXPECT_EQ(tables.items[t - 1], std::to_string(t));
+        for (int t = 1; t <= f.tableCount; ++t)
+            EXPECT_EQ(tables.items[t - 1], std::to_string(t));
         EXPECT_EQ(tables.text, std::to_string(f.humanTable));
         EXPECT_EQ(c("Label38", 10).text, "TAVOLO " + std::to_string(f.humanTable));
         EXPECT_EQ(c("Label38", 20).text, "1° TURNO");
         EXPECT_EQ(c("Label46").text, TournamentStart::ruleSheet("Uno"));
         EXPECT_FALSE(c("Label44").visible);
-        for (int i = 27; i <= 29; ++i) EXPECT_FALSE(c("Image11", i).visible);
+        for (int i = 27; i <= 29; ++i)
+            EXPECT_FALSE(c("Image11", i).visible);
         EXPECT_TRUE(form->window().enabled());
     }
 };
@@ -115,7 +120,8 @@ TEST_F(TournamentStartTest, FieldsOfEverySizeAreSoundForSeveralSeeds) {
             EXPECT_EQ(form->eventRows.at(0, 0).str(), event);
             expectSoundField(n);
             std::ostringstream field;
-            for (int i = 0; i < n; ++i) field << form->roundPlayers[i][0].str() << form->roundPlayers[i][6].str() << ";";
+            for (int i = 0; i < n; ++i)
+                field << form->roundPlayers[i][0].str() << form->roundPlayers[i][6].str() << ";";
             fields.insert(field.str());
             showDashboard();
         }
@@ -124,10 +130,11 @@ TEST_F(TournamentStartTest, FieldsOfEverySizeAreSoundForSeveralSeeds) {
 }
 
 TEST_F(TournamentStartTest, SkillBarsFallEveryTenSlotsWithHalvesToEven) {
-    const std::map<int, int> bar = {{1, 24}, {5, 24},  {6, 21},  {14, 21}, {15, 18}, {25, 18}, {26, 15},
-                                    {34, 15}, {35, 12}, {45, 12}, {46, 9}, {54, 9},  {55, 6},  {65, 6},
-                                    {66, 3}, {74, 3},  {75, 0}};
-    for (auto [slot, least] : bar) EXPECT_EQ(TournamentStart::leastSkillSum(slot), least) << "slot " << slot;
+    const std::map<int, int> bar = {{1, 24},  {5, 24},  {6, 21},  {14, 21}, {15, 18}, {25, 18},
+                                    {26, 15}, {34, 15}, {35, 12}, {45, 12}, {46, 9},  {54, 9},
+                                    {55, 6},  {65, 6},  {66, 3},  {74, 3},  {75, 0}};
+    for (auto [slot, least] : bar)
+        EXPECT_EQ(TournamentStart::leastSkillSum(slot), least) << "slot " << slot;
 }
 
 TEST_F(TournamentStartTest, AWorldTooWeakForTheFieldIsRefusedPlainly) {
@@ -149,8 +156,10 @@ TEST_F(TournamentStartTest, AWorldTooWeakForTheFieldIsRefusedPlainly) {
     EXPECT_EQ(platform.takeMessages(), std::vector<std::string>{});
     EXPECT_EQ(entrants(), 8);
     std::set<std::string> strongest, next;
-    for (int i = 1; i <= 5; ++i) strongest.insert(form->roundPlayers[i][0].str());
-    for (int i = 6; i <= 7; ++i) next.insert(form->roundPlayers[i][0].str());
+    for (int i = 1; i <= 5; ++i)
+        strongest.insert(form->roundPlayers[i][0].str());
+    for (int i = 6; i <= 7; ++i)
+        next.insert(form->roundPlayers[i][0].str());
     EXPECT_EQ(strongest, (std::set<std::string>{"Cognome1", "Cognome2", "Cognome3", "Cognome4", "Cognome5"}));
     EXPECT_EQ(next, (std::set<std::string>{"Cognome6", "Cognome7"}));
 
@@ -161,7 +170,8 @@ TEST_F(TournamentStartTest, AWorldTooWeakForTheFieldIsRefusedPlainly) {
     showDashboard();
     click("Label39");
     EXPECT_EQ(platform.takeMessages(),
-              std::vector<std::string>{"Non ci sono abbastanza giocatori per completare il tabellone di questo torneo."});
+              std::vector<std::string>{
+                  "Non ci sono abbastanza giocatori per completare il tabellone di questo torneo."});
     EXPECT_EQ(platform.lastTitle(), "Velmora");
     EXPECT_TRUE(form->window().enabled());
     EXPECT_EQ(entrants(), 0) << "nothing started";
@@ -169,8 +179,8 @@ TEST_F(TournamentStartTest, AWorldTooWeakForTheFieldIsRefusedPlainly) {
 
     // Two rows of one name are one player: giving Cognome5's strength back under Cognome4's name
     // still leaves four.
-    form->db().execute(
-        "UPDATE giocatori SET uno='8', hearts='8', brisolo='8', cognome='Cognome4', nome='Nome4' WHERE cognome='Cognome5'");
+    form->db().execute("UPDATE giocatori SET uno='8', hearts='8', brisolo='8', cognome='Cognome4', "
+                       "nome='Nome4' WHERE cognome='Cognome5'");
     click("Label39");
     EXPECT_EQ(platform.takeMessages().size(), 1u);
     EXPECT_EQ(entrants(), 0);
@@ -215,7 +225,8 @@ TEST(RuleSheets, TitleBlankLineAndParagraphsExactly) {
         std::vector<std::string> out;
         std::string line;
         std::istringstream in(text);
-        while (std::getline(in, line, '\n')) out.push_back(line);
+        while (std::getline(in, line, '\n'))
+            out.push_back(line);
         return out;
     };
     const auto uno = lines(TournamentStart::ruleSheet("Uno"));
@@ -225,19 +236,24 @@ TEST(RuleSheets, TitleBlankLineAndParagraphsExactly) {
     EXPECT_EQ(uno[2], "Le regole del gioco sono le stesse che nella modalita' classica, tranne quattro punti "
                       "fondamentali:");
     EXPECT_EQ(uno[4], "2) sul pesca 4 non c'e' la possibilita' di accusare di bluff");
-    EXPECT_EQ(uno[7], "I primi due giocatori che terminano le carte sono i giocatori che accedono al turno successivo");
+    EXPECT_EQ(
+        uno[7],
+        "I primi due giocatori che terminano le carte sono i giocatori che accedono al turno successivo");
 
     const auto brisolo = lines(TournamentStart::ruleSheet("Brisolo"));
     ASSERT_EQ(brisolo.size(), 6u);
     EXPECT_EQ(brisolo[0], "BRISOLO");
-    EXPECT_EQ(brisolo[2].rfind("Si gioca con il mazzo da 52 carte, con l'asso la carta piu'alta. Ogni", 0), 0u);
-    EXPECT_NE(brisolo[2].find("Chi vince la manche , nella successiva manche, partira' per primo."), std::string::npos);
+    EXPECT_EQ(brisolo[2].rfind("Si gioca con il mazzo da 52 carte, con l'asso la carta piu'alta. Ogni", 0),
+              0u);
+    EXPECT_NE(brisolo[2].find("Chi vince la manche , nella successiva manche, partira' per primo."),
+              std::string::npos);
     EXPECT_EQ(brisolo[5], "In caso di ulteriore parita' si ricorrera' al sorteggio.");
 
     const auto hearts = lines(TournamentStart::ruleSheet("Hearts"));
     ASSERT_EQ(hearts.size(), 5u);
     EXPECT_EQ(hearts[0], "Hearts"); // the one title in mixed case
-    EXPECT_EQ(hearts[3], "Nel caso un giocatore dovesse fare la luna, passa insieme a lui chi gli ha passato la luna.");
+    EXPECT_EQ(hearts[3],
+              "Nel caso un giocatore dovesse fare la luna, passa insieme a lui chi gli ha passato la luna.");
     EXPECT_EQ(TournamentStart::ruleSheet("Scopa"), "");
 }
 
