@@ -8,7 +8,7 @@
 
 #include <sqlcipher/sqlite3.h>
 
-#include <QPixmap>
+#include <QImage>
 #include <QString>
 
 #include <algorithm>
@@ -397,7 +397,7 @@ void DriverSession::sql(const std::string& statement, std::ostream& out) {
 void DriverSession::shot(const std::string& file) {
     if (file.empty()) throw CommandError("shot FILE.png");
     if (!m_view) m_view = std::make_unique<WindowView>(m_form.window());
-    const QPixmap picture = m_view->shot(DesignScale::designPixels());
+    const QImage picture = m_view->shot(DesignScale::designPixels());
     if (!picture.save(QString::fromStdString(file), "PNG")) throw CommandError("cannot write " + file);
 }
 

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <QImage>
 #include <QMouseEvent>
 #include <QSet>
@@ -49,6 +51,13 @@ inline QWidget* clickViewAt(QWidget* view, QPoint at) {
     QWidget* hit = view->childAt(at);
     if (hit) mouseClick(hit, hit->mapFrom(view, at));
     return hit;
+}
+
+// Runs the event loop (timers, posted events) for a while.
+inline void runEventsFor(int ms) {
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 // Where a widget's centre lies in the top-level view.

@@ -1,15 +1,11 @@
 #include "qt/QtTestSupport.h"
 #include "ui/Window.h"
-#include "ui/qt/QtFrontEnd.h"
 #include "ui/qt/TimerPump.h"
-#include "ui/qt/WindowView.h"
 
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QEventLoop>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QTimer>
 
 #include <vector>
@@ -17,11 +13,7 @@
 namespace velmora {
 namespace {
 
-void runEventsFor(int ms) {
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
+using test::runEventsFor;
 
 TEST(TimerPumpTest, TicksComeOnTheRealClockAndStopWithTheTimer) {
     test::qtApplication();
@@ -82,46 +74,6 @@ TEST(TimerPumpTest, AYieldInsideAHandlerDeliversNoTick) {
     EXPECT_EQ(ticksDuringClick, 0);
     runEventsFor(50); // the refused tick is tried again once the click is over
     EXPECT_EQ(ticks, 1);
-}
-
-TEST(QtFrontEndTest, ShowsTheWindowFittedToTheScreenAndDrivesItsTimers) {
-    test::qtApplication();
-    QtFrontEnd frontEnd;
-    Window w(frontEnd.platform());
-    Control& start = w.add("Label42", ControlKind::Label);
-    start.text = "INIZIA";
-    start.width = 3000;
-    start.height = 600;
-    int ticks = 0;
-    int ticksInClick = -1;
-    w.onTimer(1, [&] { ++ticks; });
-    w.onClick("Label42", [&](int) {
-        const int before = ticks;
-        // A long handler lets the screen repaint: its progress shows, no tick gets in.
-        const long long until = frontEnd.platform().nowMs() + 120;
-        while (frontEnd.platform().nowMs() < until) frontEnd.platform().yield();
-        ticksInClick = ticks - before;
-        w.timer(1).setEnabled(false);
-    });
-    w.setNow(frontEnd.platform().nowMs());
-    w.timer(1).setInterval(15);
-    w.timer(1).setEnabled(true);
-    frontEnd.show(w);
-    WindowView* view = frontEnd.view();
-    ASSERT_NE(view, nullptr);
-    EXPECT_EQ(view->windowTitle(), "Velmora");
-    EXPECT_TRUE(view->isVisible());
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    EXPECT_LE(view->width(), screen.width());
-    EXPECT_LE(view->height(), screen.height());
-
-    runEventsFor(150);
-    EXPECT_GE(ticks, 3);
-    test::mouseClick(view->widgetOf("Label42"), QPoint(5, 5));
-    EXPECT_EQ(ticksInClick, 0);
-    const int afterClick = ticks;
-    runEventsFor(100); // the handler stopped the timer
-    EXPECT_EQ(ticks, afterClick);
 }
 
 } // namespace

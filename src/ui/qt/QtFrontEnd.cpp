@@ -2,6 +2,7 @@
 
 #include "ui/Window.h"
 #include "ui/qt/DesignScale.h"
+#include "ui/qt/InputSwallower.h"
 #include "ui/qt/QtPlatform.h"
 #include "ui/qt/TimerPump.h"
 #include "ui/qt/WindowView.h"
@@ -11,7 +12,8 @@
 
 namespace velmora {
 
-QtFrontEnd::QtFrontEnd() : m_platform(std::make_unique<QtPlatform>()) {}
+QtFrontEnd::QtFrontEnd()
+    : m_platform(std::make_unique<QtPlatform>()), m_swallower(std::make_unique<InputSwallower>()) {}
 
 QtFrontEnd::~QtFrontEnd() {
     // The pump goes first: no tick may reach a window that is being taken down.
@@ -30,10 +32,7 @@ void QtFrontEnd::show(Window& window) {
         m_window->setNow(m_platform->nowMs());
         m_view->sync();
     });
-    window.setChangedCallback([this] {
-        m_view->sync();
-        m_pump->arm();
-    });
+    window.setChangedCallback([this] { eventDone(); });
 
     QSize size = DesignScale::designPixels();
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -45,6 +44,20 @@ void QtFrontEnd::show(Window& window) {
         m_view->resize(size);
     }
     m_view->show();
+    m_view->sync();
+    m_pump->arm();
+}
+
+void QtFrontEnd::eventDone() {
+    // A handler that yielded ran long enough for the player to click again ("Prossima Settimana"
+    // twice): that input waited in the queue and would now run a second time. A disabled window
+    // ignores such clicks, and so does this one.
+    if (m_platform->yields() != m_yieldsSeen) {
+        m_yieldsSeen = m_platform->yields();
+        m_pump->setHeld(true);
+        m_swallower->dropPendingInput();
+        m_pump->setHeld(false);
+    }
     m_view->sync();
     m_pump->arm();
 }

@@ -6,6 +6,7 @@
 
 namespace velmora {
 
+class InputSwallower;
 class QtPlatform;
 class TimerPump;
 class Window;
@@ -28,10 +29,15 @@ public:
     WindowView* view() { return m_view.get(); }
 
 private:
+    // After each event the model ran: clear input queued during it, then redraw and re-arm timers.
+    void eventDone();
+
     std::unique_ptr<QtPlatform> m_platform;
+    std::unique_ptr<InputSwallower> m_swallower;
     std::unique_ptr<WindowView> m_view;
     std::unique_ptr<TimerPump> m_pump;
     Window* m_window = nullptr;
+    long long m_yieldsSeen = 0;
 };
 
 } // namespace velmora

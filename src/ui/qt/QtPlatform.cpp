@@ -26,6 +26,7 @@ void QtPlatform::yield() {
     const long long now = nowMs();
     if (now - m_lastYield < kFrameMs) return;
     m_lastYield = now;
+    ++m_yields;
     if (m_beforeYield) m_beforeYield();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

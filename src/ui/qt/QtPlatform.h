@@ -34,6 +34,8 @@ public:
     // What a yield does before handling events (bring the screen up to date).
     void setBeforeYield(std::function<void()> refresh) { m_beforeYield = std::move(refresh); }
     bool quitRequested() const { return m_quitRequested; }
+    // Yields that handled events so far.
+    long long yields() const { return m_yields; }
 
 private:
     static constexpr long long kFrameMs = 15;
@@ -43,6 +45,7 @@ private:
     std::function<void()> m_beforeYield;
     long long m_lastYield = -1000;
     bool m_quitRequested = false;
+    long long m_yields = 0;
 };
 
 } // namespace velmora

@@ -34,7 +34,7 @@ void TimerPump::dropMissedTicks(long long now) {
 }
 
 void TimerPump::fire() {
-    if (m_window.busy()) {
+    if (m_window.busy() || m_held) {
         m_timer.start(kBusyRetryMs);
         return;
     }

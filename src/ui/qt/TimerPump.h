@@ -16,6 +16,8 @@ public:
 
     // Re-arms for the earliest due tick; call after anything that may have changed a timer.
     void arm();
+    // While held, due ticks wait (the front end holds them while it clears queued input).
+    void setHeld(bool held) { m_held = held; }
     // Ticks delivered so far.
     long long delivered() const { return m_delivered; }
 
@@ -31,6 +33,7 @@ private:
     QTimer m_timer;
     long long m_delivered = 0;
     bool m_firing = false;
+    bool m_held = false;
 };
 
 } // namespace velmora

@@ -277,11 +277,16 @@ void WindowView::syncAndRepaint() {
     repaint();
 }
 
-QPixmap WindowView::shot(QSize size) {
+QImage WindowView::shot(QSize size) {
     resize(size);
     placeStage();
     sync();
-    return grab();
+    // Exactly the size asked for, whatever the screen's pixel ratio.
+    QImage image(size, QImage::Format_RGB32);
+    image.setDevicePixelRatio(1.0);
+    image.fill(kBorderFelt);
+    render(&image);
+    return image;
 }
 
 QWidget* WindowView::widgetOf(const std::string& name, int index) const {

@@ -4,7 +4,7 @@
 #include "ui/qt/DesignScale.h"
 #include "ui/qt/PictureCache.h"
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 #include <memory>
@@ -35,7 +35,7 @@ public:
     // Syncs and paints at once, for a long handler that lets the screen catch up.
     void syncAndRepaint();
     // The window as shown at the given size (the design size gives 1910 x 1040 pixels).
-    QPixmap shot(QSize size);
+    QImage shot(QSize size);
 
     // The widget showing a control, or nullptr.
     QWidget* widgetOf(const std::string& name, int index = -1) const;
