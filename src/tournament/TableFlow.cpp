@@ -1,46 +1,325 @@
 #include "tournament/TableFlow.h"
 
 #include "app/Form1.h"
+#include "games/uno/UnoTable.h"
+#include "tournament/BoardColumns.h"
+#include "tournament/BrisoloPlaces.h"
+
+#include <string>
 
 namespace velmora {
 
-// Not built yet.
+namespace {
+
+// Seat captions keep to this many characters of a surname or a first name.
+constexpr size_t kNameChars = 15;
+
+// The first `count` characters of a UTF-8 text (accented names are common among the players).
+std::string firstCharacters(const std::string& text, size_t count) {
+    size_t characters = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if ((byte & 0xC0) == 0x80) continue; // continuation byte of the current character
+        if (characters == count) return text.substr(0, i);
+        ++characters;
+    }
+    return text;
+}
+
+bool seatedAt(const EntrantRow& row, int table) {
+    return !row[0].isEmpty() && row[6].num() == table;
+}
+
+} // namespace
+
+TableGame TableFlow::game() const {
+    return tableGame(f.currentGame);
+}
+
 void TableFlow::groupTablePlayers() {
+    int row = 0;
+    for (int t = 1; t <= f.tableCount; ++t) {
+        for (const EntrantRow& entrant : f.roundPlayers) {
+            if (row >= static_cast<int>(f.tablePlayers.size())) break;
+            if (entrant[6].num() == t) f.tablePlayers[row++] = entrant;
+        }
+    }
+    for (EntrantRow& board : f.boardRows) {
+        const int found = findEntrant(f.roundPlayers, board[0].str(), board[1].str());
+        if (found >= 0) board = f.roundPlayers[found];
+    }
 }
 
 void TableFlow::showSeats() {
+    f.seatNames[3] = f.roundPlayers[0];
+    int next = 0;
+    for (size_t i = 1; i < f.roundPlayers.size() && next < 3; ++i) {
+        if (seatedAt(f.roundPlayers[i], f.humanTable)) f.seatNames[next++] = f.roundPlayers[i];
+    }
+    for (int seat = 0; seat < 4; ++seat) {
+        const EntrantRow& row = f.seatNames[seat];
+        Control& flag = f.c("Image12", seat);
+        f.loadPicture(flag, Form1::flagPath(row[3].str()));
+        flag.visible = true;
+        f.c("Label38", seat).text = firstCharacters(row[0].str(), kNameChars) + "\n" +
+                                    firstCharacters(row[1].str(), kNameChars) + "\n" + std::string(12, ' ') +
+                                    row[4].str() + "Pts(" + row[5].str() + ")";
+    }
+    // Every game writes its own scoreboard header before it seats the table.
+    BoardColumns::alignScoreboard(f.window());
 }
 
 void TableFlow::Label42_Click() {
+    f.window().setEnabled(false);
+    switch (game()) {
+    case TableGame::Uno:
+        f.timer(2).setEnabled(true);
+        f.timer(1).setEnabled(true);
+        f.c("Label42").visible = false;
+        if (f.turnSeat != 3) {
+            checkUnoTableEnd();
+            f.tablePhase = 1;
+            f.timer(3).setEnabled(true);
+        }
+        break;
+    case TableGame::Brisolo:
+        f.timer(5).setEnabled(true);
+        f.timer(1).setEnabled(true);
+        f.c("Label42").visible = false;
+        if (f.turnSeat != 3) {
+            f.timer(6).setEnabled(true);
+            f.tablePhase = 1;
+        }
+        break;
+    case TableGame::Hearts:
+    case TableGame::None:
+        // At Hearts the pass of three cards starts the play.
+        f.c("Label42").visible = false;
+        break;
+    }
+    f.window().setEnabled(true);
 }
 
 void TableFlow::Timer1_Timer() {
+    const TableGame current = game();
+    BoardColumns::alignScoreboard(f.window());
+    drawScoreboard(current);
+    if (current == TableGame::Uno || current == TableGame::Brisolo) checkRoundOver();
+}
+
+void TableFlow::drawScoreboard(TableGame current) {
+    switch (current) {
+    case TableGame::Uno:
+        f.unoTable().drawScoreboard();
+        break;
+    case TableGame::Brisolo:
+    case TableGame::Hearts:
+        // The Brisolo and Hearts boards are drawn by their own tables, which hook in here.
+        break;
+    case TableGame::None:
+        break;
+    }
 }
 
 void TableFlow::checkRoundOver() {
+    const TableGame current = game();
+    if (f.tableCount <= 0) return; // no round is running
+    int done = 0;
+    for (int t = 1; t <= f.tableCount; ++t) {
+        int finished = 0;
+        for (int r = 4 * (t - 1); r < 4 * t; ++r) {
+            const EntrantRow& row = f.tablePlayers[r];
+            // Uno players finish by emptying their hands; the other games mark their losers.
+            if (current == TableGame::Uno ? row[7].isEmpty() : row[8].is("1")) ++finished;
+        }
+        if (finished == 2) ++done;
+    }
+    if (done != f.tableCount) return;
+
+    f.window().setEnabled(false);
+    f.c("Label38", 21).visible = false;
+    for (int timer : {2, 1, 5, 7, 8})
+        f.timer(timer).setEnabled(false);
+    closeRound();
+    // After Brisolo and Hearts the board shows every table's final scores the Brisolo way.
+    drawScoreboard(current == TableGame::Uno ? TableGame::Uno : TableGame::Brisolo);
+    f.c("Label49").visible = true;
+    f.window().setEnabled(true);
 }
 
 void TableFlow::closeRound() {
+    switch (game()) {
+    case TableGame::Uno:
+        qualifyUno();
+        break;
+    case TableGame::Brisolo:
+        qualifyBrisolo();
+        break;
+    case TableGame::Hearts:
+        qualifyHearts();
+        break;
+    case TableGame::None:
+        break;
+    }
+    for (int r = 0; r < 4 * f.tableCount && r < static_cast<int>(f.tablePlayers.size()); ++r) {
+        mirrorRow(f.tablePlayers[r]);
+    }
+}
+
+void TableFlow::qualifyUno() {
+    // The two who emptied their hands go on; whoever still holds cards is out in this round.
+    for (int r = 0; r < 4 * f.tableCount; ++r) {
+        EntrantRow& row = f.tablePlayers[r];
+        if (row[7].isEmpty()) continue;
+        row[8] = Value(1);
+        // The final's places were given as the hands emptied; every other loser goes out in this round.
+        if (row[9].isEmpty()) row[9] = Value(f.qualifierCount);
+    }
+}
+
+void TableFlow::qualifyBrisolo() {
+    for (EntrantRow& row : f.tablePlayers)
+        row[8] = Value(0);
+    for (int t = 1; t <= f.tableCount; ++t) {
+        for (int loser : BrisoloPlaces::eliminateTwo(f.tablePlayers, 4 * (t - 1))) {
+            f.tablePlayers[loser][9] = Value(f.qualifierCount);
+        }
+    }
+    if (f.qualifierCount == 2) BrisoloPlaces::placeFinalTable(f.tablePlayers, 0);
+}
+
+void TableFlow::qualifyHearts() {
+    // The Hearts rule (fewest penalty points, the moon shooter and his victim) comes with the
+    // Hearts table, which hooks in here.
+}
+
+std::vector<EntrantRow*> TableFlow::copiesOf(const EntrantRow& entrant) {
+    std::vector<EntrantRow*> copies;
+    const std::string surname = entrant[0].str();
+    const std::string firstName = entrant[1].str();
+    if (const int r = findEntrant(f.roundPlayers, surname, firstName); r >= 0)
+        copies.push_back(&f.roundPlayers[r]);
+    if (const int r = findEntrant(f.tablePlayers, surname, firstName); r >= 0)
+        copies.push_back(&f.tablePlayers[r]);
+    for (EntrantRow& board : f.boardRows) {
+        if (sameEntrant(board, surname, firstName)) copies.push_back(&board);
+    }
+    return copies;
 }
 
 void TableFlow::checkUnoTableEnd() {
+    int finished = 0;
+    for (int seat = 0; seat < 4; ++seat) {
+        if (!f.seatHand[seat][0].empty()) continue;
+        ++finished;
+        if (seat == 3) f.humanFinished = 1;
+    }
+    const bool final = f.qualifierCount == 2;
+    if (final && finished < 3) {
+        // In the final the order of emptying the hand is the order of the places.
+        for (int seat = 0; seat < 4; ++seat) {
+            if (f.c("Label40", seat).text != "0") continue;
+            for (EntrantRow* row : copiesOf(f.seatNames[seat])) {
+                if (!(*row)[9].isEmpty()) continue;
+                (*row)[8] = Value(1);
+                (*row)[9] = Value(finished);
+            }
+        }
+    }
+    if (finished >= 2) {
+        if (final) {
+            for (int seat = 0; seat < 4; ++seat) {
+                for (EntrantRow* row : copiesOf(f.seatNames[seat])) {
+                    if (!(*row)[8].isEmpty()) continue;
+                    (*row)[8] = Value(1);
+                    (*row)[9] = Value(3);
+                }
+            }
+        }
+        f.timer(2).setInterval(200);
+        f.timer(3).setEnabled(false);
+        f.timer(4).setEnabled(false);
+        f.c("Label38", 21).visible = true;
+        f.handOver = 1;
+        checkRoundOver();
+    } else if (f.humanFinished == 1) {
+        // The human is through: the other tables hurry up and his table plays on faster.
+        f.timer(2).setInterval(200);
+        f.timer(3).setInterval(250);
+        f.c("Label38", 21).visible = true;
+        f.timer(4).setEnabled(false);
+    }
 }
 
 void TableFlow::checkTrickComplete() {
+    for (const Card& card : f.trickCards) {
+        if (card.value.isEmpty()) return;
+    }
+    f.handOver = 1;
+    decideTrickWinner();
 }
 
 void TableFlow::decideTrickWinner() {
+    // The seat after the last to play led the manche; walking from it in play order with ">=" lets
+    // a later equal card beat an earlier one.
+    int seat = (f.turnSeat + 1) % 4;
+    double best = 0;
+    int winner = -1;
+    f.trickWinner = "-1";
+    for (int played = 0; played < 4; ++played) {
+        const double value = f.trickCards[seat].value.num();
+        if (value >= best) {
+            winner = seat;
+            best = value;
+        }
+        seat = (seat + 1) % 4;
+    }
+    f.trickWinner = std::to_string(winner);
+    f.turnSeat = winner;
 }
 
 void TableFlow::compactComputerHands() {
+    for (int seat = 0; seat < 3; ++seat) {
+        Hand& hand = f.seatHand[seat];
+        for (int pass = 0; pass < kHandSlots - 1; ++pass) {
+            for (int i = 0; i < kHandSlots - 1; ++i) {
+                if (!hand[i].value.isEmpty()) continue;
+                hand[i] = hand[i + 1];
+                hand[i + 1] = Card{Value(0), Value(0)};
+            }
+        }
+    }
 }
 
 void TableFlow::moveTurnMarker(int seat) {
-    (void)seat;
+    if (seat < 0 || seat > 3) return;
+    Control& marker = f.c("Shape1");
+    marker.top = kMarkerTop[seat];
+    marker.left = kMarkerLeft[seat];
 }
 
 void TableFlow::mirrorRow(const EntrantRow& row) {
-    (void)row;
+    if (row[0].isEmpty()) return; // an empty row names nobody
+    const EntrantRow copy = row;  // the row may be one of the copies written below
+    const int r = findEntrant(f.roundPlayers, copy[0].str(), copy[1].str());
+    if (r >= 0) f.roundPlayers[r] = copy;
+    for (EntrantRow& board : f.boardRows) {
+        if (sameEntrant(board, copy[0].str(), copy[1].str())) board = copy;
+    }
+}
+
+void TableFlow::mirrorColumns(const EntrantRow& row, std::initializer_list<int> columns) {
+    if (row[0].isEmpty()) return;
+    const EntrantRow copy = row;
+    auto copyInto = [&](EntrantRow& target) {
+        for (int c : columns)
+            target[c] = copy[c];
+    };
+    const int r = findEntrant(f.roundPlayers, copy[0].str(), copy[1].str());
+    if (r >= 0) copyInto(f.roundPlayers[r]);
+    for (EntrantRow& board : f.boardRows) {
+        if (sameEntrant(board, copy[0].str(), copy[1].str())) copyInto(board);
+    }
 }
 
 } // namespace velmora

@@ -1,33 +1,67 @@
 #pragma once
 
 #include "app/EntrantTable.h"
+#include "tournament/TableGame.h"
+
+#include <initializer_list>
 #include <string>
+#include <vector>
 
 namespace velmora {
 
 class Form1;
 
 // The frame every game plays in: seats, turn marker, "INIZIA", the table watch and the end of a round.
+// Seats 0, 1 and 2 are the computer players of the human's table in entrant order; seat 3 is the human.
 class TableFlow {
-public:
+  public:
     explicit TableFlow(Form1& form) : f(form) {}
 
+    // Regroups the seated entrants of roundPlayers by table into tablePlayers (table t holds rows
+    // 4(t-1)..4t-1) and refreshes the scoreboard rows from roundPlayers.
     void groupTablePlayers();
+    // Fills seatNames and the four seat captions and flags.
     void showSeats();
+    // "INIZIA": starts play at the human's table.
     void Label42_Click();
+    // The table watch: redraws the game's scoreboard and, at Uno and Brisolo, looks for the end of the round.
     void Timer1_Timer();
+    // Closes the round once every table has its two players out, and offers "PROSSIMO TURNO".
     void checkRoundOver();
+    // Decides who is out at every table and copies the results into roundPlayers and boardRows.
     void closeRound();
+    // Uno, after every move at the human's table: places, the end of the table, the speed-up once
+    // the human has emptied his hand.
     void checkUnoTableEnd();
+    // Brisolo: once all four cards of a manche are down, decides its winner.
     void checkTrickComplete();
+    // The highest card takes the manche; of equal cards the one played later.
     void decideTrickWinner();
+    // Packs the cards of the three computer hands into their first slots, keeping their order.
     void compactComputerHands();
     // Moves the turn marker to a seat (0..3).
     void moveTurnMarker(int seat);
     // Copies a changed entrant row into the roundPlayers and boardRows rows of the same entrant.
     void mirrorRow(const EntrantRow& row);
+    // Copies only the given columns of a changed row, the same way.
+    void mirrorColumns(const EntrantRow& row, std::initializer_list<int> columns);
 
-private:
+    // Turn marker position (twips on the table panel) of each seat.
+    static constexpr int kMarkerTop[4] = {1320, 5520, 9600, 5520};
+    static constexpr int kMarkerLeft[4] = {6600, 10320, 6600, 2760};
+
+  private:
+    TableGame game() const;
+    // Redraws the scoreboard of a game.
+    void drawScoreboard(TableGame game);
+    // The two losers of every table, by each game's rule.
+    void qualifyUno();
+    void qualifyBrisolo();
+    void qualifyHearts();
+    // The rows of one entrant in the three lists: the first in roundPlayers and in tablePlayers,
+    // and every scoreboard row (a short field repeats its last entrant on the board).
+    std::vector<EntrantRow*> copiesOf(const EntrantRow& entrant);
+
     Form1& f;
 };
 

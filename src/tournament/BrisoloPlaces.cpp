@@ -1,0 +1,58 @@
+#include "tournament/BrisoloPlaces.h"
+
+#include <algorithm>
+
+namespace velmora {
+
+namespace {
+
+struct Score {
+    double points, manches, best;
+};
+
+Score scoreOf(const EntrantRow& row) {
+    return {row[11].num(), row[12].num(), row[14].num()};
+}
+
+// True when `a` ranks below `b` or level with it: the later row of a full tie takes the choice.
+bool notAbove(const Score& a, const Score& b) {
+    if (a.points != b.points) return a.points < b.points;
+    if (a.manches != b.manches) return a.manches < b.manches;
+    return a.best <= b.best;
+}
+
+} // namespace
+
+std::vector<int> BrisoloPlaces::eliminateTwo(EntrantTable& rows, int first) {
+    std::vector<int> chosen;
+    for (int time = 0; time < 2; ++time) {
+        int loser = -1;
+        for (int r = first; r < first + 4; ++r) {
+            if (rows[r][8].is("1")) continue;
+            if (loser < 0 || notAbove(scoreOf(rows[r]), scoreOf(rows[loser]))) loser = r;
+        }
+        if (loser < 0) break;
+        rows[loser][8] = Value(1);
+        chosen.push_back(loser);
+    }
+    return chosen;
+}
+
+void BrisoloPlaces::placeFinalTable(EntrantTable& rows, int first) {
+    bool placed[4] = {false, false, false, false};
+    for (int place = 1; place <= 4; ++place) {
+        int best = -1;
+        for (int r = first; r < first + 4; ++r) {
+            if (placed[r - first]) continue;
+            if (best < 0 || notAbove(scoreOf(rows[best]), scoreOf(rows[r]))) best = r;
+        }
+        placed[best - first] = true;
+        EntrantRow& row = rows[best];
+        row[9] = Value(std::min(place, 3));
+        row[8] = Value(1);
+        for (int c = 11; c <= 14; ++c)
+            row[c] = Value(0);
+    }
+}
+
+} // namespace velmora

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "data/Value.h"
+#include "tournament/TableGame.h"
+
+#include <string>
+
+namespace velmora {
+
+class Form1;
+
+// The standings board of the table screen: the four players of the table chosen in Combo7, with
+// their cards, scores and whether they go on ("V") or are out ("X").
+class StandingsBoard {
+  public:
+    explicit StandingsBoard(Form1& form) : f(form) {}
+
+    // Redraws the board for the table chosen in Combo7.
+    void draw();
+
+    // The fixed-width header (Label38 item 9) of a game's board.
+    static std::string header(TableGame game);
+    // The lowest heart taken, as the board letters it: A, K, D, J, or the number; nothing while none.
+    static std::string heartText(const Value& lowestHeart);
+
+  private:
+    Form1& f;
+};
+
+} // namespace velmora
