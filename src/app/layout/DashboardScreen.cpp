@@ -107,8 +107,9 @@ void buildDashboardScreen(Window& w) {
     w.addArray("Image5", 0, 3, ControlKind::Picture, dashboard);
     w.addArray("Label6", 0, 3, ControlKind::Label, dashboard);
     w.addArray("Label7", 0, 3, ControlKind::Label, dashboard);
-    const double buttonPoints = 13;
-    const int buttonHeight = look::lineHeight(buttonPoints) + 90;
+    // Captions are drawn from the top: a pill that hugs its line keeps the text in its middle.
+    const double buttonPoints = 14;
+    const int buttonHeight = look::lineHeight(buttonPoints) + 30;
     for (int slot = 0; slot < 4; ++slot) {
         const int top = kSlotTop + slot * kSlotPitch;
         Control& host = w("Image5", slot);
@@ -134,12 +135,13 @@ void buildDashboardScreen(Window& w) {
         entered.visible = false;
     }
 
-    // The week's actions beneath the board.
+    // The week's two actions share one place beneath the board: a week either has an entered
+    // tournament to play or can be skipped, never both.
     const double actionPoints = 16;
-    const int actionHeight = look::lineHeight(actionPoints) + 110;
+    const int actionHeight = look::lineHeight(actionPoints) + 40;
     Control& play = w.add("Label39", ControlKind::Label, dashboard);
     play.text = "Gioca Torneo";
-    look::place(play, kBoardLeft + kBoardWidth - 2 * 5800 - 300, 10200, 5800, actionHeight);
+    look::place(play, kBoardLeft + kBoardWidth - 5800, 10200, 5800, actionHeight);
     look::pill(play, actionPoints, look::kBrass, look::kInk, look::kGold);
     play.visible = false;
     Control& next = w.add("Label8", ControlKind::Label, dashboard);

@@ -31,19 +31,23 @@ void field(Control& box, int top, int width) {
 }
 
 // A button of the form on its own frame; the form is never partly hidden, so the frame can be a
-// separate shape.
-void formButton(Window& w, Control* form, const char* frameName, Control& label, const char* text, int left,
-                bool primary) {
-    constexpr int kTop = 7350;
-    constexpr int kWidth = 4300;
-    constexpr int kHeight = 780;
-    constexpr double kPoints = 15;
-    look::card(w, frameName, form, left, kTop, kWidth, kHeight, primary ? look::kBrass : look::kDeepFelt,
-               primary ? look::kMoney : look::kBrass, kHeight / 2);
+// separate shape. The frame is made first so that the caption lies on it.
+constexpr int kButtonTop = 7350;
+constexpr int kButtonWidth = 4300;
+constexpr int kButtonHeight = 780;
+constexpr double kButtonPoints = 15;
+
+void buttonFrame(Window& w, Control* form, const char* name, int left, bool primary) {
+    look::card(w, name, form, left, kButtonTop, kButtonWidth, kButtonHeight,
+               primary ? look::kBrass : look::kDeepFelt, primary ? look::kMoney : look::kBrass,
+               kButtonHeight / 2);
+}
+
+void buttonCaption(Control& label, const char* text, int left, bool primary) {
     label.text = text;
-    const int inset = look::centredInset(kHeight, kPoints);
-    look::place(label, left, kTop + inset, kWidth, kHeight - inset);
-    look::caption(label, kPoints, true, primary ? look::kInk : look::kIvory, Align::Center);
+    const int inset = look::centredInset(kButtonHeight, kButtonPoints);
+    look::place(label, left, kButtonTop + inset, kButtonWidth, kButtonHeight - inset);
+    look::caption(label, kButtonPoints, true, primary ? look::kInk : look::kIvory, Align::Center);
     label.clickable = true;
 }
 
@@ -89,9 +93,12 @@ void buildNewCareerScreen(Window& w) {
     flag.border = true;
     flag.borderColor = look::kInk;
 
+    const int createLeft = cardLeft + cardWidth - 1000 - kButtonWidth;
+    buttonFrame(w, form, "Shape22", kCaptionLeft, false);
+    buttonFrame(w, form, "Shape23", createLeft, true);
     w.addArray("Label3", 0, 1, ControlKind::Label, form);
-    formButton(w, form, "Shape22", w("Label3", 1), "Indietro", kCaptionLeft, false);
-    formButton(w, form, "Shape23", w("Label3", 0), "Avanti", cardLeft + cardWidth - 1000 - 4300, true);
+    buttonCaption(w("Label3", 1), "Indietro", kCaptionLeft, false);
+    buttonCaption(w("Label3", 0), "Avanti", createLeft, true);
 
     Control& progress = w.add("Label4", ControlKind::Label, form);
     progress.text = "Attendere Nuova Partita.....";

@@ -40,7 +40,7 @@ void buildRecordScreens(Window& w) {
     screenTitle(w, 23, "Giocatori");
     Control& close = w.add("Label52", ControlKind::Label, players);
     close.text = "X";
-    look::place(close, kWindowWidth - 600 - 620, 300, 620, look::lineHeight(16) + 80);
+    look::place(close, kWindowWidth - 600 - 620, 300, 620, look::lineHeight(16) + 40);
     look::pill(close, 16, 0x8C2F2F, look::kIvory, look::kGold);
 }
 

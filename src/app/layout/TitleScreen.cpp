@@ -39,23 +39,31 @@ void buildTitleScreen(Window& w) {
 
     // cards.gif is 3:2.
     w.addArray("Image1", 0, 1, ControlKind::Picture);
-    look::place(w("Image1", 0), 360, 110, 2400, 1600);
-    look::place(w("Image1", 1), kWindowWidth - 360 - 2400, 110, 2400, 1600);
+    look::place(w("Image1", 0), 300, 160, 4200, 2800);
+    look::place(w("Image1", 1), kWindowWidth - 300 - 4200, 160, 4200, 2800);
 
     w.addArray("Label1", 0, 0, ControlKind::Label);
     Control& title = w("Label1", 0);
     title.text = "Velmora";
-    look::place(title, 3200, 70, kWindowWidth - 2 * 3200, 950);
-    look::caption(title, 34, true, look::kGold, Align::Center);
+    look::place(title, 4800, 40, kWindowWidth - 2 * 4800, 1000);
+    look::caption(title, 36, true, look::kGold, Align::Center);
     title.font.family = "DejaVu Serif";
+
+    // A line under the title on the title screen; the career screens cover it.
+    w.addArray("Label2", 30, 30, ControlKind::Label);
+    Control& tagline = w("Label2", 30);
+    tagline.text = "Una stagione, tre giochi: Uno, Hearts e Brisolo";
+    look::place(tagline, 4800, 3900, kWindowWidth - 2 * 4800, 500);
+    look::caption(tagline, 15, false, look::kIvory, Align::Center);
+    tagline.font.italic = true;
 
     // Title menu: "Carriera" opens "Nuova" and "Carica" beneath it; "Esci" closes the game. The
     // panels of the career screens are drawn over it.
     const int middle = kWindowWidth / 2;
     menuEntry(w, 1, "Carriera", middle - 3200, 5200, 6400, 960, 20, true, true);
-    menuEntry(w, 3, "Nuova", middle - 2500, 6400, 5000, 760, 15, false, false);
-    menuEntry(w, 4, "Carica", middle - 2500, 7320, 5000, 760, 15, false, false);
-    menuEntry(w, 2, "Esci", middle - 3200, 8560, 6400, 960, 20, true, true);
+    menuEntry(w, 3, "Nuova", middle - 2500, 6340, 5000, 700, 15, false, false);
+    menuEntry(w, 4, "Carica", middle - 2500, 7160, 5000, 700, 15, false, false);
+    menuEntry(w, 2, "Esci", middle - 3200, 8080, 6400, 960, 20, true, true);
 
     // Dashboard menu, in the title band so that it stays above the record screens.
     struct Entry {
