@@ -26,7 +26,7 @@ namespace {
 
 // A command the player or the game could not carry out; the answer is "error: " and the reason.
 class CommandError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -41,10 +41,12 @@ std::vector<Word> splitWords(const std::string& line) {
     std::vector<Word> words;
     size_t i = 0;
     while (i < line.size()) {
-        while (i < line.size() && std::isspace(static_cast<unsigned char>(line[i]))) ++i;
+        while (i < line.size() && std::isspace(static_cast<unsigned char>(line[i])))
+            ++i;
         if (i >= line.size()) break;
         const size_t start = i;
-        while (i < line.size() && !std::isspace(static_cast<unsigned char>(line[i]))) ++i;
+        while (i < line.size() && !std::isspace(static_cast<unsigned char>(line[i])))
+            ++i;
         words.push_back({line.substr(start, i - start), start, i});
     }
     return words;
@@ -52,7 +54,8 @@ std::vector<Word> splitWords(const std::string& line) {
 
 std::vector<std::string> texts(const std::vector<Word>& words) {
     std::vector<std::string> out;
-    for (const auto& w : words) out.push_back(w.text);
+    for (const auto& w : words)
+        out.push_back(w.text);
     return out;
 }
 
@@ -97,7 +100,9 @@ std::string colourText(std::uint32_t colour) {
     return text;
 }
 
-const char* yesNo(bool value) { return value ? "true" : "false"; }
+const char* yesNo(bool value) {
+    return value ? "true" : "false";
+}
 
 // The text after the word that ends at the given position: one separating blank is dropped, the
 // rest (blanks, apostrophes, accents) is kept as typed.
@@ -322,7 +327,8 @@ void DriverSession::get(const std::vector<std::string>& words, std::ostream& out
         return;
     }
     std::string line = "get";
-    for (size_t i = 1; i + 1 < words.size(); ++i) line += " " + words[i];
+    for (size_t i = 1; i + 1 < words.size(); ++i)
+        line += " " + words[i];
     Target t = target(line, false);
     const Control& c = *t.control;
     if (property == "caption" || property == "text") {
@@ -343,7 +349,8 @@ void DriverSession::get(const std::vector<std::string>& words, std::ostream& out
         out << oneLine(c.picture);
     } else if (property == "items") {
         std::string joined;
-        for (size_t i = 0; i < c.items.size(); ++i) joined += (i ? "|" : "") + c.items[i];
+        for (size_t i = 0; i < c.items.size(); ++i)
+            joined += (i ? "|" : "") + c.items[i];
         out << oneLine(joined);
     } else if (property == "listindex") {
         out << c.listIndex;
@@ -358,7 +365,8 @@ void DriverSession::get(const std::vector<std::string>& words, std::ostream& out
 }
 
 void DriverSession::messages(std::ostream& out) {
-    for (const auto& text : m_platform.takeMessages()) out << oneLine(text) << '\n';
+    for (const auto& text : m_platform.takeMessages())
+        out << oneLine(text) << '\n';
 }
 
 void DriverSession::sql(const std::string& statement, std::ostream& out) {
@@ -372,8 +380,8 @@ void DriverSession::sql(const std::string& statement, std::ostream& out) {
     sqlite3_stmt* prepared = nullptr;
     const char* tail = nullptr;
     sqlite3* handle = m_form.db().handle();
-    if (sqlite3_prepare_v2(handle, translated.c_str(), static_cast<int>(translated.size()), &prepared, &tail) !=
-        SQLITE_OK) {
+    if (sqlite3_prepare_v2(handle, translated.c_str(), static_cast<int>(translated.size()), &prepared,
+                           &tail) != SQLITE_OK) {
         const std::string message = sqlite3_errmsg(handle);
         sqlite3_finalize(prepared);
         throw CommandError(message);
@@ -381,7 +389,8 @@ void DriverSession::sql(const std::string& statement, std::ostream& out) {
     const bool readOnly = prepared && sqlite3_stmt_readonly(prepared);
     sqlite3_finalize(prepared);
     const std::string rest = tail ? std::string(tail) : std::string();
-    if (rest.find_first_not_of(" \t\r\n;") != std::string::npos) throw CommandError("one statement at a time");
+    if (rest.find_first_not_of(" \t\r\n;") != std::string::npos)
+        throw CommandError("one statement at a time");
     if (!readOnly) throw CommandError("only read-only queries may be run");
 
     const Rows rows = m_form.db().query(statement);

@@ -16,7 +16,7 @@ class WindowView;
 // passing of time on the virtual clock, and questions about what the window shows. Every command is
 // answered with its output followed by "ok", or by one line starting "error:".
 class DriverSession {
-public:
+  public:
     // The form must have been made on the given platform; both outlive the session.
     DriverSession(Form1& form, ScriptedPlatform& platform);
     ~DriverSession();
@@ -26,7 +26,7 @@ public:
     // Runs one command line, writing its answer. Returns false once the game has quit.
     bool execute(const std::string& line, std::ostream& out);
 
-private:
+  private:
     struct Target;
 
     void load(const std::vector<std::string>& words, std::ostream& out);

@@ -25,7 +25,7 @@ struct Answer {
 
 // Runs the driver on an application folder with a script on its standard input.
 class DriverTest : public ::testing::Test {
-protected:
+  protected:
     std::vector<Answer> run(const std::string& script, const std::string& appFolder = "") {
         const std::string scriptFile = folder.path() + "/script.txt";
         std::ofstream(scriptFile) << script;
@@ -37,7 +37,8 @@ protected:
         std::string output;
         char buffer[4096];
         size_t read;
-        while ((read = fread(buffer, 1, sizeof buffer, pipe)) > 0) output.append(buffer, read);
+        while ((read = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            output.append(buffer, read);
         exitStatus = pclose(pipe);
         std::vector<Answer> answers(1);
         std::istringstream lines(output);
@@ -81,7 +82,9 @@ TEST_F(DriverTest, LoadsTheGameAndAnswersEachCommand) {
                              "click Nessuno\n"
                              "click Label39\n"
                              "sql select count(*) from calendario\n"
-                             "shot " + shot + "\n"
+                             "shot " +
+                             shot +
+                             "\n"
                              "messages\n");
     ASSERT_EQ(answers.size(), 7u);
     EXPECT_TRUE(answers[0].ok) << answers[0].error;
@@ -108,14 +111,14 @@ TEST_F(DriverTest, LoadsTheGameAndAnswersEachCommand) {
 }
 
 TEST_F(DriverTest, BadCommandsAreErrorsAndTheDriverGoesOn) {
-    const auto answers = run("sql select 1\n"       // before load: no database yet
+    const auto answers = run("sql select 1\n" // before load: no database yet
                              "frobnicate\n"
                              "load\n"
-                             "click Label1\n"        // an array needs its index
-                             "click Label39 2\n"     // a single control takes none
+                             "click Label1\n"    // an array needs its index
+                             "click Label39 2\n" // a single control takes none
                              "get Label1 99 caption\n"
                              "get Label1 1 colour\n"
-                             "type Label1 1 ciao\n"  // not a text box
+                             "type Label1 1 ciao\n" // not a text box
                              "choose Label1 1 Nuova\n"
                              "advance -5\n"
                              "advance soon\n"
@@ -137,19 +140,21 @@ TEST_F(DriverTest, BadCommandsAreErrorsAndTheDriverGoesOn) {
 }
 
 TEST_F(DriverTest, QueriesAreReadOnlyAndPrintOneRowPerLine) {
-    const auto answers = run("load\n"
-                             "sql select count(*) from calendario\n"
-                             "sql delete * from calendario\n"
-                             "sql DELETE FROM calendario\n"
-                             "sql select 1; delete from calendario\n"
-                             "sql update temp set dato1='0' WHERE dato='nummag'\n"
-                             "sql drop table calendario\n"
-                             "sql select count(*) from calendario\n"
-                             "sql SELECT 'a' || char(10) || 'b', 'x' || char(9) || 'y', 7 UNION ALL SELECT 'c', '', 8\n"
-                             "sql select * from nessuna_tabella\n");
+    const auto answers =
+        run("load\n"
+            "sql select count(*) from calendario\n"
+            "sql delete * from calendario\n"
+            "sql DELETE FROM calendario\n"
+            "sql select 1; delete from calendario\n"
+            "sql update temp set dato1='0' WHERE dato='nummag'\n"
+            "sql drop table calendario\n"
+            "sql select count(*) from calendario\n"
+            "sql SELECT 'a' || char(10) || 'b', 'x' || char(9) || 'y', 7 UNION ALL SELECT 'c', '', 8\n"
+            "sql select * from nessuna_tabella\n");
     ASSERT_EQ(answers.size(), 10u);
     ASSERT_TRUE(answers[1].ok);
-    for (size_t i = 2; i <= 6; ++i) EXPECT_FALSE(answers[i].ok) << "answer " << i;
+    for (size_t i = 2; i <= 6; ++i)
+        EXPECT_FALSE(answers[i].ok) << "answer " << i;
     EXPECT_EQ(answers[7].lines, answers[1].lines); // nothing was deleted
     ASSERT_TRUE(answers[8].ok);
     EXPECT_EQ(answers[8].lines, (std::vector<std::string>{"a\\nb\tx\\ty\t7", "c\t\t8"}));
@@ -159,7 +164,7 @@ TEST_F(DriverTest, QueriesAreReadOnlyAndPrintOneRowPerLine) {
 TEST_F(DriverTest, PlaysTheMenusAsAPlayerWould) {
     const auto answers = run("load\n"
                              "get Label1 3 visible\n"
-                             "click Label1 3\n"            // the submenu is still closed
+                             "click Label1 3\n" // the submenu is still closed
                              "click Label1 1\n"
                              "get Label1 3 visible\n"
                              "get Label1 4 caption\n"

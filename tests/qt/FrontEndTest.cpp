@@ -26,7 +26,8 @@ TEST(QtFrontEndTest, ShowsTheWindowFittedToTheScreenAndDrivesItsTimers) {
         const int before = ticks;
         // A long handler lets the screen repaint: its progress shows, no tick gets in.
         const long long until = frontEnd.platform().nowMs() + 120;
-        while (frontEnd.platform().nowMs() < until) frontEnd.platform().yield();
+        while (frontEnd.platform().nowMs() < until)
+            frontEnd.platform().yield();
         ticksInClick = ticks - before;
         w.timer(1).setEnabled(false);
     });
@@ -54,7 +55,7 @@ TEST(QtFrontEndTest, ShowsTheWindowFittedToTheScreenAndDrivesItsTimers) {
 // The player clicks "Prossima Settimana" again while the week is still being worked out. The window
 // is disabled meanwhile, so that click must be lost, not run a second week once the first is done.
 class QueuedInputTest : public ::testing::Test {
-protected:
+  protected:
     QueuedInputTest() {
         test::qtApplication();
         Control& next = w.add("Label8", ControlKind::Label);
@@ -68,10 +69,12 @@ protected:
     // What a click the window system queued meanwhile looks like once it is handled.
     void queueClick() {
         const QPointF at(5, 5);
-        QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonPress, at, button->mapToGlobal(at),
-                                                             Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
-        QCoreApplication::postEvent(button, new QMouseEvent(QEvent::MouseButtonRelease, at, button->mapToGlobal(at),
-                                                             Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+        QCoreApplication::postEvent(button,
+                                    new QMouseEvent(QEvent::MouseButtonPress, at, button->mapToGlobal(at),
+                                                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+        QCoreApplication::postEvent(button,
+                                    new QMouseEvent(QEvent::MouseButtonRelease, at, button->mapToGlobal(at),
+                                                    Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
     }
 
     QtFrontEnd frontEnd;
@@ -85,7 +88,8 @@ TEST_F(QueuedInputTest, ClicksMadeDuringALongHandlerAreDropped) {
         ++runs;
         w.setEnabled(false);
         const long long until = frontEnd.platform().nowMs() + 60;
-        while (frontEnd.platform().nowMs() < until) frontEnd.platform().yield();
+        while (frontEnd.platform().nowMs() < until)
+            frontEnd.platform().yield();
         queueClick();
         w.setEnabled(true);
     });

@@ -14,7 +14,7 @@ using test::clickViewAt;
 
 // The game's own window on screen after its load, over a fresh copy of the shipped data.
 class GameWindowTest : public ::testing::Test {
-protected:
+  protected:
     GameWindowTest() {
         test::qtApplication();
         form.Form_Load();
@@ -38,7 +38,8 @@ protected:
 
 TEST_F(GameWindowTest, OpensOnTheTitleMenuWithEveryPanelHidden) {
     EXPECT_TRUE(platform.takeMessages().empty());
-    for (int i = 1; i <= 8; ++i) EXPECT_FALSE(shown("Picture" + std::to_string(i))) << "Picture" << i;
+    for (int i = 1; i <= 8; ++i)
+        EXPECT_FALSE(shown("Picture" + std::to_string(i))) << "Picture" << i;
     ASSERT_TRUE(shown("Label1", 1));
     EXPECT_EQ(form.c("Label1", 1).text, "Carriera");
     EXPECT_TRUE(shown("Label1", 2));

@@ -5,10 +5,10 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QTimer>
 #include <QImage>
 #include <QMouseEvent>
 #include <QSet>
+#include <QTimer>
 #include <QWidget>
 
 #include <string>
@@ -26,11 +26,11 @@ inline QApplication& qtApplication() {
 
 // A scripted platform (no real dialogs) whose clock is the real one, for views driven by Qt timers.
 class RealClockPlatform : public ScriptedPlatform {
-public:
+  public:
     explicit RealClockPlatform(std::string folder) : ScriptedPlatform(std::move(folder)) { m_clock.start(); }
     long long nowMs() const override { return m_clock.elapsed(); }
 
-private:
+  private:
     QElapsedTimer m_clock;
 };
 
@@ -38,7 +38,8 @@ private:
 inline void mouseClick(QWidget* widget, QPoint at) {
     const QPointF local(at);
     const QPointF global = widget->mapToGlobal(local);
-    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, local, global, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
     QApplication::sendEvent(widget, &press);
     QMouseEvent release(QEvent::MouseButtonRelease, local, global, Qt::LeftButton, Qt::NoButton,
                         Qt::NoModifier);
@@ -70,7 +71,8 @@ inline int distinctColours(const QImage& image) {
     const QImage rgb = image.convertToFormat(QImage::Format_RGB32);
     for (int y = 0; y < rgb.height(); y += 2) {
         const QRgb* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
-        for (int x = 0; x < rgb.width(); x += 2) colours.insert(line[x]);
+        for (int x = 0; x < rgb.width(); x += 2)
+            colours.insert(line[x]);
     }
     return static_cast<int>(colours.size());
 }

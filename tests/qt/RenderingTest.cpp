@@ -13,7 +13,7 @@ using test::distinctColours;
 using test::pixelsNear;
 
 class RenderingTest : public ::testing::Test {
-protected:
+  protected:
     RenderingTest() { test::qtApplication(); }
 
     QImage shotOf(const std::string& name, int index = -1) {
@@ -117,7 +117,7 @@ TEST_F(RenderingTest, ShapesAndBordersDrawTheirColours) {
     view = std::make_unique<WindowView>(w);
     view->resize(DesignScale::designPixels());
     const QImage frame = shotOf("Shape1");
-    EXPECT_GT(pixelsNear(frame, Qt::yellow), 4 * 150); // the four sides
+    EXPECT_GT(pixelsNear(frame, Qt::yellow), 4 * 150);                     // the four sides
     EXPECT_NE(frame.pixelColor(100, 100).rgb(), QColor(Qt::yellow).rgb()); // hollow
     const QImage filled = shotOf("Label43");
     EXPECT_EQ(filled.pixelColor(100, 50), QColor(Qt::green));

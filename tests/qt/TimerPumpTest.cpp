@@ -1,6 +1,6 @@
+#include "ui/qt/TimerPump.h"
 #include "qt/QtTestSupport.h"
 #include "ui/Window.h"
-#include "ui/qt/TimerPump.h"
 
 #include <gtest/gtest.h>
 
@@ -39,7 +39,8 @@ TEST(TimerPumpTest, ALateTimerTicksOnceInsteadOfCatchingUp) {
     Window w(platform);
     TimerPump pump(w);
     std::vector<int> ticks;
-    for (int n : {1, 2}) w.onTimer(n, [&, n] { ticks.push_back(n); });
+    for (int n : {1, 2})
+        w.onTimer(n, [&, n] { ticks.push_back(n); });
     w.timer(2).setInterval(100);
     w.timer(1).setInterval(300);
     w.timer(2).setEnabled(true);
@@ -67,7 +68,8 @@ TEST(TimerPumpTest, AYieldInsideAHandlerDeliversNoTick) {
     w.onClick("Label8", [&](int) {
         platform.setNow(1000);
         pump.arm();
-        for (int i = 0; i < 20; ++i) QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        for (int i = 0; i < 20; ++i)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         ticksDuringClick = ticks;
     });
     ASSERT_TRUE(w.click("Label8"));

@@ -1,8 +1,8 @@
+#include "ui/qt/WindowView.h"
 #include "qt/QtTestSupport.h"
 #include "support/AppFolder.h"
 #include "ui/Window.h"
 #include "ui/qt/DesignScale.h"
-#include "ui/qt/WindowView.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ using test::mouseClick;
 // A small window of our own: a panel with a caption, two overlapping buttons, a combo box, a text
 // box and a picture, at known twips.
 class WindowViewTest : public ::testing::Test {
-protected:
+  protected:
     WindowViewTest() {
         test::qtApplication();
         panel = &w.add("Picture1", ControlKind::Panel);

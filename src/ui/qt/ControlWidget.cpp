@@ -73,7 +73,8 @@ QFont ControlWidget::scaledFont(const Font& font, double factor, double logicalD
 void ControlWidget::paintEvent(QPaintEvent*) {
     const Control& c = m_control;
     QPainter painter(this);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
+                           QPainter::SmoothPixmapTransform);
     const QRectF box = QRectF(rect());
     const double radius = c.radius / kTwipsPerPixel * m_factor;
     const double line = std::max(1.0, m_factor);
@@ -98,7 +99,8 @@ void ControlWidget::paintEvent(QPaintEvent*) {
         return;
     }
 
-    if (!c.backTransparent && c.kind != ControlKind::Picture) painter.fillPath(outline(box), rgb(c.backColor));
+    if (!c.backTransparent && c.kind != ControlKind::Picture)
+        painter.fillPath(outline(box), rgb(c.backColor));
     if (!c.picture.empty()) paintPicture(painter, c.kind == ControlKind::Panel || !c.stretch);
     if (c.kind == ControlKind::Label) paintCaption(painter);
     if (c.border) {
@@ -116,7 +118,8 @@ void ControlWidget::paintPicture(QPainter& painter, bool naturalSize) {
     // A stretched picture fills the control; otherwise it keeps its own size (one image pixel per
     // design pixel) from the top-left corner.
     const QSizeF logical = naturalSize ? QSizeF(full.size()) * m_factor : QSizeF(size());
-    const QSize device(std::max(1, qRound(logical.width() * ratio)), std::max(1, qRound(logical.height() * ratio)));
+    const QSize device(std::max(1, qRound(logical.width() * ratio)),
+                       std::max(1, qRound(logical.height() * ratio)));
     QPixmap pixmap = m_pictures.scaled(m_control.picture, device);
     if (pixmap.isNull()) return;
     pixmap.setDevicePixelRatio(ratio);
@@ -143,7 +146,8 @@ void ControlWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
-    const bool clicked = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool clicked =
+        m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     if (event->button() == Qt::LeftButton) m_pressed = false;
     event->accept();
     if (clicked && m_onClick) m_onClick();

@@ -14,7 +14,7 @@ class PictureCache;
 // The widget of one panel, label, picture or shape: it paints the control's current look straight
 // from the model, scaled by the stage factor, and reports a click (press and release on it).
 class ControlWidget : public QWidget {
-public:
+  public:
     // The control must outlive the widget; the cache is shared by every widget of the view.
     ControlWidget(const Control& control, PictureCache& pictures, QWidget* parent);
 
@@ -28,12 +28,12 @@ public:
     // drawn with the ordinary face (their letters are mapped to symbols).
     static QFont scaledFont(const Font& font, double factor, double logicalDpi);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void paintPicture(class QPainter& painter, bool naturalSize);
     void paintCaption(class QPainter& painter);
 

@@ -6,14 +6,16 @@
 namespace velmora {
 
 QSize DesignScale::designPixels() {
-    return {static_cast<int>(kDesignWidth / kTwipsPerPixel), static_cast<int>(kDesignHeight / kTwipsPerPixel)};
+    return {static_cast<int>(kDesignWidth / kTwipsPerPixel),
+            static_cast<int>(kDesignHeight / kTwipsPerPixel)};
 }
 
 QSize DesignScale::startSize(QSize available) {
     const double width = available.width() * 0.9;
     const double height = available.height() * 0.9;
     const double ratio = static_cast<double>(kDesignWidth) / kDesignHeight;
-    if (width / height > ratio) return {static_cast<int>(std::lround(height * ratio)), static_cast<int>(height)};
+    if (width / height > ratio)
+        return {static_cast<int>(std::lround(height * ratio)), static_cast<int>(height)};
     return {static_cast<int>(width), static_cast<int>(std::lround(width / ratio))};
 }
 

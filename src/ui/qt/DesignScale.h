@@ -8,7 +8,7 @@ namespace velmora {
 // Maps the window's design coordinates (twips) onto a widget of any size. The whole design keeps its
 // proportions: it is scaled to the largest stage that fits the widget and centred, the rest is border.
 class DesignScale {
-public:
+  public:
     // The window as designed: 28660 x 15600 twips, 15 twips to a pixel at 96 dpi (1910 x 1040 px).
     static constexpr int kDesignWidth = 28660;
     static constexpr int kDesignHeight = 15600;
@@ -31,7 +31,7 @@ public:
     // One coordinate in twips, in stage pixels.
     int pixels(int twips) const;
 
-private:
+  private:
     QRect m_stage{0, 0, 1910, 1040};
     double m_factor = 1.0;
 };

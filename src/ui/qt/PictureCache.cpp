@@ -22,15 +22,18 @@ const QImage& PictureCache::image(const std::string& path) {
 
 QPixmap PictureCache::scaled(const std::string& path, QSize devicePixels) {
     if (devicePixels.isEmpty()) return {};
-    const QString key = QString::fromStdString(path) + QLatin1Char('@') + QString::number(devicePixels.width()) +
-                        QLatin1Char('x') + QString::number(devicePixels.height());
+    const QString key = QString::fromStdString(path) + QLatin1Char('@') +
+                        QString::number(devicePixels.width()) + QLatin1Char('x') +
+                        QString::number(devicePixels.height());
     auto found = m_scaled.constFind(key);
     if (found != m_scaled.constEnd()) return *found;
     const QImage& full = image(path);
     if (full.isNull()) return {};
     if (m_scaled.size() >= kMaxScaled) m_scaled.clear();
-    QPixmap pixmap = QPixmap::fromImage(
-        full.size() == devicePixels ? full : full.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+    QPixmap pixmap =
+        QPixmap::fromImage(full.size() == devicePixels
+                               ? full
+                               : full.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     m_scaled.insert(key, pixmap);
     return pixmap;
 }

@@ -21,7 +21,9 @@ QtFrontEnd::~QtFrontEnd() {
     m_view.reset();
 }
 
-Platform& QtFrontEnd::platform() { return *m_platform; }
+Platform& QtFrontEnd::platform() {
+    return *m_platform;
+}
 
 void QtFrontEnd::show(Window& window) {
     m_window = &window;

@@ -15,7 +15,7 @@ class WindowView;
 // The desktop front end: shows the window model with Qt Widgets and drives its timers.
 // Needs a QApplication. The window shown must stay alive while the event loop runs.
 class QtFrontEnd {
-public:
+  public:
     QtFrontEnd();
     ~QtFrontEnd();
     QtFrontEnd(const QtFrontEnd&) = delete;
@@ -28,7 +28,7 @@ public:
     // The view, once shown.
     WindowView* view() { return m_view.get(); }
 
-private:
+  private:
     // After each event the model ran: clear input queued during it, then redraw and re-arm timers.
     void eventDone();
 

@@ -6,7 +6,9 @@
 
 namespace velmora {
 
-QtPlatform::QtPlatform() { m_clock.start(); }
+QtPlatform::QtPlatform() {
+    m_clock.start();
+}
 
 void QtPlatform::messageBox(const std::string& text, const std::string& title) {
     QMessageBox box(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text),

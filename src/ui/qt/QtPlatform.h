@@ -13,7 +13,7 @@ namespace velmora {
 // The platform of the desktop game: real message boxes, the Qt event loop, the folder of the
 // executable and a monotonic clock.
 class QtPlatform : public Platform {
-public:
+  public:
     QtPlatform();
 
     // An OK message box titled as given, over the game's window.
@@ -37,7 +37,7 @@ public:
     // Yields that handled events so far.
     long long yields() const { return m_yields; }
 
-private:
+  private:
     static constexpr long long kFrameMs = 15;
 
     QElapsedTimer m_clock;

@@ -6,7 +6,7 @@ namespace velmora {
 
 namespace {
 
-constexpr char16_t kFilledDot = u'\u25CF';   // ●
+constexpr char16_t kFilledDot = u'\u25CF';      // ●
 constexpr char16_t kImportanceMark = u'\u2605'; // ★
 
 bool sameFace(const std::string& family, const char* face) {

@@ -11,7 +11,7 @@ namespace velmora {
 // importance). Those faces are not on every machine, so the letters are turned into the ordinary
 // characters they stand for and drawn with a normal font.
 class SymbolText {
-public:
+  public:
     // True for a face whose letters stand for symbols.
     static bool isSymbolFace(const std::string& family);
     // The text as it should be drawn in an ordinary font.

@@ -20,7 +20,8 @@ void TimerPump::arm() {
         m_timer.stop();
         return;
     }
-    const long long wait = std::clamp(due - m_window.platform().nowMs(), 0LL, static_cast<long long>(INT_MAX));
+    const long long wait =
+        std::clamp(due - m_window.platform().nowMs(), 0LL, static_cast<long long>(INT_MAX));
     m_timer.start(static_cast<int>(wait));
 }
 

@@ -11,7 +11,7 @@ class Window;
 // single-shot QTimer armed for the next due tick. A tick that falls while another event runs (a
 // message box, a yield) is left for the model to refuse and tried again shortly after.
 class TimerPump : public QObject {
-public:
+  public:
     explicit TimerPump(Window& window, QObject* parent = nullptr);
 
     // Re-arms for the earliest due tick; call after anything that may have changed a timer.
@@ -21,7 +21,7 @@ public:
     // Ticks delivered so far.
     long long delivered() const { return m_delivered; }
 
-private:
+  private:
     static constexpr int kBusyRetryMs = 10;
 
     void fire();

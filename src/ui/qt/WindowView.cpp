@@ -49,11 +49,12 @@ struct WindowView::Entry {
 
     bool sameLook(const Control& c) const {
         return text == c.text && enabled == c.enabled && backColor == c.backColor &&
-               foreColor == c.foreColor && borderColor == c.borderColor && backTransparent == c.backTransparent &&
-               border == c.border && wordWrap == c.wordWrap && clickable == c.clickable && stretch == c.stretch &&
-               family == c.font.family && fontSize == c.font.size && bold == c.font.bold &&
-               italic == c.font.italic && align == c.align && picture == c.picture && listIndex == c.listIndex &&
-               radius == c.radius && items == c.items;
+               foreColor == c.foreColor && borderColor == c.borderColor &&
+               backTransparent == c.backTransparent && border == c.border && wordWrap == c.wordWrap &&
+               clickable == c.clickable && stretch == c.stretch && family == c.font.family &&
+               fontSize == c.font.size && bold == c.font.bold && italic == c.font.italic &&
+               align == c.align && picture == c.picture && listIndex == c.listIndex && radius == c.radius &&
+               items == c.items;
     }
 
     void takeLook(const Control& c) {
@@ -149,7 +150,8 @@ QWidget* WindowView::parentWidgetOf(const Control& control) {
 QRect WindowView::geometryOf(const Control& c) {
     auto absolute = [](const Control& control) {
         QPoint at(control.left, control.top);
-        for (const Control* p = control.panel; p; p = p->panel) at += QPoint(p->left, p->top);
+        for (const Control* p = control.panel; p; p = p->panel)
+            at += QPoint(p->left, p->top);
         return at;
     };
     int width = c.width;
@@ -238,7 +240,8 @@ void WindowView::applyCombo(Entry& e, bool itemsChanged) {
     if (itemsChanged || combo.count() != static_cast<int>(c.items.size())) {
         QStringList items;
         items.reserve(static_cast<int>(c.items.size()));
-        for (const auto& item : c.items) items.push_back(QString::fromStdString(item));
+        for (const auto& item : c.items)
+            items.push_back(QString::fromStdString(item));
         combo.clear();
         combo.addItems(items);
     }
@@ -300,7 +303,8 @@ void WindowView::placeStage() {
     m_fittedFor = size();
     m_scale.fit(size());
     m_stage->setGeometry(m_scale.stage());
-    for (auto& entry : m_entries) apply(*entry, true);
+    for (auto& entry : m_entries)
+        apply(*entry, true);
 }
 
 void WindowView::resizeEvent(QResizeEvent* event) {

@@ -24,7 +24,7 @@ class Window;
 // creation order and scaled from twips to the widget's size with the design's proportions kept.
 // Clicks, combo choices and typing go to the model, which refuses what the player could not do.
 class WindowView : public QWidget {
-public:
+  public:
     // The window must outlive the view's use (the view keeps pointers to its controls).
     explicit WindowView(Window& window, QWidget* parent = nullptr);
     ~WindowView() override;
@@ -43,11 +43,11 @@ public:
     // How many widgets the last sync changed.
     int lastSyncChanges() const { return m_lastChanges; }
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     struct Entry;
 
     void buildNewControls();
