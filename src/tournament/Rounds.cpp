@@ -115,6 +115,8 @@ void Rounds::Label49_Click() {
     DisabledWindow disabled(f.window());
     f.timer(5).setInterval(7000);
     f.c("Label44").visible = false;
+    // The button has done its work: a second click must not seat or decide the round again.
+    f.c("Label49").visible = false;
 
     // After the final (two qualifiers) the tournament is over whoever won it.
     const bool finalPlayed = f.qualifierCount == 2;

@@ -13,7 +13,7 @@ constexpr std::uint32_t kButtonText = 0x11311F;
 
 // The standings are 32 lines a column. Names, prizes and points share one monospaced font and the
 // line step below, so a line's flag, name, prize and points stand on the same row.
-constexpr int kLineStep = 270; // twips: the line height of the list font at the design scale
+constexpr int kLineStep = 270; // twips: the line height of the list font in a full-size window
 constexpr int kListTop = 2280;
 constexpr int kLines = 32;
 const Font kListFont{"DejaVu Sans Mono", 11, false, false};

@@ -61,6 +61,7 @@ class RoundsTest : public TournamentFixture {
         EXPECT_EQ(c("Label38", 18).text, "");
         EXPECT_FALSE(c("Label39").visible);
         EXPECT_TRUE(c("Label8").visible);
+        EXPECT_FALSE(c("Label49").visible);
         EXPECT_EQ(form->timer(5).interval(), 7000);
         EXPECT_TRUE(form->window().enabled());
     }
@@ -248,6 +249,7 @@ TEST_F(RoundsTest, TheHumanOutInRoundOneDecidesTheRestRoundByRound) {
         EXPECT_EQ(total, 64);
         EXPECT_FALSE(c("Label39").visible);
         EXPECT_TRUE(c("Label8").visible);
+        EXPECT_FALSE(c("Label49").visible) << "the decided tournament cannot be moved on again";
         EXPECT_TRUE(form->window().enabled());
     }
 }
