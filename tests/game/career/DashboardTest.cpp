@@ -274,21 +274,20 @@ TEST_F(DashboardTest, EqualPointsAreRankedBySurname) {
 
 TEST_F(DashboardTest, RefreshWritesNothing) {
     buildWorld(form->db(), {.week = 50, .humanPoints = 100000});
-    const Rows before = form->db().query("SELECT * FROM temp order by dato");
-    const Rows playersBefore = form->db().query("SELECT * FROM giocatori order by cognome, nome");
+    const char* snapshot =
+        "SELECT group_concat(dato || '=' || ifnull(dato1, '') || '/' || ifnull(dato2, ''), ';') "
+        "FROM temp";
+    const char* points =
+        "SELECT sum(unopunti), sum(heartspunti), sum(brisolopunti), sum(totalepunti), count(*) "
+        "FROM giocatori";
+    const Rows keysBefore = form->db().query(snapshot);
+    const Rows pointsBefore = form->db().query(points);
+    ASSERT_NE(keysBefore.at(0, 0).str().find("settimana=50"), std::string::npos) << keysBefore.at(0, 0).str();
     refresh();
-    EXPECT_EQ(form->db().query("SELECT * FROM temp order by dato").rowCount(), before.rowCount());
-    for (int r = 0; r <= before.last(); ++r) {
-        EXPECT_EQ(form->db().query("SELECT * FROM temp order by dato").at(1, r), before.at(1, r));
-        EXPECT_EQ(form->db().query("SELECT * FROM temp order by dato").at(2, r), before.at(2, r));
-    }
-    const Rows playersAfter = form->db().query("SELECT * FROM giocatori order by cognome, nome");
-    ASSERT_EQ(playersAfter.rowCount(), playersBefore.rowCount());
-    for (int r = 0; r <= playersAfter.last(); ++r) {
-        for (int col = 0; col < playersAfter.columnCount(); ++col) {
-            ASSERT_EQ(playersAfter.at(col, r), playersBefore.at(col, r));
-        }
-    }
+    EXPECT_EQ(form->db().query(snapshot).at(0, 0), keysBefore.at(0, 0));
+    const Rows pointsAfter = form->db().query(points);
+    for (int col = 0; col < 5; ++col)
+        EXPECT_EQ(pointsAfter.at(col, 0), pointsBefore.at(col, 0)) << col;
 }
 
 } // namespace
