@@ -11,6 +11,18 @@
 namespace velmora {
 namespace {
 
+// Counts the paint events a widget gets.
+class PaintCounter : public QObject {
+  public:
+    int paints = 0;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 TEST(QtFrontEndTest, ShowsTheWindowFittedToTheScreenAndDrivesItsTimers) {
     test::qtApplication();
     QtFrontEnd frontEnd;
@@ -21,14 +33,19 @@ TEST(QtFrontEndTest, ShowsTheWindowFittedToTheScreenAndDrivesItsTimers) {
     start.height = 600;
     int ticks = 0;
     int ticksInClick = -1;
+    int paintsInClick = -1;
+    PaintCounter counter;
     w.onTimer(1, [&] { ++ticks; });
     w.onClick("Label42", [&](int) {
         const int before = ticks;
+        counter.paints = 0;
+        start.text = "in corso";
         // A long handler lets the screen repaint: its progress shows, no tick gets in.
         const long long until = frontEnd.platform().nowMs() + 120;
         while (frontEnd.platform().nowMs() < until)
             frontEnd.platform().yield();
         ticksInClick = ticks - before;
+        paintsInClick = counter.paints;
         w.timer(1).setEnabled(false);
     });
     w.setNow(frontEnd.platform().nowMs());
@@ -45,8 +62,10 @@ TEST(QtFrontEndTest, ShowsTheWindowFittedToTheScreenAndDrivesItsTimers) {
 
     test::runEventsFor(150);
     EXPECT_GE(ticks, 3);
+    view->widgetOf("Label42")->installEventFilter(&counter);
     test::mouseClick(view->widgetOf("Label42"), QPoint(5, 5));
     EXPECT_EQ(ticksInClick, 0);
+    EXPECT_GT(paintsInClick, 0); // the new caption was drawn while the handler still ran
     const int afterClick = ticks;
     test::runEventsFor(100); // the handler stopped the timer
     EXPECT_EQ(ticks, afterClick);
