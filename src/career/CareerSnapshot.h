@@ -15,7 +15,7 @@ class Form1;
 // whose database work is rolled back restores it, so the window never shows or keeps a change
 // the store does not hold.
 class CareerSnapshot {
-public:
+  public:
     explicit CareerSnapshot(Form1& form);
 
     // Also remembers a control's caption, visibility and size.
@@ -23,7 +23,7 @@ public:
     // Puts every remembered value back.
     void restore();
 
-private:
+  private:
     struct ControlState {
         Control* control;
         std::string text;

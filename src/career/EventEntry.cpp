@@ -21,8 +21,9 @@ void EventEntry::Label6_Click(int index) {
         f.window().setEnabled(true);
         return;
     }
-    const Rows week = f.db().query("SELECT * FROM calendario where  settimana=" + std::to_string(f.currentWeek) +
-                                   " order by importanza asc ");
+    const Rows week =
+        f.db().query("SELECT * FROM calendario where  settimana=" + std::to_string(f.currentWeek) +
+                     " order by importanza asc ");
     if (index > week.last()) {
         f.window().setEnabled(true);
         return;
@@ -38,7 +39,8 @@ void EventEntry::Label6_Click(int index) {
     transaction.commit();
 
     f.enteredEvent = name;
-    for (int slot = 0; slot < kSlots; ++slot) f.c("Label6", slot).visible = false;
+    for (int slot = 0; slot < kSlots; ++slot)
+        f.c("Label6", slot).visible = false;
     f.c("Label39").visible = true;
     f.c("Label7", index).visible = true;
     f.c("Label8").visible = false;

@@ -9,7 +9,7 @@ class Form1;
 // Entering and withdrawing from the week's events, and moving on to the next week. Nothing is paid
 // at entry: the fee is charged with the prize once the tournament is over.
 class EventEntry {
-public:
+  public:
     explicit EventEntry(Form1& form) : f(form) {}
 
     // Enters the event of a dashboard slot (0..3).
@@ -26,7 +26,7 @@ public:
     static constexpr int kSlots = 4;
     static constexpr int kFirstFinalWeek = 50;
 
-private:
+  private:
     Form1& f;
 };
 

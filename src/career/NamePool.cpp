@@ -14,7 +14,8 @@ constexpr int kLastNameColumn = 21;
 } // namespace
 
 NamePool::NamePool(Database& database) : m_database(database) {
-    m_surnames = m_database.query(std::string("SELECT * FROM nazioni where nomecognome='") + "cognome" + "' ");
+    m_surnames =
+        m_database.query(std::string("SELECT * FROM nazioni where nomecognome='") + "cognome" + "' ");
 }
 
 const Rows& NamePool::firstNames(const std::string& nation) {

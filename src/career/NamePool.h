@@ -13,7 +13,7 @@ class Database;
 // nation (read once) and one or more rows of twenty first names per nation. A nation's first-name
 // rows never change while a world is made, so each is read once and kept.
 class NamePool {
-public:
+  public:
     explicit NamePool(Database& database);
 
     // The surname rows, one per nation (column 0 the nation, 2..21 the surnames).
@@ -25,7 +25,7 @@ public:
     // would take for the same player once, and leaving out pairs equal to the given one.
     long distinctPairs(const std::string& exceptSurname, const std::string& exceptFirstName);
 
-private:
+  private:
     Database& m_database;
     Rows m_surnames;
     std::map<std::string, Rows> m_firstNames;

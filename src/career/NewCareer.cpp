@@ -129,7 +129,8 @@ std::vector<NewCareer::Entry> NewCareer::drawNames(NamePool& pool, const Entry& 
             const Rows& firstNames = pool.firstNames(nation);
             const std::string surname = surnames.at(static_cast<int>(roundEven(f.Rnd() * 19 + 2)), k).str();
             const int r = static_cast<int>(roundEven(f.Rnd() * firstNames.last()));
-            const std::string firstName = firstNames.at(static_cast<int>(roundEven(f.Rnd() * 19 + 2)), r).str();
+            const std::string firstName =
+                firstNames.at(static_cast<int>(roundEven(f.Rnd() * 19 + 2)), r).str();
             if (unusableName(surname) || unusableName(firstName)) continue; // a gap in the pool
             const std::string key = playerKey(surname, firstName);
             if (taken.count(key)) continue;
@@ -151,12 +152,14 @@ std::vector<NewCareer::Entry> NewCareer::drawNames(NamePool& pool, const Entry& 
 
 void NewCareer::insertPlayers(const std::vector<Entry>& names) {
     std::unordered_map<std::string, int> nationRow;
-    for (int r = f.nationRowsLast; r >= 0; --r) nationRow[playerKey(f.nationRows.at(1, r).str(), "")] = r;
+    for (int r = f.nationRowsLast; r >= 0; --r)
+        nationRow[playerKey(f.nationRows.at(1, r).str(), "")] = r;
     for (size_t i = 0; i < names.size(); ++i) {
         const long long age = roundEven(f.Rnd() * 50) + 18;
         long long skills[3] = {0, 0, 0}; // the human plays with no skills: it is what marks his row
         if (i > 0) {
-            for (long long& skill : skills) skill = roundEven(f.Rnd() * 9) + 1;
+            for (long long& skill : skills)
+                skill = roundEven(f.Rnd() * 9) + 1;
         }
         auto found = nationRow.find(playerKey(names[i].nation, ""));
         const int n = found == nationRow.end() ? -1 : found->second;
@@ -180,10 +183,12 @@ void NewCareer::insertPlayers(const std::vector<Entry>& names) {
 void NewCareer::playSeason() {
     const Rows season = f.db().query(std::string("SELECT * FROM calendario where not nazione='") + "conti" +
                                      "' and not nazione='" + "nazio" + "'order by settimana asc ");
-    f.playerRows = f.db().query("SELECT * FROM giocatori where not uno=" + numberText(0) + " order by nome desc");
+    f.playerRows =
+        f.db().query("SELECT * FROM giocatori where not uno=" + numberText(0) + " order by nome desc");
     f.playerRowsLast = f.playerRows.last();
     for (int row = 0; row <= f.playerRowsLast; ++row) {
-        for (int c = 9; c <= 12; ++c) f.playerRows.cell(c, row) = Value(0);
+        for (int c = 9; c <= 12; ++c)
+            f.playerRows.cell(c, row) = Value(0);
     }
     const SimulatedTournament::RowIndex index = SimulatedTournament::indexPlayers(f.playerRows);
 
@@ -202,7 +207,8 @@ void NewCareer::playSeason() {
             const long long rowWeek = season.at(2, row).toInt();
             if (rowWeek > week) break;
             if (rowWeek != week) continue;
-            tournament.simulate(season, row, finalists.empty() ? FieldDraw::Open : FieldDraw::Fixed, finalists);
+            tournament.simulate(season, row, finalists.empty() ? FieldDraw::Open : FieldDraw::Fixed,
+                                finalists);
         }
         f.yield();
     }
@@ -237,7 +243,8 @@ std::vector<int> NewCareer::chooseFinalists(int pointsColumn) {
     }
     if (held < kFinalists) best = readBack();
     std::vector<int> finalists;
-    for (int r = 0; r <= best.last(); ++r) finalists.push_back(static_cast<int>(best.at(3, r).toInt()));
+    for (int r = 0; r <= best.last(); ++r)
+        finalists.push_back(static_cast<int>(best.at(3, r).toInt()));
     return finalists;
 }
 

@@ -10,7 +10,7 @@ class NamePool;
 
 // Creating a new world of 2000 players with one previous season behind it.
 class NewCareer {
-public:
+  public:
     explicit NewCareer(Form1& form) : f(form) {}
 
     // Index 0 creates the world from the new-career screen; index 1 closes the screen.
@@ -19,7 +19,7 @@ public:
     // Computer players of a new world (the human makes the 2000th).
     static constexpr int kComputerPlayers = 1999;
 
-private:
+  private:
     // (surname, first name, nation) of each player, row 0 the human.
     struct Entry {
         std::string surname, firstName, nation;

@@ -3,15 +3,19 @@
 namespace velmora {
 
 namespace {
-char fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char fold(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 } // namespace
 
 std::string playerKey(const std::string& surname, const std::string& firstName) {
     std::string key;
     key.reserve(surname.size() + firstName.size() + 1);
-    for (char c : surname) key += fold(c);
+    for (char c : surname)
+        key += fold(c);
     key += '\x1f'; // a separator no name contains, so ("ab", "c") and ("a", "bc") stay apart
-    for (char c : firstName) key += fold(c);
+    for (char c : firstName)
+        key += fold(c);
     return key;
 }
 

@@ -11,13 +11,13 @@ class Rows;
 // are zeroed, then each player of the rows gets his values from columns 9..12 (Uno, Hearts,
 // Brisolo, total), one UPDATE per column, the player addressed by surname and first name.
 class PointsWriter {
-public:
+  public:
     explicit PointsWriter(Database& database) : m_database(database) {}
 
     // Writes rows 0..lastRow; afterEach(row) runs after each player (progress display).
     void write(const Rows& players, int lastRow, const std::function<void(int row)>& afterEach);
 
-private:
+  private:
     Database& m_database;
 };
 

@@ -24,7 +24,8 @@ long PrizeMoney::prizeFor(long placeGroup) {
 void PrizeMoney::Label50_Click() {
     f.window().setEnabled(false);
     CareerSnapshot snapshot(f);
-    for (const char* name : {"Label39", "Picture7", "Picture5", "Label9"}) snapshot.remember(f.c(name));
+    for (const char* name : {"Label39", "Picture7", "Picture5", "Label9"})
+        snapshot.remember(f.c(name));
     snapshot.remember(f.c("Label1", 13));
     try {
         Transaction transaction(f.db());

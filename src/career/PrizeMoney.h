@@ -8,7 +8,7 @@ class Form1;
 
 // Closing a played tournament: fee, prize, the world's week and the next week.
 class PrizeMoney {
-public:
+  public:
     explicit PrizeMoney(Form1& form) : f(form) {}
 
     // The prize board's continue button.
@@ -18,7 +18,7 @@ public:
     // the tier covering the position the results record for that group (0 outside every tier).
     long prizeFor(long placeGroup);
 
-private:
+  private:
     Form1& f;
 };
 

@@ -49,7 +49,8 @@ void SimulatedTournament::open(const Rows& calendar, int row) {
 // taken back from every one of its players, whether or not he plays this edition.
 void SimulatedTournament::takeBackPreviousEdition() {
     const std::string quoted = fApici(m_name);
-    const Rows previous = f.db().query("SELECT * FROM tornei where torneo='" + quoted + "' order by punti desc ");
+    const Rows previous =
+        f.db().query("SELECT * FROM tornei where torneo='" + quoted + "' order by punti desc ");
     f.db().execute("delete * from tornei where torneo='" + quoted + "'");
     for (int r = 0; r <= previous.last(); ++r) {
         auto found = m_rows.find(playerKey(previous.at(2, r).str(), previous.at(3, r).str()));
@@ -131,7 +132,8 @@ int SimulatedTournament::drawTopEight() {
     }
 }
 
-void SimulatedTournament::simulate(const Rows& calendar, int row, FieldDraw draw, const std::vector<int>& finalists) {
+void SimulatedTournament::simulate(const Rows& calendar, int row, FieldDraw draw,
+                                   const std::vector<int>& finalists) {
     open(calendar, row);
     f.finalSlots.fill(0);
     for (int slot = 0; slot < m_entrants; ++slot) {
@@ -162,7 +164,8 @@ void SimulatedTournament::recordPlayed(const Rows& calendar, int row, const Entr
     std::unordered_map<std::string, long> placeGroups;
     for (const EntrantRow& entrant : entrants) {
         if (entrant[0].isEmpty() && entrant[1].isEmpty()) continue;
-        placeGroups.emplace(playerKey(entrant[0].str(), entrant[1].str()), static_cast<long>(entrant[9].toInt()));
+        placeGroups.emplace(playerKey(entrant[0].str(), entrant[1].str()),
+                            static_cast<long>(entrant[9].toInt()));
     }
     for (int k = 0; k <= f.playerRowsLast; ++k) {
         auto found = placeGroups.find(playerKey(f.playerRows.at(0, k).str(), f.playerRows.at(1, k).str()));

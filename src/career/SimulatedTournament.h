@@ -27,11 +27,11 @@ enum class FieldDraw {
 
 // What differs between the world's week and the season a new career plays out before it begins.
 struct TournamentRules {
-    int week = 1;                         // the week the results are stored under
-    std::string prizeOrder = "id asc ";   // order the prize tiers are read in
-    bool replacesPreviousEdition = true;  // last season's results of the tournament are taken back
-    int lastRandomSlot = 64;              // Open draw: slots 0..this are drawn under the strength bar
-    int humanRow = -1;                    // the human's row, never drawn outside a final (-1: none)
+    int week = 1;                        // the week the results are stored under
+    std::string prizeOrder = "id asc ";  // order the prize tiers are read in
+    bool replacesPreviousEdition = true; // last season's results of the tournament are taken back
+    int lastRandomSlot = 64;             // Open draw: slots 0..this are drawn under the strength bar
+    int humanRow = -1;                   // the human's row, never drawn outside a final (-1: none)
 };
 
 // One tournament of the world given a full result: every entrant gets the ranking points and the
@@ -40,7 +40,7 @@ struct TournamentRules {
 // from their players, so every player's points are always the sum of his tornei rows: a rolling
 // total over the last 52 weeks.
 class SimulatedTournament {
-public:
+  public:
     using RowIndex = std::unordered_map<std::string, int>; // playerKey -> row of form.playerRows
 
     SimulatedTournament(Form1& form, TournamentRules rules, const RowIndex& rows);
@@ -55,7 +55,7 @@ public:
     // name in column 1) finishes where his place group (column 9) puts him.
     void recordPlayed(const Rows& calendar, int row, const EntrantTable& entrants);
 
-private:
+  private:
     void open(const Rows& calendar, int row);
     void takeBackPreviousEdition();
     void award(int player, int tier, long position);

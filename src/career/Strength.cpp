@@ -27,7 +27,9 @@ CareerGame careerGame(const std::string& name) {
     return game;
 }
 
-int pointsColumn(CareerGame game) { return 9 + static_cast<int>(game); }
+int pointsColumn(CareerGame game) {
+    return 9 + static_cast<int>(game);
+}
 
 int playerStrength(const Rows& players, int row, CareerGame game) {
     const double uno = players.at(6, row).num();

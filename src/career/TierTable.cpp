@@ -6,8 +6,10 @@ namespace velmora {
 
 TierTable::TierTable(Database& database, const Value& level, const std::string& prizeOrder) {
     const std::string importanza = level.str();
-    m_points = database.query("SELECT * FROM punti where importanza=" + importanza + " order by punti desc,da asc ");
-    m_prizes = database.query("SELECT * FROM premi where importanza=" + importanza + " order by " + prizeOrder);
+    m_points =
+        database.query("SELECT * FROM punti where importanza=" + importanza + " order by punti desc,da asc ");
+    m_prizes =
+        database.query("SELECT * FROM premi where importanza=" + importanza + " order by " + prizeOrder);
 }
 
 bool TierTable::covers(int tier, long position) const {

@@ -12,7 +12,7 @@ class Database;
 // tiers (best first) pays the finishers from its "da" to its last position, and row j of the prize
 // tiers pays them in euro.
 class TierTable {
-public:
+  public:
     // The prize tiers are read in the given order ("id asc " everywhere but the season a new
     // career plays out, which reads them "premio desc ").
     TierTable(Database& database, const Value& level, const std::string& prizeOrder = "id asc ");
@@ -28,7 +28,7 @@ public:
     long lastPosition(int tier) const { return static_cast<long>(m_points.at(3, tier).toInt()); }
     int last() const { return m_points.last(); }
 
-private:
+  private:
     bool covers(int tier, long position) const;
     Rows m_points;
     Rows m_prizes;

@@ -16,8 +16,9 @@ constexpr int kRowsPerRepaint = 20;
 } // namespace
 
 void WeekSimulation::run() {
-    const Rows week = f.db().query("SELECT * FROM calendario where settimana=" + std::to_string(f.currentWeek) +
-                                   " order by settimana asc ");
+    const Rows week =
+        f.db().query("SELECT * FROM calendario where settimana=" + std::to_string(f.currentWeek) +
+                     " order by settimana asc ");
     loadPlayers(week.empty() ? std::string() : week.at(6, 0).str());
     f.busy.assign(static_cast<size_t>(f.playerRows.rowCount()), 0);
 
@@ -53,8 +54,9 @@ void WeekSimulation::loadPlayers(const std::string& firstGame) {
     CareerGame game;
     std::string statement = "SELECT * FROM giocatori  order by uno asc, nome desc";
     if (f.currentWeek > 49 && findCareerGame(firstGame, game)) {
-        const char* column = game == CareerGame::Uno ? "unopunti" : game == CareerGame::Hearts ? "heartspunti"
-                                                                                               : "brisolopunti";
+        const char* column = game == CareerGame::Uno      ? "unopunti"
+                             : game == CareerGame::Hearts ? "heartspunti"
+                                                          : "brisolopunti";
         statement = std::string("SELECT * FROM giocatori  order by ") + column + " desc,cognome asc";
     }
     f.playerRows = f.db().query(statement);

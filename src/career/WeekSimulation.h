@@ -11,15 +11,15 @@ class Form1;
 // played (its field and places are in form.roundPlayers), every other one is simulated. Runs
 // inside the caller's transaction.
 class WeekSimulation {
-public:
+  public:
     explicit WeekSimulation(Form1& form) : f(form) {}
 
     void run();
 
     // Width in twips of the progress bar once every player has been written.
-    static constexpr int kProgressBarWidth = 6000;
+    static constexpr int kProgressBarWidth = 8900;
 
-private:
+  private:
     void loadPlayers(const std::string& firstGame);
     void markPlayedEntrantsBusy();
     void writeBack();
