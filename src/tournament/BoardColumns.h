@@ -10,7 +10,10 @@ class Window;
 class BoardColumns {
   public:
     static constexpr const char* kFontFamily = "DejaVu Sans Mono";
-    static constexpr double kFontSize = 8; // points
+    // 8.25 points is a whole 11 pixels at the design scale, so the glyph advance is exact there.
+    static constexpr double kFontSize = 8.25; // points
+    // One line of the board face as drawn: 13 pixels of 15 twips at the design scale.
+    static constexpr int kLinePitch = 195; // twips
 
     // Width of one character of the board face, in twips.
     static double charWidth();

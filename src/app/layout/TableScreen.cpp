@@ -1,33 +1,350 @@
+#include "app/layout/Look.h"
 #include "app/layout/Screens.h"
+#include "tournament/BoardColumns.h"
+
+#include <string>
 
 namespace velmora {
 
-// Rough placement until the table screen is designed.
-void buildTableScreen(Window& w) {
-    Control* table = &w("Picture5");
-    w.addArray("Label38", 0, 27, ControlKind::Label, table);
+namespace {
+
+// The card room: a felt table with a wooden rim in the left part of the panel, the four seats
+// around it, the human's hand along the bottom, the scoreboard and the standings board on the right.
+// All positions are twips on the table panel (Picture5, 28660 x 12480).
+
+constexpr std::uint32_t kTableFelt = 0x1B6B3D;
+constexpr std::uint32_t kFeltLine = 0x2C8A54;
+constexpr std::uint32_t kWood = 0x4A2F19;
+constexpr std::uint32_t kPlate = 0x0B2E1C;
+constexpr std::uint32_t kBoardSheet = 0x0B3320;
+constexpr std::uint32_t kGoesOn = 0x8EE08E; // "V"
+constexpr std::uint32_t kOut = 0xF07A6A;    // "X"
+
+// Table: its centre sits between the turn marker positions of opposite seats.
+constexpr int kFeltLeft = 1500, kFeltTop = 1050, kFeltWidth = 10530, kFeltHeight = 9270;
+
+// Cards on the table, 2:3 like the card pictures.
+constexpr int kCardWidth = 840, kCardHeight = 1260;
+constexpr int kCentreRowTop = 5055; // the middle row: draw pile, discard pile, side seats' cards
+// The human's hand: 27 places in one overlapping row along the bottom.
+constexpr int kHandLeft = 240, kHandTop = 10580, kHandStep = 1010, kHandWidth = 1160, kHandHeight = 1740;
+
+// Seats: the turn marker (a disc) sits beside each seat's name on its plate.
+constexpr int kMarker = 330;
+constexpr double kSeatPoints = 9.75;
+constexpr double kCounterPoints = 11.25;
+
+// Boards: a monospace face, so the header words are column positions.
+constexpr int kBoardLeft = 14300, kBoardWidth = 14260;
+constexpr int kBoardTextLeft = kBoardLeft + 100;
+constexpr int kScoreboardTop = 120;
+constexpr int kStandingsTop = 4560;
+constexpr int kScoreRows = 20, kStandingRows = 4;
+constexpr int kFlagWidth = 220, kFlagHeight = 165;
+
+struct SeatPlace {
+    int plateLeft, plateTop, plateWidth;
+    int flagLeft, nameLeft, nameWidth;
+    int counterLeft, counterTop, counterWidth;
+    Align counterAlign;
+    int backLeft, backTop; // the computer seats' card backs
+    int cardLeft, cardTop; // the card the seat plays
+};
+
+// Seat 0 top, 1 right, 2 bottom, 3 (the human) left, each around its turn marker position.
+constexpr SeatPlace kSeats[4] = {
+    {6480, 1120, 3400, 7000, 7470, 2380, 5560, 1354, 840, Align::Right, 4760, 960, 6345, 2250},
+    {10200, 5305, 3400, 10720, 11190, 2380, 11140, 4440, 900, Align::Left, 10350, 4060, 8900, kCentreRowTop},
+    {6480, 9400, 3400, 7000, 7470, 2380, 5560, 9634, 840, Align::Right, 4760, 9240, 6345, 7900},
+    {40, 5305, 3170, 2300, 110, 2170, 3150, 5554, 620, Align::Left, 0, 0, 3790, kCentreRowTop},
+};
+
+int boardLine() {
+    return look::lineHeight(BoardColumns::kFontSize);
+}
+
+// The dark sheet behind a board (item 0 the scoreboard, 1 the standings board).
+void boardSheet(Window& w, int item, Control* panel, int top, int height) {
+    w.addArray("BoardSheet", item, item, ControlKind::Shape, panel);
+    Control& sheet = w("BoardSheet", item);
+    look::place(sheet, kBoardLeft, top, kBoardWidth, height);
+    sheet.backTransparent = false;
+    sheet.backColor = kBoardSheet;
+    sheet.borderColor = look::kBrass;
+    sheet.radius = 160;
+}
+
+Control& boardText(Window& w, int item, Control* panel, int top, int lines, std::uint32_t colour, bool bold) {
+    w.addArray("Label38", item, item, ControlKind::Label, panel);
+    Control& label = w("Label38", item);
+    look::place(label, kBoardTextLeft, top, 2000, lines * boardLine() + 40);
+    label.font = {BoardColumns::kFontFamily, BoardColumns::kFontSize, bold, false};
+    label.foreColor = colour;
+    label.backTransparent = true;
+    label.wordWrap = false;
+    return label;
+}
+
+void buildTable(Window& w, Control* table) {
+    look::card(w, "TableRim", table, kFeltLeft - 130, kFeltTop - 130, kFeltWidth + 260, kFeltHeight + 260,
+               kWood, look::kBrass, 3000);
+    look::card(w, "TableFelt", table, kFeltLeft, kFeltTop, kFeltWidth, kFeltHeight, kTableFelt, kFeltLine,
+               2880);
+    Control& line = look::card(w, "TableLine", table, kFeltLeft + 420, kFeltTop + 420, kFeltWidth - 840,
+                               kFeltHeight - 840, kTableFelt, kFeltLine, 2500);
+    line.backTransparent = true;
+}
+
+void buildSeats(Window& w, Control* table) {
+    w.addArray("SeatPlate", 0, 3, ControlKind::Shape, table);
+    for (int seat = 0; seat < 4; ++seat) {
+        const SeatPlace& p = kSeats[seat];
+        Control& plate = w("SeatPlate", seat);
+        look::place(plate, p.plateLeft, p.plateTop, p.plateWidth, 760);
+        plate.backTransparent = false;
+        plate.backColor = kPlate;
+        plate.borderColor = seat == 3 ? look::kGold : look::kBrass;
+        plate.radius = 160;
+    }
+    w.addArray("Label38", 0, 3, ControlKind::Label, table);
     w.addArray("Image12", 0, 3, ControlKind::Picture, table);
     w.addArray("Label40", 0, 3, ControlKind::Label, table);
-    w.addArray("Image9", 0, 4, ControlKind::Picture, table);
     w.addArray("Image10", 0, 3, ControlKind::Picture, table);
-    w.addArray("Image11", 0, 29, ControlKind::Picture, table);
-    w.add("Image13", ControlKind::Picture, table);
-    w.addArray("Image14", 0, 3, ControlKind::Picture, table);
-    w.addArray("Image15", 0, 19, ControlKind::Picture, table);
-    w.add("Shape1", ControlKind::Shape, table); // the turn marker
-    w.add("Label41", ControlKind::Label, table); // leave the table
-    w.add("Label42", ControlKind::Label, table).text = "INIZIA";
-    w.add("Label43", ControlKind::Label, table); // colour in force
-    w.add("Label44", ControlKind::Label, table).text = "Passa";
-    w.add("Label45", ControlKind::Label, table).text = "I";
-    w.addArray("Label48", 0, 3, ControlKind::Label, table);
-    w.add("Label49", ControlKind::Label, table).text = "PROSSIMO TURNO";
-    w.add("Label54", ControlKind::Label, table).text = "Passa 3 carte - destra";
-    w.add("Combo7", ControlKind::Combo, table);
+    const int nameHeight = 3 * look::lineHeight(kSeatPoints);
+    for (int seat = 0; seat < 4; ++seat) {
+        const SeatPlace& p = kSeats[seat];
+        const int middle = p.plateTop + 380;
+        Control& name = w("Label38", seat);
+        look::place(name, p.nameLeft, middle - nameHeight / 2, p.nameWidth, nameHeight + 20);
+        look::caption(name, kSeatPoints, false, look::kIvory);
+        name.wordWrap = false;
+        look::place(w("Image12", seat), p.flagLeft, middle - 150, 400, 300);
 
-    Control* rules = &w("Picture6");
-    w.add("Label46", ControlKind::Label, rules);
-    w.add("Label47", ControlKind::Label, rules).text = "X";
+        // Cards in hand (Uno) or points (Hearts; Brisolo shows three lines).
+        Control& counter = w("Label40", seat);
+        look::place(counter, p.counterLeft, p.counterTop, p.counterWidth,
+                    3 * look::lineHeight(kCounterPoints));
+        look::caption(counter, kCounterPoints, true, look::kGold, p.counterAlign);
+        counter.wordWrap = false;
+
+        Control& back = w("Image10", seat);
+        back.clickable = true;
+        if (seat < 3) look::place(back, p.backLeft, p.backTop, 700, 1050);
+    }
+    // Item 3 is the human's draw pile, beside the discard pile; shown only while he may draw.
+    Control& pile = w("Image10", 3);
+    look::place(pile, 5340, kCentreRowTop, kCardWidth, kCardHeight);
+    pile.visible = false;
+}
+
+void buildCentre(Window& w, Control* table) {
+    w.addArray("Image9", 0, 4, ControlKind::Picture, table);
+    for (int seat = 0; seat < 4; ++seat) {
+        Control& played = w("Image9", seat);
+        look::place(played, kSeats[seat].cardLeft, kSeats[seat].cardTop, kCardWidth, kCardHeight);
+        played.visible = false;
+    }
+    look::place(w("Image9", 4), 6345, kCentreRowTop, kCardWidth, kCardHeight); // the discard pile
+
+    look::place(w.add("Image13", ControlKind::Picture, table), 6445, 4430, 640, 480); // direction of play
+    Control& colour = w.add("Label43", ControlKind::Label, table);                    // colour in force
+    look::place(colour, 7380, kCentreRowTop + 390, 480, 480);
+    colour.backTransparent = false;
+    colour.backColor = 0xFF0000;
+    colour.border = true;
+    colour.borderColor = look::kIvory;
+    colour.radius = 240;
+
+    // Brisolo: the points of the manche being played, in the middle of the table.
+    Control& manche = w.add("Label51", ControlKind::Label, table);
+    look::place(manche, 6045, kCentreRowTop + 380, 1440, look::lineHeight(19.5) + 40);
+    look::caption(manche, 19.5, true, look::kGold, Align::Center);
+    manche.wordWrap = false;
+}
+
+void buildHand(Window& w, Control* table) {
+    w.addArray("Image11", 0, 29, ControlKind::Picture, table);
+    for (int slot = 0; slot < 27; ++slot) {
+        Control& card = w("Image11", slot);
+        look::place(card, kHandLeft + slot * kHandStep, kHandTop, kHandWidth, kHandHeight);
+        card.clickable = true;
+        card.visible = false;
+    }
+    // Hearts: the three cards set aside to pass, in the middle of the table.
+    for (int place = 0; place < 3; ++place) {
+        Control& card = w("Image11", 27 + place);
+        look::place(card, 5340 + place * 1005, kCentreRowTop, kCardWidth, kCardHeight);
+        card.clickable = true;
+        card.visible = false;
+    }
+}
+
+void buildButtons(Window& w, Control* table) {
+    // Uno colour choice after a wild card: blu, giallo, rosso, verde.
+    const std::uint32_t colours[4] = {0x1A89EE, 0xFFFF00, 0xFF0000, 0x00FF00};
+    w.addArray("Label48", 0, 3, ControlKind::Label, table);
+    for (int k = 0; k < 4; ++k) {
+        Control& button = w("Label48", k);
+        look::place(button, 5510 + k * 650, 6450, 560, 420);
+        look::pill(button, 10.5, colours[k], look::kInk, look::kIvory);
+        button.visible = false;
+    }
+    Control& pass = w.add("Label44", ControlKind::Label, table);
+    pass.text = "Passa";
+    look::place(pass, 6015, 6450, 1500, 420);
+    look::pill(pass, 10.5, look::kDeepFelt, look::kIvory, look::kBrass);
+    pass.visible = false;
+
+    Control& heartsPass = w.add("Label54", ControlKind::Label, table);
+    heartsPass.text = "Passa 3 carte - destra";
+    look::place(heartsPass, 4965, 6450, 3600, 420);
+    look::pill(heartsPass, 10.5, look::kDeepFelt, look::kIvory, look::kBrass);
+    heartsPass.visible = false;
+
+    Control& start = w.add("Label42", ControlKind::Label, table);
+    start.text = "INIZIA";
+    look::place(start, 5565, 6980, 2400, 560);
+    look::pill(start, 15, look::kBrass, look::kInk, look::kGold);
+    start.visible = false;
+
+    Control& next = w.add("Label49", ControlKind::Label, table);
+    next.text = "PROSSIMO TURNO";
+    look::place(next, 4965, 6980, 3600, 560);
+    look::pill(next, 15, look::kBrass, look::kInk, look::kGold);
+    next.visible = false;
+
+    w.addArray("Label38", 21, 21, ControlKind::Label, table);
+    Control& notice = w("Label38", 21);
+    notice.text = "ATTENDERE LA FINE DEL TURNO...";
+    look::place(notice, 3000, 7060, 7530, look::lineHeight(10.5) + 40);
+    look::caption(notice, 10.5, true, look::kGold, Align::Center);
+    notice.wordWrap = false;
+    notice.visible = false;
+}
+
+void buildScoreboard(Window& w, Control* table) {
+    const int line = boardLine();
+    const int headerTop = kScoreboardTop + 100;
+    const int rowsTop = headerTop + line + 40;
+    boardSheet(w, 0, table, kScoreboardTop, rowsTop + kScoreRows * line + 110 - kScoreboardTop);
+    // Stripes behind every second line, shown by the games' scoreboards with their lines.
+    w.addArray("Label23", 50, 59, ControlKind::Label, table);
+    for (int k = 0; k < 10; ++k) {
+        Control& stripe = w("Label23", 50 + k);
+        look::place(stripe, kBoardLeft + 40, rowsTop + 2 * k * line, kBoardWidth - 80, line);
+        stripe.backTransparent = false;
+        stripe.backColor = look::kStripeFelt;
+        stripe.visible = false;
+    }
+    w.addArray("Image15", 0, kScoreRows - 1, ControlKind::Picture, table);
+    for (int k = 0; k < kScoreRows; ++k) {
+        Control& flag = w("Image15", k);
+        look::place(flag, kBoardTextLeft, rowsTop + k * line + (line - kFlagHeight) / 2, kFlagWidth,
+                    kFlagHeight);
+        flag.visible = false;
+    }
+    boardText(w, 11, table, headerTop, 1, look::kGold, true).width = kBoardWidth - 200;
+    for (int item : {12, 13, 14, 15, 16, 22, 23, 27})
+        boardText(w, item, table, rowsTop, kScoreRows, look::kIvory, false);
+    boardText(w, 19, table, rowsTop, kScoreRows, kGoesOn, true);
+    boardText(w, 17, table, rowsTop, kScoreRows, kOut, true);
+}
+
+void buildStandings(Window& w, Control* table) {
+    const int line = boardLine();
+    const int comboTop = kStandingsTop + 110;
+    const int headerTop = comboTop + 430;
+    const int rowsTop = headerTop + line + 40;
+    boardSheet(w, 1, table, kStandingsTop, rowsTop + kStandingRows * line + 110 - kStandingsTop);
+    Control& chooser = w.add("Combo7", ControlKind::Combo, table); // the table shown
+    look::place(chooser, kBoardTextLeft, comboTop, 1300, 340);
+    chooser.font = {"DejaVu Sans", 9, true, false};
+    chooser.backTransparent = false;
+    chooser.backColor = look::kIvory;
+    chooser.foreColor = look::kInk;
+    w.addArray("Image14", 0, kStandingRows - 1, ControlKind::Picture, table);
+    for (int k = 0; k < kStandingRows; ++k) {
+        Control& flag = w("Image14", k);
+        look::place(flag, kBoardTextLeft, rowsTop + k * line + (line - kFlagHeight) / 2, kFlagWidth,
+                    kFlagHeight);
+        flag.visible = false;
+    }
+    boardText(w, 9, table, headerTop, 1, look::kGold, true).width = kBoardWidth - 200;
+    for (int item : {4, 6, 7, 8, 24, 25, 26})
+        boardText(w, item, table, rowsTop, kStandingRows, look::kIvory, false);
+    boardText(w, 18, table, rowsTop, kStandingRows, kGoesOn, true);
+    boardText(w, 5, table, rowsTop, kStandingRows, kOut, true);
+}
+
+void buildCaptions(Window& w, Control* table) {
+    w.addArray("Label38", 20, 20, ControlKind::Label, table); // the round
+    Control& round = w("Label38", 20);
+    look::place(round, kBoardLeft, 7000, kBoardWidth, look::lineHeight(24) + 60);
+    look::caption(round, 24, true, look::kGold, Align::Center);
+    round.wordWrap = false;
+    w.addArray("Label38", 10, 10, ControlKind::Label, table); // the human's table
+    Control& caption = w("Label38", 10);
+    look::place(caption, kBoardLeft, 7900, kBoardWidth, look::lineHeight(15) + 40);
+    look::caption(caption, 15, false, look::kIvory, Align::Center);
+    caption.wordWrap = false;
+
+    Control& rules = w.add("Label45", ControlKind::Label, table);
+    rules.text = "I";
+    look::place(rules, 25560, 9640, 520, 520);
+    look::pill(rules, 13.5, look::kDeepFelt, look::kGold, look::kBrass);
+    rules.font.family = "DejaVu Serif";
+    Control& leave = w.add("Label41", ControlKind::Label, table);
+    leave.text = "Esci";
+    look::place(leave, 26260, 9640, 2100, 520);
+    look::pill(leave, 13.5, look::kDeepFelt, look::kIvory, look::kBrass);
+}
+
+void buildMarker(Window& w, Control* table) {
+    Control& marker = w.add("Shape1", ControlKind::Shape, table); // whose turn it is
+    look::place(marker, 2760, 5520, kMarker, kMarker);
+    marker.backTransparent = false;
+    marker.backColor = look::kGold;
+    marker.borderColor = look::kInk;
+    marker.radius = kMarker / 2;
+}
+
+// Picture6: the rule sheet over the table, with its close button.
+void buildRulePanel(Window& w) {
+    // Centred over the felt (the table panel starts 3120 twips down the window).
+    Control* panel = &w("Picture6");
+    look::place(*panel, 1400, 5600, 10800, 6400);
+    panel->backColor = look::kIvory;
+    panel->borderColor = look::kBrass;
+    panel->radius = 240;
+    Control& sheet = w.add("Label46", ControlKind::Label, panel);
+    look::place(sheet, 450, 450, 9700, 5700);
+    look::caption(sheet, 12, false, look::kInk);
+    sheet.wordWrap = true;
+    Control& close = w.add("Label47", ControlKind::Label, panel);
+    close.text = "X";
+    look::place(close, 10200, 150, 450, 450);
+    look::pill(close, 12, look::kBrass, look::kInk, look::kGold);
+}
+
+} // namespace
+
+void buildTableScreen(Window& w) {
+    Control* table = &w("Picture5");
+    buildTable(w, table);
+    buildScoreboard(w, table);
+    buildStandings(w, table);
+    buildSeats(w, table);
+    buildCentre(w, table);
+    buildHand(w, table);
+    buildButtons(w, table);
+    buildCaptions(w, table);
+    buildMarker(w, table);
+    buildRulePanel(w);
+
+    // Designed timer intervals (ms); the games set them again as they start.
+    const int intervals[Window::kTimers] = {500, 5000, 1000, 2000, 7000, 1000, 3000, 7000};
+    for (int t = 1; t <= Window::kTimers; ++t)
+        w.timer(t).setInterval(intervals[t - 1]);
 }
 
 } // namespace velmora
