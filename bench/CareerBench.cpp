@@ -21,7 +21,7 @@ namespace velmora::bench {
 namespace {
 
 // Statements of a new career replayed one by one in autocommit mode; the rest is scaled from them.
-constexpr size_t kNaivePrefix = 400;
+constexpr size_t kNaivePrefix = 1000;
 
 void exec(sqlite3* db, const std::string& sql) {
     char* error = nullptr;

@@ -5,6 +5,7 @@
 #include "CareerWorld.h"
 
 #include "career/EventEntry.h"
+#include "career/Strength.h"
 #include "career/WeekSimulation.h"
 #include "data/Quoting.h"
 
@@ -177,6 +178,36 @@ TEST_F(WeekSimulationTest, TheHumansTableMatesAreNotDrawnElsewhereThatWeek) {
     expectNobodyTwiceAWeek();
     EXPECT_EQ(form->db().query("SELECT * FROM tornei where torneo='Trofeo di Bologna'").rowCount(), 64);
     expectPointsMatchResults();
+}
+
+// The best places of a simulated event go to players strong at its game: strength is twice the
+// skill at the game plus two thirds of each other skill, and the first six slots need 24, the
+// slots up to 14 need 21, up to 25 need 18, up to 34 need 15, ..., up to 64 need 6.
+TEST_F(WeekSimulationTest, TheBestPlacesGoToPlayersStrongAtTheGame) {
+    Rows players = form->db().query("SELECT * FROM giocatori");
+    EXPECT_EQ(playerStrength(players, playerRow(players, "Rossi", "Mario"), CareerGame::Uno), 0);
+    nextWeek();
+    // Least strength of anybody finishing in the tier that starts at each recorded place.
+    const std::map<long long, int> least{{1, 24}, {2, 24},  {3, 24}, {5, 21},
+                                         {9, 18}, {17, 15}, {33, 6}, {65, 0}};
+    int checked = 0;
+    for (const char* game : {"Uno", "Hearts", "Brisolo"}) {
+        CareerGame kind = careerGame(game);
+        Rows results =
+            form->db().query(std::string("SELECT cognome, nome, posizione FROM tornei where settimana=1 "
+                                         "and tipo='") +
+                             game + "'");
+        ASSERT_GT(results.rowCount(), 0) << game;
+        for (int r = 0; r <= results.last(); ++r) {
+            const int row = playerRow(players, results.at(0, r).str(), results.at(1, r).str());
+            ASSERT_GE(row, 0);
+            const long long place = results.at(2, r).toInt();
+            ASSERT_TRUE(least.count(place)) << place;
+            EXPECT_GE(playerStrength(players, row, kind), least.at(place)) << game << " place " << place;
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 128 + 64 + 64);
 }
 
 TEST_F(WeekSimulationTest, AFinalSeatsTheEightBestOfItsGame) {
