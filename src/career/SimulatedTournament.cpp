@@ -108,7 +108,7 @@ int SimulatedTournament::drawOpen(int slot) {
             for (int r = 0; r <= f.playerRowsLast && !anyone; ++r) {
                 anyone = freeFor(r) && playerStrength(f.playerRows, r, m_game) >= bar;
             }
-            if (!anyone) return f.pickIndex = firstFree();
+            if (!anyone) return firstFree();
         }
     }
 }
@@ -120,7 +120,7 @@ int SimulatedTournament::drawTopEight() {
     for (int k = 0; k <= top && !anyone; ++k) {
         anyone = f.finalSlots[static_cast<size_t>(k)] == 0 && f.busy[static_cast<size_t>(k)] == 0;
     }
-    if (!anyone) return f.pickIndex = firstFree(); // more than eight slots, or fewer than eight players
+    if (!anyone) return firstFree(); // more than eight slots, or fewer than eight players
     for (;;) {
         const int k = static_cast<int>(roundEven(f.Rnd() * 7));
         f.pickIndex = k;

@@ -210,6 +210,29 @@ TEST_F(WeekSimulationTest, TheBestPlacesGoToPlayersStrongAtTheGame) {
     EXPECT_EQ(checked, 128 + 64 + 64);
 }
 
+// A world where nobody is strong enough for the best places would draw for ever: the week still
+// ends, the places going to the first free players.
+TEST_F(WeekSimulationTest, AWorldTooWeakForTheBarStillPlaysItsWeek) {
+    form->db().execute("UPDATE giocatori SET uno=1, hearts=1, brisolo=1 WHERE not uno=0");
+    nextWeek();
+    EXPECT_EQ(form->db().query("SELECT * FROM tornei where settimana=1").rowCount(), 128 + 64 + 64);
+    expectNobodyTwiceAWeek();
+    expectPointsMatchResults();
+}
+
+// A world smaller than the week's fields cannot play it: the failure is reported and nothing changes.
+TEST_F(WeekSimulationTest, AWorldTooSmallForTheWeekIsReportedAndLeftAsItWas) {
+    form->db().execute("DELETE FROM giocatori WHERE rowid > 200");
+    const std::string before = dump();
+    EXPECT_FALSE(form->window().dispatch([this] { form->eventEntry().Label8_Click(); }));
+    const std::vector<std::string> messages = platform.takeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("Non ci sono abbastanza giocatori"), std::string::npos) << messages[0];
+    EXPECT_TRUE(dump() == before);
+    EXPECT_EQ(form->currentWeek, 1);
+    EXPECT_TRUE(form->window().enabled());
+}
+
 TEST_F(WeekSimulationTest, AFinalSeatsTheEightBestOfItsGame) {
     goToWeek(50); // the Uno final
     Rows best =
