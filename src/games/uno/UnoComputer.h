@@ -6,14 +6,25 @@ namespace velmora {
 
 class Form1;
 
-// The three Uno computer seats, one visible step per tick.
+// The three Uno computer seats, one visible step per tick: evaluate (1), show the card or start
+// a draw (2), apply the card (3), draw (4).
 class UnoComputer {
-public:
+  public:
     explicit UnoComputer(Form1& form) : f(form) {}
 
     void Timer3_Timer();
 
-private:
+  private:
+    void evaluate();
+    void showOrDraw();
+    void apply();
+    void draw();
+    // Hands the table to the human when the turn has reached him with no draw pending.
+    void endOfTick();
+    // Where the seat's card turns the play: turnSeat, drawSeat and the direction.
+    void turnOrder(int seat, const std::string& value);
+    std::string cardPicture(const std::string& code) const;
+
     Form1& f;
 };
 

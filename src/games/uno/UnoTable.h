@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cards/Card.h"
+
 #include <string>
 
 namespace velmora {
@@ -7,27 +9,63 @@ namespace velmora {
 class Form1;
 
 // The Uno table: set-up, the human's moves and the routines the computer seats share.
+//
+// The deck is a ring of 108 places. dealIndex is the next card drawn; deckReturnIndex is where the
+// next card a computer seat plays is written back, so the cards still to be drawn are the places
+// from dealIndex up to deckReturnIndex. The first card turned up, the human's cards and cards
+// drawn into a full hand leave that ring (unoOutOfPlay) until a dry deck takes them back.
 class UnoTable {
-public:
+  public:
     explicit UnoTable(Form1& form) : f(form) {}
 
     void setUp();
     // Click on a hand card, common to all games.
     void Image11_Click(int index);
+    // Colour chosen after the human's wild card: 0 blu, 1 giallo, 2 rosso, 3 verde.
     void Label48_Click(int index);
+    // Click on a card back; item 3 is the human's draw pile.
     void Image10_Click(int index);
     void Label44_Click();
+    // The human's card takes effect, one step per tick.
     void Timer4_Timer();
     // Seat drawSeat draws drawCount cards.
     void drawCards();
     void refreshCardCounts();
+    // Moves turnSeat past seats that have finished.
     void stepTurn();
+    // Moves drawSeat past seats that have finished (turnSeat giving way when they meet), then the
+    // turn marker to turnSeat.
     void stepDrawSeat();
     void drawScoreboard();
     // A seat has finished when its card-count label shows 0.
     bool seatFinished(int seat);
 
-private:
+    // The colour in force, as the colour indicator shows it.
+    std::string currentColour();
+    void setCurrentColour(const std::string& colour);
+    // Cards left to draw before the deck runs dry.
+    int cardsToDraw() const;
+    // The finish check of the table frame, with the window disabled around it.
+    void finishCheck();
+
+    static constexpr int kDeckSize = 108;
+    // The scoreboard's header (Label38 item 11) over its columns.
+    static std::string boardHeader();
+
+  private:
+    void unoCardClick(int index);
+    // True while a wild card of the human waits for its colour.
+    bool colourChoicePending();
+    // True while the human may act: his turn, no driver running, the table not over.
+    bool humanMayAct();
+    // The human's card leaves his hand (place playSlot) for the pile.
+    void takeHumanCard();
+    // Computer seats move again.
+    void resumeComputers();
+    void showHumanCard(int picture, const Card& card);
+    // Puts the cards that left play back into the ring; called when it is dry.
+    void refillDeck();
+
     Form1& f;
 };
 
