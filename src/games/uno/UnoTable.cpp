@@ -62,7 +62,6 @@ void UnoTable::setUp() {
     f.c("Label49").visible = false;
     f.c("Image9", 4).visible = true;
     f.c("Label43").visible = true;
-    f.c("Label43").backTransparent = false;
     f.c("Label38", 11).text = boardHeader();
     for (int item : kOtherGamesColumns)
         f.c("Label38", item).text.clear();
@@ -73,12 +72,8 @@ void UnoTable::setUp() {
     f.timer(4).setInterval(2000);
     for (int seat = 0; seat < 4; ++seat)
         f.c("Image9", seat).visible = false;
-    for (int k = 0; k < 4; ++k) {
-        Control& button = f.c("Label48", k);
-        button.visible = false;
-        button.backColor = unoColourRgb(kButtonColours[k]);
-        button.backTransparent = false;
-    }
+    for (int k = 0; k < 4; ++k)
+        f.c("Label48", k).visible = false;
 
     f.playDirection = "orario";
     f.loadPicture(f.c("Image13"), "\\immagini\\sx.gif");
@@ -437,10 +432,10 @@ void UnoTable::drawScoreboard() {
     std::vector<std::string> cards, tables, names, ranks, points, out, through;
     for (int k = 0; k < 20; ++k) {
         Control& flag = f.c("Image15", k);
-        Control* stripe = f.window().find("Label23", kFirstBoardStripe + k / 2);
+        const bool striped = k % 2 == 0;
+        if (striped) f.c("Label23", kFirstBoardStripe + k / 2).visible = k < shownRows;
         if (k >= shownRows) {
             flag.visible = false;
-            if (stripe && k % 2 == 0) stripe->visible = false;
             continue;
         }
         const EntrantRow& row = f.boardRows[static_cast<size_t>(k)];
@@ -465,7 +460,6 @@ void UnoTable::drawScoreboard() {
         out.push_back(decided && isOut ? "X" : "");
         f.loadPicture(flag, Form1::flagPath(row[3].str()));
         flag.visible = true;
-        if (stripe && k % 2 == 0) stripe->visible = true;
     }
     f.c("Label38", kBoardCards).text = joinLines(cards);
     f.c("Label38", kBoardTable).text = joinLines(tables);
