@@ -6,6 +6,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QTextLayout>
+#include <QFontMetricsF>
 
 #include <algorithm>
 
@@ -131,13 +133,33 @@ void ControlWidget::paintCaption(QPainter& painter) {
     if (c.text.empty()) return;
     QString text = SymbolText::display(c.font.family, c.text);
     text.remove(QLatin1Char('\r'));
-    painter.setFont(scaledFont(c.font, m_factor, logicalDpiY()));
+    const QFont font = scaledFont(c.font, m_factor, logicalDpiY());
+    painter.setFont(font);
     painter.setPen(c.enabled ? rgb(c.foreColor) : kDisabledText);
     const double inset = c.border ? 2 * m_factor : 0;
     const QRectF area = QRectF(rect()).adjusted(inset, inset / 2, -inset, 0);
-    int flags = static_cast<int>(horizontal(c.align) | Qt::AlignTop);
-    if (c.wordWrap) flags |= Qt::TextWordWrap;
-    painter.drawText(area, flags, text);
+
+    // Lines are spaced by the design's line height scaled like every other length, not by the
+    // scaled font's own (rounded) spacing, so a column of names stays level with the column of
+    // flags or prizes beside it at any window size.
+    const double lineHeight =
+        QFontMetricsF(scaledFont(c.font, 1.0, logicalDpiY())).lineSpacing() * m_factor;
+    QTextOption option(horizontal(c.align));
+    option.setWrapMode(c.wordWrap ? QTextOption::WordWrap : QTextOption::NoWrap);
+    double y = 0;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        QTextLayout layout(paragraph, font, painter.device());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+            line.setLineWidth(area.width());
+            line.setPosition(QPointF(0, y));
+            y += lineHeight;
+        }
+        layout.endLayout();
+        layout.draw(&painter, area.topLeft());
+        if (y > area.height()) break;
+    }
 }
 
 void ControlWidget::mousePressEvent(QMouseEvent* event) {
