@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "cards/Decks.h"
 #include "games/uno/UnoRules.h"
+#include "tournament/DisabledWindow.h"
 #include "tournament/HandDisplay.h"
 #include "tournament/TableFlow.h"
 
@@ -84,7 +85,6 @@ void UnoTable::setUp() {
 
     f.tableFlow().groupTablePlayers();
     f.tableFlow().showSeats();
-    drawScoreboard();
 
     f.unoDeck = buildUnoDeck();
     f.deckTop = static_cast<int>(f.unoDeck.size()) - 1;
@@ -96,8 +96,10 @@ void UnoTable::setUp() {
 
     dealHands(f.unoDeck, f.seatHand, 10, f.dealIndex);
     f.handDisplay().showUnoHand();
-    // Column 7 of the four players follows the cards they really hold from the deal on.
+    // Column 7 of the four players follows the cards they really hold from the deal on (a new round
+    // may have left another count there), and the scoreboard shows it before "INIZIA".
     refreshCardCounts();
+    drawScoreboard();
 
     f.discardTop = f.unoDeck[static_cast<size_t>(f.dealIndex)];
     f.dealIndex = (f.dealIndex + 1) % kDeckSize;
@@ -117,12 +119,10 @@ void UnoTable::setUp() {
 }
 
 void UnoTable::Image11_Click(int index) {
-    f.window().setEnabled(false);
-    if (!f.c("Label42").visible) {
-        if (f.currentGame == "Uno") unoCardClick(index);
-        // The "Hearts" and "Brisolo" tables take their own branches here.
-    }
-    f.window().setEnabled(true);
+    DisabledWindow disabled(f.window());
+    if (f.c("Label42").visible) return;
+    if (f.currentGame == "Uno") unoCardClick(index);
+    // The "Hearts" and "Brisolo" tables take their own branches here.
 }
 
 bool UnoTable::colourChoicePending() {
@@ -422,9 +422,8 @@ void UnoTable::setCurrentColour(const std::string& colour) {
 }
 
 void UnoTable::finishCheck() {
-    f.window().setEnabled(false);
+    DisabledWindow disabled(f.window());
     f.tableFlow().checkUnoTableEnd();
-    f.window().setEnabled(true);
 }
 
 void UnoTable::drawScoreboard() {
