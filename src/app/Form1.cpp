@@ -109,8 +109,12 @@ KeyValueStore& Form1::temp() {
 }
 
 void Form1::loadPicture(Control& picture, const std::string& path) {
-    if (resolvePicture(platform().appFolder(), path).empty()) {
-        throw std::runtime_error("File non trovato: " + path);
+    // The picture files never change while the game runs: each path is looked up on disk once.
+    if (!m_foundPictures.contains(path)) {
+        if (resolvePicture(platform().appFolder(), path).empty()) {
+            throw std::runtime_error("File non trovato: " + path);
+        }
+        m_foundPictures.insert(path);
     }
     picture.picture = path;
 }

@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 namespace velmora {
@@ -165,6 +166,7 @@ private:
     void wireEvents();
 
     Window m_window;
+    std::unordered_set<std::string> m_foundPictures;
     std::unique_ptr<KeyValueStore> m_temp;
     RandomSequence m_random;
 

@@ -14,6 +14,9 @@ void setUpGameTable(Form1& f) {
         // grouped by table so the rounds and the background tables see a consistent field. Their
         // set-up (deal, seats, "INIZIA") takes this place once the games exist.
         f.tableFlow().groupTablePlayers();
+        f.platform().messageBox("I tavoli di " + f.currentGame +
+                                    " non sono ancora aperti: ritira l'iscrizione e scegli un torneo di Uno.",
+                                f.appTitle);
     }
 }
 

@@ -27,7 +27,14 @@ class RoundsTest : public TournamentFixture {
         makeWorld();
         enter(eventFor(game, n, host));
         start(seed);
-        ASSERT_EQ(platform.takeMessages(), std::vector<std::string>{});
+        // Until Hearts and Brisolo have tables, the player is told so; the field is drawn all the same.
+        const std::vector<std::string> messages = platform.takeMessages();
+        if (game == "Uno") {
+            ASSERT_EQ(messages, std::vector<std::string>{});
+        } else {
+            ASSERT_EQ(messages.size(), 1u);
+            EXPECT_NE(messages[0].find("non sono ancora aperti"), std::string::npos);
+        }
         ASSERT_EQ(entrants(), n);
     }
 
