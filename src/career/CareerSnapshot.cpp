@@ -1,6 +1,7 @@
 #include "career/CareerSnapshot.h"
 
 #include "app/Form1.h"
+#include "career/Dashboard.h"
 
 namespace velmora {
 
@@ -34,6 +35,15 @@ void CareerSnapshot::restore() {
         state.control->text = state.text;
         state.control->visible = state.visible;
         state.control->width = state.width;
+    }
+}
+
+void CareerSnapshot::restoreAndRefresh() {
+    restore();
+    try {
+        f.dashboard().refresh();
+    } catch (...) {
+        // The store is still failing; the window keeps what it showed before.
     }
 }
 

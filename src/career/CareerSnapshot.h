@@ -22,6 +22,9 @@ class CareerSnapshot {
     void remember(Control& control);
     // Puts every remembered value back.
     void restore();
+    // Puts every remembered value back and redraws the dashboard from them. While the store is
+    // still failing the dashboard cannot be redrawn, and the window keeps what it showed before.
+    void restoreAndRefresh();
 
   private:
     struct ControlState {

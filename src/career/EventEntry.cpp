@@ -78,12 +78,7 @@ void EventEntry::Label8_Click() {
         advanceWeek();
         transaction.commit();
     } catch (...) {
-        snapshot.restore();
-        try {
-            f.dashboard().refresh();
-        } catch (...) {
-            // The store is still failing; the window keeps the week it showed before the click.
-        }
+        snapshot.restoreAndRefresh();
         throw;
     }
     f.window().setEnabled(true);

@@ -47,12 +47,7 @@ void PrizeMoney::Label50_Click() {
         f.dashboard().refresh();
         transaction.commit();
     } catch (...) {
-        snapshot.restore();
-        try {
-            f.dashboard().refresh();
-        } catch (...) {
-            // The store is still failing; the window keeps what it showed before the click.
-        }
+        snapshot.restoreAndRefresh();
         throw;
     }
     f.window().setEnabled(true);
