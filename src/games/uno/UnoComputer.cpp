@@ -186,7 +186,8 @@ void UnoComputer::draw() {
 }
 
 void UnoComputer::endOfTick() {
-    if (f.turnSeat != 3 || f.drawCount != 0) return;
+    // Once the table is over nobody moves again: the human's draw pile stays hidden.
+    if (f.turnSeat != 3 || f.drawCount != 0 || f.handOver == 1) return;
     for (int seat = 0; seat < 4; ++seat)
         f.c("Image9", seat).visible = false;
     f.c("Label44").visible = false;

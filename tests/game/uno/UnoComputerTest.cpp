@@ -235,5 +235,18 @@ TEST_F(UnoComputerSeat, ASeatEmptyingItsHandIsPlacedByTheMoveItself) {
     EXPECT_FALSE(f().timer(3).enabled());
 }
 
+TEST_F(UnoComputerSeat, TheHumanIsNotOfferedTheDrawPileOnceTheTableIsOver) {
+    // Seat 1 has finished; seat 2 empties its hand and the turn would pass to the human.
+    finishSeat(1);
+    setHand(2, {"7rosso"});
+    c("Image10", 3).visible = false;
+    computerToMove(2);
+    tick3(3);
+    EXPECT_EQ(f().handOver, 1);
+    EXPECT_FALSE(c("Image10", 3).visible);
+    EXPECT_FALSE(f().timer(3).enabled());
+    EXPECT_FALSE(f().timer(4).enabled());
+}
+
 } // namespace
 } // namespace velmora::test
