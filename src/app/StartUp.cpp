@@ -4,6 +4,7 @@
 #include "app/MenuFrames.h"
 #include "cards/RandomCounter.h"
 #include "career/Dashboard.h"
+#include "ui/DisabledWindow.h"
 
 #include <string>
 
@@ -59,7 +60,7 @@ void StartUp::Form_Load() {
 
 void StartUp::Label1_Click(int index) {
     Window& w = f.window();
-    w.setEnabled(false);
+    DisabledWindow disabled(w);
     switch (index) {
     case 1: { // "Carriera": opens or closes the career submenu
         const bool open = f.c("Label1", 3).visible;
@@ -99,7 +100,6 @@ void StartUp::Label1_Click(int index) {
     default:   // 5 "Calendario", 6 "Classifiche", 17 "Giocatori" open screens still to come;
         break; // the captions have no click effect
     }
-    w.setEnabled(true);
 }
 
 void StartUp::Combo1_Click(int index) {
@@ -127,13 +127,9 @@ void StartUp::Label52_Click() {
 }
 
 void StartUp::Label41_Click() {
-    Window& w = f.window();
-    w.setEnabled(false);
+    DisabledWindow disabled(f.window());
     // While the human's own card effect is being played out the table cannot be left.
-    if (f.timer(4).enabled()) {
-        w.setEnabled(true);
-        return;
-    }
+    if (f.timer(4).enabled()) return;
     const bool leave = f.platform().askYesNo(kLeaveQuestion, f.appTitle);
 
     for (int t = 1; t <= Window::kTimers; ++t) {
@@ -153,7 +149,6 @@ void StartUp::Label41_Click() {
             if (f.timerWasRunning[static_cast<size_t>(t - 1)] == 1) f.timer(t).setEnabled(true);
         }
     }
-    w.setEnabled(true);
 }
 
 } // namespace velmora

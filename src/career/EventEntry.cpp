@@ -5,6 +5,7 @@
 #include "career/Dashboard.h"
 #include "career/WeekSimulation.h"
 #include "data/Transaction.h"
+#include "ui/DisabledWindow.h"
 
 namespace velmora {
 
@@ -16,21 +17,14 @@ void EventEntry::Label6_Click(int index) {
     // Finals are not entered by hand: the dashboard enters a qualified player by himself.
     if (f.currentWeek >= kFirstFinalWeek) return;
     if (index < 0 || index >= kSlots) return;
-    f.window().setEnabled(false);
-    if (!Value(f.temp().text("evento")).isEmpty()) { // one event a week
-        f.window().setEnabled(true);
-        return;
-    }
+    DisabledWindow disabled(f.window());
+    if (!Value(f.temp().text("evento")).isEmpty()) return; // one event a week
     const Rows week =
         f.db().query("SELECT * FROM calendario where  settimana=" + std::to_string(f.currentWeek) +
                      " order by importanza asc ");
-    if (index > week.last()) {
-        f.window().setEnabled(true);
-        return;
-    }
+    if (index > week.last()) return;
     if (week.at(7, index).num() > static_cast<double>(f.playerMoney)) {
         f.platform().messageBox("Non hai abbastanza denaro per partecipare a questo evento.", f.appTitle);
-        f.window().setEnabled(true);
         return;
     }
     const std::string name = week.at(0, index).str();
@@ -44,13 +38,12 @@ void EventEntry::Label6_Click(int index) {
     f.c("Label39").visible = true;
     f.c("Label7", index).visible = true;
     f.c("Label8").visible = false;
-    f.window().setEnabled(true);
 }
 
 void EventEntry::Label7_Click(int index) {
     (void)index;
     if (f.currentWeek >= kFirstFinalWeek) return;
-    f.window().setEnabled(false);
+    DisabledWindow disabled(f.window());
     Transaction transaction(f.db());
     f.temp().setText("evento", "0");
     transaction.commit();
@@ -63,13 +56,12 @@ void EventEntry::Label7_Click(int index) {
     }
     f.c("Label8").visible = true;
     f.c("Label39").visible = false;
-    f.window().setEnabled(true);
 }
 
 // The world's week and the move to the next one are one change: either both are stored or, on a
 // failure, neither, and the window goes back to the week it showed.
 void EventEntry::Label8_Click() {
-    f.window().setEnabled(false);
+    DisabledWindow disabled(f.window());
     CareerSnapshot snapshot(f);
     snapshot.remember(f.c("Label9"));
     try {
@@ -81,7 +73,6 @@ void EventEntry::Label8_Click() {
         snapshot.restoreAndRefresh();
         throw;
     }
-    f.window().setEnabled(true);
 }
 
 void EventEntry::storeNextWeek() {

@@ -9,6 +9,7 @@
 #include "career/SimulatedTournament.h"
 #include "data/Quoting.h"
 #include "data/Transaction.h"
+#include "ui/DisabledWindow.h"
 
 #include <stdexcept>
 #include <unordered_map>
@@ -56,7 +57,7 @@ void NewCareer::showProgress() {
 // The whole world is made in one transaction: a failure, or the program stopped halfway, leaves
 // the previous career exactly as it was.
 void NewCareer::create(const std::string& firstName, const std::string& surname) {
-    f.window().setEnabled(false);
+    DisabledWindow disabled(f.window());
     CareerSnapshot snapshot(f);
     snapshot.remember(f.c("Label4"));
     try {
@@ -111,7 +112,6 @@ void NewCareer::create(const std::string& firstName, const std::string& surname)
     }
     f.c("Picture2").visible = true;
     f.c("Picture1").visible = false;
-    f.window().setEnabled(true);
 }
 
 std::vector<NewCareer::Entry> NewCareer::drawNames(NamePool& pool, const Entry& human) {

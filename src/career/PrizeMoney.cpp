@@ -7,6 +7,7 @@
 #include "career/TierTable.h"
 #include "career/WeekSimulation.h"
 #include "data/Transaction.h"
+#include "ui/DisabledWindow.h"
 
 namespace velmora {
 
@@ -22,7 +23,7 @@ long PrizeMoney::prizeFor(long placeGroup) {
 // Fee, prize, the world's week and the move to the next week are one change: on a failure none of
 // them is stored and the prize board stays open to be closed again.
 void PrizeMoney::Label50_Click() {
-    f.window().setEnabled(false);
+    DisabledWindow disabled(f.window());
     CareerSnapshot snapshot(f);
     for (const char* name : {"Label39", "Picture7", "Picture5", "Label9"})
         snapshot.remember(f.c(name));
@@ -50,7 +51,6 @@ void PrizeMoney::Label50_Click() {
         snapshot.restoreAndRefresh();
         throw;
     }
-    f.window().setEnabled(true);
 }
 
 } // namespace velmora

@@ -4,6 +4,7 @@
 #include "games/uno/UnoTable.h"
 #include "tournament/BoardColumns.h"
 #include "tournament/BrisoloPlaces.h"
+#include "ui/DisabledWindow.h"
 
 #include <string>
 
@@ -70,7 +71,7 @@ void TableFlow::showSeats() {
 }
 
 void TableFlow::Label42_Click() {
-    f.window().setEnabled(false);
+    DisabledWindow disabled(f.window());
     switch (game()) {
     case TableGame::Uno:
         f.timer(2).setEnabled(true);
@@ -97,7 +98,6 @@ void TableFlow::Label42_Click() {
         f.c("Label42").visible = false;
         break;
     }
-    f.window().setEnabled(true);
 }
 
 void TableFlow::Timer1_Timer() {
@@ -136,7 +136,7 @@ void TableFlow::checkRoundOver() {
     }
     if (done != f.tableCount) return;
 
-    f.window().setEnabled(false);
+    DisabledWindow disabled(f.window());
     f.c("Label38", 21).visible = false;
     for (int timer : {2, 1, 5, 7, 8})
         f.timer(timer).setEnabled(false);
@@ -144,7 +144,6 @@ void TableFlow::checkRoundOver() {
     // After Brisolo and Hearts the board shows every table's final scores the Brisolo way.
     drawScoreboard(current == TableGame::Uno ? TableGame::Uno : TableGame::Brisolo);
     f.c("Label49").visible = true;
-    f.window().setEnabled(true);
 }
 
 void TableFlow::closeRound() {

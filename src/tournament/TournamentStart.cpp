@@ -2,8 +2,8 @@
 
 #include "app/Form1.h"
 #include "data/Quoting.h"
-#include "tournament/DisabledWindow.h"
 #include "tournament/GameSetUp.h"
+#include "ui/DisabledWindow.h"
 
 #include <algorithm>
 #include <map>

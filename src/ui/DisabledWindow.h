@@ -4,8 +4,8 @@
 
 namespace velmora {
 
-// Keeps the whole window disabled while a long tournament handler runs, so no click lands in its
-// middle, and gives the window back its previous state on every way out, failures included.
+// Keeps the whole window disabled while a handler runs, so no click lands in its middle, and gives
+// the window back its previous state on every way out, failures included.
 class DisabledWindow {
   public:
     explicit DisabledWindow(Window& window) : m_window(window), m_wasEnabled(window.enabled()) {

@@ -3,9 +3,9 @@
 #include "app/Form1.h"
 #include "cards/Decks.h"
 #include "games/uno/UnoRules.h"
-#include "tournament/DisabledWindow.h"
 #include "tournament/HandDisplay.h"
 #include "tournament/TableFlow.h"
+#include "ui/DisabledWindow.h"
 
 #include <string>
 #include <vector>
