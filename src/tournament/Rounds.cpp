@@ -13,6 +13,10 @@ namespace velmora {
 
 namespace {
 
+// The two beaten finalists share third place. A fourth place would read as the place group 4 of
+// the semifinal losers, and the board, the prize and the stored result would then disagree.
+int sharedThird(int place) { return place > 3 ? 3 : place; }
+
 constexpr int kEntrantRows = 512;
 constexpr int kLinesPerPage = 64;
 constexpr int kLinesPerColumn = 32;
@@ -247,7 +251,7 @@ void Rounds::decideFinal() {
                 p = f.random().upTo(3);
             } while (taken[static_cast<size_t>(p + 1)]);
             taken[static_cast<size_t>(p + 1)] = true;
-            row(k)[9] = Value(p + 1);
+            row(k)[9] = Value(sharedThird(static_cast<int>(p) + 1));
             row(k)[8] = Value(1);
         }
     } else if (f.currentGame == "Uno") {
@@ -271,7 +275,7 @@ void Rounds::decideFinal() {
                 }
                 if (candidate < 0 || placed[static_cast<size_t>(candidate)]) continue;
                 placed[static_cast<size_t>(candidate)] = true;
-                row(candidate)[9] = Value(place);
+                row(candidate)[9] = Value(sharedThird(place));
                 break;
             }
         }
@@ -303,7 +307,7 @@ void Rounds::decideFinal() {
             }
             if (best < 0) break;
             EntrantRow& winner = row(best);
-            winner[9] = Value(place);
+            winner[9] = Value(sharedThird(place));
             winner[8] = Value(1);
             for (int c = 11; c <= 14; ++c)
                 winner[static_cast<size_t>(c)] = Value(0);
