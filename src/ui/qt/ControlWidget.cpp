@@ -7,7 +7,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QTextLayout>
-#include <QFontMetricsF>
+#include <QFontMetrics>
 
 #include <algorithm>
 
@@ -142,8 +142,7 @@ void ControlWidget::paintCaption(QPainter& painter) {
     // Lines are spaced by the design's line height scaled like every other length, not by the
     // scaled font's own (rounded) spacing, so a column of names stays level with the column of
     // flags or prizes beside it at any window size.
-    const double lineHeight =
-        QFontMetricsF(scaledFont(c.font, 1.0, logicalDpiY())).lineSpacing() * m_factor;
+    const double lineHeight = QFontMetrics(scaledFont(c.font, 1.0, logicalDpiY())).lineSpacing() * m_factor;
     QTextOption option(horizontal(c.align));
     option.setWrapMode(c.wordWrap ? QTextOption::WordWrap : QTextOption::NoWrap);
     double y = 0;
