@@ -2,6 +2,7 @@
 
 #include "app/Form1.h"
 #include "app/MenuFrames.h"
+#include "app/StoreColumns.h"
 #include "data/Quoting.h"
 
 #include <strings.h>
@@ -95,12 +96,12 @@ void Dashboard::showEventSlot(int slot, const std::string& ownFlagKey) {
         return;
     }
     const Rows& events = f.weekEvents;
-    const std::string name = events.at(0, slot).str();
-    const Value& level = events.at(1, slot);
-    const Value& entrants = events.at(4, slot);
-    const std::string game = events.at(6, slot).str();
-    const Value& fee = events.at(7, slot);
-    const std::string host = events.at(8, slot).str();
+    const std::string name = events.at(calendario::kEventName, slot).str();
+    const Value& level = events.at(calendario::kImportance, slot);
+    const Value& entrants = events.at(calendario::kEntrants, slot);
+    const std::string game = events.at(calendario::kGame, slot).str();
+    const Value& fee = events.at(calendario::kFee, slot);
+    const std::string host = events.at(calendario::kHostNation, slot).str();
 
     std::string caption = name + "\n" + entrants.str() + " giocatori";
     if (!fee.isEmpty()) {
@@ -156,7 +157,9 @@ bool Dashboard::qualifiedForFinal(const std::string& game) {
     Rows best =
         f.db().query("SELECT top 8 * FROM giocatori  order by " + column + " desc,cognome asc,nome asc");
     for (int r = 0; r <= best.last(); ++r) {
-        if (best.at(0, r).str() == f.playerSurname && best.at(1, r).str() == f.playerFirstName) return true;
+        if (best.at(giocatori::kSurname, r).str() == f.playerSurname &&
+            best.at(giocatori::kFirstName, r).str() == f.playerFirstName)
+            return true;
     }
     return false;
 }
@@ -177,8 +180,8 @@ void Dashboard::rankingPositions() {
             Rows players = f.db().query(statement);
             std::string position = "-"; // not ranked: the player is missing from the world
             for (int r = 0; r <= players.last(); ++r) {
-                if (players.at(0, r).str() == f.playerSurname &&
-                    players.at(1, r).str() == f.playerFirstName) {
+                if (players.at(giocatori::kSurname, r).str() == f.playerSurname &&
+                    players.at(giocatori::kFirstName, r).str() == f.playerFirstName) {
                     position = std::to_string(r + 1);
                     break;
                 }

@@ -1,6 +1,7 @@
 #include "career/EventEntry.h"
 
 #include "app/Form1.h"
+#include "app/StoreColumns.h"
 #include "career/CareerSnapshot.h"
 #include "career/Dashboard.h"
 #include "career/WeekSimulation.h"
@@ -23,11 +24,11 @@ void EventEntry::Label6_Click(int index) {
         f.db().query("SELECT * FROM calendario where  settimana=" + std::to_string(f.currentWeek) +
                      " order by importanza asc ");
     if (index > week.last()) return;
-    if (week.at(7, index).num() > static_cast<double>(f.playerMoney)) {
+    if (week.at(calendario::kFee, index).num() > static_cast<double>(f.playerMoney)) {
         f.platform().messageBox("Non hai abbastanza denaro per partecipare a questo evento.", f.appTitle);
         return;
     }
-    const std::string name = week.at(0, index).str();
+    const std::string name = week.at(calendario::kEventName, index).str();
     Transaction transaction(f.db());
     f.temp().setText("evento", name);
     transaction.commit();

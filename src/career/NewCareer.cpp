@@ -1,6 +1,7 @@
 #include "career/NewCareer.h"
 
 #include "app/Form1.h"
+#include "app/StoreColumns.h"
 #include "career/CareerSnapshot.h"
 #include "career/Dashboard.h"
 #include "career/NamePool.h"
@@ -202,9 +203,10 @@ void NewCareer::playSeason() {
         SimulatedTournament tournament(f, rules, index);
         // Weeks 50, 51 and 52 are the finals of Uno, Hearts and Brisolo for the eight best of each.
         std::vector<int> finalists;
-        if (week >= kFirstFinalWeek) finalists = chooseFinalists(9 + week - kFirstFinalWeek);
+        if (week >= kFirstFinalWeek)
+            finalists = chooseFinalists(giocatori::kPointsUno + week - kFirstFinalWeek);
         for (int row = 0; row <= season.last(); ++row) {
-            const long long rowWeek = season.at(2, row).toInt();
+            const long long rowWeek = season.at(calendario::kWeek, row).toInt();
             if (rowWeek > week) break;
             if (rowWeek != week) continue;
             tournament.simulate(season, row, finalists.empty() ? FieldDraw::Open : FieldDraw::Fixed,
@@ -220,8 +222,8 @@ std::vector<int> NewCareer::chooseFinalists(int pointsColumn) {
     Database& db = f.db();
     db.execute("delete * from finali ");
     auto hold = [&](int row) {
-        db.insert("finali", {{"cognome", f.playerRows.at(0, row)},
-                             {"nome", f.playerRows.at(1, row)},
+        db.insert("finali", {{"cognome", f.playerRows.at(giocatori::kSurname, row)},
+                             {"nome", f.playerRows.at(giocatori::kFirstName, row)},
                              {"punti", f.playerRows.at(pointsColumn, row)},
                              {"numero", row}});
     };

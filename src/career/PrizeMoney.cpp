@@ -1,6 +1,7 @@
 #include "career/PrizeMoney.h"
 
 #include "app/Form1.h"
+#include "app/StoreColumns.h"
 #include "career/CareerSnapshot.h"
 #include "career/Dashboard.h"
 #include "career/EventEntry.h"
@@ -15,7 +16,7 @@ namespace velmora {
 // round of 64: place group 32, position 33), and is paid the prize of that recorded position, so
 // the prize board, the money and the stored result agree.
 long PrizeMoney::prizeFor(long placeGroup) {
-    const TierTable tiers(f.db(), f.eventRows.at(1, 0));
+    const TierTable tiers(f.db(), f.eventRows.at(calendario::kImportance, 0));
     const int tier = tiers.lastCovering(recordedPosition(placeGroup));
     return tier >= 0 ? tiers.prize(tier) : 0;
 }
@@ -32,7 +33,7 @@ void PrizeMoney::Label50_Click() {
         Transaction transaction(f.db());
         const long prize = prizeFor(static_cast<long>(f.roundPlayers[0][9].toInt()));
         // The fee is charged here, once, however many rounds were played.
-        const long fee = static_cast<long>(f.eventRows.at(7, 0).toInt());
+        const long fee = static_cast<long>(f.eventRows.at(calendario::kFee, 0).toInt());
         f.playerMoney = f.playerMoney - fee + prize;
         f.c("Label1", 13).text = "€" + numberText(static_cast<double>(f.playerMoney));
         f.temp().setNumber("tuodenaro", static_cast<double>(f.playerMoney));

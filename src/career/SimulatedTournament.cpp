@@ -1,6 +1,7 @@
 #include "career/SimulatedTournament.h"
 
 #include "app/Form1.h"
+#include "app/StoreColumns.h"
 #include "career/PlayerKey.h"
 #include "data/Quoting.h"
 
@@ -28,17 +29,19 @@ SimulatedTournament::RowIndex SimulatedTournament::indexPlayers(const Rows& play
     RowIndex index;
     index.reserve(static_cast<size_t>(players.rowCount()));
     for (int row = 0; row <= players.last(); ++row) {
-        index.emplace(playerKey(players.at(0, row).str(), players.at(1, row).str()), row);
+        index.emplace(playerKey(players.at(giocatori::kSurname, row).str(),
+                                players.at(giocatori::kFirstName, row).str()),
+                      row);
     }
     return index;
 }
 
 void SimulatedTournament::open(const Rows& calendar, int row) {
-    m_name = calendar.at(0, row).str();
-    m_gameName = calendar.at(6, row).str();
+    m_name = calendar.at(calendario::kEventName, row).str();
+    m_gameName = calendar.at(calendario::kGame, row).str();
     m_game = careerGame(m_gameName);
-    m_entrants = static_cast<int>(calendar.at(4, row).toInt());
-    m_tiers.emplace(f.db(), calendar.at(1, row), m_rules.prizeOrder);
+    m_entrants = static_cast<int>(calendar.at(calendario::kEntrants, row).toInt());
+    m_tiers.emplace(f.db(), calendar.at(calendario::kImportance, row), m_rules.prizeOrder);
     if (f.busy.size() < static_cast<size_t>(f.playerRows.rowCount())) {
         f.busy.resize(static_cast<size_t>(f.playerRows.rowCount()), 0);
     }
@@ -59,7 +62,7 @@ void SimulatedTournament::takeBackPreviousEdition() {
         findCareerGame(previous.at(1, r).str(), game); // the points went to the game the row names
         const long points = static_cast<long>(previous.at(6, r).toInt());
         addPoints(f.playerRows, found->second, pointsColumn(game), -points);
-        addPoints(f.playerRows, found->second, kTotalPointsColumn, -points);
+        addPoints(f.playerRows, found->second, giocatori::kTotalPoints, -points);
     }
 }
 
@@ -67,12 +70,12 @@ void SimulatedTournament::award(int player, int tier, long position) {
     const long points = tier >= 0 ? m_tiers->points(tier) : 0;
     const long prize = tier >= 0 ? m_tiers->prize(tier) : 0;
     addPoints(f.playerRows, player, pointsColumn(m_game), points);
-    addPoints(f.playerRows, player, kTotalPointsColumn, points);
+    addPoints(f.playerRows, player, giocatori::kTotalPoints, points);
     f.db().insert("tornei", {{"torneo", m_name},
                              {"tipo", m_gameName},
-                             {"cognome", f.playerRows.at(0, player)},
-                             {"nome", f.playerRows.at(1, player)},
-                             {"nazionalita", f.playerRows.at(2, player)},
+                             {"cognome", f.playerRows.at(giocatori::kSurname, player)},
+                             {"nome", f.playerRows.at(giocatori::kFirstName, player)},
+                             {"nazionalita", f.playerRows.at(giocatori::kFlagKey, player)},
                              {"posizione", position},
                              {"punti", points},
                              {"premio", prize},
@@ -168,7 +171,8 @@ void SimulatedTournament::recordPlayed(const Rows& calendar, int row, const Entr
                             static_cast<long>(entrant[9].toInt()));
     }
     for (int k = 0; k <= f.playerRowsLast; ++k) {
-        auto found = placeGroups.find(playerKey(f.playerRows.at(0, k).str(), f.playerRows.at(1, k).str()));
+        auto found = placeGroups.find(playerKey(f.playerRows.at(giocatori::kSurname, k).str(),
+                                                f.playerRows.at(giocatori::kFirstName, k).str()));
         if (found == placeGroups.end()) continue;
         const long position = recordedPosition(found->second);
         award(k, m_tiers->firstCovering(position), position);

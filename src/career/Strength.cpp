@@ -1,5 +1,6 @@
 #include "career/Strength.h"
 
+#include "app/StoreColumns.h"
 #include "career/PlayerKey.h"
 #include "data/Rows.h"
 #include "data/Value.h"
@@ -28,13 +29,13 @@ CareerGame careerGame(const std::string& name) {
 }
 
 int pointsColumn(CareerGame game) {
-    return 9 + static_cast<int>(game);
+    return giocatori::kPointsUno + static_cast<int>(game);
 }
 
 int playerStrength(const Rows& players, int row, CareerGame game) {
-    const double uno = players.at(6, row).num();
-    const double hearts = players.at(7, row).num();
-    const double brisolo = players.at(8, row).num();
+    const double uno = players.at(giocatori::kSkillUno, row).num();
+    const double hearts = players.at(giocatori::kSkillHearts, row).num();
+    const double brisolo = players.at(giocatori::kSkillBrisolo, row).num();
     auto third = [](double skill) { return roundEven(skill / 3 * 2); };
     switch (game) {
     case CareerGame::Uno:

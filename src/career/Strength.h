@@ -17,8 +17,6 @@ bool findCareerGame(const std::string& name, CareerGame& game);
 
 // Column of giocatori holding a game's ranking points (9 Uno, 10 Hearts, 11 Brisolo).
 int pointsColumn(CareerGame game);
-// giocatori column of the total of the three.
-constexpr int kTotalPointsColumn = 12;
 
 // How good a player is at a game: twice his skill at it plus two thirds of each other skill, each
 // term rounded (halves to even). Skills are columns 6 (uno), 7 (hearts) and 8 (brisolo) of a

@@ -1,6 +1,7 @@
 #include "career/WeekSimulation.h"
 
 #include "app/Form1.h"
+#include "app/StoreColumns.h"
 #include "career/PlayerKey.h"
 #include "career/PointsWriter.h"
 #include "career/SimulatedTournament.h"
@@ -19,13 +20,14 @@ void WeekSimulation::run() {
     const Rows week =
         f.db().query("SELECT * FROM calendario where settimana=" + std::to_string(f.currentWeek) +
                      " order by settimana asc ");
-    loadPlayers(week.empty() ? std::string() : week.at(6, 0).str());
+    loadPlayers(week.empty() ? std::string() : week.at(calendario::kGame, 0).str());
     f.busy.assign(static_cast<size_t>(f.playerRows.rowCount()), 0);
 
     TournamentRules rules;
     rules.week = f.currentWeek;
     for (int row = 0; row <= f.playerRowsLast; ++row) {
-        if (f.playerRows.at(6, row).toInt() == 0) { // the human is the only player without skills
+        // The human is the only player without skills.
+        if (f.playerRows.at(giocatori::kSkillUno, row).toInt() == 0) {
             rules.humanRow = row;
             break;
         }
@@ -34,7 +36,9 @@ void WeekSimulation::run() {
     SimulatedTournament tournament(f, rules, index);
     const bool finals = f.currentWeek > 49;
 
-    auto played = [&](int row) { return sameText(week.at(0, row).str(), f.enteredEvent); };
+    auto played = [&](int row) {
+        return sameText(week.at(calendario::kEventName, row).str(), f.enteredEvent);
+    };
     for (int row = 0; row <= week.last(); ++row) {
         if (played(row)) markPlayedEntrantsBusy();
     }
@@ -71,7 +75,8 @@ void WeekSimulation::markPlayedEntrantsBusy() {
         entrants.insert(playerKey(entrant[0].str(), entrant[1].str()));
     }
     for (int row = 0; row <= f.playerRowsLast; ++row) {
-        if (entrants.count(playerKey(f.playerRows.at(0, row).str(), f.playerRows.at(1, row).str()))) {
+        if (entrants.count(playerKey(f.playerRows.at(giocatori::kSurname, row).str(),
+                                     f.playerRows.at(giocatori::kFirstName, row).str()))) {
             f.busy[static_cast<size_t>(row)] = 1;
         }
     }

@@ -1,6 +1,7 @@
 #include "tournament/Rounds.h"
 
 #include "app/Form1.h"
+#include "app/StoreColumns.h"
 #include "tournament/GameSetUp.h"
 #include "ui/DisabledWindow.h"
 
@@ -20,11 +21,6 @@ int sharedThird(int place) { return place > 3 ? 3 : place; }
 constexpr int kEntrantRows = 512;
 constexpr int kLinesPerPage = 64;
 constexpr int kLinesPerColumn = 32;
-
-// calendario columns.
-constexpr int kImportance = 1;
-constexpr int kEntrants = 4;
-constexpr int kHostNation = 8;
 
 bool named(const EntrantRow& row) {
     return !row[0].isEmpty() && !row[1].isEmpty();
@@ -367,7 +363,7 @@ void Rounds::seatNextRound() {
 }
 
 void Rounds::fillPrizeBoard() {
-    const std::string host = f.eventRows.at(kHostNation, 0).str();
+    const std::string host = f.eventRows.at(calendario::kHostNation, 0).str();
     Control& flag = f.c("Image16");
     if (host == "conti") {
         // A continental event is held in no one nation: no host flag.
@@ -384,7 +380,7 @@ void Rounds::fillPrizeBoard() {
     pages.items.clear();
     pages.text.clear();
     pages.listIndex = -1;
-    const int count = prizePages(static_cast<int>(f.eventRows.at(kEntrants, 0).toInt()));
+    const int count = prizePages(static_cast<int>(f.eventRows.at(calendario::kEntrants, 0).toInt()));
     for (int page = 1; page <= count; ++page)
         pages.items.push_back(std::to_string(page));
     f.window().setComboText(pages, "1");
@@ -397,7 +393,7 @@ void Rounds::Combo8_Click() {
 }
 
 void Rounds::listPrizePage() {
-    const std::string level = f.eventRows.at(kImportance, 0).str();
+    const std::string level = f.eventRows.at(calendario::kImportance, 0).str();
     Rows prizes = f.db().query("SELECT * FROM premi where importanza=" + level + " order by id asc ");
     Rows points =
         f.db().query("SELECT * FROM punti where importanza=" + level + " order by punti desc,da asc ");

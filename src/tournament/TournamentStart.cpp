@@ -1,6 +1,7 @@
 #include "tournament/TournamentStart.h"
 
 #include "app/Form1.h"
+#include "app/StoreColumns.h"
 #include "data/Quoting.h"
 #include "tournament/GameSetUp.h"
 #include "ui/DisabledWindow.h"
@@ -14,27 +15,13 @@ namespace velmora {
 
 namespace {
 
-// giocatori columns as the bulk fetch returns them.
-constexpr int kSurname = 0;
-constexpr int kFirstName = 1;
-constexpr int kFlagKey = 2;
-constexpr int kAge = 3;
-constexpr int kSkillUno = 6;
-constexpr int kSkillHearts = 7;
-constexpr int kSkillBrisolo = 8;
-constexpr int kTotalPoints = 12;
-// calendario columns.
-constexpr int kEventName = 0;
-constexpr int kEntrants = 4;
-constexpr int kGame = 6;
-
 constexpr int kEntrantRows = 512;
 constexpr int kBoardRows = 20;
 
 using Name = std::pair<std::string, std::string>;
 
 Name nameOf(const Rows& rows, int row) {
-    return {rows.at(kSurname, row).str(), rows.at(kFirstName, row).str()};
+    return {rows.at(giocatori::kSurname, row).str(), rows.at(giocatori::kFirstName, row).str()};
 }
 
 // A field is a knock-out of tables of four halving down to one final table, and the entrant
@@ -44,8 +31,8 @@ bool playableFieldSize(int players) {
 }
 
 long long skillSum(const Rows& players, int row) {
-    return players.at(kSkillUno, row).toInt() + players.at(kSkillHearts, row).toInt() +
-           players.at(kSkillBrisolo, row).toInt();
+    return players.at(giocatori::kSkillUno, row).toInt() + players.at(giocatori::kSkillHearts, row).toInt() +
+           players.at(giocatori::kSkillBrisolo, row).toInt();
 }
 
 std::string joinLines(const std::string& title, const std::vector<std::string>& paragraphs) {
@@ -125,16 +112,16 @@ void TournamentStart::Label39_Click() {
         Rows week =
             f.db().query("SELECT * FROM calendario where  settimana=" + std::to_string(f.currentWeek));
         if (week.empty()) return;
-        const std::string game = week.at(kGame, 0).str();
+        const std::string game = week.at(calendario::kGame, 0).str();
         if (!amongFinalists(game)) return;
-        event = week.at(kEventName, 0).str();
+        event = week.at(calendario::kEventName, 0).str();
         f.enteredEvent = event;
         f.currentGame = game;
     }
 
     Rows eventRows = f.db().query("SELECT * FROM calendario where  torneo='" + fApici(event) + "' ");
     if (eventRows.empty()) return; // nothing entered: the dashboard offers no tournament to play
-    const int players = static_cast<int>(eventRows.at(kEntrants, 0).toInt());
+    const int players = static_cast<int>(eventRows.at(calendario::kEntrants, 0).toInt());
     Rows worldRanking = f.db().query("SELECT * FROM giocatori order by totalepunti desc");
     Rows playerRows = f.db().query("SELECT * FROM giocatori  order by uno asc");
     // Checked before anything changes, so a refused start leaves the career screen as it was.
@@ -148,7 +135,7 @@ void TournamentStart::Label39_Click() {
     }
 
     f.eventRows = std::move(eventRows);
-    f.currentGame = f.eventRows.at(kGame, 0).str();
+    f.currentGame = f.eventRows.at(calendario::kGame, 0).str();
     f.qualifierCount = static_cast<int>(roundEven(players / 2.0));
     f.c("Label46").text = ruleSheet(f.currentGame);
     f.roundNumber = 1;
@@ -232,11 +219,11 @@ void TournamentStart::drawField(int players, const Rows& worldRanking) {
     const int cardsInHand = f.currentGame == "Uno" ? 10 : 13;
     auto enter = [&](EntrantRow& entrant, int row) {
         const Rows& p = f.playerRows;
-        entrant[0] = p.at(kSurname, row);
-        entrant[1] = p.at(kFirstName, row);
-        entrant[2] = p.at(kAge, row);
-        entrant[3] = p.at(kFlagKey, row);
-        entrant[4] = p.at(kTotalPoints, row);
+        entrant[0] = p.at(giocatori::kSurname, row);
+        entrant[1] = p.at(giocatori::kFirstName, row);
+        entrant[2] = p.at(giocatori::kAge, row);
+        entrant[3] = p.at(giocatori::kFlagKey, row);
+        entrant[4] = p.at(giocatori::kTotalPoints, row);
         auto position = worldPosition.find(nameOf(p, row));
         entrant[5] = Value(position == worldPosition.end() ? 0 : position->second);
         entrant[7] = Value(cardsInHand);
