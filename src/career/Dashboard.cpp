@@ -3,9 +3,8 @@
 #include "app/Form1.h"
 #include "app/MenuFrames.h"
 #include "app/StoreColumns.h"
+#include "career/PlayerKey.h"
 #include "data/Quoting.h"
-
-#include <strings.h>
 
 #include <array>
 #include <string>
@@ -17,10 +16,6 @@ namespace {
 constexpr int kEventSlots = 4;
 // Weeks 50, 51 and 52 hold the season finals.
 constexpr int kLastOrdinaryWeek = 49;
-
-bool sameText(const std::string& a, const std::string& b) {
-    return strcasecmp(a.c_str(), b.c_str()) == 0;
-}
 
 // Points column of a game's ranking, or "" for a game without one.
 std::string pointsColumn(const std::string& game) {
