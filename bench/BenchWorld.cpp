@@ -4,43 +4,10 @@
 #include "data/KeyValueStore.h"
 #include "data/Transaction.h"
 
-#include <unistd.h>
-
-#include <filesystem>
 #include <random>
 #include <stdexcept>
 
 namespace velmora::bench {
-
-namespace fs = std::filesystem;
-
-namespace {
-
-// The shipped files lie beside the executable (build/bin) or in build/share.
-fs::path shippedDatabase(const fs::path& binFolder) {
-    for (const fs::path& candidate :
-         {binFolder / "velmora.mdb", binFolder.parent_path() / "share" / "velmora.mdb"}) {
-        if (fs::is_regular_file(candidate)) return candidate;
-    }
-    throw std::runtime_error("velmora.mdb not found beside " + binFolder.string());
-}
-
-} // namespace
-
-BenchFolder::BenchFolder() {
-    const fs::path bin = fs::read_symlink("/proc/self/exe").parent_path();
-    std::string pattern = (fs::temp_directory_path() / "velmora-bench-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) throw std::runtime_error("cannot make a temporary folder");
-    m_path = pattern;
-    fs::copy_file(shippedDatabase(bin), fs::path(m_path) / "velmora.mdb");
-    if (!fs::is_directory(bin / "immagini")) throw std::runtime_error("no pictures beside " + bin.string());
-    fs::create_directory_symlink(bin / "immagini", fs::path(m_path) / "immagini");
-}
-
-BenchFolder::~BenchFolder() {
-    std::error_code ignored;
-    fs::remove_all(m_path, ignored);
-}
 
 void writeWorld(Database& database, int week) {
     Transaction transaction(database);

@@ -1,5 +1,5 @@
 #include "Bench.h"
-#include "CareerBenchFolder.h"
+#include "BenchFolder.h"
 #include "StatementLog.h"
 
 #include "app/Form1.h"
@@ -45,7 +45,7 @@ void fillNewCareerScreen(Form1& form) {
 }
 
 // Time of the first statements run one by one, each its own transaction, scaled to all of them.
-double naiveMs(const CareerBenchFolder& folder, const std::vector<std::string>& statements, size_t& timed) {
+double naiveMs(const BenchFolder& folder, const std::vector<std::string>& statements, size_t& timed) {
     folder.resetDatabase();
     Database database(Database::connectionString(folder.path()));
     timed = std::min(kNaivePrefix, statements.size());
@@ -57,7 +57,7 @@ double naiveMs(const CareerBenchFolder& folder, const std::vector<std::string>& 
 }
 
 // The least a store can take to write that many rows: one prepared INSERT, one transaction.
-double floorMs(const CareerBenchFolder& folder, long rows) {
+double floorMs(const BenchFolder& folder, long rows) {
     folder.resetDatabase();
     Database database(Database::connectionString(folder.path()));
     sqlite3* db = database.handle();
@@ -88,7 +88,7 @@ double floorMs(const CareerBenchFolder& folder, long rows) {
 } // namespace
 
 void careerFigures() {
-    CareerBenchFolder folder;
+    BenchFolder folder;
     ScriptedPlatform platform(folder.path());
     std::vector<std::string> statements;
     long writes = 0;

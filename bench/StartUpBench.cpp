@@ -1,4 +1,5 @@
 #include "Bench.h"
+#include "BenchFolder.h"
 #include "BenchWorld.h"
 
 #include "app/Form1.h"
