@@ -3,7 +3,9 @@
 // next season. After every week the money, the stored results and the rolling ranking must agree with
 // what happened on screen.
 
+#include "CareerQueries.h"
 #include "DriverProcess.h"
+#include "PrizeBoard.h"
 #include "ScriptedUnoPlayer.h"
 
 #include "support/AppFolder.h"
@@ -12,13 +14,10 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <iostream>
 #include <map>
 #include <set>
-#include <sstream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 namespace velmora::test {
@@ -43,33 +42,6 @@ void PrintTo(const CareerPlayer& player, std::ostream* out) {
     *out << player.firstName << " " << player.surname << " (" << player.nation << ")";
 }
 
-// One row of the calendar, by the columns the game reads.
-struct CalendarEvent {
-    std::string name;
-    int level = 0;
-    int week = 0;
-    int entrants = 0;
-    std::string game;
-    long fee = 0;
-    std::string host;
-};
-
-// One finishing tier of a level: positions from..to earn these points and this prize.
-struct Tier {
-    long points = 0;
-    int from = 0;
-    int to = 0;
-    long prize = 0;
-};
-
-// One line of the prize board.
-struct BoardLine {
-    int place = 0;
-    std::string name; // surname, a blank, first name
-    long prize = 0;
-    long points = 0;
-};
-
 // A tournament the human played, for the summary.
 struct PlayedEvent {
     int week = 0;
@@ -79,31 +51,6 @@ struct PlayedEvent {
     long prize = 0;
     long moneyAfter = 0;
 };
-
-// The human's stored result at one tournament.
-struct StoredResult {
-    int position = 0;
-    long prize = 0;
-    long points = 0;
-    bool operator==(const StoredResult&) const = default;
-};
-
-std::ostream& operator<<(std::ostream& out, const StoredResult& r) {
-    return out << "(position " << r.position << ", prize " << r.prize << ", points " << r.points << ")";
-}
-
-long number(const std::string& text) {
-    return std::lround(std::stod(text));
-}
-
-std::vector<std::string> splitAt(const std::string& text, char separator) {
-    std::vector<std::string> parts;
-    std::string part;
-    std::istringstream in(text);
-    while (std::getline(in, part, separator))
-        parts.push_back(part);
-    return parts;
-}
 
 // The caption of the round that follows once the qualifiers are halved to the given number.
 std::string roundCaption(int qualifiers, int& unnamedRound) {
@@ -123,56 +70,7 @@ std::string roundCaption(int qualifiers, int& unnamedRound) {
 
 class CareerEndToEndTest : public ::testing::TestWithParam<CareerPlayer> {
   protected:
-    std::vector<CalendarEvent> weekEvents(int week) {
-        std::vector<CalendarEvent> events;
-        for (const auto& row : driver.query("SELECT * FROM calendario where settimana=" +
-                                            std::to_string(week) + " order by importanza asc")) {
-            CalendarEvent event;
-            event.name = row.at(0);
-            event.level = std::stoi(row.at(1));
-            event.week = std::stoi(row.at(2));
-            event.entrants = std::stoi(row.at(4));
-            event.game = row.at(6);
-            event.fee = number(row.at(7));
-            event.host = row.at(8);
-            events.push_back(event);
-        }
-        return events;
-    }
-
-    // Points tiers in the game's order (falling points), each with the prize of the same rank.
-    std::vector<Tier> tiers(int level) {
-        const auto points = driver.query("SELECT * FROM punti where importanza=" + std::to_string(level) +
-                                         " order by punti desc,da asc ");
-        const auto prizes = driver.query("SELECT * FROM premi where importanza=" + std::to_string(level) +
-                                         " order by id asc ");
-        std::vector<Tier> out;
-        for (size_t j = 0; j < points.size(); ++j) {
-            Tier tier;
-            tier.points = number(points[j].at(1));
-            tier.from = std::stoi(points[j].at(2));
-            tier.to = std::stoi(points[j].at(3));
-            tier.prize = j < prizes.size() ? number(prizes[j].at(1)) : 0;
-            out.push_back(tier);
-        }
-        return out;
-    }
-
-    static const Tier* tierOf(const std::vector<Tier>& tiers, int position) {
-        for (const Tier& tier : tiers)
-            if (tier.from <= position && position <= tier.to) return &tier;
-        return nullptr;
-    }
-
-    long storedMoney() { return number(driver.value("sql SELECT dato1 FROM temp WHERE dato='tuodenaro'")); }
-
-    std::string storedText(const std::string& key) {
-        return driver.value("sql SELECT dato2 FROM temp WHERE dato='" + key + "'");
-    }
-
-    long storedNumber(const std::string& key) {
-        return number(driver.value("sql SELECT dato1 FROM temp WHERE dato='" + key + "'"));
-    }
+    long storedMoney() { return storedNumber(driver, "tuodenaro"); }
 
     // The dashboard of a week: card, heading, money, and a quiet, usable window.
     void checkDashboard(int week) {
@@ -182,8 +80,8 @@ class CareerEndToEndTest : public ::testing::TestWithParam<CareerPlayer> {
         EXPECT_FALSE(driver.visible("Picture7"));
         EXPECT_EQ(driver.property("form", "enabled"), "true");
         EXPECT_EQ(driver.caption("Label1", 14), "Prossimi Eventi Settimana " + std::to_string(week));
-        EXPECT_EQ(storedNumber("settimana"), week);
-        EXPECT_EQ(storedText("evento"), "0");
+        EXPECT_EQ(storedNumber(driver, "settimana"), week);
+        EXPECT_EQ(storedText(driver, "evento"), "0");
         EXPECT_EQ(driver.caption("Label1", 8), firstName + " " + surname);
         EXPECT_EQ(storedMoney(), expectedMoney);
         EXPECT_EQ(driver.caption("Label1", 13), "€" + std::to_string(expectedMoney));
@@ -263,63 +161,31 @@ class CareerEndToEndTest : public ::testing::TestWithParam<CareerPlayer> {
         EXPECT_EQ(stored, humanResults) << when;
     }
 
-    bool humanInTopEight(const std::string& game) {
-        const std::string column = game == "Uno"      ? "unopunti"
-                                   : game == "Hearts" ? "heartspunti"
-                                                      : "brisolopunti";
-        for (const auto& row : driver.query("SELECT top 8 * FROM giocatori  order by " + column +
-                                            " desc,cognome asc,nome asc")) {
-            if (row.at(0) == surname && row.at(1) == firstName) return true;
-        }
-        return false;
-    }
+    bool humanInTopEight(const std::string& game) { return amongEightBest(driver, game, surname, firstName); }
 
-    // All pages of the prize board, in the order listed.
-    std::vector<BoardLine> readPrizeBoard(const CalendarEvent& event) {
-        std::vector<BoardLine> board;
-        EXPECT_EQ(driver.caption("Label40", 5), event.name);
-        const auto pages = splitAt(driver.property("Combo8", "items"), '|');
-        EXPECT_EQ(static_cast<int>(pages.size()), event.entrants == 8 ? 1 : event.entrants / 64);
-        for (const std::string& page : pages) {
-            driver.run("choose Combo8 " + page);
-            EXPECT_EQ(driver.messages(), std::vector<std::string>{}) << "prize board page " << page;
-            for (const auto& [names, prizes, points] : {std::tuple{6, 10, 11}, std::tuple{7, 12, 13}}) {
-                const auto nameLines = valueLines(driver.caption("Label40", names));
-                const auto prizeLines = valueLines(driver.caption("Label40", prizes));
-                const auto pointLines = valueLines(driver.caption("Label40", points));
-                EXPECT_EQ(prizeLines.size(), nameLines.size()) << "page " << page;
-                EXPECT_EQ(pointLines.size(), nameLines.size()) << "page " << page;
-                for (size_t i = 0; i < nameLines.size(); ++i) {
-                    BoardLine line;
-                    const size_t dot = nameLines[i].find(". ");
-                    if (dot == std::string::npos) {
-                        ADD_FAILURE() << "prize board line without a place: " << nameLines[i];
-                        continue;
-                    }
-                    line.place = std::stoi(nameLines[i].substr(0, dot));
-                    line.name = nameLines[i].substr(dot + 2);
-                    line.prize = i < prizeLines.size() ? number(prizeLines[i]) : -1;
-                    line.points = i < pointLines.size() ? number(pointLines[i]) : -1;
-                    board.push_back(line);
-                }
-            }
-        }
-        EXPECT_EQ(static_cast<int>(board.size()), event.entrants) << "lines on the prize board";
-        for (size_t i = 0; i < board.size(); ++i)
-            EXPECT_EQ(board[i].place, static_cast<int>(i) + 1) << "prize board line " << i;
-        return board;
+    // All pages of the prize board, in the order listed: one for a final of eight, one for every 64
+    // entrants otherwise, each entrant on one line in the order of the places.
+    std::vector<PrizeBoardLine> readEventBoard(const CalendarEvent& event) {
+        const PrizeBoard board = readPrizeBoard(driver);
+        EXPECT_EQ(board.problems, std::vector<std::string>{}) << "prize board";
+        EXPECT_EQ(board.eventName, event.name);
+        EXPECT_EQ(static_cast<int>(board.pages.size()), event.entrants == 8 ? 1 : event.entrants / 64);
+        EXPECT_EQ(static_cast<int>(board.lines.size()), event.entrants) << "lines on the prize board";
+        for (size_t i = 0; i < board.lines.size(); ++i)
+            EXPECT_EQ(board.lines[i].place, static_cast<int>(i) + 1) << "prize board line " << i;
+        return board.lines;
     }
 
     // The stored results of a played event match its prize board line by line and the level's tiers.
-    void checkStoredAgainstBoard(const CalendarEvent& event, const std::vector<BoardLine>& board) {
-        const std::vector<Tier> levelTiers = tiers(event.level);
+    void checkStoredAgainstBoard(const CalendarEvent& event, const std::vector<PrizeBoardLine>& board) {
+        const std::vector<Tier> tiers = levelTiers(driver, event.level);
         std::map<std::string, StoredResult> stored;
         for (const auto& row :
              driver.query("SELECT cognome, nome, posizione, premio, punti FROM tornei where torneo='" +
                           sqlText(event.name) + "'")) {
             const StoredResult result{std::stoi(row.at(2)), number(row.at(3)), number(row.at(4))};
             stored[row.at(0) + " " + row.at(1)] = result;
-            const Tier* tier = tierOf(levelTiers, result.position);
+            const Tier* tier = tierOf(tiers, result.position);
             if (!tier) {
                 ADD_FAILURE() << event.name << ": position " << result.position << " of " << row.at(0)
                               << " is in no tier";
@@ -329,7 +195,7 @@ class CareerEndToEndTest : public ::testing::TestWithParam<CareerPlayer> {
             EXPECT_EQ(result.points, tier->points) << event.name << ": " << row.at(0) << " " << row.at(1);
         }
         int mismatched = 0;
-        for (const BoardLine& line : board) {
+        for (const PrizeBoardLine& line : board) {
             const auto found = stored.find(line.name);
             if (found == stored.end()) {
                 ADD_FAILURE() << event.name << ": " << line.name
@@ -391,7 +257,7 @@ class CareerEndToEndTest : public ::testing::TestWithParam<CareerPlayer> {
             EXPECT_EQ(driver.messages(), std::vector<std::string>{});
             EXPECT_TRUE(driver.visible("Label7", slot)) << "\"ISCRITTO\" not shown";
             EXPECT_FALSE(driver.visible("Label8"));
-            EXPECT_EQ(storedText("evento"), event.name);
+            EXPECT_EQ(storedText(driver, "evento"), event.name);
             EXPECT_EQ(storedMoney(), expectedMoney) << "the fee is charged only after the tournament";
         }
         ASSERT_TRUE(driver.visible("Label39")) << "no \"Gioca Torneo\"";
@@ -405,15 +271,15 @@ class CareerEndToEndTest : public ::testing::TestWithParam<CareerPlayer> {
         played.play = player.playTournament();
         played.position = expectedPosition(played.play, event);
 
-        const std::vector<Tier> levelTiers = tiers(event.level);
-        const Tier* tier = tierOf(levelTiers, played.position);
+        const std::vector<Tier> tiers = levelTiers(driver, event.level);
+        const Tier* tier = tierOf(tiers, played.position);
         ASSERT_NE(tier, nullptr) << "position " << played.position << " is in no tier";
         played.prize = tier->prize;
 
-        const std::vector<BoardLine> board = readPrizeBoard(event);
+        const std::vector<PrizeBoardLine> board = readEventBoard(event);
         const std::string humanName = surname + " " + firstName;
         int onBoard = 0;
-        for (const BoardLine& line : board) {
+        for (const PrizeBoardLine& line : board) {
             if (line.name != humanName) continue;
             ++onBoard;
             EXPECT_EQ(line.prize, played.prize)
@@ -464,9 +330,9 @@ TEST_P(CareerEndToEndTest, ASeasonOfUnoTournamentsKeepsMoneyResultsAndRankingsIn
     ASSERT_EQ(driver.messages(), std::vector<std::string>{});
     ASSERT_TRUE(driver.visible("Picture2")) << "no dashboard after a new career";
     ASSERT_EQ(driver.caption("Label1", 13), "€20000");
-    EXPECT_EQ(storedText("tuonome"), firstName);
-    EXPECT_EQ(storedText("tuocognome"), surname);
-    EXPECT_EQ(storedText("tuanazionalita"), nation);
+    EXPECT_EQ(storedText(driver, "tuonome"), firstName);
+    EXPECT_EQ(storedText(driver, "tuocognome"), surname);
+    EXPECT_EQ(storedText(driver, "tuanazionalita"), nation);
     checkRankingPoints("after the new career");
     checkHumanResults("after the new career");
 
@@ -478,7 +344,7 @@ TEST_P(CareerEndToEndTest, ASeasonOfUnoTournamentsKeepsMoneyResultsAndRankingsIn
         const bool firstSeason = step < kWeeksInSeason;
         SCOPED_TRACE("season " + std::to_string(firstSeason ? 1 : 2) + ", week " + std::to_string(week));
         checkDashboard(week);
-        const std::vector<CalendarEvent> events = weekEvents(week);
+        const std::vector<CalendarEvent> events = weekEvents(driver, week);
         const bool autoEntered = driver.visible("Label39");
         checkEventList(events, autoEntered);
 

@@ -5,6 +5,7 @@
 // at the table (first, second and the two beaten finalists sharing third), the prize board, the money
 // and the stored results must all tell the same story.
 
+#include "CareerQueries.h"
 #include "DriverProcess.h"
 #include "PrizeBoard.h"
 #include "ScriptedUnoPlayer.h"
@@ -18,7 +19,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <cmath>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -39,41 +39,12 @@ const std::string kHumanSurname = "Rossi";
 const std::string kHumanFirstName = "Mario";
 const std::string kHumanName = kHumanSurname + " " + kHumanFirstName;
 
-// The calendario row of an event, by the columns the game reads.
-struct CalendarEvent {
-    std::string name;
-    int level = 0;
-    int week = 0;
-    int entrants = 0;
-    std::string game;
-    long fee = 0;
-};
-
-// One finishing tier of a level: positions from..to earn these points and this prize.
-struct Tier {
-    long points = 0;
-    int from = 0;
-    int to = 0;
-    long prize = 0;
-};
-
-// One entrant's stored result of a tournament.
-struct StoredResult {
-    int position = 0;
-    long prize = 0;
-    long points = 0;
-};
-
 // How one played final went for the human.
 struct FinalOutcome {
     bool reachedFinal = false;
     int position = 0; // his stored position
     long prize = 0;
 };
-
-long number(const std::string& text) {
-    return std::lround(std::stod(text));
-}
 
 std::string joined(const std::multiset<int>& values) {
     std::string text;
@@ -116,48 +87,6 @@ class SeasonFinalTest : public ::testing::Test {
         ASSERT_EQ(d().caption("Label1", 13), "€" + std::to_string(world.money));
     }
 
-    static std::vector<CalendarEvent> events(DriverProcess& driver, const std::string& condition) {
-        std::vector<CalendarEvent> found;
-        for (const auto& row : driver.query("SELECT * FROM calendario where " + condition)) {
-            CalendarEvent event;
-            event.name = row.at(0);
-            event.level = std::stoi(row.at(1));
-            event.week = std::stoi(row.at(2));
-            event.entrants = std::stoi(row.at(4));
-            event.game = row.at(6);
-            event.fee = number(row.at(7));
-            found.push_back(event);
-        }
-        return found;
-    }
-
-    // The tiers of a level in the game's order, each with the prize of the same rank.
-    std::vector<Tier> tiers(int level) {
-        const auto points = d().query("SELECT * FROM punti where importanza=" + std::to_string(level) +
-                                      " order by punti desc,da asc ");
-        const auto prizes =
-            d().query("SELECT * FROM premi where importanza=" + std::to_string(level) + " order by id asc ");
-        std::vector<Tier> out;
-        for (size_t j = 0; j < points.size(); ++j) {
-            out.push_back({number(points[j].at(1)), std::stoi(points[j].at(2)), std::stoi(points[j].at(3)),
-                           j < prizes.size() ? number(prizes[j].at(1)) : -1});
-        }
-        return out;
-    }
-
-    static const Tier* tierOf(const std::vector<Tier>& tiers, int position) {
-        for (const Tier& tier : tiers)
-            if (tier.from <= position && position <= tier.to) return &tier;
-        return nullptr;
-    }
-
-    long storedNumber(const std::string& key) {
-        return number(d().value("sql SELECT dato1 FROM temp WHERE dato='" + key + "'"));
-    }
-    std::string storedText(const std::string& key) {
-        return d().value("sql SELECT dato2 FROM temp WHERE dato='" + key + "'");
-    }
-
     // The stored results of a tournament by "surname first name".
     std::map<std::string, StoredResult> storedResults(const CalendarEvent& event) {
         std::map<std::string, StoredResult> results;
@@ -194,14 +123,14 @@ class SeasonFinalTest : public ::testing::Test {
         EXPECT_EQ(board.eventName, event.name);
         ASSERT_EQ(static_cast<int>(board.lines.size()), event.entrants) << "lines on the prize board";
         EXPECT_EQ(static_cast<int>(stored.size()), event.entrants) << "stored results of " << event.name;
-        const std::vector<Tier> levelTiers = tiers(event.level);
+        const std::vector<Tier> tiers = levelTiers(d(), event.level);
         std::set<std::string> listed;
         int mismatched = 0;
         for (size_t i = 0; i < board.lines.size(); ++i) {
             const PrizeBoardLine& line = board.lines[i];
             EXPECT_EQ(line.place, static_cast<int>(i) + 1) << "prize board line " << i;
             EXPECT_TRUE(listed.insert(line.name).second) << line.name << " listed twice";
-            const Tier* tier = tierOf(levelTiers, line.place);
+            const Tier* tier = tierOf(tiers, line.place);
             ASSERT_NE(tier, nullptr) << "place " << line.place << " is in no tier";
             const auto found = stored.find(line.name);
             if (found == stored.end()) {
@@ -210,7 +139,7 @@ class SeasonFinalTest : public ::testing::Test {
             }
             const StoredResult& result = found->second;
             if (line.prize != tier->prize || line.points != tier->points || result.prize != tier->prize ||
-                result.points != tier->points || tierOf(levelTiers, result.position) != tier) {
+                result.points != tier->points || tierOf(tiers, result.position) != tier) {
                 if (++mismatched <= 5)
                     ADD_FAILURE() << "board line " << line.place << ". " << line.name << " shows "
                                   << line.prize << " euro, " << line.points << " points; stored position "
@@ -235,17 +164,16 @@ class SeasonFinalTest : public ::testing::Test {
     FinalOutcome playSeasonFinal(const std::string& run) {
         SCOPED_TRACE(run);
         FinalOutcome outcome;
-        const auto weekEvents =
-            events(d(), "settimana=" + std::to_string(kFinalWeek) + " order by importanza asc");
-        EXPECT_EQ(weekEvents.size(), 1u) << "events of the final's week";
-        if (weekEvents.empty()) return outcome;
-        const CalendarEvent finalEvent = weekEvents.front();
+        const auto finalWeekEvents = weekEvents(d(), kFinalWeek);
+        EXPECT_EQ(finalWeekEvents.size(), 1u) << "events of the final's week";
+        if (finalWeekEvents.empty()) return outcome;
+        const CalendarEvent finalEvent = finalWeekEvents.front();
         EXPECT_EQ(finalEvent.game, "Uno");
         EXPECT_EQ(finalEvent.entrants, kFinalEntrants);
 
         // Entered by his ranking, not by the player: nothing is stored, there is nothing to enter and
         // the week cannot be skipped.
-        EXPECT_EQ(storedText("evento"), "0");
+        EXPECT_EQ(storedText(d(), "evento"), "0");
         EXPECT_TRUE(d().visible("Label39")) << "no \"Gioca Torneo\" for a player among the eight best";
         EXPECT_FALSE(d().visible("Label8")) << "\"Prossima Settimana\" offered with the final to play";
         EXPECT_EQ(valueLines(d().caption("Label5", 0)).front(), finalEvent.name);
@@ -292,7 +220,7 @@ class SeasonFinalTest : public ::testing::Test {
         const PrizeBoard board = readPrizeBoard(d());
         EXPECT_EQ(board.pages, std::vector<std::string>{"1"});
         const auto pointsBefore = rankingPoints(board.lines);
-        const long moneyBefore = storedNumber("tuodenaro");
+        const long moneyBefore = storedNumber(d(), "tuodenaro");
         EXPECT_EQ(moneyBefore, kStartMoney) << "money changed before the prize board was closed";
 
         d().click("Label50");
@@ -300,8 +228,8 @@ class SeasonFinalTest : public ::testing::Test {
         EXPECT_FALSE(d().visible("Picture7"));
         EXPECT_FALSE(d().visible("Picture5"));
         EXPECT_TRUE(d().visible("Picture2"));
-        EXPECT_EQ(storedNumber("settimana"), kFinalWeek + 1);
-        EXPECT_EQ(storedText("evento"), "0");
+        EXPECT_EQ(storedNumber(d(), "settimana"), kFinalWeek + 1);
+        EXPECT_EQ(storedText(d(), "evento"), "0");
         EXPECT_EQ(d().caption("Label1", 14), "Prossimi Eventi Settimana " + std::to_string(kFinalWeek + 1));
 
         const auto stored = storedResults(finalEvent);
@@ -317,15 +245,15 @@ class SeasonFinalTest : public ::testing::Test {
         }
         outcome.position = human->second.position;
         EXPECT_EQ(outcome.position, expectedPosition) << "the human's stored position against his table";
-        const std::vector<Tier> levelTiers = tiers(finalEvent.level);
-        const Tier* tier = tierOf(levelTiers, outcome.position);
+        const std::vector<Tier> tiers = levelTiers(d(), finalEvent.level);
+        const Tier* tier = tierOf(tiers, outcome.position);
         if (!tier) {
             ADD_FAILURE() << "position " << outcome.position << " is in no tier";
             return outcome;
         }
-        outcome.prize = storedNumber("tuodenaro") - moneyBefore + finalEvent.fee;
+        outcome.prize = storedNumber(d(), "tuodenaro") - moneyBefore + finalEvent.fee;
         EXPECT_EQ(outcome.prize, tier->prize) << "prize paid for stored position " << outcome.position;
-        EXPECT_EQ(storedNumber("tuodenaro"), kStartMoney - finalEvent.fee + tier->prize);
+        EXPECT_EQ(storedNumber(d(), "tuodenaro"), kStartMoney - finalEvent.fee + tier->prize);
         EXPECT_EQ(d().caption("Label1", 13),
                   "€" + std::to_string(kStartMoney - finalEvent.fee + tier->prize));
 
@@ -353,7 +281,7 @@ class SeasonFinalTest : public ::testing::Test {
         // Nobody held points from an earlier edition: each entrant gains exactly his tier's points.
         const auto pointsAfter = rankingPoints(board.lines);
         for (const auto& [name, result] : stored) {
-            const Tier* entrantTier = tierOf(levelTiers, result.position);
+            const Tier* entrantTier = tierOf(tiers, result.position);
             const auto before = pointsBefore.find(name);
             const auto after = pointsAfter.find(name);
             if (!entrantTier || before == pointsBefore.end() || after == pointsAfter.end()) continue;
@@ -389,11 +317,7 @@ TEST_F(SeasonFinalTest, PlayerAmongTheEightBestIsEnteredInTheFinalAndPaidForHisP
     openCareer(finalsWorld(), 0);
     ASSERT_FALSE(HasFatalFailure());
     // He is among the eight best of Uno in the ranking the dashboard reads.
-    bool topEight = false;
-    for (const auto& row :
-         d().query("SELECT top 8 * FROM giocatori  order by unopunti desc,cognome asc,nome asc"))
-        topEight = topEight || (row.at(0) == kHumanSurname && row.at(1) == kHumanFirstName);
-    ASSERT_TRUE(topEight);
+    ASSERT_TRUE(amongEightBest(d(), "Uno", kHumanSurname, kHumanFirstName));
 
     playSeasonFinal("final, random counter 0");
     std::cout << "  " << d().commandCount() << " driver commands in " << seconds() << " s" << std::endl;
@@ -445,8 +369,8 @@ TEST_F(SeasonFinalTest, OutInTheFirstRoundOfSixtyFourIsRecordedAndPaidAsThirtyTh
         AppFolder shipped;
         DriverProcess reader(VELMORA_DRIVER, shipped.path());
         reader.run("load");
-        found = events(reader, "gioco='Uno' and giocatori=64 and iscrizione>0 and nazione<>'conti' "
-                               "order by settimana asc");
+        found = calendarEvents(reader, "gioco='Uno' and giocatori=64 and iscrizione>0 and nazione<>'conti' "
+                                       "order by settimana asc");
     }
     ASSERT_FALSE(found.empty()) << "no Uno event of 64 players to enter";
     const CalendarEvent event = found.front();
@@ -490,14 +414,14 @@ TEST_F(SeasonFinalTest, OutInTheFirstRoundOfSixtyFourIsRecordedAndPaidAsThirtyTh
         EXPECT_FALSE(d().visible("Label49")) << "\"PROSSIMO TURNO\" still offered under the prize board";
         const PrizeBoard board = readPrizeBoard(d());
         EXPECT_EQ(board.pages, std::vector<std::string>{"1"});
-        const long moneyBefore = storedNumber("tuodenaro");
+        const long moneyBefore = storedNumber(d(), "tuodenaro");
         EXPECT_EQ(moneyBefore, kStartMoney) << "the fee is charged when the prize board is closed";
 
         d().click("Label50");
         EXPECT_EQ(d().messages(), std::vector<std::string>{});
         EXPECT_TRUE(d().visible("Picture2"));
-        EXPECT_EQ(storedNumber("settimana"), event.week + 1);
-        EXPECT_EQ(storedText("evento"), "0");
+        EXPECT_EQ(storedNumber(d(), "settimana"), event.week + 1);
+        EXPECT_EQ(storedText(d(), "evento"), "0");
 
         const auto stored = storedResults(event);
         checkBoardAgainstStored(event, board, stored);
@@ -512,13 +436,13 @@ TEST_F(SeasonFinalTest, OutInTheFirstRoundOfSixtyFourIsRecordedAndPaidAsThirtyTh
         const auto human = stored.find(kHumanName);
         ASSERT_NE(human, stored.end()) << "the human has no result";
         EXPECT_EQ(human->second.position, 33);
-        const std::vector<Tier> levelTiers = tiers(event.level);
-        const Tier* tier = tierOf(levelTiers, 33);
+        const std::vector<Tier> tiers = levelTiers(d(), event.level);
+        const Tier* tier = tierOf(tiers, 33);
         ASSERT_NE(tier, nullptr);
         EXPECT_EQ(tier->from, 33);
         EXPECT_EQ(tier->to, 64);
         EXPECT_EQ(human->second.prize, tier->prize);
-        EXPECT_EQ(storedNumber("tuodenaro"), moneyBefore - event.fee + tier->prize)
+        EXPECT_EQ(storedNumber(d(), "tuodenaro"), moneyBefore - event.fee + tier->prize)
             << "fee " << event.fee << ", prize of places 33-64 " << tier->prize;
         EXPECT_EQ(d().caption("Label1", 13), "€" + std::to_string(kStartMoney - event.fee + tier->prize));
         int humanLines = 0;
@@ -530,7 +454,7 @@ TEST_F(SeasonFinalTest, OutInTheFirstRoundOfSixtyFourIsRecordedAndPaidAsThirtyTh
         }
         EXPECT_EQ(humanLines, 1) << "the human's lines on the prize board";
         std::cout << "  career " << career << ": out in the first round, " << play.turns << " turns, place "
-                  << human->second.position << ", money " << storedNumber("tuodenaro") << std::endl;
+                  << human->second.position << ", money " << storedNumber(d(), "tuodenaro") << std::endl;
     }
     EXPECT_TRUE(outInFirstRound) << "the human went through the first round in all " << careers
                                  << " careers played";

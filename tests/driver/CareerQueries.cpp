@@ -1,0 +1,75 @@
+#include "CareerQueries.h"
+
+#include "DriverProcess.h"
+
+#include <cmath>
+
+namespace velmora::test {
+
+std::ostream& operator<<(std::ostream& out, const StoredResult& result) {
+    return out << "(position " << result.position << ", prize " << result.prize << ", points "
+               << result.points << ")";
+}
+
+long number(const std::string& text) {
+    return std::lround(std::stod(text));
+}
+
+std::vector<CalendarEvent> calendarEvents(DriverProcess& driver, const std::string& condition) {
+    std::vector<CalendarEvent> found;
+    for (const auto& row : driver.query("SELECT * FROM calendario where " + condition)) {
+        CalendarEvent event;
+        event.name = row.at(0);
+        event.level = std::stoi(row.at(1));
+        event.week = std::stoi(row.at(2));
+        event.entrants = std::stoi(row.at(4));
+        event.game = row.at(6);
+        event.fee = number(row.at(7));
+        event.host = row.at(8);
+        found.push_back(event);
+    }
+    return found;
+}
+
+std::vector<CalendarEvent> weekEvents(DriverProcess& driver, int week) {
+    return calendarEvents(driver, "settimana=" + std::to_string(week) + " order by importanza asc");
+}
+
+std::vector<Tier> levelTiers(DriverProcess& driver, int level) {
+    const auto points = driver.query("SELECT * FROM punti where importanza=" + std::to_string(level) +
+                                     " order by punti desc,da asc ");
+    const auto prizes =
+        driver.query("SELECT * FROM premi where importanza=" + std::to_string(level) + " order by id asc ");
+    std::vector<Tier> tiers;
+    for (size_t j = 0; j < points.size(); ++j) {
+        tiers.push_back({number(points[j].at(1)), std::stoi(points[j].at(2)), std::stoi(points[j].at(3)),
+                         j < prizes.size() ? number(prizes[j].at(1)) : -1});
+    }
+    return tiers;
+}
+
+const Tier* tierOf(const std::vector<Tier>& tiers, int position) {
+    for (const Tier& tier : tiers)
+        if (tier.from <= position && position <= tier.to) return &tier;
+    return nullptr;
+}
+
+long storedNumber(DriverProcess& driver, const std::string& key) {
+    return number(driver.value("sql SELECT dato1 FROM temp WHERE dato='" + key + "'"));
+}
+
+std::string storedText(DriverProcess& driver, const std::string& key) {
+    return driver.value("sql SELECT dato2 FROM temp WHERE dato='" + key + "'");
+}
+
+bool amongEightBest(DriverProcess& driver, const std::string& game, const std::string& surname,
+                    const std::string& firstName) {
+    const std::string column = game == "Uno" ? "unopunti" : game == "Hearts" ? "heartspunti" : "brisolopunti";
+    for (const auto& row :
+         driver.query("SELECT top 8 * FROM giocatori  order by " + column + " desc,cognome asc,nome asc")) {
+        if (row.at(0) == surname && row.at(1) == firstName) return true;
+    }
+    return false;
+}
+
+} // namespace velmora::test
