@@ -97,7 +97,9 @@ TEST_F(BackgroundTablesTest, PlayersLeftAtADecidedTableAreMarkedOutAtTheNextTick
     while (emptied(2) < 2) {
         ASSERT_LT(++ticks, 1000);
         background().Timer2_Timer();
-        if (emptied(2) == 2) EXPECT_EQ(out(2), 0);
+        if (emptied(2) == 2) {
+            EXPECT_EQ(out(2), 0);
+        }
     }
     std::array<Value, 4> cardsBefore;
     for (int s = 0; s < 4; ++s)
@@ -277,7 +279,9 @@ TEST_F(BackgroundTablesTest, HeartsTicksRevealTheSimulatedHandTrickByTrick) {
             EXPECT_EQ(at(2, 1)[12].toInt(), 2);
             EXPECT_EQ(at(2, 2)[12].toInt(), 20);
         }
-        if (trick == 7) EXPECT_EQ(at(2, 2)[12].toInt(), 9);
+        if (trick == 7) {
+            EXPECT_EQ(at(2, 2)[12].toInt(), 9);
+        }
         EXPECT_EQ(form->timer(8).enabled(), trick < 13);
         expectMirrored({7, 11, 12});
     }

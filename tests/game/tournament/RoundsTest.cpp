@@ -113,7 +113,9 @@ class RoundsTest : public TournamentFixture {
         const std::vector<std::string> pages = c("Combo8").items;
         int expectedPlace = 1;
         for (const std::string& page : pages) {
-            if (page != "1") EXPECT_TRUE(form->window().choose("Combo8", -1, page));
+            if (page != "1") {
+                EXPECT_TRUE(form->window().choose("Combo8", -1, page));
+            }
             EXPECT_TRUE(form->window().enabled());
             std::vector<std::string> names = lines(c("Label40", 6).text);
             for (const std::string& line : lines(c("Label40", 7).text))
@@ -208,7 +210,9 @@ TEST_F(RoundsTest, ThePlayedUnoFinalEndsOneTwoThreeThreeWithoutSimulation) {
     EXPECT_EQ(groups, (std::map<int, int>{{1, 1}, {2, 1}, {3, 2}, {4, 4}, {8, 8}, {16, 16}, {32, 32}}));
     // Nobody outside the final was touched.
     for (auto [group, count] : before) {
-        if (group > 3) EXPECT_EQ(groups.at(group), count);
+        if (group > 3) {
+            EXPECT_EQ(groups.at(group), count);
+        }
     }
     EXPECT_EQ(f.roundPlayers[0][9].num(), 2);
 }
@@ -343,8 +347,12 @@ TEST_F(RoundsTest, ThePrizeBoardListsEveryEntrantOnceWithItsTierAcrossPages) {
         const auto it = listed.find(row[0].str() + " " + row[1].str());
         ASSERT_NE(it, listed.end()) << row[0].str();
         // Places are listed best group first.
-        if (row[9].num() == 64) EXPECT_GT(it->second, 64);
-        if (row[9].num() <= 32) EXPECT_LE(it->second, 64);
+        if (row[9].num() == 64) {
+            EXPECT_GT(it->second, 64);
+        }
+        if (row[9].num() <= 32) {
+            EXPECT_LE(it->second, 64);
+        }
     }
     // Page 2 holds the first-round losers, all on the tier of places 65-128.
     EXPECT_EQ(c("Combo8").text, "2");

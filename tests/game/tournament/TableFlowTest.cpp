@@ -289,7 +289,9 @@ TEST_F(TableFlowTest, TheUnoFinalPlacesFollowTheOrderOfEmptyingTheHand) {
         EXPECT_EQ(f().roundPlayers[master][9].toInt(), row[9].toInt()) << row[0].str();
         EXPECT_EQ(f().roundPlayers[master][8].toInt(), 1);
         for (const EntrantRow& board : f().boardRows) {
-            if (sameEntrant(board, row[0].str(), row[1].str())) EXPECT_EQ(board[9].toInt(), row[9].toInt());
+            if (sameEntrant(board, row[0].str(), row[1].str())) {
+                EXPECT_EQ(board[9].toInt(), row[9].toInt());
+            }
         }
     }
 }

@@ -75,7 +75,9 @@ class TournamentStartTest : public TournamentFixture {
             EXPECT_EQ(f.roundPlayers[i][10].num(), 1) << k;
             if (k < distinct) {
                 EXPECT_TRUE(onBoard.insert({row[0].str(), row[1].str()}).second) << k;
-                if (k > 0) EXPECT_LE(row[4].num(), f.boardRows[k - 1][4].num()) << k;
+                if (k > 0) {
+                    EXPECT_LE(row[4].num(), f.boardRows[k - 1][4].num()) << k;
+                }
             } else {
                 EXPECT_TRUE(
                     sameEntrant(row, f.boardRows[distinct - 1][0].str(), f.boardRows[distinct - 1][1].str()))

@@ -165,7 +165,9 @@ class UnoWholeTable : public UnoTableTest {
             if (f().timer(4).enabled()) {
                 table().Timer4_Timer();
             } else if (f().timer(3).enabled()) {
-                if (f().tablePhase == 1) EXPECT_FALSE(table().seatFinished(f().turnSeat)) << where;
+                if (f().tablePhase == 1) {
+                    EXPECT_FALSE(table().seatFinished(f().turnSeat)) << where;
+                }
                 if (f().tablePhase == 3) expectComputerCardFits();
                 computer().Timer3_Timer();
             } else {
