@@ -1,9 +1,9 @@
 #include "Bench.h"
 #include "BenchFolder.h"
-#include "BenchWorld.h"
 
 #include "app/Form1.h"
 #include "career/Dashboard.h"
+#include "support/WorldBuilder.h"
 #include "ui/ScriptedPlatform.h"
 
 #include <memory>
@@ -25,7 +25,9 @@ void startUpFigures() {
 
     Form1 form(platform);
     form.Form_Load();
-    writeWorld(form.db());
+    test::WorldOptions world;
+    world.humanPoints = 900;
+    test::buildWorld(form.db(), world);
     const double refresh = bestMs(5, [&] { form.dashboard().refresh(); });
     report("dashboard refresh, 2000 players", refresh, "ms");
     const double positions = bestMs(5, [&] { form.dashboard().rankingPositions(); });
