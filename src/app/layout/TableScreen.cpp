@@ -29,6 +29,28 @@ constexpr int kCentreRowTop = 5055; // the middle row: draw pile, discard pile, 
 // The human's hand: 27 places in one overlapping row along the bottom.
 constexpr int kHandLeft = 240, kHandTop = 10580, kHandStep = 1010, kHandWidth = 1160, kHandHeight = 1740;
 
+// The look of the table's two sizes of button.
+struct ButtonLook {
+    double points;
+    std::uint32_t fill, text, frame;
+};
+const ButtonLook kSmallButton{10.5, look::kDeepFelt, look::kIvory, look::kBrass};
+const ButtonLook kLargeButton{15, look::kBrass, look::kInk, look::kGold};
+
+struct Box {
+    int left, top, width, height;
+};
+
+// A button of the table, hidden until the game shows it.
+void addHiddenButton(Window& w, Control* table, const std::string& name, const std::string& text, Box box,
+                     const ButtonLook& button) {
+    Control& label = w.add(name, ControlKind::Label, table);
+    label.text = text;
+    look::place(label, box.left, box.top, box.width, box.height);
+    look::pill(label, button.points, button.fill, button.text, button.frame);
+    label.visible = false;
+}
+
 // Seats: the turn marker (a disc) sits beside each seat's name on its plate.
 constexpr int kMarker = 330;
 constexpr double kSeatPoints = 9.75;
@@ -189,29 +211,10 @@ void buildButtons(Window& w, Control* table) {
         look::pill(button, 10.5, colours[k], look::kInk, look::kIvory);
         button.visible = false;
     }
-    Control& pass = w.add("Label44", ControlKind::Label, table);
-    pass.text = "Passa";
-    look::place(pass, 6015, 6450, 1500, 420);
-    look::pill(pass, 10.5, look::kDeepFelt, look::kIvory, look::kBrass);
-    pass.visible = false;
-
-    Control& heartsPass = w.add("Label54", ControlKind::Label, table);
-    heartsPass.text = "Passa 3 carte - destra";
-    look::place(heartsPass, 4965, 6450, 3600, 420);
-    look::pill(heartsPass, 10.5, look::kDeepFelt, look::kIvory, look::kBrass);
-    heartsPass.visible = false;
-
-    Control& start = w.add("Label42", ControlKind::Label, table);
-    start.text = "INIZIA";
-    look::place(start, 5565, 6980, 2400, 560);
-    look::pill(start, 15, look::kBrass, look::kInk, look::kGold);
-    start.visible = false;
-
-    Control& next = w.add("Label49", ControlKind::Label, table);
-    next.text = "PROSSIMO TURNO";
-    look::place(next, 4965, 6980, 3600, 560);
-    look::pill(next, 15, look::kBrass, look::kInk, look::kGold);
-    next.visible = false;
+    addHiddenButton(w, table, "Label44", "Passa", {6015, 6450, 1500, 420}, kSmallButton);
+    addHiddenButton(w, table, "Label54", "Passa 3 carte - destra", {4965, 6450, 3600, 420}, kSmallButton);
+    addHiddenButton(w, table, "Label42", "INIZIA", {5565, 6980, 2400, 560}, kLargeButton);
+    addHiddenButton(w, table, "Label49", "PROSSIMO TURNO", {4965, 6980, 3600, 560}, kLargeButton);
 
     w.addArray("Label38", 21, 21, ControlKind::Label, table);
     Control& notice = w("Label38", 21);
