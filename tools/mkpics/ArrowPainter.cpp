@@ -1,9 +1,10 @@
 #include "ArrowPainter.h"
 
+#include "CurvedArrow.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QPainterPathStroker>
 #include <QtMath>
 
 QImage ArrowPainter::left() {
@@ -13,33 +14,17 @@ QImage ArrowPainter::left() {
     painter.setRenderHint(QPainter::Antialiasing);
 
     // The arc runs clockwise along the bottom of a circle, from the right side to the left.
-    const QPointF centre(kWidth / 2.0, 18.0);
-    const double radius = 52.0;
-    const double from = qDegreesToRadians(20.0);
-    const double to = qDegreesToRadians(150.0);
-    QPainterPath arc;
-    for (int i = 0; i <= 40; ++i) {
-        const double a = from + (to - from) * i / 40.0;
-        const QPointF point = centre + QPointF(radius * qCos(a), radius * qSin(a));
-        if (i == 0)
-            arc.moveTo(point);
-        else
-            arc.lineTo(point);
-    }
-    QPainterPathStroker stroker;
-    stroker.setWidth(16.0);
-    stroker.setCapStyle(Qt::RoundCap);
-    QPainterPath arrow = stroker.createStroke(arc);
-
-    const QPointF tip = centre + QPointF(radius * qCos(to), radius * qSin(to));
-    const QPointF tangent(-qSin(to), qCos(to));
-    const QPointF normal(qCos(to), qSin(to));
-    QPainterPath head;
-    head.moveTo(tip + normal * 20.0);
-    head.lineTo(tip + tangent * 26.0);
-    head.lineTo(tip - normal * 20.0);
-    head.closeSubpath();
-    arrow = arrow.united(head).simplified();
+    CurvedArrow shape;
+    shape.centre = QPointF(kWidth / 2.0, 18.0);
+    shape.radius = 52.0;
+    shape.from = qDegreesToRadians(20.0);
+    shape.to = qDegreesToRadians(150.0);
+    shape.steps = 40;
+    shape.width = 16.0;
+    shape.tailCap = Qt::RoundCap;
+    shape.headHalfWidth = 20.0;
+    shape.headLength = 26.0;
+    QPainterPath arrow = shape.path().simplified();
     arrow.translate(QPointF(kWidth / 2.0, kHeight / 2.0 - 1.5) - arrow.boundingRect().center());
 
     painter.setPen(Qt::NoPen);

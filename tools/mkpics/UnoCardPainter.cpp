@@ -1,5 +1,7 @@
 #include "UnoCardPainter.h"
 
+#include "CurvedArrow.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -117,32 +119,16 @@ QPainterPath UnoCardPainter::textPath(const QString& text, double pixelSize, con
 
 QPainterPath UnoCardPainter::reverseArrows() {
     // Two arrows chasing each other round a circle: the turn goes the other way.
-    const double radius = 0.30;
-    const double from = qDegreesToRadians(200.0);
-    const double to = qDegreesToRadians(325.0);
-    QPainterPath arc;
-    for (int i = 0; i <= 32; ++i) {
-        const double a = from + (to - from) * i / 32.0;
-        const QPointF point(radius * qCos(a), radius * qSin(a));
-        if (i == 0)
-            arc.moveTo(point);
-        else
-            arc.lineTo(point);
-    }
-    QPainterPathStroker stroker;
-    stroker.setWidth(0.15);
-    stroker.setCapStyle(Qt::FlatCap);
-    QPainterPath arrow = stroker.createStroke(arc);
-
-    const QPointF tip(radius * qCos(to), radius * qSin(to));
-    const QPointF tangent(-qSin(to), qCos(to));
-    const QPointF normal(qCos(to), qSin(to));
-    QPainterPath head;
-    head.moveTo(tip + normal * 0.17);
-    head.lineTo(tip + tangent * 0.22);
-    head.lineTo(tip - normal * 0.17);
-    head.closeSubpath();
-    arrow = arrow.united(head);
+    CurvedArrow shape;
+    shape.radius = 0.30;
+    shape.from = qDegreesToRadians(200.0);
+    shape.to = qDegreesToRadians(325.0);
+    shape.steps = 32;
+    shape.width = 0.15;
+    shape.tailCap = Qt::FlatCap;
+    shape.headHalfWidth = 0.17;
+    shape.headLength = 0.22;
+    const QPainterPath arrow = shape.path();
 
     QTransform half;
     half.rotate(180.0);
