@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "app/MenuFrames.h"
 #include "app/StartUp.h"
 #include "app/layout/Screens.h"
 #include "career/Dashboard.h"
@@ -24,13 +25,13 @@ namespace velmora {
 Form1::Form1(Platform& platform)
     : m_window(platform), m_startUp(std::make_unique<StartUp>(*this)),
       m_dashboard(std::make_unique<Dashboard>(*this)), m_eventEntry(std::make_unique<EventEntry>(*this)),
-      m_weekSimulation(std::make_unique<WeekSimulation>(*this)), m_newCareer(std::make_unique<NewCareer>(*this)),
-      m_prizeMoney(std::make_unique<PrizeMoney>(*this)),
+      m_weekSimulation(std::make_unique<WeekSimulation>(*this)),
+      m_newCareer(std::make_unique<NewCareer>(*this)), m_prizeMoney(std::make_unique<PrizeMoney>(*this)),
       m_tournamentStart(std::make_unique<TournamentStart>(*this)),
       m_tableFlow(std::make_unique<TableFlow>(*this)),
-      m_backgroundTables(std::make_unique<BackgroundTables>(*this)), m_rounds(std::make_unique<Rounds>(*this)),
-      m_handDisplay(std::make_unique<HandDisplay>(*this)), m_unoTable(std::make_unique<UnoTable>(*this)),
-      m_unoComputer(std::make_unique<UnoComputer>(*this)) {
+      m_backgroundTables(std::make_unique<BackgroundTables>(*this)),
+      m_rounds(std::make_unique<Rounds>(*this)), m_handDisplay(std::make_unique<HandDisplay>(*this)),
+      m_unoTable(std::make_unique<UnoTable>(*this)), m_unoComputer(std::make_unique<UnoComputer>(*this)) {
     m_window.setTitle(appTitle);
     buildControls();
     wireEvents();
@@ -80,6 +81,16 @@ void Form1::wireEvents() {
     w.onTimer(4, [this] { m_unoTable->Timer4_Timer(); });
     w.onTimer(5, [this] { m_backgroundTables->Timer5_Timer(); });
     w.onTimer(8, [this] { m_backgroundTables->Timer8_Timer(); });
+    // The dashboard's menu sits above the card table and the prize board: while either is up the
+    // player leaves only through the table's own exit, so the menu is hidden.
+    w.setAfterEvent([this] {
+        const bool menuShown = c("Label1", MenuFrames::kDashboardMenu.front()).visible;
+        if (c("Picture5").visible || c("Picture7").visible) {
+            if (menuShown) MenuFrames::showDashboardMenu(m_window, false);
+        } else if (c("Picture2").visible && !menuShown) {
+            MenuFrames::showDashboardMenu(m_window, true);
+        }
+    });
 }
 
 void Form1::Form_Load() {

@@ -124,6 +124,8 @@ public:
     int qualifierCount = 0;
     int humanTable = 0;
     int roundNumber = 0;
+    // True from the moment a round is decided until the next one is seated.
+    bool roundClosed = false;
 
     // ---- Table ----
     int turnSeat = 0;

@@ -137,8 +137,10 @@ void StartUp::Label41_Click() {
         f.timer(t).setEnabled(false);
     }
 
-    // The entry survives an abandoned tournament, so it can be started again from the dashboard.
-    const bool entered = f.temp().text("evento") != "0";
+    // The entry survives an abandoned tournament, so it can be started again from the dashboard. A
+    // season final is entered by the ranking and never stored, so the entry in memory is the one
+    // that counts.
+    const bool entered = !Value(f.enteredEvent).isEmpty();
     f.c("Label39").visible = entered;
     f.c("Label8").visible = !entered;
 

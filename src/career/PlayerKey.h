@@ -12,7 +12,8 @@ std::string playerKey(const std::string& surname, const std::string& firstName);
 // The store's equality of two texts: equal when they differ only in the case of the letters A-Z.
 bool sameText(const std::string& a, const std::string& b);
 
-// True for a name the tables cannot hold: empty, only blanks, or the "0" that marks an empty cell.
+// True for a name the tables cannot hold: empty, the "0" that marks an empty cell, or nothing but
+// characters that show nothing (any kind of space, control, zero-width or format character).
 bool unusableName(const std::string& name);
 
 } // namespace velmora

@@ -163,6 +163,14 @@ void SimulatedTournament::simulate(const Rows& calendar, int row, FieldDraw draw
 }
 
 void SimulatedTournament::recordPlayed(const Rows& calendar, int row, const EntrantTable& entrants) {
+    // A tournament left unfinished has entrants without a place: storing it would record them at
+    // place 0 and take last season's points from the players of the earlier edition.
+    for (const EntrantRow& entrant : entrants) {
+        if (entrant[0].isEmpty() && entrant[1].isEmpty()) continue;
+        if (entrant[9].isEmpty())
+            throw std::runtime_error("Il torneo " + calendar.at(calendario::kEventName, row).str() +
+                                     " non e' stato concluso: nessun risultato e' stato registrato.");
+    }
     open(calendar, row);
     std::unordered_map<std::string, long> placeGroups;
     for (const EntrantRow& entrant : entrants) {

@@ -52,6 +52,14 @@ std::vector<Word> splitWords(const std::string& line) {
     return words;
 }
 
+// Why the player cannot reach a control that the window refused to touch.
+std::string whyUntouchable(const Window& window, const Control& control) {
+    if (!window.enabled()) return "the window is disabled";
+    if (!control.reachable()) return "it is not shown";
+    if (window.covered(control)) return "it is covered by another screen";
+    return "the window is busy";
+}
+
 std::vector<std::string> texts(const std::vector<Word>& words) {
     std::vector<std::string> out;
     for (const auto& w : words)
@@ -234,8 +242,7 @@ void DriverSession::click(const std::string& line, std::ostream&) {
     }
     m_form.window().setNow(m_platform.nowMs());
     if (!m_form.window().click(c.name, c.index)) {
-        throw CommandError("cannot click " + c.displayName() + ": " +
-                           (m_form.window().enabled() ? "it is not shown" : "the window is disabled"));
+        throw CommandError("cannot click " + c.displayName() + ": " + whyUntouchable(m_form.window(), c));
     }
 }
 
@@ -248,8 +255,7 @@ void DriverSession::type(const std::string& line, std::ostream&) {
     const std::string text = restAfter(line, t.end);
     m_form.window().setNow(m_platform.nowMs());
     if (!m_form.window().type(c.name, c.index, text)) {
-        throw CommandError("cannot type into " + c.displayName() + ": " +
-                           (m_form.window().enabled() ? "it is not shown" : "the window is disabled"));
+        throw CommandError("cannot type into " + c.displayName() + ": " + whyUntouchable(m_form.window(), c));
     }
 }
 
@@ -265,8 +271,7 @@ void DriverSession::choose(const std::string& line, std::ostream&) {
     }
     m_form.window().setNow(m_platform.nowMs());
     if (!m_form.window().choose(c.name, c.index, item)) {
-        throw CommandError("cannot choose in " + c.displayName() + ": " +
-                           (m_form.window().enabled() ? "it is not shown" : "the window is disabled"));
+        throw CommandError("cannot choose in " + c.displayName() + ": " + whyUntouchable(m_form.window(), c));
     }
 }
 

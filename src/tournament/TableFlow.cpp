@@ -38,6 +38,8 @@ TableGame TableFlow::game() const {
 }
 
 void TableFlow::groupTablePlayers() {
+    // Every game seats a new round through here: the round is open until it is decided.
+    f.roundClosed = false;
     int row = 0;
     for (int t = 1; t <= f.tableCount; ++t) {
         for (const EntrantRow& entrant : f.roundPlayers) {
@@ -124,8 +126,13 @@ void TableFlow::drawScoreboard(TableGame current) {
 void TableFlow::checkRoundOver() {
     const TableGame current = game();
     if (f.tableCount <= 0) return; // no round is running
+    // A round closes once: a finish check that comes late must not decide it a second time.
+    if (f.roundClosed) return;
     int done = 0;
     for (int t = 1; t <= f.tableCount; ++t) {
+        // The human's table is done only once its own end has been settled: its counts can read
+        // two finished players while the last card's effect is still being played out.
+        if (t == f.humanTable && f.handOver != 1) continue;
         int finished = 0;
         for (int r = 4 * (t - 1); r < 4 * t; ++r) {
             const EntrantRow& row = f.tablePlayers[r];
@@ -138,8 +145,10 @@ void TableFlow::checkRoundOver() {
 
     DisabledWindow disabled(f.window());
     f.c("Label38", 21).visible = false;
-    for (int timer : {2, 1, 5, 7, 8})
+    // Nothing may move at any table once the round is decided.
+    for (int timer = 1; timer <= Window::kTimers; ++timer)
         f.timer(timer).setEnabled(false);
+    f.roundClosed = true;
     closeRound();
     // After Brisolo and Hearts the board shows every table's final scores the Brisolo way.
     drawScoreboard(current == TableGame::Uno ? TableGame::Uno : TableGame::Brisolo);
@@ -207,6 +216,7 @@ std::vector<EntrantRow*> TableFlow::copiesOf(const EntrantRow& entrant) {
 }
 
 void TableFlow::checkUnoTableEnd() {
+    if (f.roundClosed) return;
     int finished = 0;
     for (int seat = 0; seat < 4; ++seat) {
         if (!f.seatHand[seat][0].empty()) continue;

@@ -24,6 +24,27 @@ Name nameOf(const Rows& rows, int row) {
     return {rows.at(giocatori::kSurname, row).str(), rows.at(giocatori::kFirstName, row).str()};
 }
 
+// World position of each name: 1 + its row in the ranking (the last row when a name repeats).
+std::map<Name, int> worldPositions(const Rows& worldRanking) {
+    std::map<Name, int> positions;
+    for (int r = 0; r <= worldRanking.last(); ++r)
+        positions[nameOf(worldRanking, r)] = r + 1;
+    return positions;
+}
+
+// Fills an entrant row from a giocatori row of playerRows.
+void enterEntrant(Form1& f, EntrantRow& entrant, int row, const std::map<Name, int>& positions) {
+    const Rows& p = f.playerRows;
+    entrant[0] = p.at(giocatori::kSurname, row);
+    entrant[1] = p.at(giocatori::kFirstName, row);
+    entrant[2] = p.at(giocatori::kAge, row);
+    entrant[3] = p.at(giocatori::kFlagKey, row);
+    entrant[4] = p.at(giocatori::kTotalPoints, row);
+    const auto position = positions.find(nameOf(p, row));
+    entrant[5] = Value(position == positions.end() ? 0 : position->second);
+    entrant[7] = Value(f.currentGame == "Uno" ? 10 : 13);
+}
+
 // A field is a knock-out of tables of four halving down to one final table, and the entrant
 // table holds 512 rows: so 4, 8, 16, ... 512 players.
 bool playableFieldSize(int players) {
@@ -107,13 +128,15 @@ void TournamentStart::Label39_Click() {
 
     std::string event = f.temp().text("evento");
     f.enteredEvent = event;
+    Rows finalists; // the eight best of the game, when this is the season final he qualified for
     if (Value(event).isEmpty() && f.currentWeek > 49) {
         // The season final: the week's one event, open only to the eight best of its game.
         Rows week =
             f.db().query("SELECT * FROM calendario where  settimana=" + std::to_string(f.currentWeek));
         if (week.empty()) return;
         const std::string game = week.at(calendario::kGame, 0).str();
-        if (!amongFinalists(game)) return;
+        finalists = bestEight(game);
+        if (!amongFinalists(finalists)) return;
         event = week.at(calendario::kEventName, 0).str();
         f.enteredEvent = event;
         f.currentGame = game;
@@ -129,7 +152,8 @@ void TournamentStart::Label39_Click() {
         refuse("Questo torneo non ha un numero di giocatori valido.");
         return;
     }
-    if (!fieldCanBeFilled(playerRows, players)) {
+    const bool seasonFinal = finalists.rowCount() == players;
+    if (!seasonFinal && !fieldCanBeFilled(playerRows, players)) {
         refuse("Non ci sono abbastanza giocatori per completare il tabellone di questo torneo.");
         return;
     }
@@ -145,7 +169,10 @@ void TournamentStart::Label39_Click() {
     clearEntrantTable(f.roundPlayers);
     clearEntrantTable(f.tablePlayers);
     f.tableCount = static_cast<int>(roundEven(players / 4.0));
-    drawField(players, worldRanking);
+    if (seasonFinal)
+        enterFinalists(finalists, worldRanking);
+    else
+        drawField(players, worldRanking);
 
     Control& tables = f.c("Combo7");
     tables.items.clear();
@@ -167,7 +194,7 @@ void TournamentStart::Label39_Click() {
     f.c("Label38", 20).text = std::to_string(f.roundNumber) + "° TURNO";
 }
 
-bool TournamentStart::amongFinalists(const std::string& game) {
+Rows TournamentStart::bestEight(const std::string& game) {
     std::string column;
     if (game == "Uno")
         column = "unopunti";
@@ -176,8 +203,11 @@ bool TournamentStart::amongFinalists(const std::string& game) {
     else if (game == "Hearts")
         column = "heartspunti";
     else
-        return false;
-    Rows best = f.db().query("SELECT top 8 * FROM giocatori  order by " + column + " desc,cognome asc");
+        return Rows();
+    return f.db().query("SELECT top 8 * FROM giocatori  order by " + column + " desc,cognome asc");
+}
+
+bool TournamentStart::amongFinalists(const Rows& best) {
     for (int r = 0; r <= best.last(); ++r) {
         if (nameOf(best, r) == Name{f.playerSurname, f.playerFirstName}) return true;
     }
@@ -211,24 +241,27 @@ bool TournamentStart::fieldCanBeFilled(const Rows& playerRows, int players) {
     return true;
 }
 
-void TournamentStart::drawField(int players, const Rows& worldRanking) {
-    // World position: 1 + the row of the player in the ranking (the last row when a name repeats).
-    std::map<Name, int> worldPosition;
-    for (int r = 0; r <= worldRanking.last(); ++r)
-        worldPosition[nameOf(worldRanking, r)] = r + 1;
-    const int cardsInHand = f.currentGame == "Uno" ? 10 : 13;
-    auto enter = [&](EntrantRow& entrant, int row) {
-        const Rows& p = f.playerRows;
-        entrant[0] = p.at(giocatori::kSurname, row);
-        entrant[1] = p.at(giocatori::kFirstName, row);
-        entrant[2] = p.at(giocatori::kAge, row);
-        entrant[3] = p.at(giocatori::kFlagKey, row);
-        entrant[4] = p.at(giocatori::kTotalPoints, row);
-        auto position = worldPosition.find(nameOf(p, row));
-        entrant[5] = Value(position == worldPosition.end() ? 0 : position->second);
-        entrant[7] = Value(cardsInHand);
-    };
+void TournamentStart::enterFinalists(const Rows& finalists, const Rows& worldRanking) {
+    // The final is the eight best of its game, whatever their all-round skills: the seven beside the
+    // human are those of the very ranking that qualified him, in its order.
+    const std::map<Name, int> positions = worldPositions(worldRanking);
+    std::map<Name, int> rowOf;
+    for (int r = f.playerRowsLast; r >= 1; --r)
+        rowOf[nameOf(f.playerRows, r)] = r;
+    int slot = 1;
+    for (int r = 0; r <= finalists.last(); ++r) {
+        const Name name = nameOf(finalists, r);
+        if (name == Name{f.playerSurname, f.playerFirstName}) continue;
+        const auto found = rowOf.find(name);
+        if (found == rowOf.end()) continue;
+        enterEntrant(f, f.roundPlayers[static_cast<size_t>(slot++)], found->second, positions);
+    }
+    enterEntrant(f, f.roundPlayers[0], 0, positions);
+}
 
+void TournamentStart::drawField(int players, const Rows& worldRanking) {
+    const std::map<Name, int> positions = worldPositions(worldRanking);
+    auto enter = [&](EntrantRow& entrant, int row) { enterEntrant(f, entrant, row, positions); };
     enter(f.roundPlayers[0], 0);
     for (int slot = 1; slot < players; ++slot) {
         for (bool stored = false; !stored;) {

@@ -22,8 +22,12 @@ class TournamentStart {
     static int leastSkillSum(int slot);
 
   private:
-    // True when the human stands among the eight best of the game's ranking.
-    bool amongFinalists(const std::string& game);
+    // The eight best of a game's ranking, the season final's field; no rows for an unknown game.
+    Rows bestEight(const std::string& game);
+    // True when the human stands among those rows.
+    bool amongFinalists(const Rows& best);
+    // Seats the season final: the human first, then the other seven of the ranking in its order.
+    void enterFinalists(const Rows& finalists, const Rows& worldRanking);
     // True when the world (giocatori rows, the human first) holds enough distinct computer
     // players to fill every slot of a field.
     static bool fieldCanBeFilled(const Rows& playerRows, int players);

@@ -24,6 +24,7 @@ struct Font {
 struct Control {
     std::string name;
     int index = -1; // -1 for a single control, 0.. for an item of a control array
+    int order = 0;  // creation order: of two controls on one panel the later is drawn above
     ControlKind kind = ControlKind::Label;
     Control* panel = nullptr;
 

@@ -1,11 +1,14 @@
 #include "ui/Window.h"
 
+#include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 namespace velmora {
 
 Window::Window(Platform& platform) : m_platform(platform) {
-    for (auto& timer : m_timers) timer.setClock(&m_now);
+    for (auto& timer : m_timers)
+        timer.setClock(&m_now);
 }
 
 Control& Window::add(const std::string& name, ControlKind kind, Control* panel) {
@@ -13,6 +16,7 @@ Control& Window::add(const std::string& name, ControlKind kind, Control* panel) 
     control->name = name;
     control->kind = kind;
     control->panel = panel;
+    control->order = static_cast<int>(m_controls.size());
     Control& added = *control;
     m_byName[{name, -1}] = &added;
     m_arrays[name] = false;
@@ -27,6 +31,7 @@ void Window::addArray(const std::string& name, int first, int last, ControlKind 
         control->index = i;
         control->kind = kind;
         control->panel = panel;
+        control->order = static_cast<int>(m_controls.size());
         m_byName[{name, i}] = control.get();
         m_controls.push_back(std::move(control));
     }
@@ -40,7 +45,8 @@ Control* Window::find(const std::string& name, int index) {
 
 Control& Window::operator()(const std::string& name, int index) {
     if (Control* control = find(name, index)) return *control;
-    throw std::out_of_range("controllo inesistente: " + (index < 0 ? name : name + "(" + std::to_string(index) + ")"));
+    throw std::out_of_range("controllo inesistente: " +
+                            (index < 0 ? name : name + "(" + std::to_string(index) + ")"));
 }
 
 bool Window::isArray(const std::string& name) const {
@@ -60,14 +66,97 @@ bool Window::dispatch(const std::function<void()>& handler) {
         m_busy = false;
         m_platform.messageBox(error.what(), m_title);
     }
+    if (m_afterEvent) m_afterEvent();
     m_busy = false;
     if (m_changed) m_changed();
     return ok;
 }
 
+namespace {
+
+struct Area {
+    long long left, top, right, bottom;
+    bool empty() const { return left >= right || top >= bottom; }
+};
+
+// Where a control lies on the window, in twips.
+Area areaOf(const Control& control) {
+    long long left = control.left, top = control.top;
+    for (const Control* p = control.panel; p; p = p->panel) {
+        left += p->left;
+        top += p->top;
+    }
+    return {left, top, left + control.width, top + control.height};
+}
+
+bool shownOnScreen(const Control& control) {
+    for (const Control* c = &control; c; c = c->panel) {
+        if (!c->visible) return false;
+    }
+    return true;
+}
+
+// The chain from the window down to a control: its outermost panel first, the control last.
+std::vector<const Control*> chainOf(const Control& control) {
+    std::vector<const Control*> chain;
+    for (const Control* c = &control; c; c = c->panel)
+        chain.insert(chain.begin(), c);
+    return chain;
+}
+
+// True when `upper` is drawn above `lower`: where their chains part, the later-made branch is on top
+// (a panel inside another is above it, and so is everything on it).
+bool drawnAbove(const Control& upper, const Control& lower) {
+    const auto a = chainOf(upper), b = chainOf(lower);
+    size_t i = 0;
+    while (i < a.size() && i < b.size() && a[i] == b[i])
+        ++i;
+    if (i == a.size()) return false; // upper holds lower
+    if (i == b.size()) return true;  // upper lies on lower
+    return a[i]->order > b[i]->order;
+}
+
+// What is left of `area` once `cover` is cut out of it.
+std::vector<Area> cutOut(const Area& area, const Area& cover) {
+    const Area overlap{std::max(area.left, cover.left), std::max(area.top, cover.top),
+                       std::min(area.right, cover.right), std::min(area.bottom, cover.bottom)};
+    if (overlap.empty()) return {area};
+    std::vector<Area> rest;
+    for (const Area& part : {Area{area.left, area.top, area.right, overlap.top},
+                             Area{area.left, overlap.bottom, area.right, area.bottom},
+                             Area{area.left, overlap.top, overlap.left, overlap.bottom},
+                             Area{overlap.right, overlap.top, area.right, overlap.bottom}}) {
+        if (!part.empty()) rest.push_back(part);
+    }
+    return rest;
+}
+
+} // namespace
+
+bool Window::covered(const Control& control) const {
+    std::vector<Area> open = {areaOf(control)};
+    for (const auto& other : m_controls) {
+        if (other->kind != ControlKind::Panel || other.get() == &control || !shownOnScreen(*other)) continue;
+        if (!drawnAbove(*other, control)) continue;
+        const Area cover = areaOf(*other);
+        std::vector<Area> left;
+        for (const Area& part : open) {
+            for (const Area& piece : cutOut(part, cover))
+                left.push_back(piece);
+        }
+        open = std::move(left);
+        if (open.empty()) return true;
+    }
+    return false;
+}
+
+bool Window::canTouch(const Control& control) const {
+    return m_enabled && !m_busy && control.reachable() && !covered(control);
+}
+
 bool Window::click(const std::string& name, int index) {
     Control* control = find(name, index);
-    if (!control || !m_enabled || m_busy || !control->reachable()) return false;
+    if (!control || !canTouch(*control)) return false;
     auto handler = m_clickHandlers.find(name);
     if (handler == m_clickHandlers.end()) return true; // a plain caption: the click lands, nothing happens
     IndexHandler run = handler->second;
@@ -77,7 +166,7 @@ bool Window::click(const std::string& name, int index) {
 
 bool Window::choose(const std::string& name, int index, const std::string& item) {
     Control* control = find(name, index);
-    if (!control || control->kind != ControlKind::Combo || !m_enabled || m_busy || !control->reachable()) {
+    if (!control || control->kind != ControlKind::Combo || !canTouch(*control)) {
         return false;
     }
     for (size_t i = 0; i < control->items.size(); ++i) {
@@ -99,7 +188,7 @@ bool Window::choose(const std::string& name, int index, const std::string& item)
 
 bool Window::type(const std::string& name, int index, const std::string& text) {
     Control* control = find(name, index);
-    if (!control || control->kind != ControlKind::TextBox || !m_enabled || m_busy || !control->reachable()) {
+    if (!control || control->kind != ControlKind::TextBox || !canTouch(*control)) {
         return false;
     }
     control->text = text;
@@ -123,7 +212,8 @@ void Window::setComboText(Control& combo, const std::string& text) {
 long long Window::nextDue() const {
     long long best = -1;
     for (const auto& timer : m_timers) {
-        if (timer.enabled() && timer.interval() > 0 && (best < 0 || timer.dueAt() < best)) best = timer.dueAt();
+        if (timer.enabled() && timer.interval() > 0 && (best < 0 || timer.dueAt() < best))
+            best = timer.dueAt();
     }
     return best;
 }
@@ -136,7 +226,8 @@ int Window::runDueTimers(long long now) {
         long long due = 0;
         for (int i = 0; i < kTimers; ++i) {
             const Timer& timer = m_timers[static_cast<size_t>(i)];
-            if (timer.enabled() && timer.interval() > 0 && timer.dueAt() <= now && (number == 0 || timer.dueAt() < due)) {
+            if (timer.enabled() && timer.interval() > 0 && timer.dueAt() <= now &&
+                (number == 0 || timer.dueAt() < due)) {
                 number = i + 1;
                 due = timer.dueAt();
             }

@@ -17,7 +17,7 @@ namespace velmora {
 // the handlers wired to control events. Events are dispatched one at a time, never inside another;
 // a failing handler is reported in a message box and leaves the window usable.
 class Window {
-public:
+  public:
     using IndexHandler = std::function<void(int index)>; // index is -1 for a single control
     using Handler = std::function<void()>;
     static constexpr int kTimers = 8;
@@ -45,11 +45,19 @@ public:
     void setTitle(std::string title) { m_title = std::move(title); }
 
     // Wiring: what a click, a combo choice or a timer tick runs.
-    void onClick(const std::string& name, IndexHandler handler) { m_clickHandlers[name] = std::move(handler); }
+    void onClick(const std::string& name, IndexHandler handler) {
+        m_clickHandlers[name] = std::move(handler);
+    }
     void onTimer(int number, Handler handler) { m_timerHandlers[number] = std::move(handler); }
 
-    // Player input. Each returns false (doing nothing) when the player could not do it: the window
-    // is disabled, the control or one of its panels is hidden, or another event is running.
+    // True when panels drawn above a control hide every part of it, so the mouse cannot reach it.
+    bool covered(const Control& control) const;
+    // Whether the player could touch a control now: the window takes input, no event is running, the
+    // control and its panels are shown and enabled, and some part of it is not covered.
+    bool canTouch(const Control& control) const;
+
+    // Player input. Each returns false (doing nothing) when the player could not do it (see
+    // canTouch).
     bool click(const std::string& name, int index = -1);
     // Selects an item of a combo box as a player would and runs its click handler.
     bool choose(const std::string& name, int index, const std::string& item);
@@ -73,10 +81,13 @@ public:
     bool dispatch(const std::function<void()>& handler);
     bool busy() const { return m_busy; }
 
+    // Run after every event, failed or not, before the front end redraws: the place for rules that
+    // tie controls together whatever handler ran.
+    void setAfterEvent(Handler rule) { m_afterEvent = std::move(rule); }
     // Called after each delivered event so a front end can redraw.
     void setChangedCallback(std::function<void()> callback) { m_changed = std::move(callback); }
 
-private:
+  private:
     Platform& m_platform;
     std::string m_title = "Velmora";
     std::vector<std::unique_ptr<Control>> m_controls;
@@ -89,6 +100,7 @@ private:
     bool m_busy = false;
     long long m_now = 0;
     std::function<void()> m_changed;
+    Handler m_afterEvent;
 };
 
 } // namespace velmora

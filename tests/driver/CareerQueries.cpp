@@ -1,5 +1,7 @@
 #include "CareerQueries.h"
 
+#include <set>
+
 #include "DriverProcess.h"
 
 #include <cmath>
@@ -62,14 +64,18 @@ std::string storedText(DriverProcess& driver, const std::string& key) {
     return driver.value("sql SELECT dato2 FROM temp WHERE dato='" + key + "'");
 }
 
+std::set<std::string> eightBest(DriverProcess& driver, const std::string& game) {
+    const std::string column = game == "Uno" ? "unopunti" : game == "Hearts" ? "heartspunti" : "brisolopunti";
+    std::set<std::string> names;
+    for (const auto& row :
+         driver.query("SELECT top 8 * FROM giocatori  order by " + column + " desc,cognome asc,nome asc"))
+        names.insert(row.at(0) + " " + row.at(1));
+    return names;
+}
+
 bool amongEightBest(DriverProcess& driver, const std::string& game, const std::string& surname,
                     const std::string& firstName) {
-    const std::string column = game == "Uno" ? "unopunti" : game == "Hearts" ? "heartspunti" : "brisolopunti";
-    for (const auto& row :
-         driver.query("SELECT top 8 * FROM giocatori  order by " + column + " desc,cognome asc,nome asc")) {
-        if (row.at(0) == surname && row.at(1) == firstName) return true;
-    }
-    return false;
+    return eightBest(driver, game).count(surname + " " + firstName) > 0;
 }
 
 } // namespace velmora::test

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,9 @@ const Tier* tierOf(const std::vector<Tier>& tiers, int position);
 // A number and a text the career keeps in temp under a key.
 long storedNumber(DriverProcess& driver, const std::string& key);
 std::string storedText(DriverProcess& driver, const std::string& key);
+
+// The eight best of a game ("surname first name") in the ranking the dashboard reads.
+std::set<std::string> eightBest(DriverProcess& driver, const std::string& game);
 
 // Whether the player is among the eight best of a game in the ranking the dashboard reads.
 bool amongEightBest(DriverProcess& driver, const std::string& game, const std::string& surname,

@@ -2,6 +2,7 @@
 
 #include "DriverProcess.h"
 
+#include <algorithm>
 #include <array>
 
 namespace velmora::test {
@@ -107,6 +108,15 @@ void ScriptedUnoPlayer::watchHumanFinish(UnoRound& round) {
     round.finishedBeforeHim = others;
 }
 
+// Adds the seats whose counters have just reached 0 to the round's finishing order.
+void ScriptedUnoPlayer::watchFinishes(UnoRound& round) {
+    for (int seat = 0; seat < 4; ++seat) {
+        if (counter(m_driver, seat) != 0) continue;
+        if (std::find(round.finishOrder.begin(), round.finishOrder.end(), seat) == round.finishOrder.end())
+            round.finishOrder.push_back(seat);
+    }
+}
+
 UnoTournamentPlay ScriptedUnoPlayer::playTournament() {
     UnoTournamentPlay play;
     startRound(play);
@@ -114,8 +124,12 @@ UnoTournamentPlay ScriptedUnoPlayer::playTournament() {
     while (play.ticks < kMaxTicks) {
         UnoRound& round = play.rounds.back();
         watchHumanFinish(round);
+        watchFinishes(round);
         if (m_driver.visible("Picture7")) return play;
         if (m_driver.visible("Label49")) {
+            for (int timer = 1; timer <= 8; ++timer)
+                if (m_driver.timerEnabled(timer)) round.timersAtClose.push_back(timer);
+            round.pileAtClose = m_driver.property("Image9", 4, "picture");
             round.humanCardsLeft = counter(m_driver, 3);
             for (int seat = 0; seat < 4; ++seat)
                 round.seatCards.push_back(counter(m_driver, seat));

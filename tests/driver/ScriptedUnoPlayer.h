@@ -14,6 +14,9 @@ struct UnoRound {
     int finishedBeforeHim = -1;    // seats that had emptied their hands when he emptied his; -1 if he did not
     std::vector<int> seatCards;    // the four card counters when the round was over
     bool drawPileLeftOpen = false; // his draw pile was offered while the waiting notice was up
+    std::vector<int> finishOrder;  // seats in the order their counters reached 0 (3 is the human)
+    std::string pileAtClose;       // the picture of the card on the pile when the round was over
+    std::vector<int> timersAtClose; // timers still running when "PROSSIMO TURNO" showed
 };
 
 // What the human went through in one tournament, from "INIZIA" to the prize board.
@@ -49,6 +52,7 @@ class ScriptedUnoPlayer {
     int preferredColourButton();
     void startRound(UnoTournamentPlay& play);
     void watchHumanFinish(UnoRound& round);
+    void watchFinishes(UnoRound& round);
     // The table's counters, timers and buttons, for a failure message.
     std::string describeTable();
 

@@ -181,6 +181,7 @@ class SeasonFinalTest : public ::testing::Test {
         EXPECT_TRUE(d().visible("Label7", 0)) << "the final not marked \"ISCRITTO\"";
         EXPECT_FALSE(d().visible("Label5", 1));
 
+        const std::set<std::string> bestOfUno = eightBest(d(), "Uno");
         d().click("Label39");
         EXPECT_EQ(d().messages(), std::vector<std::string>{});
         if (!d().visible("Picture5")) {
@@ -235,6 +236,11 @@ class SeasonFinalTest : public ::testing::Test {
         const auto stored = storedResults(finalEvent);
         checkBoardAgainstStored(finalEvent, board, stored);
         if (HasFatalFailure()) return outcome;
+        // The final was contested by the eight best of Uno, the very ranking that qualified him.
+        std::set<std::string> entrants;
+        for (const auto& [name, result] : stored)
+            entrants.insert(name);
+        EXPECT_EQ(entrants, bestOfUno) << "the final's entrants against the eight best of Uno";
         // The final table places 1, 2 and the two beaten finalists 3; the first round's losers share 5.
         EXPECT_EQ(joined(storedPositions(stored)), "1 2 3 3 5 5 5 5") << "stored positions of the final";
 
@@ -321,6 +327,38 @@ TEST_F(SeasonFinalTest, PlayerAmongTheEightBestIsEnteredInTheFinalAndPaidForHisP
 
     playSeasonFinal("final, random counter 0");
     std::cout << "  " << d().commandCount() << " driver commands in " << seconds() << " s" << std::endl;
+}
+
+// A player entered in the final by his ranking who leaves its table keeps the entry: the dashboard
+// offers "Gioca Torneo" again, never "Prossima Settimana", and the final can be started anew.
+TEST_F(SeasonFinalTest, LeavingTheFinalKeepsTheEntry) {
+    openCareer(finalsWorld(), 0);
+    ASSERT_FALSE(HasFatalFailure());
+    const std::string before = storedText(d(), "evento");
+    const auto resultsBefore = d().query("SELECT count(*) FROM tornei");
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        SCOPED_TRACE("leaving the final, time " + std::to_string(attempt));
+        d().click("Label39");
+        ASSERT_TRUE(d().visible("Picture5"));
+        d().click("Label42");
+        d().run("advance 3000");
+        d().run("answer yes");
+        d().click("Label41");
+        EXPECT_EQ(d().messages(),
+                  std::vector<std::string>{"Sei sicuro di voler uscire? Tutti i dati del torneo "
+                                           "andranno persi."});
+        EXPECT_FALSE(d().visible("Picture5"));
+        EXPECT_TRUE(d().visible("Label39")) << "\"Gioca Torneo\" not offered again";
+        EXPECT_FALSE(d().visible("Label8")) << "\"Prossima Settimana\" offered with the final unplayed";
+        EXPECT_FALSE(d().send("click Label8").ok);
+        EXPECT_TRUE(d().visible("Label1", 7)) << "the dashboard's menu is back";
+    }
+    EXPECT_EQ(storedText(d(), "evento"), before);
+    EXPECT_EQ(storedNumber(d(), "settimana"), kFinalWeek);
+    EXPECT_EQ(d().query("SELECT count(*) FROM tornei"), resultsBefore)
+        << "results stored for an unfinished final";
+    // Started a third time, it is played to the end like any final.
+    playSeasonFinal("after leaving twice");
 }
 
 // Careers differ in the stored random counter only, so each deals other hands and seats other

@@ -1,6 +1,6 @@
+#include "ui/Window.h"
 #include "ui/PicturePath.h"
 #include "ui/ScriptedPlatform.h"
-#include "ui/Window.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@ namespace velmora {
 namespace {
 
 class WindowTest : public ::testing::Test {
-protected:
+  protected:
     ScriptedPlatform platform{"/tmp"};
     Window w{platform};
 
@@ -87,6 +87,43 @@ TEST_F(WindowTest, ClicksReachOnlyControlsAPlayerCouldClick) {
     EXPECT_EQ(clicked, std::vector<int>{0});
     EXPECT_TRUE(w.isArray("Label3"));
     EXPECT_FALSE(w.isArray("Picture1"));
+}
+
+// A control is out of reach once screens drawn above it hide all of it; a part left in view, or the
+// screen it sits on, does not hide it.
+TEST_F(WindowTest, ControlsCoveredByLaterScreensCannotBeClicked) {
+    auto place = [](Control& c, int left, int top, int width, int height) {
+        c.left = left;
+        c.top = top;
+        c.width = width;
+        c.height = height;
+    };
+    Control& lower = w.add("Picture1", ControlKind::Panel);
+    place(lower, 0, 0, 4000, 4000);
+    Control& button = w.add("Label1", ControlKind::Label, &lower);
+    place(button, 1000, 1000, 1000, 500); // 1000..2000 x 1000..1500 on the window
+    Control& left = w.add("Picture2", ControlKind::Panel);
+    place(left, 0, 0, 1500, 4000); // covers the button's left half
+    Control& right = w.add("Picture3", ControlKind::Panel);
+    place(right, 1500, 1200, 2500, 2800); // covers the right half below 1200 only
+    int clicks = 0;
+    w.onClick("Label1", [&](int) { ++clicks; });
+
+    EXPECT_TRUE(w.click("Label1")); // a strip of the right half stays in view
+    right.top = 900;
+    EXPECT_FALSE(w.click("Label1")) << "hidden by two screens together";
+    EXPECT_TRUE(w.covered(button));
+    left.visible = false;
+    EXPECT_TRUE(w.click("Label1"));
+    // A screen made later is drawn above everything made before it.
+    Control& under = w.add("Picture4", ControlKind::Panel);
+    place(under, 0, 0, 9000, 9000);
+    left.visible = true;
+    EXPECT_FALSE(w.click("Label1"));
+    under.visible = false;
+    lower.left = 5000; // the button's own screen moves away from the covers
+    EXPECT_TRUE(w.click("Label1"));
+    EXPECT_EQ(clicks, 3);
 }
 
 TEST_F(WindowTest, AFailingHandlerIsReportedAndTheWindowStaysUsable) {

@@ -17,6 +17,7 @@ class LeaveTableTest : public GameTest {
     void SetUp() override {
         load();
         buildWorld(form->db(), WorldOptions{.event = "Open di Milano"});
+        form->enteredEvent = "Open di Milano"; // as "Gioca Torneo" leaves it
         c("Picture2").visible = true;
         c("Picture5").visible = true;
         c("Label39").visible = false;
@@ -76,6 +77,7 @@ TEST_F(LeaveTableTest, YesLeavesTheTableAndKeepsTheEntry) {
 
 TEST_F(LeaveTableTest, WithoutAnEntryTheDashboardOffersTheNextWeek) {
     form->temp().setText("evento", "0");
+    form->enteredEvent = "0";
     c("Label39").visible = true;
     c("Label8").visible = false;
     run({2});

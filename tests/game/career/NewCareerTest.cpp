@@ -149,8 +149,14 @@ TEST_F(NewCareerTest, OpensTheDashboardAndShowsProgressWhileItWorks) {
 TEST_F(NewCareerTest, RefusesMissingNamesAndChangesNothing) {
     openWorld();
     const std::string before = dump();
-    const std::pair<std::string, std::string> refused[] = {{"", "Verdi"},    {"Luca", ""},   {"   ", "Verdi"},
-                                                           {"Luca", " \t "}, {"0", "Verdi"}, {"Luca", "0"}};
+    // Besides plain blanks: an ideographic space, a zero-width space, a byte-order mark, a word joiner
+    // with a no-break space, a Hangul filler and a soft hyphen show nothing either.
+    const std::pair<std::string, std::string> refused[] = {{"", "Verdi"},       {"Luca", ""},
+                                                           {"   ", "Verdi"},    {"Luca", " \t "},
+                                                           {"0", "Verdi"},      {"Luca", "0"},
+                                                           {"\u3000", "Verdi"}, {"Luca", "\u200b\u200b"},
+                                                           {"\ufeff", "Verdi"}, {"Luca", "\u2060\u00a0"},
+                                                           {"\u3164", "Verdi"}, {"Luca", "\u00ad"}};
     for (const auto& [first, surname] : refused) {
         createCareer(first, surname);
         EXPECT_EQ(platform.takeMessages(), std::vector<std::string>{"Inserisci un nome e un cognome."})
@@ -161,6 +167,15 @@ TEST_F(NewCareerTest, RefusesMissingNamesAndChangesNothing) {
         EXPECT_TRUE(form->window().enabled());
     }
     EXPECT_EQ(dump(), before);
+}
+
+TEST(NameRule, AnyVisibleCharacterMakesAName) {
+    for (const std::string name :
+         {"Li", "\u674e", "\u3000Li\u3000", "Zo\u200b\u00eb", "D'Angelo", "H\u1ed3"}) {
+        EXPECT_FALSE(unusableName(name)) << name;
+    }
+    // A broken byte is drawn as a replacement mark, so it is not a blank.
+    EXPECT_FALSE(unusableName("\xff"));
 }
 
 TEST_F(NewCareerTest, BackButtonOnlyClosesTheScreen) {

@@ -220,6 +220,24 @@ TEST_F(WeekSimulationTest, AWorldTooWeakForTheBarStillPlaysItsWeek) {
     expectPointsMatchResults();
 }
 
+// A tournament the human left unfinished has entrants without a place: it is not recorded as played
+// (it would store them at place 0), the failure is reported and nothing changes.
+TEST_F(WeekSimulationTest, AnUnfinishedTournamentIsNotRecorded) {
+    Rows strong =
+        form->db().query("SELECT cognome, nome FROM giocatori where not uno=0 order by rowid limit 63");
+    std::vector<std::tuple<std::string, std::string, int>> field{{"Rossi", "Mario", 32}};
+    for (int r = 0; r <= strong.last(); ++r)
+        field.emplace_back(strong.at(0, r).str(), strong.at(1, r).str(), r == 40 ? 0 : 32);
+    playTournament("Trofeo di Bologna", field);
+    const std::string before = dump();
+    EXPECT_FALSE(form->window().dispatch([this] { form->eventEntry().Label8_Click(); }));
+    const std::vector<std::string> messages = platform.takeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("non e' stato concluso"), std::string::npos) << messages[0];
+    EXPECT_TRUE(dump() == before);
+    EXPECT_EQ(form->currentWeek, 1);
+}
+
 // A world smaller than the week's fields cannot play it: the failure is reported and nothing changes.
 TEST_F(WeekSimulationTest, AWorldTooSmallForTheWeekIsReportedAndLeftAsItWas) {
     form->db().execute("DELETE FROM giocatori WHERE rowid > 200");

@@ -179,14 +179,24 @@ TEST_F(TableFlowTest, TheRoundIsOverOnlyWhenEveryTableHasExactlyTwoFinished) {
 
     at(3, 1)[7] = Value(0);
     flow().checkRoundOver();
+    EXPECT_FALSE(c("Label49").visible) << "the human's table counts only once its end is settled";
+
+    f().handOver = 1;
+    flow().checkRoundOver();
     EXPECT_TRUE(c("Label49").visible);
     EXPECT_FALSE(c("Label38", 21).visible);
-    EXPECT_EQ(running(), (std::set<int>{3, 4})) << "the round-over check stops 1, 2, 5, 7 and 8";
+    EXPECT_EQ(running(), (std::set<int>{})) << "the round-over check stops every timer";
+    // A late finish check cannot decide the closed round again.
+    at(2, 1)[8] = Value(0);
+    flow().checkRoundOver();
+    flow().checkUnoTableEnd();
+    EXPECT_EQ(at(2, 1)[8].num(), 0);
     EXPECT_TRUE(form->window().enabled());
 }
 
 TEST_F(TableFlowTest, BrisoloCountsThePlayersMarkedOut) {
     seatRound(8, 1, "Brisolo");
+    f().handOver = 1;
     c("Label49").visible = false;
     for (int t = 1; t <= 2; ++t) {
         at(t, 0)[8] = Value(1);
@@ -209,6 +219,7 @@ TEST_F(TableFlowTest, ClosingAnUnoRoundMarksWhoStillHoldsCardsEverywhere) {
     at(4, 3)[7] = Value(0);
     at(4, 1)[7] = Value(6);
     at(4, 2)[7] = Value(1);
+    f().handOver = 1;
     flow().checkRoundOver();
     ASSERT_TRUE(c("Label49").visible);
     int out = 0;

@@ -28,8 +28,10 @@ class TournamentFixture : public GameTest {
         showDashboard();
     }
 
+    // The dashboard with "Gioca Torneo", no table above it.
     void showDashboard() {
         c("Picture2").visible = true;
+        c("Picture5").visible = false;
         c("Label39").visible = true;
     }
 
@@ -53,6 +55,7 @@ class TournamentFixture : public GameTest {
     // Starts the entered event as the player's click on "Gioca Torneo".
     void start(std::uint64_t seed = 1) {
         form->random().setState(seed);
+        showDashboard();
         click("Label39");
     }
 
