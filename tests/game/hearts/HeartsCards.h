@@ -4,43 +4,29 @@
 #include "cards/Decks.h"
 #include "cards/RandomSequence.h"
 
-#include <algorithm>
-#include <cctype>
-#include <initializer_list>
+#include <sstream>
 #include <string>
-#include <vector>
 
 namespace velmora::test {
 
-// A 52-card deck card from its code: "12picche" is the queen of spades.
+// A card from its code: "12picche" is the queen of spades; "" is an empty place.
 inline Card card(const std::string& code) {
-    size_t digits = 0;
-    while (digits < code.size() && std::isdigit(static_cast<unsigned char>(code[digits])))
-        ++digits;
+    if (code.empty()) return Card{};
+    const size_t digits = code.find_first_not_of("0123456789");
     return Card{Value(std::stoi(code.substr(0, digits))), Value(code.substr(digits))};
 }
 
-// A hand holding the cards in places 0, 1, 2 ...; "" leaves a place empty.
-inline Hand hand(std::initializer_list<const char*> codes) {
+// A hand holding the cards in places 0, 1, 2 ...: codes apart by blanks, "-" for an empty place.
+inline Hand hand(const std::string& codes) {
     Hand h{};
+    std::istringstream in(codes);
     size_t i = 0;
-    for (const char* code : codes) {
-        if (*code != '\0') h[i] = card(code);
-        ++i;
-    }
+    for (std::string code; in >> code; ++i)
+        h[i] = code == "-" ? Card{} : card(code);
     return h;
 }
 
-// The codes of the cards held, in place order.
-inline std::vector<std::string> codes(const Hand& h) {
-    std::vector<std::string> out;
-    for (const Card& c : h) {
-        if (!c.value.isEmpty()) out.push_back(c.code());
-    }
-    return out;
-}
-
-// Four hands of thirteen dealt from a deck shuffled with the sequence (places 0..12).
+// Four hands of thirteen dealt from a deck shuffled with the sequence.
 inline std::array<Hand, 4> dealt(RandomSequence& random) {
     std::vector<Card> deck = buildFrenchDeck();
     for (size_t i = deck.size() - 1; i > 0; --i)
