@@ -28,8 +28,8 @@ class HeartsPassChoice {
     static int givingSeat(const std::string& direction);
 
     // The three cards a computer seat gives away, in pass order. With three hearts or more it
-    // first gives its second-highest heart, keeping the top one to take a trick it cannot avoid
-    // while shedding height. Then, one card at a time, the highest card of the suit that scores
+    // first gives its second-highest heart, thinning its high hearts without parting with the
+    // top one. Then, one card at a time, the highest card of the suit that scores
     // most (ten times the suit's average value times the suit's total, plus its count): long,
     // high suits are the ones that collect tricks. Suits are weighed in the order fiori, quadri,
     // picche, cuori, the earlier winning a tie. Consumes no draw.
