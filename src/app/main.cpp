@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     // Lets the desktop match the window to its menu entry and icon.
-    QApplication::setDesktopFileName(QStringLiteral("velmora"));
+    QApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("velmora")));
 
     const velmora::GameFolders folders = velmora::GameFolders::locate(
