@@ -140,17 +140,6 @@ TEST_F(GameFoldersTest, FirstStartCopiesTheShippedCareerAndLaterStartsNeverTouch
     EXPECT_EQ(namesIn(dataHome / "velmora"), std::vector<std::string>{"velmora.mdb"});
 }
 
-TEST_F(GameFoldersTest, TheBuildFolderIsLeftAsItIs) {
-    const AppFolder app;
-    const std::string before = readBytes(app.databasePath());
-    const GameFolders folders =
-        GameFolders::locate(app.path(), kInstalledData, (root / "data").c_str(), "/h");
-    EXPECT_FALSE(folders.installed());
-    EXPECT_EQ(folders.prepareCareer(), "");
-    EXPECT_FALSE(fs::exists(root / "data"));
-    EXPECT_EQ(readBytes(app.databasePath()), before);
-}
-
 TEST_F(GameFoldersTest, ACareerThatCannotBeWrittenIsSaidBeforeTheGameStarts) {
     // A data folder under a plain file cannot be made, whoever runs the game.
     std::ofstream(root / "file") << "not a folder";
