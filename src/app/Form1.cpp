@@ -98,7 +98,7 @@ void Form1::Form_Load() {
 }
 
 void Form1::openDatabase() {
-    std::string folder = platform().appFolder();
+    std::string folder = platform().careerFolder();
     accedi_databaseox = Database::connectionString(folder);
     cnox = std::make_unique<Database>(accedi_databaseox);
     m_temp = std::make_unique<KeyValueStore>(*cnox);

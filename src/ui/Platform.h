@@ -14,8 +14,10 @@ public:
     virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
     // Lets the screen repaint (progress labels); never delivers clicks or timer ticks.
     virtual void yield() = 0;
-    // Folder of the executable; the database and immagini/ live there.
+    // Folder of the game's pictures (immagini/): the executable's, or the installation's data folder.
     virtual std::string appFolder() const = 0;
+    // Folder of the career's velmora.mdb; the application folder unless the game is installed.
+    virtual std::string careerFolder() const { return appFolder(); }
     // Milliseconds since an arbitrary start; drives the window's timers.
     virtual long long nowMs() const = 0;
     // Closes the window and ends the program.

@@ -1,9 +1,11 @@
-// velmora-mkpics SEED_DIR OUTDIR: draws every picture the game loads into OUTDIR/immagini/.
+// velmora-mkpics SEED_DIR OUTDIR: draws every picture the game loads into OUTDIR/immagini/, and with
+// --icons DIR the desktop icon into DIR/hicolor/<size>x<size>/apps/velmora.png.
 
 #include "ArrowPainter.h"
 #include "FlagRenderer.h"
 #include "FrenchCardPainter.h"
 #include "GifWriter.h"
+#include "IconPainter.h"
 #include "TablePainter.h"
 #include "TitlePainter.h"
 #include "UnoCardPainter.h"
@@ -34,6 +36,13 @@ class Output {
         if (image.isNull()) return failed(name, QStringLiteral("nothing was drawn"));
         if (!image.save(m_root + '/' + name, "JPG", kJpegQuality))
             return failed(name, QStringLiteral("cannot write"));
+        ++m_written;
+        return true;
+    }
+
+    bool png(const QImage& image, const QString& name) {
+        if (image.isNull()) return failed(name, QStringLiteral("nothing was drawn"));
+        if (!image.save(m_root + '/' + name, "PNG")) return failed(name, QStringLiteral("cannot write"));
         ++m_written;
         return true;
     }
@@ -91,11 +100,16 @@ int main(int argc, char** argv) {
                                           QString::fromLatin1(kFlagSvgDir));
     parser.addOption(flagsOption);
     parser.addOption(flagsFromOption);
+    const QCommandLineOption iconsOption(QStringLiteral("icons"),
+                                         QStringLiteral("Also draw the desktop icon into DIR/hicolor/."),
+                                         QStringLiteral("DIR"));
     parser.addOption(svgDirOption);
+    parser.addOption(iconsOption);
     parser.process(app);
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 2) {
-        QTextStream(stderr) << "usage: velmora-mkpics [--flags k1,k2] [--flags-from FILE] SEED_DIR OUTDIR\n";
+        QTextStream(stderr)
+            << "usage: velmora-mkpics [--flags k1,k2] [--flags-from FILE] [--icons DIR] SEED_DIR OUTDIR\n";
         return 2;
     }
 
@@ -157,7 +171,20 @@ int main(int argc, char** argv) {
     out.gif(TitlePainter::paint(), QStringLiteral("cards.gif"));
     out.jpeg(TablePainter::felt(1920, 1080), QStringLiteral("sfondo.jpg"));
 
-    if (out.failures() > 0) return 1;
-    QTextStream(stdout) << "velmora-mkpics: " << out.written() << " pictures\n";
+    int failures = out.failures();
+    int written = out.written();
+    if (parser.isSet(iconsOption)) {
+        Output icons(parser.value(iconsOption) + QStringLiteral("/hicolor"));
+        for (int size : IconPainter::sizes()) {
+            const QString folder = QStringLiteral("%1x%1/apps").arg(size);
+            if (icons.makeDir(folder))
+                icons.png(IconPainter::paint(size), folder + QStringLiteral("/velmora.png"));
+        }
+        failures += icons.failures();
+        written += icons.written();
+    }
+
+    if (failures > 0) return 1;
+    QTextStream(stdout) << "velmora-mkpics: " << written << " pictures\n";
     return 0;
 }

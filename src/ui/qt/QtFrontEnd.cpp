@@ -25,6 +25,10 @@ Platform& QtFrontEnd::platform() {
     return *m_platform;
 }
 
+void QtFrontEnd::useFolders(const std::string& pictures, const std::string& career) {
+    m_platform->setFolders(pictures, career);
+}
+
 void QtFrontEnd::show(Window& window) {
     m_window = &window;
     m_view = std::make_unique<WindowView>(window);

@@ -34,7 +34,11 @@ void QtPlatform::yield() {
 }
 
 std::string QtPlatform::appFolder() const {
-    return QCoreApplication::applicationDirPath().toStdString();
+    return m_pictures.empty() ? QCoreApplication::applicationDirPath().toStdString() : m_pictures;
+}
+
+std::string QtPlatform::careerFolder() const {
+    return m_career.empty() ? appFolder() : m_career;
 }
 
 void QtPlatform::quit() {

@@ -7,11 +7,12 @@
 #include <QWidget>
 
 #include <functional>
+#include <string>
 
 namespace velmora {
 
-// The platform of the desktop game: real message boxes, the Qt event loop, the folder of the
-// executable and a monotonic clock.
+// The platform of the desktop game: real message boxes, the Qt event loop, the game's folders and a
+// monotonic clock.
 class QtPlatform : public Platform {
   public:
     QtPlatform();
@@ -24,11 +25,18 @@ class QtPlatform : public Platform {
     // Repaints what changed and handles pending window-system events, but no clicks or keys.
     // Calls closer together than a frame do nothing, so tight loops that yield stay fast.
     void yield() override;
+    // The folder of the executable unless other folders were set.
     std::string appFolder() const override;
+    std::string careerFolder() const override;
     long long nowMs() const override { return m_clock.elapsed(); }
     // Ends the event loop once the running handler returns (also when called before it started).
     void quit() override;
 
+    // Where the pictures and the career are, when not beside the executable (an installed game).
+    void setFolders(std::string pictures, std::string career) {
+        m_pictures = std::move(pictures);
+        m_career = std::move(career);
+    }
     // The window dialogs are centred on.
     void setDialogParent(QWidget* parent) { m_dialogParent = parent; }
     // What a yield does before handling events (bring the screen up to date).
@@ -41,6 +49,8 @@ class QtPlatform : public Platform {
     static constexpr long long kFrameMs = 15;
 
     QElapsedTimer m_clock;
+    std::string m_pictures;
+    std::string m_career;
     QPointer<QWidget> m_dialogParent;
     std::function<void()> m_beforeYield;
     long long m_lastYield = -1000;

@@ -1,0 +1,164 @@
+#include "app/GameFolders.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+#include <vector>
+
+namespace velmora {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char kCareerFile[] = "velmora.mdb";
+const char kPictureFolder[] = "immagini";
+// Room the probe of an existing career's folder must find: SQLite writes its journal beside the
+// career, so a folder that cannot take this much would fail at the first week.
+constexpr size_t kProbeBytes = 64 * 1024;
+
+std::string withoutTrailingSlash(std::string path) {
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return path;
+}
+
+bool writeAll(int fd, const char* data, size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        data += written;
+        size -= static_cast<size_t>(written);
+    }
+    return true;
+}
+
+// A new file of a unique name in folder, from the pattern name + "XXXXXX"; -1 when none can be made.
+int makeTemporary(const fs::path& folder, const char* name, std::string& path) {
+    path = (folder / name).string() + "XXXXXX";
+    return ::mkostemp(path.data(), O_CLOEXEC);
+}
+
+// Writes, flushes to disk and removes a small file, the way the career will be written.
+bool folderTakesWrites(const fs::path& folder) {
+    std::string probe;
+    const int fd = makeTemporary(folder, ".velmora-probe-", probe);
+    if (fd < 0) return false;
+    const std::vector<char> zeros(kProbeBytes, 0);
+    bool ok = writeAll(fd, zeros.data(), zeros.size()) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ::unlink(probe.c_str());
+    return ok;
+}
+
+void syncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// Moves from onto to unless to exists; true when to is there afterwards (ours or one made meanwhile).
+bool renameWithoutReplacing(const std::string& from, const fs::path& to) {
+    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+    if (errno == EEXIST) return true;
+    // A file system without the no-replace rename: the career was checked absent a moment ago.
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    std::error_code error;
+    if (fs::exists(fs::symlink_status(to, error))) return true;
+    return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+// Copies the shipped database to a temporary file beside the career, flushed to disk, and renames it
+// into place: the career is either absent or whole, whatever happens meanwhile.
+bool copyThroughTemporary(const fs::path& shipped, const fs::path& career) {
+    const int in = ::open(shipped.c_str(), O_RDONLY | O_CLOEXEC);
+    if (in < 0) return false;
+    std::string temporary;
+    const int out = makeTemporary(career.parent_path(), ".velmora.mdb-", temporary);
+    if (out < 0) {
+        ::close(in);
+        return false;
+    }
+    std::vector<char> buffer(64 * 1024);
+    bool ok = true;
+    for (;;) {
+        const ssize_t got = ::read(in, buffer.data(), buffer.size());
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) ok = false;
+        if (got <= 0) break;
+        if (!writeAll(out, buffer.data(), static_cast<size_t>(got))) {
+            ok = false;
+            break;
+        }
+    }
+    ::close(in);
+    ok = ::fsync(out) == 0 && ok;
+    ok = ::close(out) == 0 && ok;
+    ok = ok && renameWithoutReplacing(temporary, career);
+    // After a rename the temporary name is gone; after a failure (or a career made meanwhile) it goes.
+    ::unlink(temporary.c_str());
+    if (ok) syncFolder(career.parent_path());
+    return ok;
+}
+
+} // namespace
+
+GameFolders GameFolders::locate(const std::string& exeFolder, const std::string& installedData,
+                                const char* xdgDataHome, const char* home) {
+    GameFolders folders;
+    folders.m_pictures = exeFolder;
+    folders.m_career = exeFolder;
+    std::error_code error;
+    const fs::path exe(exeFolder);
+    // A career or pictures beside the executable: the build folder, run as it always was.
+    if (fs::exists(exe / kCareerFile, error) || fs::exists(exe / kPictureFolder, error)) return folders;
+    if (installedData.empty()) return folders;
+    const fs::path data = (exe / installedData).lexically_normal();
+    if (!fs::is_directory(data, error)) return folders;
+
+    folders.m_installed = true;
+    folders.m_pictures = withoutTrailingSlash(data.string());
+    // A relative XDG_DATA_HOME is invalid and ignored, as the XDG base directories say.
+    fs::path base;
+    if (xdgDataHome && xdgDataHome[0] == '/')
+        base = xdgDataHome;
+    else if (home && home[0] == '/')
+        base = fs::path(home) / ".local" / "share";
+    folders.m_career =
+        base.empty() ? "" : withoutTrailingSlash((base / "velmora").lexically_normal().string());
+    return folders;
+}
+
+std::string GameFolders::prepareCareer() const {
+    if (!m_installed) return "";
+    if (m_career.empty()) {
+        return "Impossibile trovare la cartella dei dati del giocatore: HOME e XDG_DATA_HOME non sono "
+               "impostate.";
+    }
+    const std::string unwritable =
+        "Impossibile salvare la carriera nella cartella " + m_career +
+        ".\nControlla che la cartella sia scrivibile e che il disco non sia pieno.";
+    std::error_code error;
+    const fs::path folder(m_career);
+    fs::create_directories(folder, error);
+    if (!fs::is_directory(folder, error)) return unwritable;
+
+    const fs::path career = folder / kCareerFile;
+    if (fs::exists(career, error)) {
+        // The career stays exactly as it is; it only has to take the game's writes.
+        const bool writable = ::access(career.c_str(), R_OK | W_OK) == 0 && folderTakesWrites(folder);
+        return writable ? "" : unwritable;
+    }
+    const fs::path shipped = fs::path(m_pictures) / kCareerFile;
+    if (!fs::is_regular_file(shipped, error)) {
+        return "Impossibile trovare il database del gioco " + shipped.string() + ". Reinstalla il gioco.";
+    }
+    return copyThroughTemporary(shipped, career) ? "" : unwritable;
+}
+
+} // namespace velmora
