@@ -22,5 +22,20 @@ void clearEntrantTable(EntrantTable& table);
 bool sameEntrant(const EntrantRow& row, const std::string& surname, const std::string& firstName);
 // Index of the first row holding this entrant, or -1.
 int findEntrant(const EntrantTable& table, const std::string& surname, const std::string& firstName);
+// True when the row names somebody (surname and first name).
+bool namedEntrant(const EntrantRow& row);
+// Index of the first of rows [0, count) of a table holding the entrant of another row, or -1.
+int findIn(const EntrantTable& table, int count, const EntrantRow& entrant);
+// Copies columns 0..lastColumn of one row into another.
+void copyColumns(const EntrantRow& from, EntrantRow& to, int lastColumn);
+// Refreshes each row of target [0, targetCount) from the first row of source [0, sourceCount) of
+// the same entrant, columns 0..lastColumn.
+void refreshByName(EntrantTable& target, int targetCount, const EntrantTable& source, int sourceCount,
+                   int lastColumn);
+// The two beaten finalists share third place: a fourth place would read as the place group 4 of
+// the semifinal losers, and the board, the prize and the stored result would then disagree.
+inline int sharedThird(int place) {
+    return place > 3 ? 3 : place;
+}
 
 } // namespace velmora

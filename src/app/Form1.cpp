@@ -9,7 +9,10 @@
 #include "career/PrizeMoney.h"
 #include "career/WeekSimulation.h"
 #include "data/DatabaseError.h"
+#include "games/brisolo/BrisoloGame.h"
+#include "games/hearts/HeartsGame.h"
 #include "games/uno/UnoComputer.h"
+#include "games/uno/UnoGame.h"
 #include "games/uno/UnoTable.h"
 #include "tournament/BackgroundTables.h"
 #include "tournament/HandDisplay.h"
@@ -32,12 +35,20 @@ Form1::Form1(Platform& platform)
       m_backgroundTables(std::make_unique<BackgroundTables>(*this)),
       m_rounds(std::make_unique<Rounds>(*this)), m_handDisplay(std::make_unique<HandDisplay>(*this)),
       m_unoTable(std::make_unique<UnoTable>(*this)), m_unoComputer(std::make_unique<UnoComputer>(*this)) {
+    m_games["Uno"] = std::make_unique<UnoGame>(*this);
+    m_games["Brisolo"] = std::make_unique<BrisoloGame>(*this);
+    m_games["Hearts"] = std::make_unique<HeartsGame>(*this);
     m_window.setTitle(appTitle);
     buildControls();
     wireEvents();
 }
 
 Form1::~Form1() = default;
+
+GameTable* Form1::gameTable(const std::string& name) {
+    const auto found = m_games.find(name);
+    return found == m_games.end() ? nullptr : found->second.get();
+}
 
 void Form1::buildControls() {
     buildTitleScreen(m_window);
@@ -70,7 +81,7 @@ void Form1::wireEvents() {
     w.onClick("Combo7", [this](int) { m_backgroundTables->Combo7_Click(); });
     w.onClick("Combo8", [this](int) { m_rounds->Combo8_Click(); });
     // The table.
-    w.onClick("Image11", [this](int i) { m_unoTable->Image11_Click(i); });
+    w.onClick("Image11", [this](int i) { m_tableFlow->Image11_Click(i); });
     w.onClick("Image10", [this](int i) { m_unoTable->Image10_Click(i); });
     w.onClick("Label48", [this](int i) { m_unoTable->Label48_Click(i); });
     w.onClick("Label44", [this](int) { m_unoTable->Label44_Click(); });

@@ -9,6 +9,7 @@
 #include "ui/Window.h"
 
 #include <array>
+#include <map>
 #include <memory>
 #include <string>
 #include <unordered_set>
@@ -29,6 +30,7 @@ class Rounds;
 class HandDisplay;
 class UnoTable;
 class UnoComputer;
+class GameTable;
 
 // A card of the scratch copy a computer seat scores while it decides its move.
 struct ScoredCard {
@@ -40,7 +42,7 @@ struct ScoredCard {
 // state of the career and of the running tournament, and wires control events to the handlers of
 // each screen. Its fields are the window's shared variables; the screens read and write them.
 class Form1 {
-public:
+  public:
     explicit Form1(Platform& platform);
     ~Form1();
     Form1(const Form1&) = delete;
@@ -88,6 +90,10 @@ public:
     HandDisplay& handDisplay() { return *m_handDisplay; }
     UnoTable& unoTable() { return *m_unoTable; }
     UnoComputer& unoComputer() { return *m_unoComputer; }
+    // The table of a game by its calendar name ("Uno", "Brisolo", "Hearts"), or null; without a
+    // name, the game of the running tournament.
+    GameTable* gameTable(const std::string& name);
+    GameTable* gameTable() { return gameTable(currentGame); }
 
     // ---- Application ----
     std::string appTitle = "Velmora";
@@ -163,7 +169,7 @@ public:
     std::vector<Card> unoOutOfPlay;
     int pileOutOfPlay = -1; // index in unoOutOfPlay of the card on the pile; -1 when it is not there
 
-private:
+  private:
     void buildControls();
     void wireEvents();
 
@@ -185,6 +191,7 @@ private:
     std::unique_ptr<HandDisplay> m_handDisplay;
     std::unique_ptr<UnoTable> m_unoTable;
     std::unique_ptr<UnoComputer> m_unoComputer;
+    std::map<std::string, std::unique_ptr<GameTable>> m_games;
 };
 
 } // namespace velmora

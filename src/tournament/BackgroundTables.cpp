@@ -2,7 +2,7 @@
 
 #include "app/Form1.h"
 #include "cards/RandomSequence.h"
-#include "tournament/BrisoloPlaces.h"
+#include "games/brisolo/BrisoloPlaces.h"
 #include "tournament/StandingsBoard.h"
 #include "tournament/TableFlow.h"
 

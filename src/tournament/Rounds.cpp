@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "app/StoreColumns.h"
 #include "tournament/GameSetUp.h"
+#include "tournament/GameTable.h"
 #include "ui/DisabledWindow.h"
 
 #include <algorithm>
@@ -14,45 +15,12 @@ namespace velmora {
 
 namespace {
 
-// The two beaten finalists share third place. A fourth place would read as the place group 4 of
-// the semifinal losers, and the board, the prize and the stored result would then disagree.
-int sharedThird(int place) { return place > 3 ? 3 : place; }
-
 constexpr int kEntrantRows = 512;
 constexpr int kLinesPerPage = 64;
 constexpr int kLinesPerColumn = 32;
 
-bool named(const EntrantRow& row) {
-    return !row[0].isEmpty() && !row[1].isEmpty();
-}
 bool stillIn(const EntrantRow& row) {
-    return named(row) && row[8].isEmpty();
-}
-
-// Index of the first of rows [0, count) of a table holding the entrant, or -1.
-int findIn(const EntrantTable& table, int count, const EntrantRow& entrant) {
-    for (int i = 0; i < count && i < static_cast<int>(table.size()); ++i) {
-        if (named(table[static_cast<size_t>(i)]) &&
-            sameEntrant(table[static_cast<size_t>(i)], entrant[0].str(), entrant[1].str())) {
-            return i;
-        }
-    }
-    return -1;
-}
-
-void copyColumns(const EntrantRow& from, EntrantRow& to, int lastColumn) {
-    std::copy(from.begin(), from.begin() + lastColumn + 1, to.begin());
-}
-
-// Refreshes each row of target from the first row of source [0, sourceCount) of the same entrant.
-void refreshByName(EntrantTable& target, int targetCount, const EntrantTable& source, int sourceCount,
-                   int lastColumn) {
-    for (int k = 0; k < targetCount && k < static_cast<int>(target.size()); ++k) {
-        EntrantRow& row = target[static_cast<size_t>(k)];
-        if (!named(row)) continue;
-        const int i = findIn(source, sourceCount, row);
-        if (i >= 0) copyColumns(source[static_cast<size_t>(i)], row, lastColumn);
-    }
+    return namedEntrant(row) && row[8].isEmpty();
 }
 
 struct PageStart {
@@ -122,7 +90,9 @@ void Rounds::Label49_Click() {
     const bool finalPlayed = f.qualifierCount == 2;
     bool humanOut = finalPlayed;
     if (!finalPlayed) humanOut = closeRoundForHuman();
-    if (finalPlayed && f.currentGame == "Uno") placeUnoFinal();
+    if (finalPlayed) {
+        if (GameTable* game = f.gameTable()) game->placePlayedFinal();
+    }
 
     f.qualifierCount = static_cast<int>(roundEven(f.qualifierCount / 2.0));
     if (humanOut) {
@@ -137,64 +107,12 @@ void Rounds::Label49_Click() {
 
 bool Rounds::closeRoundForHuman() {
     const int seated = 4 * f.tableCount;
-    bool humanOut = false;
-    if (f.currentGame == "Uno") {
-        const int human = findEntrant(f.roundPlayers, f.playerSurname, f.playerFirstName);
-        humanOut = human >= 0 && f.roundPlayers[static_cast<size_t>(human)][7].num() > 0;
-        // The two of each table who emptied their hands go on; whoever still holds cards is out.
-        for (EntrantRow& row : f.roundPlayers) {
-            const double table = row[6].num();
-            if (table < 1 || table > f.tableCount) continue;
-            row[6] = Value(0);
-            row[8] = Value(row[7].isEmpty() ? 0 : 1);
-        }
-    } else {
-        // Hearts and Brisolo mark who is out at every table in the table rows themselves.
-        EntrantRow human;
-        human.fill(Value(0));
-        human[0] = Value(f.playerSurname);
-        human[1] = Value(f.playerFirstName);
-        const int row = findIn(f.tablePlayers, seated, human);
-        humanOut = row >= 0 && f.tablePlayers[static_cast<size_t>(row)][8].num() == 1;
-    }
+    GameTable* game = f.gameTable();
+    const bool humanOut = game && game->humanOutOfRound();
     // Only the rows of the round just played are current; later rows of tablePlayers are left
     // over from earlier rounds.
     refreshByName(f.boardRows, static_cast<int>(f.boardRows.size()), f.tablePlayers, seated, 14);
     return humanOut;
-}
-
-void Rounds::placeUnoFinal() {
-    // A finalist still holding cards when the table ended shares third place.
-    for (int seat = 0; seat < 4; ++seat) {
-        if (Value(f.c("Label40", seat).text).num() == 0) continue;
-        const int row = findIn(f.tablePlayers, 4, f.seatNames[static_cast<size_t>(seat)]);
-        if (row < 0) continue;
-        f.tablePlayers[static_cast<size_t>(row)][8] = Value(1);
-        f.tablePlayers[static_cast<size_t>(row)][9] = Value(3);
-    }
-    // The winner and the runner-up were placed while playing: whatever of 1, 2, 3, 3 is still
-    // missing goes to the finalists without a place, in table order.
-    std::vector<int> missing = {1, 2, 3, 3};
-    std::vector<int> unplaced;
-    for (int i = 0; i < 4; ++i) {
-        const Value& place = f.tablePlayers[static_cast<size_t>(i)][9];
-        auto it = std::find(missing.begin(), missing.end(), static_cast<int>(place.toInt()));
-        if (place.isEmpty() || it == missing.end()) {
-            if (place.isEmpty()) unplaced.push_back(i);
-        } else {
-            missing.erase(it);
-        }
-    }
-    for (size_t k = 0; k < unplaced.size() && k < missing.size(); ++k) {
-        f.tablePlayers[static_cast<size_t>(unplaced[k])][9] = Value(missing[k]);
-    }
-    for (int i = 0; i < 4; ++i) {
-        const EntrantRow& finalist = f.tablePlayers[static_cast<size_t>(i)];
-        if (!named(finalist)) continue;
-        const int row = findEntrant(f.roundPlayers, finalist[0].str(), finalist[1].str());
-        if (row >= 0) copyColumns(finalist, f.roundPlayers[static_cast<size_t>(row)], 10);
-    }
-    refreshByName(f.boardRows, static_cast<int>(f.boardRows.size()), f.tablePlayers, 4, 10);
 }
 
 template <class Condition> int Rounds::drawEntrant(Condition condition) {
@@ -229,86 +147,13 @@ void Rounds::decideRest() {
 }
 
 void Rounds::decideFinal() {
-    std::vector<int> finalists;
-    for (int i = 0; i < kEntrantRows; ++i) {
-        if (stillIn(f.roundPlayers[static_cast<size_t>(i)])) finalists.push_back(i);
+    std::vector<EntrantRow*> finalists;
+    for (EntrantRow& row : f.roundPlayers) {
+        if (stillIn(row)) finalists.push_back(&row);
     }
-    const auto row = [&](int k) -> EntrantRow& {
-        return f.roundPlayers[static_cast<size_t>(finalists[static_cast<size_t>(k)])];
-    };
-    const int count = static_cast<int>(finalists.size());
-    if (count == 0) return;
-
-    if (f.currentGame == "Hearts") {
-        std::array<bool, 5> taken{};
-        for (int k = 0; k < count && k < 4; ++k) {
-            long long p = 0;
-            do {
-                p = f.random().upTo(3);
-            } while (taken[static_cast<size_t>(p + 1)]);
-            taken[static_cast<size_t>(p + 1)] = true;
-            row(k)[9] = Value(sharedThird(static_cast<int>(p) + 1));
-            row(k)[8] = Value(1);
-        }
-    } else if (f.currentGame == "Uno") {
-        // Ranking points weigh the draw; everybody counts at least 100 so nobody is left out.
-        std::vector<double> cumulative;
-        double sum = 0;
-        for (int k = 0; k < count; ++k) {
-            if (row(k)[4].num() < 100) row(k)[4] = Value(100);
-            sum += row(k)[4].num();
-            cumulative.push_back(sum);
-        }
-        std::vector<bool> placed(static_cast<size_t>(count), false);
-        for (int place = 1; place <= std::min(count, 4); ++place) {
-            for (;;) {
-                // x falls in finalist k's share [c(k-1), c(k)) with odds weight / total; the top
-                // end itself belongs to nobody and is drawn again.
-                const double x = static_cast<double>(f.random().upTo(cumulative.back()));
-                int candidate = -1;
-                for (int k = 0; k < count && candidate < 0; ++k) {
-                    if (x < cumulative[static_cast<size_t>(k)]) candidate = k;
-                }
-                if (candidate < 0 || placed[static_cast<size_t>(candidate)]) continue;
-                placed[static_cast<size_t>(candidate)] = true;
-                row(candidate)[9] = Value(sharedThird(place));
-                break;
-            }
-        }
-    } else if (f.currentGame == "Brisolo") {
-        int thirds = 0, seconds = 0, firsts = 0;
-        for (int k = 0; k < count; ++k) {
-            const double place = row(k)[9].num();
-            thirds += place == 3;
-            seconds += place == 2;
-            firsts += place == 1;
-        }
-        if (thirds == 2 && seconds == 1 && firsts == 1) return;
-        // Ranked on the points, manches and best manche of the background play; on a full tie the
-        // later finalist wins, as the later of two equal cards takes a manche.
-        for (int place = 1; place <= 4; ++place) {
-            int best = -1;
-            for (int k = 0; k < count; ++k) {
-                const EntrantRow& r = row(k);
-                if (!r[9].isEmpty()) continue;
-                if (best < 0) {
-                    best = k;
-                    continue;
-                }
-                const EntrantRow& b = row(best);
-                const double p = r[11].num(), pb = b[11].num();
-                const double m = r[12].num(), mb = b[12].num();
-                const double mp = r[14].num(), mpb = b[14].num();
-                if (p > pb || (p == pb && m > mb) || (p == pb && m == mb && mp >= mpb)) best = k;
-            }
-            if (best < 0) break;
-            EntrantRow& winner = row(best);
-            winner[9] = Value(sharedThird(place));
-            winner[8] = Value(1);
-            for (int c = 11; c <= 14; ++c)
-                winner[static_cast<size_t>(c)] = Value(0);
-        }
-    }
+    GameTable* game = f.gameTable();
+    if (finalists.empty() || !game) return;
+    game->decideFinal(finalists);
 }
 
 void Rounds::seatNextRound() {
@@ -416,7 +261,7 @@ void Rounds::listPrizePage() {
     for (int scan = 0; scan < kLinesPerPage && line < kLinesPerPage; ++scan, ++group) {
         for (const EntrantRow& row : f.roundPlayers) {
             if (line >= kLinesPerPage) break;
-            if (!named(row) || row[9].num() != group) continue;
+            if (!namedEntrant(row) || row[9].num() != group) continue;
             if (skip > 0) {
                 --skip;
                 continue;

@@ -31,7 +31,6 @@ class Rounds {
   private:
     // Reads the result of the round just played; true when the human is out of the tournament.
     bool closeRoundForHuman();
-    void placeUnoFinal();
     // Plays the rest of the tournament without the human, down to the places of the final.
     void decideRest();
     void decideFinal();

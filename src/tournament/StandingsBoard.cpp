@@ -2,6 +2,7 @@
 
 #include "app/Form1.h"
 #include "tournament/BoardColumns.h"
+#include "tournament/GameTable.h"
 
 #include <string>
 #include <vector>
@@ -15,23 +16,6 @@ constexpr int kNameColumn = 4, kOutColumn = 5, kCardsColumn = 6, kRankColumn = 7
               kOnColumn = 18, kScoreColumns[3] = {24, 25, 26};
 
 } // namespace
-
-std::string StandingsBoard::header(TableGame game) {
-    switch (game) {
-    case TableGame::Uno:
-        return "Naz  El Car  Giocatore                                                                       "
-               "                                Rank       Punti";
-    case TableGame::Brisolo:
-        return "Naz  El Car   Pu  Ma  MP Giocatore                                                           "
-               "                           Rank  Punti";
-    case TableGame::Hearts:
-        return "Naz  El Car  Pu  Cuo   Giocatore                                                             "
-               "                               Rank  Punti";
-    case TableGame::None:
-        break;
-    }
-    return "";
-}
 
 std::string StandingsBoard::heartText(const Value& lowestHeart) {
     const long long value = lowestHeart.toInt();
@@ -52,42 +36,17 @@ std::string StandingsBoard::heartText(const Value& lowestHeart) {
 }
 
 void StandingsBoard::draw() {
-    const TableGame game = tableGame(f.currentGame);
+    GameTable* game = f.gameTable();
     for (int item : {kNameColumn, kOutColumn, kCardsColumn, kRankColumn, kPointsColumn, kOnColumn,
                      kScoreColumns[0], kScoreColumns[1], kScoreColumns[2]}) {
         f.c("Label38", item).text.clear();
     }
-    f.c("Label38", 9).text = header(game);
+    f.c("Label38", 9).text = game ? game->standingsHeader() : "";
     BoardColumns::alignStandings(f.window());
 
     const long long table = Value(f.c("Combo7").text).toInt();
     std::vector<EntrantRow*> shown;
-    if (table >= 1 && table <= f.tableCount && game != TableGame::None) {
-        if (game == TableGame::Uno) {
-            for (EntrantRow& row : f.roundPlayers) {
-                if (!row[0].isEmpty() && row[6].num() == static_cast<double>(table)) shown.push_back(&row);
-            }
-        } else {
-            for (long long r = 4 * (table - 1); r < 4 * table; ++r)
-                shown.push_back(&f.tablePlayers[r]);
-        }
-    }
-
-    if (game == TableGame::Uno && !shown.empty()) {
-        // An Uno table is decided once two of its players have emptied their hands; the board
-        // settles who goes on as it draws.
-        int emptied = 0;
-        for (long long r = 4 * (table - 1); r < 4 * table; ++r) {
-            if (f.tablePlayers[r][7].isEmpty()) ++emptied;
-        }
-        for (EntrantRow* row : shown) {
-            if ((*row)[7].isEmpty()) {
-                (*row)[8] = Value(0);
-            } else if (emptied >= 2) {
-                (*row)[8] = Value(1);
-            }
-        }
-    }
+    if (game && table >= 1 && table <= f.tableCount) shown = game->standingsRows(static_cast<int>(table));
 
     auto addLine = [&](int item, const std::string& text) { f.c("Label38", item).text += text + "\n"; };
     int line = 0;
@@ -97,14 +56,9 @@ void StandingsBoard::draw() {
         addLine(kPointsColumn, row[4].str());
         addLine(kRankColumn, row[5].str());
         addLine(kNameColumn, row[0].str() + " " + row[1].str());
-        if (game == TableGame::Brisolo) {
-            addLine(kScoreColumns[0], row[11].str());
-            addLine(kScoreColumns[1], row[12].str());
-            addLine(kScoreColumns[2], row[14].str());
-        } else if (game == TableGame::Hearts) {
-            addLine(kScoreColumns[0], row[11].str());
-            addLine(kScoreColumns[1], heartText(row[12]));
-        }
+        const std::vector<std::string> scores = game->standingsScores(row);
+        for (size_t k = 0; k < scores.size() && k < 3; ++k)
+            addLine(kScoreColumns[k], scores[k]);
         // Marks only once the player's hand is empty: "V" goes on, "X" is out.
         const bool decided = row[7].isEmpty();
         const bool out = row[8].is("1");

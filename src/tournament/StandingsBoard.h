@@ -1,7 +1,6 @@
 #pragma once
 
 #include "data/Value.h"
-#include "tournament/TableGame.h"
 
 #include <string>
 
@@ -18,8 +17,6 @@ class StandingsBoard {
     // Redraws the board for the table chosen in Combo7.
     void draw();
 
-    // The fixed-width header (Label38 item 9) of a game's board.
-    static std::string header(TableGame game);
     // The lowest heart taken, as the board letters it: A, K, D, J, or the number; nothing while none.
     static std::string heartText(const Value& lowestHeart);
 

@@ -1,9 +1,8 @@
 #include "tournament/TableFlow.h"
 
 #include "app/Form1.h"
-#include "games/uno/UnoTable.h"
 #include "tournament/BoardColumns.h"
-#include "tournament/BrisoloPlaces.h"
+#include "tournament/GameTable.h"
 #include "ui/DisabledWindow.h"
 
 #include <string>
@@ -32,10 +31,6 @@ bool seatedAt(const EntrantRow& row, int table) {
 }
 
 } // namespace
-
-TableGame TableFlow::game() const {
-    return tableGame(f.currentGame);
-}
 
 void TableFlow::groupTablePlayers() {
     // Every game seats a new round through here: the round is open until it is decided.
@@ -74,58 +69,28 @@ void TableFlow::showSeats() {
 
 void TableFlow::Label42_Click() {
     DisabledWindow disabled(f.window());
-    switch (game()) {
-    case TableGame::Uno:
-        f.timer(2).setEnabled(true);
-        f.timer(1).setEnabled(true);
-        f.c("Label42").visible = false;
-        if (f.turnSeat != 3) {
-            checkUnoTableEnd();
-            f.tablePhase = 1;
-            f.timer(3).setEnabled(true);
-        }
-        break;
-    case TableGame::Brisolo:
-        f.timer(5).setEnabled(true);
-        f.timer(1).setEnabled(true);
-        f.c("Label42").visible = false;
-        if (f.turnSeat != 3) {
-            f.timer(6).setEnabled(true);
-            f.tablePhase = 1;
-        }
-        break;
-    case TableGame::Hearts:
-    case TableGame::None:
-        // At Hearts the pass of three cards starts the play.
-        f.c("Label42").visible = false;
-        break;
-    }
+    f.c("Label42").visible = false;
+    if (GameTable* game = f.gameTable()) game->start();
+}
+
+void TableFlow::Image11_Click(int index) {
+    DisabledWindow disabled(f.window());
+    // Before "INIZIA" the cards are only to be looked at.
+    if (f.c("Label42").visible) return;
+    if (GameTable* game = f.gameTable()) game->cardClick(index);
 }
 
 void TableFlow::Timer1_Timer() {
-    const TableGame current = game();
+    GameTable* game = f.gameTable();
+    if (!game) return;
     BoardColumns::alignScoreboard(f.window());
-    drawScoreboard(current);
-    if (current == TableGame::Uno || current == TableGame::Brisolo) checkRoundOver();
-}
-
-void TableFlow::drawScoreboard(TableGame current) {
-    switch (current) {
-    case TableGame::Uno:
-        f.unoTable().drawScoreboard();
-        break;
-    case TableGame::Brisolo:
-    case TableGame::Hearts:
-        // The Brisolo and Hearts boards are drawn by their own tables, which hook in here.
-        break;
-    case TableGame::None:
-        break;
-    }
+    game->drawScoreboard();
+    if (game->watchesRoundEnd()) checkRoundOver();
 }
 
 void TableFlow::checkRoundOver() {
-    const TableGame current = game();
-    if (f.tableCount <= 0) return; // no round is running
+    GameTable* game = f.gameTable();
+    if (!game || f.tableCount <= 0) return; // no round is running
     // A round closes once: a finish check that comes late must not decide it a second time.
     if (f.roundClosed) return;
     int done = 0;
@@ -135,9 +100,7 @@ void TableFlow::checkRoundOver() {
         if (t == f.humanTable && f.handOver != 1) continue;
         int finished = 0;
         for (int r = 4 * (t - 1); r < 4 * t; ++r) {
-            const EntrantRow& row = f.tablePlayers[r];
-            // Uno players finish by emptying their hands; the other games mark their losers.
-            if (current == TableGame::Uno ? row[7].isEmpty() : row[8].is("1")) ++finished;
+            if (game->finishedAtTable(f.tablePlayers[static_cast<size_t>(r)])) ++finished;
         }
         if (finished == 2) ++done;
     }
@@ -150,55 +113,40 @@ void TableFlow::checkRoundOver() {
         f.timer(timer).setEnabled(false);
     f.roundClosed = true;
     closeRound();
-    // After Brisolo and Hearts the board shows every table's final scores the Brisolo way.
-    drawScoreboard(current == TableGame::Uno ? TableGame::Uno : TableGame::Brisolo);
+    game->drawRoundScoreboard();
     f.c("Label49").visible = true;
 }
 
 void TableFlow::closeRound() {
-    switch (game()) {
-    case TableGame::Uno:
-        qualifyUno();
-        break;
-    case TableGame::Brisolo:
-        qualifyBrisolo();
-        break;
-    case TableGame::Hearts:
-        qualifyHearts();
-        break;
-    case TableGame::None:
-        break;
-    }
+    if (GameTable* game = f.gameTable()) game->qualify();
     for (int r = 0; r < 4 * f.tableCount && r < static_cast<int>(f.tablePlayers.size()); ++r) {
-        mirrorRow(f.tablePlayers[r]);
+        mirrorRow(f.tablePlayers[static_cast<size_t>(r)]);
     }
 }
 
-void TableFlow::qualifyUno() {
-    // The two who emptied their hands go on; whoever still holds cards is out in this round.
-    for (int r = 0; r < 4 * f.tableCount; ++r) {
-        EntrantRow& row = f.tablePlayers[r];
-        if (row[7].isEmpty()) continue;
-        row[8] = Value(1);
-        // The final's places were given as the hands emptied; every other loser goes out in this round.
-        if (row[9].isEmpty()) row[9] = Value(f.qualifierCount);
-    }
+bool TableFlow::humanMarkedOut() {
+    EntrantRow human;
+    human.fill(Value(0));
+    human[0] = Value(f.playerSurname);
+    human[1] = Value(f.playerFirstName);
+    const int row = findIn(f.tablePlayers, 4 * f.tableCount, human);
+    return row >= 0 && f.tablePlayers[static_cast<size_t>(row)][8].num() == 1;
 }
 
-void TableFlow::qualifyBrisolo() {
-    for (EntrantRow& row : f.tablePlayers)
-        row[8] = Value(0);
-    for (int t = 1; t <= f.tableCount; ++t) {
-        for (int loser : BrisoloPlaces::eliminateTwo(f.tablePlayers, 4 * (t - 1))) {
-            f.tablePlayers[loser][9] = Value(f.qualifierCount);
-        }
-    }
-    if (f.qualifierCount == 2) BrisoloPlaces::placeFinalTable(f.tablePlayers, 0);
+std::vector<EntrantRow*> TableFlow::tableRows(int table) {
+    std::vector<EntrantRow*> rows;
+    for (int r = 4 * (table - 1); r < 4 * table && r >= 0 && r < static_cast<int>(f.tablePlayers.size()); ++r)
+        rows.push_back(&f.tablePlayers[static_cast<size_t>(r)]);
+    return rows;
 }
 
-void TableFlow::qualifyHearts() {
-    // The Hearts rule (fewest penalty points, the moon shooter and his victim) comes with the
-    // Hearts table, which hooks in here.
+void TableFlow::refuseUnopenedTable() {
+    // The round's entrants are grouped by table so the rounds and the background tables see a
+    // consistent field.
+    groupTablePlayers();
+    f.platform().messageBox("I tavoli di " + f.currentGame +
+                                " non sono ancora aperti: ritira l'iscrizione e scegli un torneo di Uno.",
+                            f.appTitle);
 }
 
 std::vector<EntrantRow*> TableFlow::copiesOf(const EntrantRow& entrant) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/EntrantTable.h"
-#include "tournament/TableGame.h"
 
 #include <initializer_list>
 #include <string>
@@ -24,12 +23,21 @@ class TableFlow {
     void showSeats();
     // "INIZIA": starts play at the human's table.
     void Label42_Click();
-    // The table watch: redraws the game's scoreboard and, at Uno and Brisolo, looks for the end of the round.
+    // A click on a card of the human's hand, handed to the current game once play has started.
+    void Image11_Click(int index);
+    // The table watch: redraws the game's scoreboard and, for a game that wants it, looks for the
+    // end of the round.
     void Timer1_Timer();
     // Closes the round once every table has its two players out, and offers "PROSSIMO TURNO".
     void checkRoundOver();
     // Decides who is out at every table and copies the results into roundPlayers and boardRows.
     void closeRound();
+    // True when the human's row among the round's tables is marked out.
+    bool humanMarkedOut();
+    // The four rows of a table in tablePlayers.
+    std::vector<EntrantRow*> tableRows(int table);
+    // Until a game has tables of its own: groups the round and tells the player it is not open.
+    void refuseUnopenedTable();
     // Uno, after every move at the human's table: places, the end of the table, the speed-up once
     // the human has emptied his hand.
     void checkUnoTableEnd();
@@ -51,13 +59,6 @@ class TableFlow {
     static constexpr int kMarkerLeft[4] = {6600, 10320, 6600, 2760};
 
   private:
-    TableGame game() const;
-    // Redraws the scoreboard of a game.
-    void drawScoreboard(TableGame game);
-    // The two losers of every table, by each game's rule.
-    void qualifyUno();
-    void qualifyBrisolo();
-    void qualifyHearts();
     // The rows of one entrant in the three lists: the first in roundPlayers and in tablePlayers,
     // and every scoreboard row (a short field repeats its last entrant on the board).
     std::vector<EntrantRow*> copiesOf(const EntrantRow& entrant);

@@ -4,6 +4,7 @@
 #include "app/StoreColumns.h"
 #include "data/Quoting.h"
 #include "tournament/GameSetUp.h"
+#include "tournament/GameTable.h"
 #include "ui/DisabledWindow.h"
 
 #include <algorithm>
@@ -42,7 +43,8 @@ void enterEntrant(Form1& f, EntrantRow& entrant, int row, const std::map<Name, i
     entrant[4] = p.at(giocatori::kTotalPoints, row);
     const auto position = positions.find(nameOf(p, row));
     entrant[5] = Value(position == positions.end() ? 0 : position->second);
-    entrant[7] = Value(f.currentGame == "Uno" ? 10 : 13);
+    const GameTable* game = f.gameTable();
+    entrant[7] = Value(game ? game->handSize() : 0);
 }
 
 // A field is a knock-out of tables of four halving down to one final table, and the entrant

@@ -118,13 +118,6 @@ void UnoTable::setUp() {
     f.c("Picture5").visible = true;
 }
 
-void UnoTable::Image11_Click(int index) {
-    DisabledWindow disabled(f.window());
-    if (f.c("Label42").visible) return;
-    if (f.currentGame == "Uno") unoCardClick(index);
-    // The "Hearts" and "Brisolo" tables take their own branches here.
-}
-
 bool UnoTable::colourChoicePending() {
     return f.c("Label48", 0).visible && f.c("Label48", 1).visible;
 }
@@ -133,7 +126,7 @@ bool UnoTable::humanMayAct() {
     return f.turnSeat == 3 && f.handOver == 0 && !f.timer(3).enabled() && !f.timer(4).enabled();
 }
 
-void UnoTable::unoCardClick(int index) {
+void UnoTable::cardClick(int index) {
     // While a wild card waits for its colour the human has played his card for this turn.
     if (!humanMayAct() || colourChoicePending()) return;
     if (index < 0 || index >= kHandSlots) return;

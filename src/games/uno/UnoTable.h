@@ -19,8 +19,8 @@ class UnoTable {
     explicit UnoTable(Form1& form) : f(form) {}
 
     void setUp();
-    // Click on a hand card, common to all games.
-    void Image11_Click(int index);
+    // The human plays the card of a hand place, when the rules let him.
+    void cardClick(int index);
     // Colour chosen after the human's wild card: 0 blu, 1 giallo, 2 rosso, 3 verde.
     void Label48_Click(int index);
     // Click on a card back; item 3 is the human's draw pile.
@@ -53,7 +53,6 @@ class UnoTable {
     static std::string boardHeader();
 
   private:
-    void unoCardClick(int index);
     // True while a wild card of the human waits for its colour.
     bool colourChoicePending();
     // True while the human may act: his turn, no driver running, the table not over.

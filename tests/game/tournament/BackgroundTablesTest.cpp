@@ -5,6 +5,7 @@
 #include "cards/RandomSequence.h"
 #include "tournament/BackgroundTables.h"
 #include "tournament/BoardColumns.h"
+#include "tournament/GameTable.h"
 #include "tournament/StandingsBoard.h"
 #include "tournament/TableFlow.h"
 
@@ -299,13 +300,13 @@ TEST_F(BackgroundTablesTest, HeartsTicksRevealTheSimulatedHandTrickByTrick) {
 // ---- The standings board ----
 
 TEST_F(BackgroundTablesTest, HeadersKeepTheirFixedWidths) {
-    EXPECT_EQ(StandingsBoard::header(TableGame::Uno).size(), 141u);
-    EXPECT_EQ(StandingsBoard::header(TableGame::Brisolo).size(), 131u);
-    EXPECT_EQ(StandingsBoard::header(TableGame::Hearts).size(), 135u);
-    EXPECT_EQ(StandingsBoard::header(TableGame::Uno).substr(0, 22), "Naz  El Car  Giocatore");
-    EXPECT_EQ(StandingsBoard::header(TableGame::Uno).substr(125), "Rank       Punti");
-    EXPECT_EQ(StandingsBoard::header(TableGame::Brisolo).substr(0, 34), "Naz  El Car   Pu  Ma  MP Giocatore");
-    EXPECT_EQ(StandingsBoard::header(TableGame::Hearts).substr(0, 32), "Naz  El Car  Pu  Cuo   Giocatore");
+    EXPECT_EQ(form->gameTable("Uno")->standingsHeader().size(), 141u);
+    EXPECT_EQ(form->gameTable("Brisolo")->standingsHeader().size(), 131u);
+    EXPECT_EQ(form->gameTable("Hearts")->standingsHeader().size(), 135u);
+    EXPECT_EQ(form->gameTable("Uno")->standingsHeader().substr(0, 22), "Naz  El Car  Giocatore");
+    EXPECT_EQ(form->gameTable("Uno")->standingsHeader().substr(125), "Rank       Punti");
+    EXPECT_EQ(form->gameTable("Brisolo")->standingsHeader().substr(0, 34), "Naz  El Car   Pu  Ma  MP Giocatore");
+    EXPECT_EQ(form->gameTable("Hearts")->standingsHeader().substr(0, 32), "Naz  El Car  Pu  Cuo   Giocatore");
 }
 
 TEST_F(BackgroundTablesTest, TheLowestHeartIsLettered) {
@@ -325,7 +326,7 @@ TEST_F(BackgroundTablesTest, TheBoardShowsTheChosenTableWithMarksOnlyOnceHandsAr
         at(3, s)[14] = Value(10 + s);
     }
     form->window().setComboText(c("Combo7"), "3");
-    EXPECT_EQ(c("Label38", 9).text, StandingsBoard::header(TableGame::Brisolo));
+    EXPECT_EQ(c("Label38", 9).text, form->gameTable("Brisolo")->standingsHeader());
     EXPECT_EQ(lines(4).size(), 4u);
     for (int s = 0; s < 4; ++s) {
         EXPECT_EQ(lines(4)[s], at(3, s)[0].str() + " " + at(3, s)[1].str());

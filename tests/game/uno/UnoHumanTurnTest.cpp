@@ -13,7 +13,7 @@ using UnoHumanTurn = UnoTableTest;
 TEST_F(UnoHumanTurn, ClicksThatDoNotApplyChangeNothing) {
     setHand(3, {"7rosso", "9blu"});
     auto expectIgnored = [&](int index) {
-        table().Image11_Click(index);
+        f().tableFlow().Image11_Click(index);
         EXPECT_EQ(f().playSlot, -1);
         EXPECT_FALSE(f().timer(4).enabled());
         EXPECT_EQ(f().discardTop, unoCard("5rosso"));
@@ -34,14 +34,14 @@ TEST_F(UnoHumanTurn, ClicksThatDoNotApplyChangeNothing) {
     f().handOver = 1;
     expectIgnored(0);
     f().handOver = 0;
-    table().Image11_Click(0);
+    f().tableFlow().Image11_Click(0);
     EXPECT_EQ(f().playSlot, 0);
 }
 
 TEST_F(UnoHumanTurn, ANormalCardShowsThenTakesEffectInTwoTicks) {
     setHand(3, {"0verde", "9blu"});
     setPile("0rosso");
-    table().Image11_Click(0);
+    f().tableFlow().Image11_Click(0);
     EXPECT_TRUE(f().timer(4).enabled());
     EXPECT_EQ(f().humanPlayStep, 1);
     EXPECT_EQ(f().discardTop, unoCard("0verde"));
@@ -73,13 +73,13 @@ TEST_F(UnoHumanTurn, ANormalCardShowsThenTakesEffectInTwoTicks) {
 
 TEST_F(UnoHumanTurn, AColourNamedWithCambiacoloreDecidesWhatFollows) {
     setHand(3, {"cambiacolore", "4rosso", "4blu", "piu4"});
-    table().Image11_Click(0);
+    f().tableFlow().Image11_Click(0);
     EXPECT_FALSE(f().timer(4).enabled());
     for (int k = 0; k < 4; ++k)
         EXPECT_TRUE(c("Label48", k).visible);
     EXPECT_EQ(c("Image9", 3).picture, "\\immagini\\uno\\cambiacolore.jpg");
     // The wild card is played; no second card until its colour is named.
-    table().Image11_Click(1);
+    f().tableFlow().Image11_Click(1);
     EXPECT_EQ(f().playSlot, 0);
     EXPECT_FALSE(f().timer(4).enabled());
 
@@ -98,10 +98,10 @@ TEST_F(UnoHumanTurn, AColourNamedWithCambiacoloreDecidesWhatFollows) {
 
     humanToMove();
     const int rosso = f().seatHand[3][0] == unoCard("4rosso") ? 0 : 1;
-    table().Image11_Click(rosso);
+    f().tableFlow().Image11_Click(rosso);
     EXPECT_EQ(f().discardTop, unoCard("cambiacolore"));
     EXPECT_FALSE(f().timer(4).enabled());
-    table().Image11_Click(1 - rosso);
+    f().tableFlow().Image11_Click(1 - rosso);
     EXPECT_TRUE(f().timer(4).enabled());
     EXPECT_EQ(f().discardTop, unoCard("4blu"));
 }
@@ -110,7 +110,7 @@ TEST_F(UnoHumanTurn, CambiacoloreAntiorarioPassesToSeatTwoAndNoTurnGoesToAFinish
     f().playDirection = "antiorario";
     setHand(3, {"cambiacolore", "4rosso"});
     finishSeat(2);
-    table().Image11_Click(0);
+    f().tableFlow().Image11_Click(0);
     table().Label48_Click(3);
     EXPECT_EQ(table().currentColour(), "verde");
     EXPECT_EQ(f().turnSeat, 1);
@@ -121,7 +121,7 @@ TEST_F(UnoHumanTurn, Piu2MakesTheNextSeatStillPlayingDrawAndSkipsIt) {
     setHand(1, {"1verde"});
     finishSeat(0);
     f().dealIndex = 60;
-    table().Image11_Click(0);
+    f().tableFlow().Image11_Click(0);
     tick4();
     // Seat 0 has finished: seat 1 draws two and the turn moves on from 1 to 2.
     EXPECT_EQ(f().drawSeat, 1);
@@ -141,7 +141,7 @@ TEST_F(UnoHumanTurn, Piu2MakesTheNextSeatStillPlayingDrawAndSkipsIt) {
 TEST_F(UnoHumanTurn, Piu2AntiorarioHitsSeatTwoAndPassesTheTurnToSeatOne) {
     f().playDirection = "antiorario";
     setHand(3, {"piu2rosso", "9blu"});
-    table().Image11_Click(0);
+    f().tableFlow().Image11_Click(0);
     tick4();
     EXPECT_EQ(f().drawSeat, 2);
     EXPECT_EQ(f().turnSeat, 1);
@@ -150,7 +150,7 @@ TEST_F(UnoHumanTurn, Piu2AntiorarioHitsSeatTwoAndPassesTheTurnToSeatOne) {
 
 TEST_F(UnoHumanTurn, SaltaturnoSkipsTheNextSeatStillPlaying) {
     setHand(3, {"saltaturnorosso", "9blu"});
-    table().Image11_Click(0);
+    f().tableFlow().Image11_Click(0);
     tick4();
     EXPECT_EQ(f().turnSeat, 1);
 
@@ -158,7 +158,7 @@ TEST_F(UnoHumanTurn, SaltaturnoSkipsTheNextSeatStillPlaying) {
     setHand(3, {"saltaturnorosso", "9blu"});
     finishSeat(0);
     humanToMove();
-    table().Image11_Click(0);
+    f().tableFlow().Image11_Click(0);
     tick4();
     EXPECT_EQ(f().turnSeat, 2);
 
@@ -168,21 +168,21 @@ TEST_F(UnoHumanTurn, SaltaturnoSkipsTheNextSeatStillPlaying) {
     setHand(3, {"saltaturnorosso", "9blu"});
     f().playDirection = "antiorario";
     humanToMove();
-    table().Image11_Click(0);
+    f().tableFlow().Image11_Click(0);
     tick4();
     EXPECT_EQ(f().turnSeat, 0);
 }
 
 TEST_F(UnoHumanTurn, CambiagiroReversesThePlayAndTheArrow) {
     setHand(3, {"cambiagirorosso", "cambiagiroblu", "9verde"});
-    table().Image11_Click(0);
+    f().tableFlow().Image11_Click(0);
     tick4(2);
     EXPECT_EQ(f().playDirection, "antiorario");
     EXPECT_EQ(f().turnSeat, 2);
     EXPECT_EQ(c("Image13").picture, "\\immagini\\dx.gif");
 
     humanToMove();
-    table().Image11_Click(slotOf(3, "cambiagiroblu"));
+    f().tableFlow().Image11_Click(slotOf(3, "cambiagiroblu"));
     tick4(2);
     EXPECT_EQ(f().playDirection, "orario");
     EXPECT_EQ(f().turnSeat, 0);
@@ -192,7 +192,7 @@ TEST_F(UnoHumanTurn, CambiagiroReversesThePlayAndTheArrow) {
 TEST_F(UnoHumanTurn, Piu4NamesTheColourThenTheSeatAfterTheHumanDrawsFour) {
     setHand(3, {"piu4", "9blu"});
     f().dealIndex = 100;
-    table().Image11_Click(0);
+    f().tableFlow().Image11_Click(0);
     table().Label48_Click(2); // rosso
     EXPECT_EQ(table().currentColour(), "rosso");
     EXPECT_EQ(f().turnSeat, 1);
@@ -219,7 +219,7 @@ TEST_F(UnoHumanTurn, Piu4NamesTheColourThenTheSeatAfterTheHumanDrawsFour) {
 TEST_F(UnoHumanTurn, Piu4WithTheNextSeatFinishedHitsTheOneAfterIt) {
     setHand(3, {"piu4", "9blu"});
     finishSeat(0);
-    table().Image11_Click(0);
+    f().tableFlow().Image11_Click(0);
     table().Label48_Click(1);
     tick4(2);
     EXPECT_EQ(f().drawSeat, 1);
@@ -261,8 +261,8 @@ TEST_F(UnoHumanTurn, AfterDrawingAndPlayingTheNextSeatStillDrawsForItself) {
     setHand(3, {"9blu"});
     f().unoDeck[41] = unoCard("5verde");
     table().Image10_Click(3);
-    table().Image11_Click(0); // the drawn 5verde, sorted or not it is the only fitting card
-    if (f().playSlot < 0) table().Image11_Click(1);
+    f().tableFlow().Image11_Click(0); // the drawn 5verde, sorted or not it is the only fitting card
+    if (f().playSlot < 0) f().tableFlow().Image11_Click(1);
     ASSERT_TRUE(f().timer(4).enabled());
     tick4(2);
     EXPECT_EQ(f().drewCard, 0);
@@ -277,7 +277,7 @@ TEST_F(UnoHumanTurn, ADrawSeatLeftFromAnEarlierDrawDoesNotSkipAnyone) {
     setHand(3, {"7rosso", "9blu"});
     finishSeat(0);
     f().drawSeat = 0; // seat 0 drew earlier and has finished since
-    table().Image11_Click(0);
+    f().tableFlow().Image11_Click(0);
     tick4();
     EXPECT_EQ(f().turnSeat, 1);
 }

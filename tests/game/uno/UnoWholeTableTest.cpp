@@ -119,7 +119,7 @@ class UnoWholeTable : public UnoTableTest {
         for (int i = 0; i < kHandSlots; ++i) {
             if (humanMayPlay(f().seatHand[3][static_cast<size_t>(i)], f().discardTop,
                              table().currentColour())) {
-                table().Image11_Click(i);
+                f().tableFlow().Image11_Click(i);
                 ASSERT_TRUE(f().timer(4).enabled() || c("Label48", 0).visible)
                     << "a fitting card was refused";
                 return;

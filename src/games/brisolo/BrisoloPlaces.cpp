@@ -1,4 +1,4 @@
-#include "tournament/BrisoloPlaces.h"
+#include "games/brisolo/BrisoloPlaces.h"
 
 #include <algorithm>
 

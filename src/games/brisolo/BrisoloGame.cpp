@@ -1,0 +1,92 @@
+#include "games/brisolo/BrisoloGame.h"
+
+#include "app/Form1.h"
+#include "games/brisolo/BrisoloPlaces.h"
+#include "tournament/TableFlow.h"
+
+namespace velmora {
+
+void BrisoloGame::setUp() {
+    f.tableFlow().refuseUnopenedTable();
+}
+
+void BrisoloGame::start() {
+    f.timer(5).setEnabled(true);
+    f.timer(1).setEnabled(true);
+    if (f.turnSeat != 3) {
+        f.timer(6).setEnabled(true);
+        f.tablePhase = 1;
+    }
+}
+
+void BrisoloGame::cardClick(int) {}
+
+void BrisoloGame::drawScoreboard() {}
+
+bool BrisoloGame::finishedAtTable(const EntrantRow& row) const {
+    // Brisolo marks the two losers of a table when its hand is over.
+    return row[8].is("1");
+}
+
+void BrisoloGame::qualify() {
+    for (EntrantRow& row : f.tablePlayers)
+        row[8] = Value(0);
+    for (int t = 1; t <= f.tableCount; ++t) {
+        // A loser goes out with the round's place group, as at every other game.
+        for (int loser : BrisoloPlaces::eliminateTwo(f.tablePlayers, 4 * (t - 1)))
+            f.tablePlayers[static_cast<size_t>(loser)][9] = Value(f.qualifierCount);
+    }
+    if (f.qualifierCount == 2) BrisoloPlaces::placeFinalTable(f.tablePlayers, 0);
+}
+
+bool BrisoloGame::humanOutOfRound() {
+    return f.tableFlow().humanMarkedOut();
+}
+
+void BrisoloGame::decideFinal(const std::vector<EntrantRow*>& finalists) {
+    int thirds = 0, seconds = 0, firsts = 0;
+    for (const EntrantRow* row : finalists) {
+        const double place = (*row)[9].num();
+        thirds += place == 3;
+        seconds += place == 2;
+        firsts += place == 1;
+    }
+    if (thirds == 2 && seconds == 1 && firsts == 1) return;
+    // Ranked on the points, manches and best manche of the background play; on a full tie the
+    // later finalist wins, as the later of two equal cards takes a manche.
+    for (int place = 1; place <= 4; ++place) {
+        EntrantRow* best = nullptr;
+        for (EntrantRow* r : finalists) {
+            if (!(*r)[9].isEmpty()) continue;
+            if (!best) {
+                best = r;
+                continue;
+            }
+            const EntrantRow& b = *best;
+            const double p = (*r)[11].num(), pb = b[11].num();
+            const double m = (*r)[12].num(), mb = b[12].num();
+            const double mp = (*r)[14].num(), mpb = b[14].num();
+            if (p > pb || (p == pb && m > mb) || (p == pb && m == mb && mp >= mpb)) best = r;
+        }
+        if (!best) break;
+        (*best)[9] = Value(sharedThird(place));
+        (*best)[8] = Value(1);
+        for (int c = 11; c <= 14; ++c)
+            (*best)[static_cast<size_t>(c)] = Value(0);
+    }
+}
+
+std::string BrisoloGame::standingsHeader() const {
+    return "Naz  El Car   Pu  Ma  MP Giocatore                                                           "
+           "                           Rank  Punti";
+}
+
+std::vector<EntrantRow*> BrisoloGame::standingsRows(int table) {
+    return f.tableFlow().tableRows(table);
+}
+
+std::vector<std::string> BrisoloGame::standingsScores(const EntrantRow& row) const {
+    return {row[11].str(), row[12].str(), row[14].str()};
+}
+
+} // namespace velmora

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "tournament/GameTable.h"
+
+namespace velmora {
+
+class Form1;
+
+// Brisolo behind the table frame: thirteen cards each, thirteen manches, and at every table the two
+// with the fewest points are out.
+class BrisoloGame : public GameTable {
+  public:
+    explicit BrisoloGame(Form1& form) : f(form) {}
+
+    int handSize() const override { return 13; }
+    void setUp() override;
+    void start() override;
+    void cardClick(int index) override;
+    void drawScoreboard() override;
+    bool finishedAtTable(const EntrantRow& row) const override;
+    void qualify() override;
+    bool humanOutOfRound() override;
+    void decideFinal(const std::vector<EntrantRow*>& finalists) override;
+    std::string standingsHeader() const override;
+    std::vector<EntrantRow*> standingsRows(int table) override;
+    std::vector<std::string> standingsScores(const EntrantRow& row) const override;
+
+  private:
+    Form1& f;
+};
+
+} // namespace velmora

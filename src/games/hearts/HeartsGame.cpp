@@ -1,0 +1,59 @@
+#include "games/hearts/HeartsGame.h"
+
+#include "app/Form1.h"
+#include "tournament/StandingsBoard.h"
+#include "tournament/TableFlow.h"
+
+#include <array>
+
+namespace velmora {
+
+void HeartsGame::setUp() {
+    f.tableFlow().refuseUnopenedTable();
+}
+
+// The pass of three cards starts the play.
+void HeartsGame::start() {}
+
+void HeartsGame::cardClick(int) {}
+
+void HeartsGame::drawScoreboard() {}
+
+bool HeartsGame::finishedAtTable(const EntrantRow& row) const {
+    return row[8].is("1");
+}
+
+void HeartsGame::qualify() {}
+
+bool HeartsGame::humanOutOfRound() {
+    return f.tableFlow().humanMarkedOut();
+}
+
+void HeartsGame::decideFinal(const std::vector<EntrantRow*>& finalists) {
+    // A Hearts final without the human is a draw of the four places.
+    std::array<bool, 5> taken{};
+    for (size_t k = 0; k < finalists.size() && k < 4; ++k) {
+        long long p = 0;
+        do {
+            p = f.random().upTo(3);
+        } while (taken[static_cast<size_t>(p + 1)]);
+        taken[static_cast<size_t>(p + 1)] = true;
+        (*finalists[k])[9] = Value(sharedThird(static_cast<int>(p) + 1));
+        (*finalists[k])[8] = Value(1);
+    }
+}
+
+std::string HeartsGame::standingsHeader() const {
+    return "Naz  El Car  Pu  Cuo   Giocatore                                                             "
+           "                               Rank  Punti";
+}
+
+std::vector<EntrantRow*> HeartsGame::standingsRows(int table) {
+    return f.tableFlow().tableRows(table);
+}
+
+std::vector<std::string> HeartsGame::standingsScores(const EntrantRow& row) const {
+    return {row[11].str(), StandingsBoard::heartText(row[12])};
+}
+
+} // namespace velmora

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "tournament/GameTable.h"
+
+namespace velmora {
+
+class Form1;
+
+// Hearts behind the table frame: thirteen cards each after a pass of three, and at every table the
+// two who took the most penalty points are out. The end of the hand closes the round itself.
+class HeartsGame : public GameTable {
+  public:
+    explicit HeartsGame(Form1& form) : f(form) {}
+
+    int handSize() const override { return 13; }
+    void setUp() override;
+    void start() override;
+    void cardClick(int index) override;
+    void drawScoreboard() override;
+    bool watchesRoundEnd() const override { return false; }
+    bool finishedAtTable(const EntrantRow& row) const override;
+    void qualify() override;
+    bool humanOutOfRound() override;
+    void decideFinal(const std::vector<EntrantRow*>& finalists) override;
+    std::string standingsHeader() const override;
+    std::vector<EntrantRow*> standingsRows(int table) override;
+    std::vector<std::string> standingsScores(const EntrantRow& row) const override;
+
+  private:
+    Form1& f;
+};
+
+} // namespace velmora

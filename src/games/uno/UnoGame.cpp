@@ -1,0 +1,155 @@
+#include "games/uno/UnoGame.h"
+
+#include "app/Form1.h"
+#include "games/uno/UnoTable.h"
+#include "tournament/TableFlow.h"
+
+#include <algorithm>
+
+namespace velmora {
+
+void UnoGame::setUp() {
+    f.unoTable().setUp();
+}
+
+void UnoGame::start() {
+    f.timer(2).setEnabled(true);
+    f.timer(1).setEnabled(true);
+    if (f.turnSeat != 3) {
+        f.tableFlow().checkUnoTableEnd();
+        f.tablePhase = 1;
+        f.timer(3).setEnabled(true);
+    }
+}
+
+void UnoGame::cardClick(int index) {
+    f.unoTable().cardClick(index);
+}
+
+void UnoGame::drawScoreboard() {
+    f.unoTable().drawScoreboard();
+}
+
+bool UnoGame::finishedAtTable(const EntrantRow& row) const {
+    // Uno players finish by emptying their hands.
+    return row[7].isEmpty();
+}
+
+void UnoGame::qualify() {
+    // The two who emptied their hands go on; whoever still holds cards is out in this round.
+    for (int r = 0; r < 4 * f.tableCount; ++r) {
+        EntrantRow& row = f.tablePlayers[static_cast<size_t>(r)];
+        if (row[7].isEmpty()) continue;
+        row[8] = Value(1);
+        // The final's places were given as the hands emptied; every other loser goes out in this round.
+        if (row[9].isEmpty()) row[9] = Value(f.qualifierCount);
+    }
+}
+
+bool UnoGame::humanOutOfRound() {
+    const int human = findEntrant(f.roundPlayers, f.playerSurname, f.playerFirstName);
+    const bool humanOut = human >= 0 && f.roundPlayers[static_cast<size_t>(human)][7].num() > 0;
+    // The two of each table who emptied their hands go on; whoever still holds cards is out.
+    for (EntrantRow& row : f.roundPlayers) {
+        const double table = row[6].num();
+        if (table < 1 || table > f.tableCount) continue;
+        row[6] = Value(0);
+        row[8] = Value(row[7].isEmpty() ? 0 : 1);
+    }
+    return humanOut;
+}
+
+void UnoGame::placePlayedFinal() {
+    // A finalist still holding cards when the table ended shares third place.
+    for (int seat = 0; seat < 4; ++seat) {
+        if (Value(f.c("Label40", seat).text).num() == 0) continue;
+        const int row = findIn(f.tablePlayers, 4, f.seatNames[static_cast<size_t>(seat)]);
+        if (row < 0) continue;
+        f.tablePlayers[static_cast<size_t>(row)][8] = Value(1);
+        f.tablePlayers[static_cast<size_t>(row)][9] = Value(3);
+    }
+    // The winner and the runner-up were placed while playing: whatever of 1, 2, 3, 3 is still
+    // missing goes to the finalists without a place, in table order.
+    std::vector<int> missing = {1, 2, 3, 3};
+    std::vector<int> unplaced;
+    for (int i = 0; i < 4; ++i) {
+        const Value& place = f.tablePlayers[static_cast<size_t>(i)][9];
+        auto it = std::find(missing.begin(), missing.end(), static_cast<int>(place.toInt()));
+        if (place.isEmpty() || it == missing.end()) {
+            if (place.isEmpty()) unplaced.push_back(i);
+        } else {
+            missing.erase(it);
+        }
+    }
+    for (size_t k = 0; k < unplaced.size() && k < missing.size(); ++k) {
+        f.tablePlayers[static_cast<size_t>(unplaced[k])][9] = Value(missing[k]);
+    }
+    for (int i = 0; i < 4; ++i) {
+        const EntrantRow& finalist = f.tablePlayers[static_cast<size_t>(i)];
+        if (!namedEntrant(finalist)) continue;
+        const int row = findEntrant(f.roundPlayers, finalist[0].str(), finalist[1].str());
+        if (row >= 0) copyColumns(finalist, f.roundPlayers[static_cast<size_t>(row)], 10);
+    }
+    refreshByName(f.boardRows, static_cast<int>(f.boardRows.size()), f.tablePlayers, 4, 10);
+}
+
+void UnoGame::decideFinal(const std::vector<EntrantRow*>& finalists) {
+    // Ranking points weigh the draw; everybody counts at least 100 so nobody is left out.
+    const int count = static_cast<int>(finalists.size());
+    std::vector<double> cumulative;
+    double sum = 0;
+    for (EntrantRow* row : finalists) {
+        if ((*row)[4].num() < 100) (*row)[4] = Value(100);
+        sum += (*row)[4].num();
+        cumulative.push_back(sum);
+    }
+    std::vector<bool> placed(static_cast<size_t>(count), false);
+    for (int place = 1; place <= std::min(count, 4); ++place) {
+        for (;;) {
+            // x falls in finalist k's share [c(k-1), c(k)) with odds weight / total; the top
+            // end itself belongs to nobody and is drawn again.
+            const double x = static_cast<double>(f.random().upTo(cumulative.back()));
+            int candidate = -1;
+            for (int k = 0; k < count && candidate < 0; ++k) {
+                if (x < cumulative[static_cast<size_t>(k)]) candidate = k;
+            }
+            if (candidate < 0 || placed[static_cast<size_t>(candidate)]) continue;
+            placed[static_cast<size_t>(candidate)] = true;
+            (*finalists[static_cast<size_t>(candidate)])[9] = Value(sharedThird(place));
+            break;
+        }
+    }
+}
+
+std::string UnoGame::standingsHeader() const {
+    return "Naz  El Car  Giocatore                                                                       "
+           "                                Rank       Punti";
+}
+
+std::vector<EntrantRow*> UnoGame::standingsRows(int table) {
+    std::vector<EntrantRow*> shown;
+    for (EntrantRow& row : f.roundPlayers) {
+        if (!row[0].isEmpty() && row[6].num() == static_cast<double>(table)) shown.push_back(&row);
+    }
+    if (shown.empty()) return shown;
+    // An Uno table is decided once two of its players have emptied their hands; the board settles
+    // who goes on as it draws.
+    int emptied = 0;
+    for (int r = 4 * (table - 1); r < 4 * table; ++r) {
+        if (f.tablePlayers[static_cast<size_t>(r)][7].isEmpty()) ++emptied;
+    }
+    for (EntrantRow* row : shown) {
+        if ((*row)[7].isEmpty()) {
+            (*row)[8] = Value(0);
+        } else if (emptied >= 2) {
+            (*row)[8] = Value(1);
+        }
+    }
+    return shown;
+}
+
+std::vector<std::string> UnoGame::standingsScores(const EntrantRow&) const {
+    return {};
+}
+
+} // namespace velmora

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "app/EntrantTable.h"
+
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+// What the table frame asks of a card game. The frame owns the seats, "INIZIA", the table watch,
+// the end of a round and "PROSSIMO TURNO"; a game deals, plays the human's table, keeps its
+// scoreboard and says who is out. The frame calls the current game through this and never asks
+// which game it is.
+class GameTable {
+  public:
+    virtual ~GameTable() = default;
+
+    // Cards each player holds at the deal.
+    virtual int handSize() const = 0;
+    // Deals a freshly seated round and lays out the table with "INIZIA" showing.
+    virtual void setUp() = 0;
+    // The game's part of "INIZIA", once the frame has hidden the button.
+    virtual void start() = 0;
+    // A click on place `index` of the human's hand once play has started.
+    virtual void cardClick(int index) = 0;
+
+    // The table watch: redraws the scoreboard.
+    virtual void drawScoreboard() = 0;
+    // The scoreboard drawn once the round has closed.
+    virtual void drawRoundScoreboard() { drawScoreboard(); }
+    // Whether the table watch looks for the end of the round (a game that closes its round itself
+    // at the end of the hand says no).
+    virtual bool watchesRoundEnd() const { return true; }
+    // Whether a row of tablePlayers is one of its table's two finished players.
+    virtual bool finishedAtTable(const EntrantRow& row) const = 0;
+    // Decides who is out at every table of the closing round, in tablePlayers.
+    virtual void qualify() = 0;
+
+    // "PROSSIMO TURNO": true when the human went out in the round just closed.
+    virtual bool humanOutOfRound() = 0;
+    // Places the four of a final the human played, once it is over.
+    virtual void placePlayedFinal() {}
+    // Decides a final the human is not in: column 9 of each finalist's row gets its place.
+    virtual void decideFinal(const std::vector<EntrantRow*>& finalists) = 0;
+
+    // The standings board of another table: its header, its rows and the game's score columns
+    // (up to three texts per row).
+    virtual std::string standingsHeader() const = 0;
+    virtual std::vector<EntrantRow*> standingsRows(int table) = 0;
+    virtual std::vector<std::string> standingsScores(const EntrantRow& row) const = 0;
+};
+
+} // namespace velmora
