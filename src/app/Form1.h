@@ -29,6 +29,9 @@ class Rounds;
 class HandDisplay;
 class UnoTable;
 class UnoComputer;
+class WorldRankings;
+class EventCalendar;
+class PlayerCard;
 
 // A card of the scratch copy a computer seat scores while it decides its move.
 struct ScoredCard {
@@ -88,6 +91,9 @@ public:
     HandDisplay& handDisplay() { return *m_handDisplay; }
     UnoTable& unoTable() { return *m_unoTable; }
     UnoComputer& unoComputer() { return *m_unoComputer; }
+    WorldRankings& worldRankings() { return *m_worldRankings; }
+    EventCalendar& eventCalendar() { return *m_eventCalendar; }
+    PlayerCard& playerCard() { return *m_playerCard; }
 
     // ---- Application ----
     std::string appTitle = "Velmora";
@@ -183,6 +189,9 @@ private:
     std::unique_ptr<HandDisplay> m_handDisplay;
     std::unique_ptr<UnoTable> m_unoTable;
     std::unique_ptr<UnoComputer> m_unoComputer;
+    std::unique_ptr<WorldRankings> m_worldRankings;
+    std::unique_ptr<EventCalendar> m_eventCalendar;
+    std::unique_ptr<PlayerCard> m_playerCard;
 };
 
 } // namespace velmora
