@@ -6,6 +6,7 @@
 #include "career/Dashboard.h"
 #include "rankings/EventCalendar.h"
 #include "rankings/PlayerCard.h"
+#include "rankings/RecordIndexes.h"
 #include "rankings/RecordPanels.h"
 #include "rankings/WorldRankings.h"
 #include "ui/DisabledWindow.h"
@@ -32,6 +33,7 @@ void StartUp::Form_Load() {
     f.window().setTitle(f.appTitle);
 
     f.openDatabase();
+    RecordIndexes::ensure(f.db());
     // Each run starts its draws further along the same fixed sequence.
     advanceRandomCounter(f.temp(), f.random());
 
