@@ -195,6 +195,8 @@ void WorldRankings::drawRankingList() {
     const Control& column = f.c(columnLabel(f.c("Combo2").text));
     marker.left = column.left;
     marker.top = column.top;
+    marker.width = column.width;
+    marker.height = column.height;
     marker.text = column.text;
 }
 

@@ -10,19 +10,19 @@ namespace {
 // The tables of these screens are one label per column. Their headings are fixed-width texts in a
 // monospaced face, so each column is placed under its heading's word: column x = the heading's left
 // plus the word's character offset times the face's advance. The advances and line steps are
-// those of DejaVu at the design size (whole pixels of 15 twips).
+// those of DejaVu at the design size; the front end keeps fixed-width advances unrounded.
 struct Grid {
     int left;       // twips, where the heading starts
     double advance; // twips per character of the heading's face
     int x(double chars) const { return left + static_cast<int>(chars * advance + 0.5); }
 };
 
-constexpr double kMonoAdvance13 = 153.5; // DejaVu Sans Mono 13 pt
-constexpr double kMonoAdvance10 = 117.2; // DejaVu Sans Mono 10 pt
-constexpr int kLine13 = 300;             // line step of DejaVu 13 pt
-constexpr int kLine10 = 225;             // line step of DejaVu 10 pt
+constexpr double kMonoAdvance13 = 156.53; // DejaVu Sans Mono 13 pt: 1233/2048 em, unhinted
+constexpr double kMonoAdvance10 = 120.41; // DejaVu Sans Mono 10 pt
+constexpr int kLine15 = 360;              // line step of DejaVu 15 pt
+constexpr int kLine10 = 225;              // line step of DejaVu 10 pt
 
-const Font kList13{"DejaVu Sans", 13, false, false};
+const Font kList15{"DejaVu Sans", 15, false, false};
 const Font kHeading13{"DejaVu Sans Mono", 13, true, false};
 const Font kList10{"DejaVu Sans", 10, false, false};
 const Font kHeading10{"DejaVu Sans Mono", 10, true, false};
@@ -117,11 +117,11 @@ void buildRankings(Window& w) {
 
     // The board, then the stripes, so that everything else lies on them.
     look::card(w, "Shape40", panel, g.left - 400, kRankHeadingTop - 850, headerWidth + 800,
-               kRankListTop - kRankHeadingTop + 850 + kRankLines * kLine13 + 300, look::kDeepFelt,
+               kRankListTop - kRankHeadingTop + 850 + kRankLines * kLine15 + 300, look::kDeepFelt,
                look::kBrass, 300);
     w.addArray("Label23", 0, kRankLines - 1, ControlKind::Label, panel);
     for (int k = 0; k < kRankLines; ++k)
-        stripe(w("Label23", k), g.left - 200, kRankListTop + k * kLine13, headerWidth + 400, kLine13);
+        stripe(w("Label23", k), g.left - 200, kRankListTop + k * kLine15, headerWidth + 400, kLine15);
 
     // Selectors: scope and its place, game, page.
     const int row = 1180;
@@ -147,7 +147,7 @@ void buildRankings(Window& w) {
 
     w.addArray("Image6", 0, kRankLines - 1, ControlKind::Picture, panel);
     for (int k = 0; k < kRankLines; ++k)
-        smallFlag(w("Image6", k), g.x(1), kRankListTop + k * kLine13, kLine13);
+        smallFlag(w("Image6", k), g.x(1), kRankListTop + k * kLine15, kLine15);
 
     struct Column {
         const char* name;
@@ -160,12 +160,12 @@ void buildRankings(Window& w) {
                               {"Label17", 124, 139, Align::Right}, {"Label18", 140, 153, Align::Right},
                               {"Label19", 154, 167, Align::Right}};
     for (const Column& c : columns) {
-        column(w.add(c.name, ControlKind::Label, panel), kList13, g.x(c.from), g.x(c.to), kRankListTop,
-               kRankLines, kLine13, c.align);
+        column(w.add(c.name, ControlKind::Label, panel), kList15, g.x(c.from), g.x(c.to), kRankListTop,
+               kRankLines, kLine15, c.align);
     }
     // The marker: the chosen game's column again, bold on its own band.
-    Control& marker = column(w.add("Label22", ControlKind::Label, panel), {"DejaVu Sans", 13, true, false},
-                             g.x(67), g.x(79), kRankListTop, kRankLines, kLine13, Align::Right, look::kGold);
+    Control& marker = column(w.add("Label22", ControlKind::Label, panel), {"DejaVu Sans", 15, true, false},
+                             g.x(67), g.x(79), kRankListTop, kRankLines, kLine15, Align::Right, look::kGold);
     marker.backTransparent = false;
     marker.backColor = look::kInk;
     marker.border = true;
@@ -176,8 +176,8 @@ void buildRankings(Window& w) {
 // ---- Picture4: the calendar ----
 
 constexpr int kCalendarLineTop = 1005; // the frame of line 0 stands at 975
-constexpr int kResultsHeadingTop = 2650;
-constexpr int kResultsTop = 3060;
+constexpr int kResultsHeadingTop = 2850;
+constexpr int kResultsTop = 3260;
 constexpr int kResultLines = 16;
 
 void buildCalendar(Window& w) {
@@ -194,19 +194,19 @@ void buildCalendar(Window& w) {
     const Grid g{(kWindowWidth - calendarWidth - 400 - linkWidth) / 2, kMonoAdvance13};
 
     // Boards: the week's events, the standings, the tiers below them.
-    look::card(w, "Shape41", panel, g.left - 400, 640, calendarWidth + linkWidth + 1200,
-               kCalendarLineTop + 4 * kLine13 + 150 - 640, look::kDeepFelt, look::kBrass, 300);
+    look::card(w, "Shape41", panel, g.left - 400, 500, calendarWidth + linkWidth + 1200,
+               kCalendarLineTop + 4 * kLine15 + 150 - 500, look::kDeepFelt, look::kBrass, 300);
     const int tiersLeft = g.x(110) + 900;
     look::card(w, "Shape42", panel, g.left - 400, kResultsHeadingTop - 150, g.x(110) - g.left + 800,
-               kResultsTop - kResultsHeadingTop + 150 + kResultLines * kLine13 + 300, look::kDeepFelt,
+               kResultsTop - kResultsHeadingTop + 150 + kResultLines * kLine15 + 300, look::kDeepFelt,
                look::kBrass, 300);
     look::card(w, "Shape43", panel, tiersLeft - 300, kResultsHeadingTop - 150, 4200,
-               kResultsTop - kResultsHeadingTop + 150 + 32 * kLine13 + 300, look::kDeepFelt, look::kBrass,
-               300);
+               kResultsTop - kResultsHeadingTop + 150 + kResultLines * kLine15 + 300, look::kDeepFelt,
+               look::kBrass, 300);
     w.addArray("Label36", 0, kResultLines / 2 - 1, ControlKind::Label, panel);
     for (int s = 0; s < kResultLines / 2; ++s)
-        stripe(w("Label36", s), g.left - 200, kResultsTop + 2 * s * kLine13, g.x(110) - g.left + 400,
-               kLine13);
+        stripe(w("Label36", s), g.left - 200, kResultsTop + 2 * s * kLine15, g.x(110) - g.left + 400,
+               kLine15);
 
     // The week list, to the right of the title.
     Control& week = w("Label2", 22);
@@ -215,26 +215,26 @@ void buildCalendar(Window& w) {
     look::caption(week, 13, true, look::kIvory);
     selector(w, "Combo6", panel, g.left + calendarWidth - 1900, 140, 1900);
 
-    heading(w.add("Label28", ControlKind::Label, panel), kHeading13, calendarHeader, g.left, 700,
+    heading(w.add("Label28", ControlKind::Label, panel), kHeading13, calendarHeader, g.left, 610,
             calendarWidth + 200);
     w.addArray("Image7", 0, 3 + kResultLines, ControlKind::Picture, panel);
     for (int i = 0; i < 4; ++i)
-        smallFlag(w("Image7", i), g.left, kCalendarLineTop + i * kLine13, kLine13);
-    column(w.add("Label24", ControlKind::Label, panel), kList13, g.x(4), g.x(62), kCalendarLineTop, 4,
-           kLine13, Align::Left);
-    column(w.add("Label25", ControlKind::Label, panel), kList13, g.x(62), g.x(77), kCalendarLineTop, 4,
-           kLine13, Align::Right, look::kGold);
-    column(w.add("Label26", ControlKind::Label, panel), kList13, g.x(78), g.x(88), kCalendarLineTop, 4,
-           kLine13, Align::Right);
-    column(w.add("Label27", ControlKind::Label, panel), kList13, g.x(89), g.x(100), kCalendarLineTop, 4,
-           kLine13, Align::Right);
-    column(w.add("Label30", ControlKind::Label, panel), kList13, g.x(101), g.x(120), kCalendarLineTop, 4,
-           kLine13, Align::Right);
+        smallFlag(w("Image7", i), g.left, kCalendarLineTop + i * kLine15, kLine15);
+    column(w.add("Label24", ControlKind::Label, panel), kList15, g.x(4), g.x(62), kCalendarLineTop, 4,
+           kLine15, Align::Left);
+    column(w.add("Label25", ControlKind::Label, panel), kList15, g.x(62), g.x(77), kCalendarLineTop, 4,
+           kLine15, Align::Right, look::kGold);
+    column(w.add("Label26", ControlKind::Label, panel), kList15, g.x(78), g.x(88), kCalendarLineTop, 4,
+           kLine15, Align::Right);
+    column(w.add("Label27", ControlKind::Label, panel), kList15, g.x(89), g.x(100), kCalendarLineTop, 4,
+           kLine15, Align::Right);
+    column(w.add("Label30", ControlKind::Label, panel), kList15, g.x(101), g.x(120), kCalendarLineTop, 4,
+           kLine15, Align::Right);
     w.addArray("Label29", 0, 3, ControlKind::Label, panel);
     for (int i = 0; i < 4; ++i) {
         Control& link = w("Label29", i);
         link.text = "Risultati";
-        look::place(link, g.x(120) + 400, kCalendarLineTop + i * kLine13, linkWidth, kLine13);
+        look::place(link, g.x(120) + 400, kCalendarLineTop + i * kLine15, linkWidth, kLine15);
         look::caption(link, 12, true, look::kGold, Align::Center);
         link.font.italic = true;
         link.clickable = true;
@@ -243,7 +243,7 @@ void buildCalendar(Window& w) {
     }
     Control& frame = w.add("Shape2", ControlKind::Shape, panel);
     look::place(frame, g.left - 250, kCalendarLineTop - 30, g.x(120) + 400 + linkWidth + 150 - (g.left - 250),
-                kLine13 + 60);
+                kLine15 + 60);
     frame.borderColor = look::kGold;
     frame.radius = 120;
 
@@ -251,22 +251,22 @@ void buildCalendar(Window& w) {
     heading(w.add("Label31", ControlKind::Label, panel), kHeading13, resultsHeader, g.left,
             kResultsHeadingTop, g.x(110) - g.left + 200);
     for (int k = 0; k < kResultLines; ++k)
-        smallFlag(w("Image7", 4 + k), g.left, kResultsTop + k * kLine13, kLine13);
-    column(w.add("Label32", ControlKind::Label, panel), kList13, g.x(4), g.x(9), kResultsTop, kResultLines,
-           kLine13, Align::Right);
-    column(w.add("Label33", ControlKind::Label, panel), kList13, g.x(11), g.x(80), kResultsTop, kResultLines,
-           kLine13, Align::Left);
-    column(w.add("Label34", ControlKind::Label, panel), kList13, g.x(80), g.x(91), kResultsTop, kResultLines,
-           kLine13, Align::Right, look::kGold);
-    column(w.add("Label35", ControlKind::Label, panel), kList13, g.x(95), g.x(110), kResultsTop, kResultLines,
-           kLine13, Align::Right);
+        smallFlag(w("Image7", 4 + k), g.left, kResultsTop + k * kLine15, kLine15);
+    column(w.add("Label32", ControlKind::Label, panel), kList15, g.x(4), g.x(9), kResultsTop, kResultLines,
+           kLine15, Align::Right);
+    column(w.add("Label33", ControlKind::Label, panel), kList15, g.x(11), g.x(80), kResultsTop, kResultLines,
+           kLine15, Align::Left);
+    column(w.add("Label34", ControlKind::Label, panel), kList15, g.x(80), g.x(91), kResultsTop, kResultLines,
+           kLine15, Align::Right, look::kGold);
+    column(w.add("Label35", ControlKind::Label, panel), kList15, g.x(95), g.x(110), kResultsTop, kResultLines,
+           kLine15, Align::Right);
 
     // Tiers paid below the listed finishers: places, prize, points, a blank line.
     w.addArray("Label2", 27, 27, ControlKind::Label, panel);
     heading(w("Label2", 27), {"DejaVu Sans", 12, true, false}, "Piazzamenti seguenti", tiersLeft,
             kResultsHeadingTop, 3600);
-    column(w.add("Label37", ControlKind::Label, panel), kList13, tiersLeft, tiersLeft + 3600, kResultsTop, 32,
-           kLine13, Align::Left);
+    column(w.add("Label37", ControlKind::Label, panel), kList15, tiersLeft, tiersLeft + 3600, kResultsTop, 32,
+           kLine15, Align::Left);
 }
 
 // ---- Picture8: the player card ----
@@ -280,10 +280,32 @@ constexpr int kHistoryLines = 20;
 
 void buildPlayers(Window& w) {
     Control* panel = &w("Picture8");
-    const int identityRight = 11600;
+    const int identityRight = 11400;
+    const int tableWidth = static_cast<int>(72 * kMonoAdvance10);
+    const Grid t{identityRight + 400, kMonoAdvance10};
+    const int historyWidth = static_cast<int>(130 * kMonoAdvance10);
+    const Grid h{600, kMonoAdvance10};
+    const int excerptWidth = static_cast<int>(56 * kMonoAdvance10);
+    const Grid x{kWindowWidth - 600 - excerptWidth, kMonoAdvance10};
+
+    // The cards and boards, then the stripes, so that everything else lies on them.
+    look::card(w, "Shape44", panel, 600, 200, identityRight - 600, 1950, look::kIvory, look::kBrass, 300);
+    look::card(w, "Shape45", panel, t.left - 300, kTableTop - 150, tableWidth + 600, 20 * kLine10 + 300,
+               look::kDeepFelt, look::kBrass, 300);
+    look::card(w, "Shape46", panel, h.left - 300, kHistoryHeadingTop - 700, historyWidth + 600,
+               kHistoryTop - kHistoryHeadingTop + 700 + kHistoryLines * kLine10 + 300, look::kDeepFelt,
+               look::kBrass, 300);
+    look::card(w, "Shape47", panel, x.left - 300, kExcerptTop - 1250, excerptWidth + 600,
+               1250 + kExcerptLines * kLine10 + 300, look::kDeepFelt, look::kBrass, 300);
+    w.addArray("Label23", 25, 49, ControlKind::Label, panel);
+    for (int s = 0; s < kHistoryLines / 2; ++s)
+        stripe(w("Label23", 25 + s), h.left - 150, kHistoryTop + 2 * s * kLine10, historyWidth + 300,
+               kLine10);
+    for (int s = 0; s < kExcerptLines / 2; ++s)
+        stripe(w("Label23", 35 + s), x.left - 150, kExcerptTop + 2 * s * kLine10, excerptWidth + 300,
+               kLine10);
 
     // Identity card: flag, name, nation and age, skills.
-    look::card(w, "Shape44", panel, 600, 200, identityRight - 600, 1950, look::kIvory, look::kBrass, 300);
     Control& flag = w.add("Image19", ControlKind::Picture, panel);
     look::place(flag, 850, 420, 1600, 1200);
     flag.stretch = true;
@@ -342,10 +364,6 @@ void buildPlayers(Window& w) {
     look::pill(find, 13, look::kBrass, look::kInk, look::kGold);
 
     // The twelve places: four blocks of five lines (ranking, world, continent, nation, blank).
-    const int tableWidth = static_cast<int>(72 * kMonoAdvance10);
-    const Grid t{identityRight + 400, kMonoAdvance10};
-    look::card(w, "Shape45", panel, t.left - 300, kTableTop - 150, tableWidth + 600, 20 * kLine10 + 300,
-               look::kDeepFelt, look::kBrass, 300);
     heading(w("Label53", 17), kHeading10, blanks(59) + "Pos     Punti", t.left, kTableTop, tableWidth + 200);
     column(w("Label53", 15), kList10, t.x(0), t.x(50), kTableTop + kLine10, 20, kLine10, Align::Left);
     column(w("Label53", 14), kList10, t.x(50), t.x(62), kTableTop + kLine10, 20, kLine10, Align::Right,
@@ -353,15 +371,6 @@ void buildPlayers(Window& w) {
     column(w("Label53", 16), kList10, t.x(62), t.x(72), kTableTop + kLine10, 20, kLine10, Align::Right);
 
     // The last tournaments played.
-    const int historyWidth = static_cast<int>(130 * kMonoAdvance10);
-    const Grid h{600, kMonoAdvance10};
-    look::card(w, "Shape46", panel, h.left - 300, kHistoryHeadingTop - 700, historyWidth + 600,
-               kHistoryTop - kHistoryHeadingTop + 700 + kHistoryLines * kLine10 + 300, look::kDeepFelt,
-               look::kBrass, 300);
-    w.addArray("Label23", 25, 49, ControlKind::Label, panel);
-    for (int s = 0; s < kHistoryLines / 2; ++s)
-        stripe(w("Label23", 25 + s), h.left - 150, kHistoryTop + 2 * s * kLine10, historyWidth + 300,
-               kLine10);
     Control& historyTitle = w("Label53", 2);
     historyTitle.text = "Ultimi Tornei Giocati";
     look::place(historyTitle, h.left, kHistoryHeadingTop - 560, 6000, 450);
@@ -384,13 +393,6 @@ void buildPlayers(Window& w) {
     column(w("Label53", 7), kList10, h.x(115), h.x(130), kHistoryTop, kHistoryLines, kLine10, Align::Right);
 
     // The thirty players around him in a ranking, with a frame on his own line.
-    const int excerptWidth = static_cast<int>(58 * kMonoAdvance10);
-    const Grid x{kWindowWidth - 600 - excerptWidth, kMonoAdvance10};
-    look::card(w, "Shape47", panel, x.left - 300, kExcerptTop - 1250, excerptWidth + 600,
-               1250 + kExcerptLines * kLine10 + 300, look::kDeepFelt, look::kBrass, 300);
-    for (int s = 0; s < kExcerptLines / 2; ++s)
-        stripe(w("Label23", 35 + s), x.left - 150, kExcerptTop + 2 * s * kLine10, excerptWidth + 300,
-               kLine10);
     smallCaption(w, 31, panel, "Classifica", x.left, kExcerptTop - 1080, 2200);
     selector(w, "Combo11", panel, x.left + 2200, kExcerptTop - 1120, 3000).items = {"Generale", "Uno",
                                                                                     "Hearts", "Brisolo"};
@@ -402,7 +404,7 @@ void buildPlayers(Window& w) {
     column(w("Label53", 20), kList10, x.x(6), x.x(14), kExcerptTop, kExcerptLines, kLine10, Align::Right);
     column(w("Label53", 21), kList10, x.x(15), x.x(25), kExcerptTop, kExcerptLines, kLine10, Align::Right,
            look::kGold);
-    column(w("Label53", 22), kList10, x.x(32), x.x(58), kExcerptTop, kExcerptLines, kLine10, Align::Left);
+    column(w("Label53", 22), kList10, x.x(32), x.x(56), kExcerptTop, kExcerptLines, kLine10, Align::Left);
     Control& frame = w.add("Shape6", ControlKind::Shape, panel);
     look::place(frame, x.left - 200, kExcerptTop, excerptWidth + 400, kLine10);
     frame.borderColor = look::kGold;

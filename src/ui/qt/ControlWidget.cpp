@@ -3,11 +3,11 @@
 #include "ui/qt/PictureCache.h"
 #include "ui/qt/SymbolText.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTextLayout>
-#include <QFontMetrics>
 
 #include <algorithm>
 
@@ -60,6 +60,9 @@ QFont ControlWidget::scaledFont(const Font& font, double factor, double logicalD
             family.contains(QLatin1String("Mono"), Qt::CaseInsensitive) ||
             family.contains(QLatin1String("Console"), Qt::CaseInsensitive)) {
             qfont.setStyleHint(QFont::TypeWriter);
+            // Fixed-width headings line up with the columns beneath them only if every character
+            // keeps its scaled width: no rounding of the advances to whole pixels.
+            qfont.setHintingPreference(QFont::PreferVerticalHinting);
         } else {
             qfont.setStyleHint(QFont::SansSerif);
         }
