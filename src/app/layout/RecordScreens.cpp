@@ -10,15 +10,15 @@ namespace {
 // The tables of these screens are one label per column. Their headings are fixed-width texts in a
 // monospaced face, so each column is placed under its heading's word: column x = the heading's left
 // plus the word's character offset times the face's advance. The advances and line steps are
-// those of DejaVu at the design size; the front end keeps fixed-width advances unrounded.
+// those of DejaVu at the design size; the front end scales fixed-width text as a drawing.
 struct Grid {
     int left;       // twips, where the heading starts
     double advance; // twips per character of the heading's face
     int x(double chars) const { return left + static_cast<int>(chars * advance + 0.5); }
 };
 
-constexpr double kMonoAdvance13 = 156.53; // DejaVu Sans Mono 13 pt: 1233/2048 em, unhinted
-constexpr double kMonoAdvance10 = 120.41; // DejaVu Sans Mono 10 pt
+constexpr double kMonoAdvance13 = 153.52; // DejaVu Sans Mono 13 pt (17 px at the design size)
+constexpr double kMonoAdvance10 = 117.19; // DejaVu Sans Mono 10 pt (13 px)
 constexpr int kLine15 = 360;              // line step of DejaVu 15 pt
 constexpr int kLine10 = 225;              // line step of DejaVu 10 pt
 
