@@ -23,8 +23,9 @@ RedrawReads::Answer& RedrawReads::answer(Database& database, const std::string& 
     fresh->rows = database.query(statement);
     ++m_statementsRun;
     Answer& kept = *fresh;
-    // Outside a redraw nothing is kept beyond this one answer.
-    if (m_depth == 0) m_answers.clear();
+    // Outside a redraw every read is fresh; an older answer is kept aside, not destroyed, so rows
+    // a caller still holds stay valid until the next redraw ends.
+    if (found != m_answers.end()) m_retired.push_back(std::move(found->second));
     m_answers[statement] = std::move(fresh);
     return kept;
 }

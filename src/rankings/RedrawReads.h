@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 namespace velmora {
 
@@ -30,7 +31,10 @@ class RedrawReads {
       public:
         explicit Redraw(RedrawReads& reads) : m_reads(reads) { ++m_reads.m_depth; }
         ~Redraw() {
-            if (--m_reads.m_depth == 0) m_reads.m_answers.clear();
+            if (--m_reads.m_depth == 0) {
+                m_reads.m_answers.clear();
+                m_reads.m_retired.clear();
+            }
         }
         Redraw(const Redraw&) = delete;
         Redraw& operator=(const Redraw&) = delete;
@@ -49,6 +53,7 @@ class RedrawReads {
     };
 
     std::map<std::string, std::unique_ptr<Answer>> m_answers;
+    std::vector<std::unique_ptr<Answer>> m_retired;
     int m_depth = 0;
     long m_statementsRun = 0;
 
