@@ -99,12 +99,14 @@ TEST_F(RecordsReadOnlyTest, ACareerWithoutTheScopeIndexesGetsThemWhenOpened) {
     form = std::make_unique<Form1>(platform);
     load();
     ASSERT_TRUE(platform.takeMessages().empty());
-    Rows indexes = form->db().query("SELECT name FROM sqlite_master WHERE type='index' AND tbl_name='giocatori' "
-                                    "ORDER BY name");
+    Rows indexes =
+        form->db().query("SELECT name FROM sqlite_master WHERE type='index' AND tbl_name='giocatori' "
+                         "ORDER BY name");
     std::vector<std::string> names;
     for (int r = 0; r <= indexes.last(); ++r)
         names.push_back(indexes.at(0, r).str());
-    EXPECT_EQ(names, (std::vector<std::string>{"giocatori_continente", "giocatori_nazione", "giocatori_nome"}));
+    EXPECT_EQ(names,
+              (std::vector<std::string>{"giocatori_continente", "giocatori_nazione", "giocatori_nome"}));
 }
 
 } // namespace
