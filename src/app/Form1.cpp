@@ -27,16 +27,15 @@ namespace velmora {
 Form1::Form1(Platform& platform)
     : m_window(platform), m_startUp(std::make_unique<StartUp>(*this)),
       m_dashboard(std::make_unique<Dashboard>(*this)), m_eventEntry(std::make_unique<EventEntry>(*this)),
-      m_weekSimulation(std::make_unique<WeekSimulation>(*this)),
-      m_newCareer(std::make_unique<NewCareer>(*this)), m_prizeMoney(std::make_unique<PrizeMoney>(*this)),
+      m_weekSimulation(std::make_unique<WeekSimulation>(*this)), m_newCareer(std::make_unique<NewCareer>(*this)),
+      m_prizeMoney(std::make_unique<PrizeMoney>(*this)),
       m_tournamentStart(std::make_unique<TournamentStart>(*this)),
       m_tableFlow(std::make_unique<TableFlow>(*this)),
-      m_backgroundTables(std::make_unique<BackgroundTables>(*this)),
-      m_rounds(std::make_unique<Rounds>(*this)), m_handDisplay(std::make_unique<HandDisplay>(*this)),
-      m_unoTable(std::make_unique<UnoTable>(*this)), m_unoComputer(std::make_unique<UnoComputer>(*this)),
+      m_backgroundTables(std::make_unique<BackgroundTables>(*this)), m_rounds(std::make_unique<Rounds>(*this)),
+      m_handDisplay(std::make_unique<HandDisplay>(*this)), m_unoTable(std::make_unique<UnoTable>(*this)),
+      m_unoComputer(std::make_unique<UnoComputer>(*this)),
       m_worldRankings(std::make_unique<WorldRankings>(*this)),
-      m_eventCalendar(std::make_unique<EventCalendar>(*this)),
-      m_playerCard(std::make_unique<PlayerCard>(*this)) {
+      m_eventCalendar(std::make_unique<EventCalendar>(*this)), m_playerCard(std::make_unique<PlayerCard>(*this)) {
     m_window.setTitle(appTitle);
     buildControls();
     wireEvents();

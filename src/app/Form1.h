@@ -43,7 +43,7 @@ struct ScoredCard {
 // state of the career and of the running tournament, and wires control events to the handlers of
 // each screen. Its fields are the window's shared variables; the screens read and write them.
 class Form1 {
-  public:
+public:
     explicit Form1(Platform& platform);
     ~Form1();
     Form1(const Form1&) = delete;
@@ -167,7 +167,7 @@ class Form1 {
     std::vector<Card> unoOutOfPlay;
     int pileOutOfPlay = -1; // index in unoOutOfPlay of the card on the pile; -1 when it is not there
 
-  private:
+private:
     void buildControls();
     void wireEvents();
 
