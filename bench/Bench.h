@@ -13,5 +13,6 @@ double bestMs(int runs, const std::function<void()>& fn);
 // The figures, one group per screen.
 void startUpFigures();
 void careerFigures();
+void recordsFigures();
 
 } // namespace velmora::bench

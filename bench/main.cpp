@@ -27,5 +27,6 @@ double bestMs(int runs, const std::function<void()>& fn) {
 int main() {
     velmora::bench::startUpFigures();
     velmora::bench::careerFigures();
+    velmora::bench::recordsFigures();
     return 0;
 }

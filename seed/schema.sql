@@ -26,6 +26,10 @@ CREATE TABLE giocatori (
     totalepunti INTEGER DEFAULT 0
 );
 CREATE INDEX giocatori_nome ON giocatori (cognome, nome);
+-- The rankings list the players of one continent or one nation. There is no index on a points column:
+-- each would be rewritten by every point update of the week, to save little on a read of the world.
+CREATE INDEX giocatori_continente ON giocatori (continente);
+CREATE INDEX giocatori_nazione ON giocatori (nazione);
 
 -- Nations: the key is the lower-case two-letter country code that also names the flag picture.
 CREATE TABLE nazionalita (

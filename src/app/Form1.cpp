@@ -14,6 +14,9 @@
 #include "games/uno/UnoComputer.h"
 #include "games/uno/UnoGame.h"
 #include "games/uno/UnoTable.h"
+#include "rankings/EventCalendar.h"
+#include "rankings/PlayerCard.h"
+#include "rankings/WorldRankings.h"
 #include "tournament/BackgroundTables.h"
 #include "tournament/HandDisplay.h"
 #include "tournament/Rounds.h"
@@ -32,9 +35,11 @@ Form1::Form1(Platform& platform)
       m_newCareer(std::make_unique<NewCareer>(*this)), m_prizeMoney(std::make_unique<PrizeMoney>(*this)),
       m_tournamentStart(std::make_unique<TournamentStart>(*this)),
       m_tableFlow(std::make_unique<TableFlow>(*this)),
-      m_backgroundTables(std::make_unique<BackgroundTables>(*this)),
-      m_rounds(std::make_unique<Rounds>(*this)), m_handDisplay(std::make_unique<HandDisplay>(*this)),
-      m_unoTable(std::make_unique<UnoTable>(*this)), m_unoComputer(std::make_unique<UnoComputer>(*this)) {
+      m_backgroundTables(std::make_unique<BackgroundTables>(*this)), m_rounds(std::make_unique<Rounds>(*this)),
+      m_handDisplay(std::make_unique<HandDisplay>(*this)), m_unoTable(std::make_unique<UnoTable>(*this)),
+      m_unoComputer(std::make_unique<UnoComputer>(*this)),
+      m_worldRankings(std::make_unique<WorldRankings>(*this)),
+      m_eventCalendar(std::make_unique<EventCalendar>(*this)), m_playerCard(std::make_unique<PlayerCard>(*this)) {
     m_games["Uno"] = std::make_unique<UnoGame>(*this);
     m_games["Brisolo"] = std::make_unique<BrisoloGame>(*this);
     m_games["Hearts"] = std::make_unique<HeartsGame>(*this);
@@ -85,6 +90,17 @@ void Form1::wireEvents() {
     w.onClick("Image10", [this](int i) { m_unoTable->Image10_Click(i); });
     w.onClick("Label48", [this](int i) { m_unoTable->Label48_Click(i); });
     w.onClick("Label44", [this](int) { m_unoTable->Label44_Click(); });
+    // Records: rankings, calendar, players.
+    w.onClick("Combo2", [this](int) { m_worldRankings->Combo2_Click(); });
+    w.onClick("Combo3", [this](int) { m_worldRankings->Combo3_Click(); });
+    w.onClick("Combo4", [this](int) { m_worldRankings->Combo4_Click(); });
+    w.onClick("Combo5", [this](int) { m_worldRankings->Combo5_Click(); });
+    w.onClick("Combo6", [this](int) { m_eventCalendar->Combo6_Click(); });
+    w.onClick("Label29", [this](int i) { m_eventCalendar->Label29_Click(i); });
+    w.onClick("Combo9", [this](int) { m_playerCard->Combo9_Click(); });
+    w.onClick("Combo10", [this](int) { m_playerCard->Combo10_Click(); });
+    w.onClick("Combo11", [this](int) { m_playerCard->Combo11_Click(); });
+    w.onClick("Image18", [this](int) { m_playerCard->Image18_Click(); });
     // Timers.
     w.onTimer(1, [this] { m_tableFlow->Timer1_Timer(); });
     w.onTimer(2, [this] { m_backgroundTables->Timer2_Timer(); });

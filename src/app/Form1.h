@@ -31,6 +31,9 @@ class HandDisplay;
 class UnoTable;
 class UnoComputer;
 class GameTable;
+class WorldRankings;
+class EventCalendar;
+class PlayerCard;
 
 // A card of the scratch copy a computer seat scores while it decides its move.
 struct ScoredCard {
@@ -94,6 +97,9 @@ class Form1 {
     // name, the game of the running tournament.
     GameTable* gameTable(const std::string& name);
     GameTable* gameTable() { return gameTable(currentGame); }
+    WorldRankings& worldRankings() { return *m_worldRankings; }
+    EventCalendar& eventCalendar() { return *m_eventCalendar; }
+    PlayerCard& playerCard() { return *m_playerCard; }
 
     // ---- Application ----
     std::string appTitle = "Velmora";
@@ -192,6 +198,9 @@ class Form1 {
     std::unique_ptr<UnoTable> m_unoTable;
     std::unique_ptr<UnoComputer> m_unoComputer;
     std::map<std::string, std::unique_ptr<GameTable>> m_games;
+    std::unique_ptr<WorldRankings> m_worldRankings;
+    std::unique_ptr<EventCalendar> m_eventCalendar;
+    std::unique_ptr<PlayerCard> m_playerCard;
 };
 
 } // namespace velmora

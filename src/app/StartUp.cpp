@@ -4,6 +4,11 @@
 #include "app/MenuFrames.h"
 #include "cards/RandomCounter.h"
 #include "career/Dashboard.h"
+#include "rankings/EventCalendar.h"
+#include "rankings/PlayerCard.h"
+#include "rankings/RecordIndexes.h"
+#include "rankings/RecordPanels.h"
+#include "rankings/WorldRankings.h"
 #include "ui/DisabledWindow.h"
 
 #include <string>
@@ -28,6 +33,7 @@ void StartUp::Form_Load() {
     f.window().setTitle(f.appTitle);
 
     f.openDatabase();
+    RecordIndexes::ensure(f.db());
     // Each run starts its draws further along the same fixed sequence.
     advanceRandomCounter(f.temp(), f.random());
 
@@ -89,16 +95,25 @@ void StartUp::Label1_Click(int index) {
         }
         break;
     }
-    case 7: // the dashboard's "Esci": back to the title menu
+    case 5: // "Calendario"
+        f.eventCalendar().open();
+        break;
+    case 6: // "Classifiche"
+        f.worldRankings().open();
+        break;
+    case 7: // the dashboard's "Esci": back to the title menu, with no record screen left over it
+        RecordPanels::hideAll(w);
         f.c("Picture2").visible = false;
         MenuFrames::showDashboardMenu(w, false);
         break;
-    case 16: // "Home": closes the record screens over the dashboard
-        f.c("Picture3").visible = false;
-        f.c("Picture4").visible = false;
+    case 16: // "Home": closes the record screens over the dashboard, the players screen included
+        RecordPanels::hideAll(w);
         break;
-    default:   // 5 "Calendario", 6 "Classifiche", 17 "Giocatori" open screens still to come;
-        break; // the captions have no click effect
+    case 17: // "Giocatori"
+        f.playerCard().open();
+        break;
+    default: // the captions have no click effect
+        break;
     }
 }
 

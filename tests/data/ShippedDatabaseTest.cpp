@@ -202,8 +202,9 @@ TEST_F(ShippedDatabase, TextColumnsIgnoreLetterCaseAndLookupsAreIndexed) {
             indexed.insert(columns);
         }
     }
-    for (const char* wanted : {"giocatori: cognome nome", "calendario: settimana", "calendario: torneo",
-                               "tornei: torneo", "tornei: cognome nome"}) {
+    for (const char* wanted :
+         {"giocatori: cognome nome", "calendario: settimana", "calendario: torneo", "tornei: torneo",
+          "tornei: cognome nome", "giocatori: continente", "giocatori: nazione"}) {
         EXPECT_TRUE(indexed.contains(wanted)) << wanted;
     }
 }

@@ -3,11 +3,11 @@
 #include "ui/qt/PictureCache.h"
 #include "ui/qt/SymbolText.h"
 
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QTextLayout>
-#include <QFontMetrics>
 
 #include <algorithm>
 
@@ -133,17 +133,27 @@ void ControlWidget::paintCaption(QPainter& painter) {
     if (c.text.empty()) return;
     QString text = SymbolText::display(c.font.family, c.text);
     text.remove(QLatin1Char('\r'));
-    const QFont font = scaledFont(c.font, m_factor, logicalDpiY());
+    // A fixed-width heading lines up with the columns beneath it only if its characters keep their
+    // design widths at every size. A scaled font snaps to whole pixels and would drift along a long
+    // heading, so such text is laid out at the design size and the drawing is scaled instead.
+    const bool fixedWidth = scaledFont(c.font, 1.0, logicalDpiY()).styleHint() == QFont::TypeWriter;
+    const double scale = fixedWidth ? m_factor : 1.0;
+    painter.save();
+    painter.scale(scale, scale);
+    const QFont font = scaledFont(c.font, m_factor / scale, logicalDpiY());
     painter.setFont(font);
     painter.setPen(c.enabled ? rgb(c.foreColor) : kDisabledText);
     const double inset = c.border ? 2 * m_factor : 0;
-    const QRectF area = QRectF(rect()).adjusted(inset, inset / 2, -inset, 0);
+    const QRectF box = QRectF(rect()).adjusted(inset, inset / 2, -inset, 0);
+    const QRectF area(box.topLeft() / scale, box.size() / scale);
 
     // Lines are spaced by the design's line height scaled like every other length, not by the
     // scaled font's own (rounded) spacing, so a column of names stays level with the column of
     // flags or prizes beside it at any window size.
-    const double lineHeight = QFontMetrics(scaledFont(c.font, 1.0, logicalDpiY())).lineSpacing() * m_factor;
+    const double lineHeight =
+        QFontMetrics(scaledFont(c.font, 1.0, logicalDpiY())).lineSpacing() * m_factor / scale;
     QTextOption option(horizontal(c.align));
+    if (fixedWidth) option.setUseDesignMetrics(true);
     option.setWrapMode(c.wordWrap ? QTextOption::WordWrap : QTextOption::NoWrap);
     double y = 0;
     for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
@@ -159,6 +169,7 @@ void ControlWidget::paintCaption(QPainter& painter) {
         layout.draw(&painter, area.topLeft());
         if (y > area.height()) break;
     }
+    painter.restore();
 }
 
 void ControlWidget::mousePressEvent(QMouseEvent* event) {

@@ -1,0 +1,97 @@
+// The three record screens through velmora-driver after a new career, as a player would visit them
+// from the dashboard's menu: rankings, calendar with results, player card, then back home.
+
+#include "DriverProcess.h"
+
+#include "support/AppFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace velmora::test {
+namespace {
+
+std::vector<std::string> items(DriverProcess& driver, const std::string& combo) {
+    std::vector<std::string> out;
+    const std::string joined = driver.property(combo, "items");
+    size_t start = 0;
+    for (size_t at = joined.find('|'); at != std::string::npos; at = joined.find('|', start)) {
+        out.push_back(joined.substr(start, at - start));
+        start = at + 1;
+    }
+    out.push_back(joined.substr(start));
+    return out;
+}
+
+TEST(RecordScreensTest, RankingsCalendarAndPlayerCardAfterANewCareer) {
+    AppFolder folder;
+    DriverProcess driver{VELMORA_DRIVER, folder.path()};
+    driver.run("load");
+    driver.click("Label1", 1);
+    driver.click("Label1", 3);
+    driver.run("type Text1 0 Mario");
+    driver.run("type Text1 1 D'Angelo");
+    driver.run("choose Combo1 1 Italia");
+    driver.click("Label3", 0);
+    ASSERT_EQ(driver.messages(), std::vector<std::string>{});
+    ASSERT_TRUE(driver.visible("Picture2"));
+    const auto resultsBefore = driver.query("SELECT count(*), sum(punti) FROM tornei");
+
+    // Rankings: the world by overall points, where the world place is the line's own place; in a
+    // nation's list the nation place is.
+    driver.click("Label1", 6);
+    ASSERT_EQ(driver.messages(), std::vector<std::string>{});
+    EXPECT_TRUE(driver.visible("Picture3"));
+    const auto pages = items(driver, "Combo5");
+    ASSERT_EQ(pages.size(), 80u);
+    EXPECT_EQ(pages.back(), "1976-2000");
+    EXPECT_EQ(valueLines(driver.caption("Label10")).size(), 25u);
+    EXPECT_EQ(valueLines(driver.caption("Label17")), valueLines(driver.caption("Label10")));
+    driver.run("shot " + folder.path() + "/rankings.png");
+    driver.run("choose Combo3 Nazionale");
+    driver.run("choose Combo4 Italia");
+    EXPECT_EQ(valueLines(driver.caption("Label19")), valueLines(driver.caption("Label10")));
+
+    // Calendar: this week's events, the first one's standings from last season.
+    driver.click("Label1", 5);
+    EXPECT_TRUE(driver.visible("Picture4"));
+    EXPECT_FALSE(driver.visible("Picture3"));
+    EXPECT_EQ(driver.property("Combo6", "text"), "1");
+    EXPECT_FALSE(valueLines(driver.caption("Label24")).empty());
+    EXPECT_EQ(valueLines(driver.caption("Label33")).size(), 16u);
+    EXPECT_EQ(valueLines(driver.caption("Label32")).front(), "1");
+    driver.run("shot " + folder.path() + "/calendar.png");
+
+    // Player card: find the career's own player, then a player with a history.
+    driver.click("Label1", 17);
+    EXPECT_TRUE(driver.visible("Picture8"));
+    EXPECT_EQ(items(driver, "Combo9").size(), 2000u);
+    driver.run("type Text2 d'angelo m");
+    driver.click("Image18");
+    EXPECT_EQ(driver.caption("Label53", 0), "D'Angelo Mario");
+    const auto leader =
+        driver.query("SELECT cognome, nome FROM giocatori ORDER BY totalepunti DESC, cognome LIMIT 1");
+    driver.run("type Text2 " + leader[0][0] + " " + leader[0][1]);
+    driver.click("Image18");
+    EXPECT_EQ(driver.caption("Label53", 0), leader[0][0] + " " + leader[0][1]);
+    EXPECT_EQ(valueLines(driver.caption("Label53", 14))[1], "1");
+    EXPECT_FALSE(valueLines(driver.caption("Label53", 3)).empty());
+    driver.run("shot " + folder.path() + "/players.png");
+    EXPECT_EQ(driver.messages(), std::vector<std::string>{});
+
+    // Home closes them all; the store is as the new career left it.
+    driver.click("Label1", 16);
+    EXPECT_TRUE(driver.visible("Picture2"));
+    EXPECT_FALSE(driver.visible("Picture3"));
+    EXPECT_FALSE(driver.visible("Picture4"));
+    EXPECT_FALSE(driver.visible("Picture8"));
+    EXPECT_EQ(driver.query("SELECT count(*), sum(punti) FROM tornei"), resultsBefore);
+    for (const char* shot : {"rankings.png", "calendar.png", "players.png"})
+        EXPECT_GT(std::filesystem::file_size(folder.path() + "/" + shot), 20000u) << shot;
+}
+
+} // namespace
+} // namespace velmora::test
