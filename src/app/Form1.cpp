@@ -107,6 +107,7 @@ void Form1::wireEvents() {
     w.onTimer(3, [this] { m_unoComputer->Timer3_Timer(); });
     w.onTimer(4, [this] { m_unoTable->Timer4_Timer(); });
     w.onTimer(5, [this] { m_backgroundTables->Timer5_Timer(); });
+    w.onTimer(6, [this] { static_cast<BrisoloGame*>(gameTable("Brisolo"))->table().Timer6_Timer(); });
     w.onTimer(8, [this] { m_backgroundTables->Timer8_Timer(); });
     // The dashboard's menu sits above the card table and the prize board: while either is up the
     // player leaves only through the table's own exit, so the menu is hidden.

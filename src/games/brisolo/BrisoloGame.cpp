@@ -7,7 +7,7 @@
 namespace velmora {
 
 void BrisoloGame::setUp() {
-    f.tableFlow().refuseUnopenedTable();
+    m_table.setUp();
 }
 
 void BrisoloGame::start() {
@@ -19,9 +19,13 @@ void BrisoloGame::start() {
     }
 }
 
-void BrisoloGame::cardClick(int) {}
+void BrisoloGame::cardClick(int index) {
+    m_table.cardClick(index);
+}
 
-void BrisoloGame::drawScoreboard() {}
+void BrisoloGame::drawScoreboard() {
+    m_table.drawScoreboard();
+}
 
 bool BrisoloGame::finishedAtTable(const EntrantRow& row) const {
     // Brisolo marks the two losers of a table when its hand is over.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "games/brisolo/BrisoloTable.h"
 #include "tournament/GameTable.h"
 
 namespace velmora {
@@ -10,7 +11,10 @@ class Form1;
 // with the fewest points are out.
 class BrisoloGame : public GameTable {
   public:
-    explicit BrisoloGame(Form1& form) : f(form) {}
+    explicit BrisoloGame(Form1& form) : f(form), m_table(form) {}
+
+    // The human's table, whose driver the window's Timer6 runs.
+    BrisoloTable& table() { return m_table; }
 
     int handSize() const override { return 13; }
     void setUp() override;
@@ -27,6 +31,7 @@ class BrisoloGame : public GameTable {
 
   private:
     Form1& f;
+    BrisoloTable m_table;
 };
 
 } // namespace velmora

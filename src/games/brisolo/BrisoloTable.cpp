@@ -1,0 +1,319 @@
+#include "games/brisolo/BrisoloTable.h"
+
+#include "app/Form1.h"
+#include "cards/Decks.h"
+#include "games/brisolo/BrisoloCardChoice.h"
+#include "games/brisolo/BrisoloPlaces.h"
+#include "games/brisolo/BrisoloRules.h"
+#include "tournament/BackgroundTables.h"
+#include "tournament/HandDisplay.h"
+#include "tournament/TableFlow.h"
+
+#include <vector>
+
+namespace velmora {
+
+namespace {
+
+// Scoreboard column labels (Label38 items).
+constexpr int kBoardHeader = 11;
+constexpr int kBoardCards = 12;
+constexpr int kBoardTable = 13;
+constexpr int kBoardName = 14;
+constexpr int kBoardRank = 15;
+constexpr int kBoardPoints = 16;
+constexpr int kBoardOut = 17;
+constexpr int kBoardThrough = 19;
+constexpr int kBoardMancheWinnings = 22;
+constexpr int kBoardManches = 23;
+constexpr int kBoardBestManche = 27;
+// The notice that the human's table is over while the others still play.
+constexpr int kWaitingNotice = 21;
+// Background stripes behind every second scoreboard line: Label23 items from this one on.
+constexpr int kFirstBoardStripe = 50;
+
+// The score columns a Brisolo table keeps in the entrant rows: cards left, out, points, manches,
+// the last manche won and the best manche.
+constexpr int kCards = 7, kOut = 8, kPoints = 11, kManches = 12, kLastManche = 13, kBest = 14;
+
+// The driver's steps.
+constexpr int kComputerPlays = 1;
+constexpr int kAfterComputerCard = 2;
+constexpr int kAfterHumanCard = 3;
+constexpr int kScoreManche = 4;
+
+constexpr int kHuman = 3;
+
+std::string joinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + '\n';
+    return text;
+}
+
+std::string cardPicture(const Card& card) {
+    return "\\immagini\\52\\" + card.code() + ".jpg";
+}
+
+} // namespace
+
+std::string BrisoloTable::boardHeader() {
+    return "Naz  El Tav  Ca    Pu   Ma  MP  Giocatore" + std::string(78, ' ') + "Rank   Punti";
+}
+
+int BrisoloTable::manchePoints() {
+    return static_cast<int>(Value(f.c("Label51").text).toInt());
+}
+
+int BrisoloTable::firstRow() const {
+    return 4 * (f.humanTable - 1);
+}
+
+int BrisoloTable::seatRow(int seat) {
+    const EntrantRow& player = f.seatNames[static_cast<size_t>(seat)];
+    for (int r = firstRow(); r < firstRow() + 4; ++r) {
+        if (r >= 0 && sameEntrant(f.tablePlayers[static_cast<size_t>(r)], player[0].str(), player[1].str()))
+            return r;
+    }
+    return -1;
+}
+
+void BrisoloTable::setUp() {
+    f.timer(6).setEnabled(false);
+    f.timer(6).setInterval(1000);
+    f.timer(1).setInterval(500);
+
+    f.c("Label54").visible = false;
+    f.c("Image9", 4).visible = false;
+    f.c("Label49").visible = false;
+    f.c("Label43").visible = false;
+    f.c("Label38", kBoardHeader).text = boardHeader();
+    for (int item : {kBoardMancheWinnings, kBoardManches, kBoardBestManche})
+        f.c("Label38", item).text.clear();
+    f.c("Label51").text = "0";
+
+    // A new table: nothing of the last one carries over.
+    f.handOver = 0;
+    f.tablePhase = 0;
+    f.humanFinished = 0;
+    f.trickWinner = "-1";
+    for (Card& card : f.trickCards)
+        card = Card{Value(0), Value(0)};
+    for (int seat = 0; seat < 4; ++seat)
+        f.c("Image9", seat).visible = false;
+
+    f.playDirection = "orario";
+    f.loadPicture(f.c("Image13"), "\\immagini\\sx.gif");
+    for (int seat = 0; seat < 3; ++seat)
+        f.loadPicture(f.c("Image10", seat), "\\immagini\\52\\dietro.jpg");
+    for (int seat = 0; seat < 4; ++seat)
+        f.c("Label40", seat).text = "0\n0\n0";
+
+    f.tableFlow().groupTablePlayers();
+    // Every player of the human's table holds the thirteen cards about to be dealt.
+    for (int r = firstRow(); r >= 0 && r < firstRow() + 4; ++r) {
+        EntrantRow& row = f.tablePlayers[static_cast<size_t>(r)];
+        if (!namedEntrant(row)) continue;
+        row[kCards] = Value(kBrisoloHandCards);
+        f.tableFlow().mirrorColumns(row, {kCards});
+    }
+    drawScoreboard();
+    f.deck = buildFrenchDeck();
+    shuffleDeck(f.deck, false, f.temp(), f.random());
+
+    f.dealIndex = 0;
+    dealHands(f.deck, f.seatHand, kBrisoloHandCards, f.dealIndex);
+    f.handDisplay().showFrenchHand();
+    f.tableFlow().showSeats();
+
+    // The other tables start their hand from scratch, each led by a seat drawn here.
+    f.backgroundStep = 0;
+    for (int& lead : f.leadSeats)
+        lead = static_cast<int>(f.random().upTo(3));
+
+    f.c("Label44").visible = false;
+    f.turnSeat = BrisoloRules::startingSeat(f.random());
+    f.tableFlow().moveTurnMarker(f.turnSeat);
+    f.c("Image10", 3).visible = f.turnSeat == kHuman;
+
+    f.c("Label42").visible = true;
+    f.c("Picture5").visible = true;
+}
+
+void BrisoloTable::putDown(int seat, int slot) {
+    Card& place = f.seatHand[static_cast<size_t>(seat)][static_cast<size_t>(slot)];
+    const Card card = place;
+    f.trickCards[static_cast<size_t>(seat)] = card;
+    Control& picture = f.c("Image9", seat);
+    f.loadPicture(picture, cardPicture(card));
+    picture.visible = true;
+    place = Card{Value(0), Value(0)};
+    f.c("Label51").text = std::to_string(manchePoints() + BrisoloRules::cardPoints(card));
+}
+
+void BrisoloTable::cardClick(int index) {
+    // Only the human's own turn, with the driver at rest and a manche still open, takes a card.
+    if (f.timer(6).enabled() || f.turnSeat != kHuman || f.handOver != 0 || f.roundClosed) return;
+    if (index < 0 || index >= kHandSlots) return;
+    if (f.seatHand[kHuman][static_cast<size_t>(index)].empty()) return;
+    if (!f.trickCards[kHuman].value.isEmpty()) return;
+
+    putDown(kHuman, index);
+    f.c("Image10", kHuman).visible = false;
+    f.handDisplay().showFrenchHand();
+    f.tablePhase = kAfterHumanCard;
+    f.timer(6).setEnabled(true);
+}
+
+void BrisoloTable::computerMove() {
+    const int seat = f.turnSeat;
+    const int first = firstRow();
+    const int cardsLeft = first >= 0
+                              ? static_cast<int>(f.tablePlayers[static_cast<size_t>(first)][kCards].toInt())
+                              : kBrisoloHandCards;
+    const BrisoloCardChoice choice(f.seatHand[static_cast<size_t>(seat)], f.trickCards, cardsLeft);
+    const int slot = choice.choose(f.random());
+    if (slot >= 0) putDown(seat, slot);
+    f.tablePhase = kAfterComputerCard;
+}
+
+void BrisoloTable::Timer6_Timer() {
+    if (f.turnSeat == kHuman && f.tablePhase == kComputerPlays) {
+        // The human leads or follows: the driver waits for his card.
+        f.timer(6).setEnabled(false);
+        return;
+    }
+    switch (f.tablePhase) {
+    case kComputerPlays:
+        computerMove();
+        f.backgroundTables().refreshStandings();
+        break;
+    case kAfterComputerCard:
+        f.tableFlow().checkTrickComplete();
+        if (f.handOver == 1) {
+            f.tableFlow().moveTurnMarker(f.turnSeat);
+            f.tablePhase = kScoreManche;
+        } else {
+            f.turnSeat = (f.turnSeat + 1) % 4;
+            f.tableFlow().moveTurnMarker(f.turnSeat);
+            f.tablePhase = kComputerPlays;
+            if (f.turnSeat == kHuman) f.timer(6).setEnabled(false);
+        }
+        break;
+    case kAfterHumanCard:
+        f.tableFlow().checkTrickComplete();
+        f.handDisplay().showFrenchHand();
+        if (f.handOver == 1) {
+            f.tableFlow().moveTurnMarker(f.turnSeat);
+            f.tablePhase = kScoreManche;
+        } else {
+            f.turnSeat = 0;
+            f.tableFlow().moveTurnMarker(0);
+            f.tablePhase = kComputerPlays;
+        }
+        f.backgroundTables().refreshStandings();
+        break;
+    case kScoreManche:
+        scoreManche();
+        break;
+    default:
+        f.timer(6).setEnabled(false);
+        break;
+    }
+}
+
+void BrisoloTable::scoreManche() {
+    const int winner = f.turnSeat;
+    const int points = manchePoints();
+    const int winnerRow = seatRow(winner);
+    for (int r = firstRow(); r >= 0 && r < firstRow() + 4; ++r) {
+        EntrantRow& row = f.tablePlayers[static_cast<size_t>(r)];
+        row[kCards] = Value(row[kCards].toInt() - 1);
+        if (r == winnerRow) {
+            row[kPoints] = Value(row[kPoints].toInt() + points);
+            row[kManches] = Value(row[kManches].toInt() + 1);
+            row[kLastManche] = Value(kBrisoloHandCards + 1 - row[kCards].toInt());
+            if (points > row[kBest].num()) row[kBest] = Value(points);
+        }
+        f.tableFlow().mirrorColumns(row, {kCards, kOut, kPoints, kManches, kLastManche, kBest});
+    }
+    drawScoreboard();
+    f.handOver = 0;
+    f.c("Label51").text = "0";
+    showSeatScores();
+    for (int seat = 0; seat < 4; ++seat) {
+        f.c("Image9", seat).visible = false;
+        f.trickCards[static_cast<size_t>(seat)] = Card{Value(0), Value(0)};
+    }
+    f.tableFlow().compactComputerHands();
+
+    // The winner leads the next manche.
+    f.tablePhase = kComputerPlays;
+    f.timer(6).setEnabled(winner != kHuman);
+    f.c("Image10", kHuman).visible = winner == kHuman;
+
+    const int first = firstRow();
+    if (first >= 0 && f.tablePlayers[static_cast<size_t>(first)][kCards].isEmpty()) endOfHand();
+    f.backgroundTables().refreshStandings();
+}
+
+void BrisoloTable::showSeatScores() {
+    for (int seat = 0; seat < 4; ++seat) {
+        const int r = seatRow(seat);
+        if (r < 0) continue;
+        const EntrantRow& row = f.tablePlayers[static_cast<size_t>(r)];
+        f.c("Label40", seat).text = row[kPoints].str() + "\n" + row[kManches].str() + "\n" + row[kBest].str();
+    }
+}
+
+void BrisoloTable::endOfHand() {
+    const int first = firstRow();
+    BrisoloPlaces::eliminateTwo(f.tablePlayers, first);
+    for (int r = first; r < first + 4; ++r)
+        f.tableFlow().mirrorColumns(f.tablePlayers[static_cast<size_t>(r)],
+                                    {kCards, kOut, kPoints, kManches, kLastManche, kBest});
+    f.handOver = 1;
+    f.c("Image10", kHuman).visible = false;
+    // The human's table is over: the other tables hurry up.
+    f.timer(5).setInterval(200);
+    f.c("Label38", kWaitingNotice).visible = true;
+    f.timer(6).setEnabled(false);
+}
+
+void BrisoloTable::drawScoreboard() {
+    const int shownRows = f.currentWeek >= 50 ? 8 : 20;
+    std::vector<std::string> cards, tables, names, ranks, points, through, winnings, manches, best;
+    for (int k = 0; k < 20; ++k) {
+        Control& flag = f.c("Image15", k);
+        if (k % 2 == 0) f.c("Label23", kFirstBoardStripe + k / 2).visible = k < shownRows;
+        if (k >= shownRows) {
+            flag.visible = false;
+            continue;
+        }
+        const EntrantRow& row = f.boardRows[static_cast<size_t>(k)];
+        points.push_back(row[4].str());
+        ranks.push_back(row[5].str());
+        names.push_back(row[0].str() + " " + row[1].str());
+        cards.push_back(row[kCards].str());
+        winnings.push_back(row[kPoints].str());
+        manches.push_back(row[kManches].str());
+        best.push_back(row[kBest].str());
+        tables.emplace_back();
+        through.push_back(row[kOut].toInt() == 1 ? "X" : "V");
+        f.loadPicture(flag, Form1::flagPath(row[3].str()));
+        flag.visible = true;
+    }
+    f.c("Label38", kBoardPoints).text = joinLines(points);
+    f.c("Label38", kBoardRank).text = joinLines(ranks);
+    f.c("Label38", kBoardName).text = joinLines(names);
+    f.c("Label38", kBoardCards).text = joinLines(cards);
+    f.c("Label38", kBoardMancheWinnings).text = joinLines(winnings);
+    f.c("Label38", kBoardManches).text = joinLines(manches);
+    f.c("Label38", kBoardBestManche).text = joinLines(best);
+    f.c("Label38", kBoardTable).text = joinLines(tables);
+    f.c("Label38", kBoardThrough).text = joinLines(through);
+    // The Uno board's own "out" column stays empty: Brisolo shows both marks in one column.
+    f.c("Label38", kBoardOut).text.clear();
+}
+
+} // namespace velmora

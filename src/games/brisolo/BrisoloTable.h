@@ -1,0 +1,54 @@
+#pragma once
+
+#include "cards/Card.h"
+
+#include <string>
+
+namespace velmora {
+
+class Form1;
+
+// The human's Brisolo table: the deal, the human's card, the driver that moves the three computer
+// seats one card per tick, the scoring of every manche and the end of the hand.
+//
+// The driver (Timer6) steps by tablePhase: 1 a computer seat plays, 2 the manche is checked after a
+// computer card, 3 it is checked after the human's card, 4 a complete manche is scored. It stops
+// whenever the human is to play; his card starts it again at step 3.
+class BrisoloTable {
+  public:
+    explicit BrisoloTable(Form1& form) : f(form) {}
+
+    // Lays out a freshly seated table with "INIZIA" showing.
+    void setUp();
+    // The human plays the card of a hand place: any card, whenever it is his turn.
+    void cardClick(int index);
+    // The table driver, one step per tick.
+    void Timer6_Timer();
+    // The scoreboard of the round's twenty best-ranked players (eight from week 50 on). It reads
+    // only the scoreboard rows, so other games may draw it too.
+    void drawScoreboard();
+
+    // The scoreboard's header (Label38 item 11) over its columns.
+    static std::string boardHeader();
+    // The running points of the manche, as Label51 shows them.
+    int manchePoints();
+
+  private:
+    // The computer seat turnSeat puts down its card.
+    void computerMove();
+    // Books the complete manche for its winner (turnSeat) and opens the next one.
+    void scoreManche();
+    // After the thirteenth manche: the two players of the table with the fewest points are out.
+    void endOfHand();
+    // Puts a seat's card on the table.
+    void putDown(int seat, int slot);
+    // The row of tablePlayers holding the player of a seat; -1 when there is none.
+    int seatRow(int seat);
+    // Row of tablePlayers where the human's table starts.
+    int firstRow() const;
+    void showSeatScores();
+
+    Form1& f;
+};
+
+} // namespace velmora

@@ -1,0 +1,176 @@
+#include "games/brisolo/BrisoloGame.h"
+#include "games/brisolo/BrisoloTable.h"
+#include "support/GameTest.h"
+#include "tournament/TableFlow.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace velmora::test {
+namespace {
+
+// Plays whole Brisolo tables headless through the window: the computer seats by their driver,
+// the human by clicking his first shown card whenever the table waits for him, and a second table
+// in the background, checking the table after every step.
+class BrisoloWholeTable : public GameTest {
+  protected:
+    BrisoloWholeTable() {
+        form->openDatabase();
+        form->db().execute("PRAGMA synchronous = OFF");
+        form->currentGame = "Brisolo";
+    }
+
+    Form1& f() { return *form; }
+    BrisoloTable& table() { return static_cast<BrisoloGame*>(f().gameTable("Brisolo"))->table(); }
+
+    // Eight players at two tables; the human (entrant row 0) sits at table 1.
+    void seatPlayers() {
+        const char* flags[4] = {"it", "fr", "de", "es"};
+        clearEntrantTable(f().roundPlayers);
+        clearEntrantTable(f().tablePlayers);
+        clearEntrantTable(f().boardRows);
+        for (int r = 0; r < 8; ++r) {
+            EntrantRow& row = f().roundPlayers[static_cast<size_t>(r)];
+            row[0] = Value("Cognome" + std::to_string(r));
+            row[1] = Value("Nome" + std::to_string(r));
+            row[2] = Value(30);
+            row[3] = Value(flags[r % 4]);
+            row[4] = Value(1000 - 100 * r);
+            row[5] = Value(r + 1);
+            row[6] = Value(r < 4 ? 1 : 2);
+            row[7] = Value(13);
+            row[10] = Value(1);
+            for (int col = 11; col <= 14; ++col)
+                row[static_cast<size_t>(col)] = Value("0");
+        }
+        for (int k = 0; k < 20; ++k)
+            f().boardRows[static_cast<size_t>(k)] = f().roundPlayers[static_cast<size_t>(k < 8 ? k : 7)];
+        f().tableCount = 2;
+        f().humanTable = 1;
+        f().qualifierCount = 4;
+        f().roundNumber = 1;
+        f().playerSurname = "Cognome0";
+        f().playerFirstName = "Nome0";
+    }
+
+    // Every one of the 52 cards is in exactly one place: a hand, the manche on the table or a
+    // manche already taken.
+    void expectCardsAccountedFor(std::set<std::string>& taken, const std::string& where) {
+        std::set<std::string> seen = taken;
+        size_t count = taken.size();
+        auto add = [&](const Card& card) {
+            if (card.value.isEmpty()) return;
+            seen.insert(card.code());
+            ++count;
+        };
+        for (const Hand& hand : f().seatHand)
+            for (const Card& card : hand)
+                add(card);
+        // A complete manche waiting to be scored was already counted as taken.
+        for (const Card& card : f().trickCards)
+            if (!taken.contains(card.code())) add(card);
+        ASSERT_EQ(count, 52u) << where << " taken " << taken.size() << " phase " << f().tablePhase
+                              << " handOver " << f().handOver << " seat " << f().turnSeat;
+        ASSERT_EQ(seen.size(), 52u) << where;
+        // Cards of a complete manche count as taken once it is scored.
+        if (f().handOver == 1)
+            for (const Card& card : f().trickCards)
+                if (!card.value.isEmpty()) taken.insert(card.code());
+    }
+
+    // The human's first shown card, or -1.
+    int firstShownCard() {
+        for (int i = 0; i < kHandSlots; ++i)
+            if (c("Image11", i).visible) return i;
+        return -1;
+    }
+};
+
+TEST_F(BrisoloWholeTable, SeededTablesShareOutAllPointsAndPutTwoOut) {
+    for (int game = 0; game < 12; ++game) {
+        SCOPED_TRACE("table " + std::to_string(game));
+        seatPlayers();
+        f().random().setState(RandomSequence::kStart + 104729ULL * static_cast<unsigned>(game));
+        f().gameTable("Brisolo")->setUp();
+        ASSERT_TRUE(c("Label42").visible);
+        ASSERT_EQ(c("Label38", 11).text.size(), 131u);
+        ASSERT_EQ(c("Label51").text, "0");
+        ASSERT_EQ(c("Image10", 3).visible, f().turnSeat == 3);
+        click("Label42");
+
+        std::set<std::string> taken;
+        int humanCards = 0, manches = 0;
+        for (int step = 0; step < 5000 && !c("Label49").visible; ++step) {
+            const std::string where = "step " + std::to_string(step);
+            if (f().turnSeat == 3 && !f().timer(6).enabled() && f().handOver == 0) {
+                const int before = table().manchePoints();
+                const int slot = firstShownCard();
+                ASSERT_GE(slot, 0) << where;
+                const Card card = f().seatHand[3][static_cast<size_t>(slot)];
+                click("Image11", slot);
+                ASSERT_TRUE(f().timer(6).enabled()) << where;
+                ASSERT_EQ(table().manchePoints(), before + card.value.toInt()) << where;
+                // A second click while the driver runs is ignored.
+                const int next = firstShownCard();
+                if (next >= 0) click("Image11", next);
+                ASSERT_EQ(f().trickCards[3], card) << where;
+                ++humanCards;
+            } else {
+                const int cardsBefore = static_cast<int>(f().tablePlayers[0][7].toInt());
+                advance(200);
+                if (f().tablePlayers[0][7].toInt() < cardsBefore) ++manches;
+            }
+            expectCardsAccountedFor(taken, where);
+            if (HasFatalFailure()) return;
+        }
+        ASSERT_TRUE(c("Label49").visible) << "the round never closed";
+        EXPECT_EQ(humanCards, 13);
+        EXPECT_EQ(manches, 13);
+        EXPECT_EQ(taken.size(), 52u);
+        EXPECT_TRUE(f().window().enabled());
+        for (int t = 0; t < 2; ++t) {
+            int points = 0, won = 0, out = 0;
+            for (int r = 4 * t; r < 4 * t + 4; ++r) {
+                const EntrantRow& row = f().tablePlayers[static_cast<size_t>(r)];
+                points += static_cast<int>(row[11].toInt());
+                won += static_cast<int>(row[12].toInt());
+                out += row[8].toInt() == 1;
+                EXPECT_TRUE(row[7].isEmpty());
+                // Every change reached the round's list.
+                const int found = findEntrant(f().roundPlayers, row[0].str(), row[1].str());
+                ASSERT_GE(found, 0);
+                EXPECT_EQ(f().roundPlayers[static_cast<size_t>(found)][11], row[11]);
+            }
+            EXPECT_EQ(won, 13) << "table " << t + 1;
+            EXPECT_EQ(out, 2) << "table " << t + 1;
+            if (t == 0) EXPECT_EQ(points, 416);
+        }
+        // The seat labels show points, manches and best manche of their players.
+        for (int seat = 0; seat < 4; ++seat) {
+            const EntrantRow& player = f().seatNames[static_cast<size_t>(seat)];
+            const EntrantRow& row = f().tablePlayers[static_cast<size_t>(
+                findEntrant(f().tablePlayers, player[0].str(), player[1].str()))];
+            EXPECT_EQ(c("Label40", seat).text, row[11].str() + "\n" + row[12].str() + "\n" + row[14].str());
+        }
+    }
+}
+
+TEST_F(BrisoloWholeTable, StartingSeatFavoursTheMiddleSeats) {
+    seatPlayers();
+    int seats[4] = {0, 0, 0, 0};
+    for (int k = 0; k < 600; ++k) {
+        f().gameTable("Brisolo")->setUp();
+        ++seats[f().turnSeat];
+        EXPECT_EQ(c("Image10", 3).visible, f().turnSeat == 3);
+    }
+    // Seats 1 and 2 come up a third of the time each, seats 0 and 3 a sixth.
+    for (int seat : {1, 2})
+        EXPECT_NEAR(seats[seat], 200, 50) << seat;
+    for (int seat : {0, 3})
+        EXPECT_NEAR(seats[seat], 100, 40) << seat;
+}
+
+} // namespace
+} // namespace velmora::test
