@@ -2,6 +2,7 @@
 
 #include "data/DatabaseError.h"
 #include "data/JetDialect.h"
+#include "data/PreparedStatement.h"
 
 #include <sqlcipher/sqlite3.h>
 
@@ -36,17 +37,6 @@ Value columnValue(sqlite3_stmt* statement, int column) {
     default:
         return Value(std::string(reinterpret_cast<const char*>(sqlite3_column_text(statement, column)),
                                  static_cast<size_t>(sqlite3_column_bytes(statement, column))));
-    }
-}
-
-void bindValue(sqlite3_stmt* statement, int index, const Value& value) {
-    if (value.isText()) {
-        const std::string text = value.str();
-        sqlite3_bind_text(statement, index, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-    } else if (value.num() == std::floor(value.num())) {
-        sqlite3_bind_int64(statement, index, static_cast<sqlite3_int64>(value.num()));
-    } else {
-        sqlite3_bind_double(statement, index, value.num());
     }
 }
 
@@ -87,7 +77,7 @@ Database::Database(const std::string& connection) {
 }
 
 Database::~Database() {
-    for (auto& [sql, statement] : m_insertStatements) sqlite3_finalize(statement);
+    m_prepared.clear(); // every statement is finalized before the connection closes
     sqlite3_close(m_db);
 }
 
@@ -112,7 +102,8 @@ sqlite3_stmt* Database::prepare(const std::string& sql) {
 
 Rows Database::query(const std::string& text) {
     countStatement();
-    const std::string sql = translateJet(text);
+    std::string translated;
+    const std::string& sql = translateJet(text, translated) ? translated : text;
     sqlite3_stmt* statement = prepare(sql);
     const int columns = sqlite3_column_count(statement);
     std::vector<std::string> names;
@@ -130,7 +121,8 @@ Rows Database::query(const std::string& text) {
 
 void Database::execute(const std::string& text) {
     countStatement();
-    const std::string sql = translateJet(text);
+    std::string translated;
+    const std::string& sql = translateJet(text, translated) ? translated : text;
     sqlite3_stmt* statement = prepare(sql);
     int step;
     while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
@@ -140,26 +132,24 @@ void Database::execute(const std::string& text) {
 }
 
 void Database::insert(const std::string& table, const Fields& fields) {
-    countStatement();
     std::string sql = "INSERT INTO " + table + " (";
     std::string marks;
+    std::vector<Value> values;
+    values.reserve(fields.size());
     for (size_t i = 0; i < fields.size(); ++i) {
         sql += (i ? ", " : "") + fields[i].first;
         marks += i ? ", ?" : "?";
+        values.push_back(fields[i].second);
     }
     sql += ") VALUES (" + marks + ")";
-    auto found = m_insertStatements.find(sql);
-    sqlite3_stmt* statement = found != m_insertStatements.end() ? found->second : nullptr;
-    if (!statement) {
-        statement = prepare(sql);
-        m_insertStatements[sql] = statement;
-    }
-    sqlite3_reset(statement);
-    sqlite3_clear_bindings(statement);
-    for (size_t i = 0; i < fields.size(); ++i) bindValue(statement, static_cast<int>(i) + 1, fields[i].second);
-    const int step = sqlite3_step(statement);
-    sqlite3_reset(statement);
-    if (step != SQLITE_DONE) fail(sql);
+    prepared(sql).run(values);
+}
+
+PreparedStatement& Database::prepared(const std::string& sql) {
+    auto found = m_prepared.find(sql);
+    if (found == m_prepared.end())
+        found = m_prepared.emplace(sql, std::make_unique<PreparedStatement>(*this, sql)).first;
+    return *found->second;
 }
 
 int Database::changes() const { return sqlite3_changes(m_db); }

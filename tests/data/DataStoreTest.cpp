@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 
 namespace velmora {
 namespace {
@@ -43,6 +44,58 @@ TEST(JetDialect, TranslatesTheStatementsTheGameWrites) {
     EXPECT_EQ(translateJet("SELECT top 8 * FROM giocatori  order by unopunti desc,cognome asc"),
               "SELECT * FROM giocatori  order by unopunti desc,cognome asc LIMIT 8");
     EXPECT_EQ(translateJet("SELECT * FROM temp WHERE dato= 'x' "), "SELECT * FROM temp WHERE dato= 'x' ");
+}
+
+// The scan that recognises the dialect gives what the two textbook patterns give, on the game's
+// statements and on near misses; anything that is not "delete * from" or "select top N" is left alone.
+TEST(JetDialect, AgreesWithThePatternsOnEveryShape) {
+    const std::regex deleteStar(R"(^\s*delete\s+\*\s+from\b)", std::regex::icase);
+    const std::regex selectTop(R"(^\s*select\s+top\s+(\d+)\s+)", std::regex::icase);
+    auto byPatterns = [&](const std::string& statement) {
+        std::string sql = std::regex_replace(statement, deleteStar, "DELETE FROM");
+        std::smatch match;
+        if (std::regex_search(sql, match, selectTop))
+            sql = "SELECT " + match.suffix().str() + " LIMIT " + match[1].str();
+        return sql;
+    };
+    const char* const statements[] = {
+        "delete * from tornei ",
+        "DELETE * FROM finali where cognome='x'and nome ='y'",
+        " \t\ndelete  *\tfrom x",
+        "delete * from",
+        "delete * fromage",
+        "delete * from_x",
+        "delete *from x",
+        "delete* from x",
+        "delete from tornei",
+        "deletex * from y",
+        "delete * from(x)",
+        "Delete * From tornei",
+        "SELECT top 8 * FROM giocatori  order by unopunti desc",
+        "select TOP 12\t*from x",
+        "  select top 8  x",
+        "select top 8",
+        "select top 8x",
+        "select top x *",
+        "select topaz 8 *",
+        "select top  * from x",
+        "select * from x where top 8 ",
+        "selecttop 8 *",
+        "select\ttop\n0 *",
+        "UPDATE giocatori SET a='1'",
+        "",
+        "   ",
+        "delete",
+        "select",
+        "d",
+        "SELECT * FROM temp WHERE dato= 'delete * from x' ",
+    };
+    for (const char* statement : statements) {
+        EXPECT_EQ(translateJet(statement), byPatterns(statement)) << "[" << statement << "]";
+        std::string sql;
+        EXPECT_EQ(translateJet(statement, sql), byPatterns(statement) != statement)
+            << "[" << statement << "]";
+    }
 }
 
 class StoreTest : public ::testing::Test {
