@@ -8,8 +8,9 @@ class Database;
 class Rows;
 
 // Stores the ranking points computed in memory: the four points columns of every giocatori row
-// are zeroed, then each player of the rows gets his values from columns 9..12 (Uno, Hearts,
-// Brisolo, total), one UPDATE per column, the player addressed by surname and first name.
+// are zeroed, then each player of the rows with any points gets his values from columns 9..12 (Uno,
+// Hearts, Brisolo, total) through one kept statement, the player addressed by surname and first
+// name.
 class PointsWriter {
   public:
     explicit PointsWriter(Database& database) : m_database(database) {}
