@@ -76,7 +76,7 @@ void NewCareer::create(const std::string& firstName, const std::string& surname)
         NamePool pool(f.db());
         // The draw below retries until it finds an unused pair: pools too small for a whole world
         // would keep it drawing for ever.
-        if (pool.distinctPairs(surname, firstName) < kComputerPlayers) {
+        if (pool.distinctPairs(surname, firstName, kComputerPlayers) < kComputerPlayers) {
             throw std::runtime_error("I nomi dell'archivio non bastano per creare " +
                                      std::to_string(kComputerPlayers) + " giocatori diversi.");
         }

@@ -58,8 +58,10 @@ Database::Database(const std::string& connection) {
     if (!std::filesystem::is_regular_file(source, ignored)) {
         throw DatabaseError("Impossibile trovare il file del database '" + source + "'.");
     }
-    // Never SQLITE_OPEN_CREATE: a missing file must stay missing.
-    if (sqlite3_open_v2(source.c_str(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+    // Never SQLITE_OPEN_CREATE: a missing file must stay missing. The game runs on one thread, so
+    // the connection needs no locking of its own.
+    if (sqlite3_open_v2(source.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
+        SQLITE_OK) {
         std::string message = m_db ? sqlite3_errmsg(m_db) : "impossibile aprire il file";
         sqlite3_close(m_db);
         m_db = nullptr;
