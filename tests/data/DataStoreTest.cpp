@@ -2,7 +2,9 @@
 #include "data/DatabaseError.h"
 #include "data/JetDialect.h"
 #include "data/KeyValueStore.h"
+#include "data/PreparedStatement.h"
 #include "data/Quoting.h"
+#include "data/SuspendedIndexes.h"
 #include "data/Transaction.h"
 #include "support/AppFolder.h"
 
@@ -103,6 +105,36 @@ protected:
     test::AppFolder folder;
     Database db{Database::connectionString(folder.path())};
 };
+
+// Indexes taken away for a bulk refill come back exactly as declared, whether the refill is kept or
+// undone; and a kept statement writes what the same values written into the text would.
+TEST_F(StoreTest, SuspendedIndexesAndKeptStatementsLeaveTheStoreAsPlainStatementsWould) {
+    const char* indexes = "SELECT group_concat(name || ':' || sql, ';') FROM (SELECT name, sql FROM "
+                          "sqlite_master WHERE type='index' AND tbl_name='tornei' ORDER BY name)";
+    const Value declared = db.query(indexes).at(0, 0);
+    ASSERT_NE(declared.str().find("tornei_giocatore"), std::string::npos);
+    for (bool kept : {false, true}) {
+        {
+            Transaction transaction(db);
+            SuspendedIndexes suspended(db, "tornei");
+            EXPECT_TRUE(db.query(indexes).at(0, 0).isEmpty());
+            db.prepared("INSERT INTO tornei (torneo, cognome, punti) VALUES (?1, ?2, ?3)")
+                .run({"Open", "D'Angelo", 7});
+            if (kept) {
+                suspended.rebuild();
+                transaction.commit();
+            }
+        }
+        EXPECT_EQ(db.query(indexes).at(0, 0), declared) << kept;
+    }
+    // The texts of a quoted statement and a bound one are stored alike by the columns' types.
+    db.execute("UPDATE tornei SET punti='12', posizione='3' WHERE cognome='d''angelo'");
+    const Value quoted = db.query("SELECT typeof(punti) || punti || typeof(posizione) FROM tornei").at(0, 0);
+    db.prepared("UPDATE tornei SET punti=?1, posizione=?2 WHERE cognome=?3").run({"12", "3", "D'ANGELO"});
+    EXPECT_EQ(db.query("SELECT typeof(punti) || punti || typeof(posizione) FROM tornei").at(0, 0), quoted);
+    EXPECT_EQ(quoted.str(), "integer12integer");
+    EXPECT_EQ(db.query("SELECT count(*) FROM tornei").at(0, 0).toInt(), 1);
+}
 
 TEST_F(StoreTest, ConnectionStringHasTheProviderFormAndPassword) {
     EXPECT_EQ(Database::connectionString("/games/velmora"),
