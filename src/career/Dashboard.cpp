@@ -4,6 +4,7 @@
 #include "app/MenuFrames.h"
 #include "app/StoreColumns.h"
 #include "career/PlayerKey.h"
+#include "career/TierTables.h"
 #include "data/Quoting.h"
 
 #include <array>
@@ -58,8 +59,9 @@ void Dashboard::refresh() {
     f.weekEvents = f.db().query("SELECT * FROM calendario where  settimana=" + std::to_string(f.currentWeek) +
                                 " order by importanza asc ");
 
+    TierTables tiers(f.db());
     for (int slot = 0; slot < kEventSlots; ++slot)
-        showEventSlot(slot, ownFlagKey);
+        showEventSlot(slot, ownFlagKey, tiers);
     f.c("Label8").visible = f.enteredEvent == "0";
 }
 
@@ -77,7 +79,7 @@ std::string Dashboard::playerContinent() {
     return "";
 }
 
-void Dashboard::showEventSlot(int slot, const std::string& ownFlagKey) {
+void Dashboard::showEventSlot(int slot, const std::string& ownFlagKey, TierTables& tiers) {
     Control& text = f.c("Label5", slot);
     Control& flag = f.c("Image5", slot);
     Control& enter = f.c("Label6", slot);
@@ -100,10 +102,9 @@ void Dashboard::showEventSlot(int slot, const std::string& ownFlagKey) {
 
     std::string caption = name + "\n" + entrants.str() + " giocatori";
     if (!fee.isEmpty()) {
-        Rows prizes =
-            f.db().query("SELECT * FROM premi where importanza=" + level.str() + " order by id asc ");
-        Rows points = f.db().query("SELECT * FROM punti where importanza=" + level.str() +
-                                   " order by punti desc,da asc ");
+        const TierTable& tier = tiers.level(level);
+        const Rows& prizes = tier.prizeRows();
+        const Rows& points = tier.pointRows();
         // A tier pays every finishing position it covers, as long as the field is large enough
         // to reach its last position.
         double pool = 0;
@@ -149,12 +150,10 @@ void Dashboard::showEventSlot(int slot, const std::string& ownFlagKey) {
 bool Dashboard::qualifiedForFinal(const std::string& game) {
     const std::string column = pointsColumn(game);
     if (column.empty()) return false;
-    Rows best =
-        f.db().query("SELECT top 8 * FROM giocatori  order by " + column + " desc,cognome asc,nome asc");
+    Rows best = f.db().query("SELECT top 8 cognome, nome FROM giocatori  order by " + column +
+                             " desc,cognome asc,nome asc");
     for (int r = 0; r <= best.last(); ++r) {
-        if (best.at(giocatori::kSurname, r).str() == f.playerSurname &&
-            best.at(giocatori::kFirstName, r).str() == f.playerFirstName)
-            return true;
+        if (best.at(0, r).str() == f.playerSurname && best.at(1, r).str() == f.playerFirstName) return true;
     }
     return false;
 }
@@ -166,17 +165,18 @@ void Dashboard::rankingPositions() {
     std::string lines;
     for (const char* order : kOrders) {
         const std::string sort = std::string("order by ") + order + " desc,cognome asc";
+        // Only the names are needed to find the player's place.
         const std::array<std::string, 3> statements = {
-            "SELECT * FROM giocatori  " + sort,
-            "SELECT * FROM giocatori  where continente='" + fApici(continent) + "'" + sort,
-            "SELECT * FROM giocatori  where nazione='" + fApici(f.playerNation) + "'" + sort,
+            "SELECT cognome, nome FROM giocatori  " + sort,
+            "SELECT cognome, nome FROM giocatori  where continente='" + fApici(continent) + "'" + sort,
+            "SELECT cognome, nome FROM giocatori  where nazione='" + fApici(f.playerNation) + "'" + sort,
         };
         for (const std::string& statement : statements) {
             Rows players = f.db().query(statement);
             std::string position = "-"; // not ranked: the player is missing from the world
             for (int r = 0; r <= players.last(); ++r) {
-                if (players.at(giocatori::kSurname, r).str() == f.playerSurname &&
-                    players.at(giocatori::kFirstName, r).str() == f.playerFirstName) {
+                if (players.at(0, r).str() == f.playerSurname &&
+                    players.at(1, r).str() == f.playerFirstName) {
                     position = std::to_string(r + 1);
                     break;
                 }

@@ -5,6 +5,7 @@
 namespace velmora {
 
 class Form1;
+class TierTables;
 
 // The career's home screen: player card, the week's events and the twelve ranking positions.
 class Dashboard {
@@ -24,7 +25,7 @@ class Dashboard {
     // Continent of the player's nation, from the nations read at start-up.
     std::string playerContinent();
     // Fills event slot i from row i of the week's events, or hides the slot when there is none.
-    void showEventSlot(int slot, const std::string& ownFlagKey);
+    void showEventSlot(int slot, const std::string& ownFlagKey, TierTables& tiers);
     // Whether the human is among the eight best of the given game this week.
     bool qualifiedForFinal(const std::string& game);
 

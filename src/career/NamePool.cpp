@@ -4,6 +4,7 @@
 #include "data/Database.h"
 #include "data/Quoting.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 namespace velmora {
@@ -26,9 +27,12 @@ const Rows& NamePool::firstNames(const std::string& nation) {
     return m_firstNames.emplace(nation, std::move(rows)).first->second;
 }
 
-long NamePool::distinctPairs(const std::string& exceptSurname, const std::string& exceptFirstName) {
+long NamePool::distinctPairs(const std::string& exceptSurname, const std::string& exceptFirstName,
+                             long enough) {
     std::unordered_set<std::string> pairs;
-    for (int k = 0; k <= m_surnames.last(); ++k) {
+    const std::string except = playerKey(exceptSurname, exceptFirstName);
+    auto counted = [&] { return static_cast<long>(pairs.size()) - static_cast<long>(pairs.count(except)); };
+    for (int k = 0; k <= m_surnames.last() && counted() < enough; ++k) {
         const Rows& first = firstNames(m_surnames.at(0, k).str());
         for (int c = kFirstNameColumn; c <= kLastNameColumn; ++c) {
             const std::string surname = m_surnames.at(c, k).str();
@@ -41,8 +45,7 @@ long NamePool::distinctPairs(const std::string& exceptSurname, const std::string
             }
         }
     }
-    pairs.erase(playerKey(exceptSurname, exceptFirstName));
-    return static_cast<long>(pairs.size());
+    return std::min(counted(), enough);
 }
 
 } // namespace velmora

@@ -2,6 +2,7 @@
 
 #include "data/Rows.h"
 
+#include <limits>
 #include <map>
 #include <string>
 
@@ -22,8 +23,10 @@ class NamePool {
     const Rows& firstNames(const std::string& nation);
 
     // How many different (surname, first name) pairs the pools can make, counting pairs the store
-    // would take for the same player once, and leaving out pairs equal to the given one.
-    long distinctPairs(const std::string& exceptSurname, const std::string& exceptFirstName);
+    // would take for the same player once, and leaving out pairs equal to the given one. The count
+    // stops once it reaches enough.
+    long distinctPairs(const std::string& exceptSurname, const std::string& exceptFirstName,
+                       long enough = std::numeric_limits<long>::max());
 
   private:
     Database& m_database;

@@ -9,6 +9,7 @@
 #include "career/PointsWriter.h"
 #include "career/SimulatedTournament.h"
 #include "data/Quoting.h"
+#include "data/SuspendedIndexes.h"
 #include "data/Transaction.h"
 #include "ui/DisabledWindow.h"
 
@@ -69,11 +70,13 @@ void NewCareer::create(const std::string& firstName, const std::string& surname)
         }
         if (f.chosenNation.empty() && f.nationRowsLast >= 0) f.chosenNation = f.nationRows.at(1, 0).str();
 
+        // The season writes the whole results table anew: its indexes are built once at the end.
+        SuspendedIndexes resultIndexes(f.db(), "tornei");
         f.db().execute("delete * from tornei ");
         NamePool pool(f.db());
         // The draw below retries until it finds an unused pair: pools too small for a whole world
         // would keep it drawing for ever.
-        if (pool.distinctPairs(surname, firstName) < kComputerPlayers) {
+        if (pool.distinctPairs(surname, firstName, kComputerPlayers) < kComputerPlayers) {
             throw std::runtime_error("I nomi dell'archivio non bastano per creare " +
                                      std::to_string(kComputerPlayers) + " giocatori diversi.");
         }
@@ -105,6 +108,7 @@ void NewCareer::create(const std::string& firstName, const std::string& surname)
             showProgress();
             if ((row + 1) % kRowsPerRepaint == 0) f.yield();
         });
+        resultIndexes.rebuild();
         f.dashboard().refresh();
         transaction.commit();
     } catch (...) {
@@ -192,6 +196,7 @@ void NewCareer::playSeason() {
             f.playerRows.cell(c, row) = Value(0);
     }
     const SimulatedTournament::RowIndex index = SimulatedTournament::indexPlayers(f.playerRows);
+    TierTables tiers(f.db());
 
     TournamentRules rules;
     rules.prizeOrder = "premio desc ";
@@ -200,7 +205,7 @@ void NewCareer::playSeason() {
     for (int week = 1; week <= kWeeks; ++week) {
         f.busy.assign(kComputerPlayers + 1, 0);
         rules.week = week;
-        SimulatedTournament tournament(f, rules, index);
+        SimulatedTournament tournament(f, rules, index, tiers);
         // Weeks 50, 51 and 52 are the finals of Uno, Hearts and Brisolo for the eight best of each.
         std::vector<int> finalists;
         if (week >= kFirstFinalWeek)

@@ -7,9 +7,10 @@ namespace velmora {
 class Database;
 class Rows;
 
-// Stores the ranking points computed in memory: the four points columns of every giocatori row
-// are zeroed, then each player of the rows gets his values from columns 9..12 (Uno, Hearts,
-// Brisolo, total), one UPDATE per column, the player addressed by surname and first name.
+// Stores the ranking points computed in memory, columns 9..12 of the rows (Uno, Hearts, Brisolo,
+// total): every stored player ends with the values of the last row that names him (surname and first
+// name, matched without regard to letter case), and a player no row names ends with none. Only the
+// players whose stored points differ from that are written, through one kept statement.
 class PointsWriter {
   public:
     explicit PointsWriter(Database& database) : m_database(database) {}

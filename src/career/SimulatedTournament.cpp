@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "app/StoreColumns.h"
 #include "career/PlayerKey.h"
+#include "data/PreparedStatement.h"
 #include "data/Quoting.h"
 
 #include <algorithm>
@@ -11,6 +12,11 @@
 namespace velmora {
 
 namespace {
+
+// One result row; the columns in the order of the table.
+const char kInsertResult[] =
+    "INSERT INTO tornei (torneo, tipo, cognome, nome, nazionalita, posizione, punti, premio, "
+    "settimana) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)";
 
 // Failed draws after which the draw checks that some player can still take the slot at all.
 constexpr long kDrawsBeforeCheck = 20000;
@@ -22,8 +28,10 @@ void addPoints(Rows& players, int row, int column, long delta) {
 
 } // namespace
 
-SimulatedTournament::SimulatedTournament(Form1& form, TournamentRules rules, const RowIndex& rows)
-    : f(form), m_rules(std::move(rules)), m_rows(rows) {}
+SimulatedTournament::SimulatedTournament(Form1& form, TournamentRules rules, const RowIndex& rows,
+                                         TierTables& tiers)
+    : f(form), m_rules(std::move(rules)), m_rows(rows), m_tierTables(tiers),
+      m_insertResult(form.db().prepared(kInsertResult)) {}
 
 SimulatedTournament::RowIndex SimulatedTournament::indexPlayers(const Rows& players) {
     RowIndex index;
@@ -41,7 +49,7 @@ void SimulatedTournament::open(const Rows& calendar, int row) {
     m_gameName = calendar.at(calendario::kGame, row).str();
     m_game = careerGame(m_gameName);
     m_entrants = static_cast<int>(calendar.at(calendario::kEntrants, row).toInt());
-    m_tiers.emplace(f.db(), calendar.at(calendario::kImportance, row), m_rules.prizeOrder);
+    m_tiers = &m_tierTables.level(calendar.at(calendario::kImportance, row), m_rules.prizeOrder);
     if (f.busy.size() < static_cast<size_t>(f.playerRows.rowCount())) {
         f.busy.resize(static_cast<size_t>(f.playerRows.rowCount()), 0);
     }
@@ -71,15 +79,9 @@ void SimulatedTournament::award(int player, int tier, long position) {
     const long prize = tier >= 0 ? m_tiers->prize(tier) : 0;
     addPoints(f.playerRows, player, pointsColumn(m_game), points);
     addPoints(f.playerRows, player, giocatori::kTotalPoints, points);
-    f.db().insert("tornei", {{"torneo", m_name},
-                             {"tipo", m_gameName},
-                             {"cognome", f.playerRows.at(giocatori::kSurname, player)},
-                             {"nome", f.playerRows.at(giocatori::kFirstName, player)},
-                             {"nazionalita", f.playerRows.at(giocatori::kFlagKey, player)},
-                             {"posizione", position},
-                             {"punti", points},
-                             {"premio", prize},
-                             {"settimana", m_rules.week}});
+    m_insertResult.run({m_name, m_gameName, f.playerRows.at(giocatori::kSurname, player),
+                        f.playerRows.at(giocatori::kFirstName, player),
+                        f.playerRows.at(giocatori::kFlagKey, player), position, points, prize, m_rules.week});
     f.busy[static_cast<size_t>(player)] = 1;
 }
 

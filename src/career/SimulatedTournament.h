@@ -2,9 +2,8 @@
 
 #include "app/EntrantTable.h"
 #include "career/Strength.h"
-#include "career/TierTable.h"
+#include "career/TierTables.h"
 
-#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -12,6 +11,7 @@
 namespace velmora {
 
 class Form1;
+class PreparedStatement;
 class Rows;
 
 // How the field of a simulated tournament is drawn.
@@ -43,7 +43,8 @@ class SimulatedTournament {
   public:
     using RowIndex = std::unordered_map<std::string, int>; // playerKey -> row of form.playerRows
 
-    SimulatedTournament(Form1& form, TournamentRules rules, const RowIndex& rows);
+    // The tiers come from the operation's tables, so a level is read once however often it is played.
+    SimulatedTournament(Form1& form, TournamentRules rules, const RowIndex& rows, TierTables& tiers);
 
     // The rows of form.playerRows by player, for the constructor.
     static RowIndex indexPlayers(const Rows& players);
@@ -72,7 +73,9 @@ class SimulatedTournament {
     std::string m_gameName;
     CareerGame m_game = CareerGame::Uno;
     int m_entrants = 0;
-    std::optional<TierTable> m_tiers;
+    TierTables& m_tierTables;
+    const TierTable* m_tiers = nullptr;
+    PreparedStatement& m_insertResult;
 };
 
 } // namespace velmora

@@ -28,6 +28,10 @@ class TierTable {
     long lastPosition(int tier) const { return static_cast<long>(m_points.at(3, tier).toInt()); }
     int last() const { return m_points.last(); }
 
+    // The rows as read: points tiers (punti, da, last position by column 1..3) and prize tiers.
+    const Rows& pointRows() const { return m_points; }
+    const Rows& prizeRows() const { return m_prizes; }
+
   private:
     bool covers(int tier, long position) const;
     Rows m_points;

@@ -33,7 +33,8 @@ void WeekSimulation::run() {
         }
     }
     const SimulatedTournament::RowIndex index = SimulatedTournament::indexPlayers(f.playerRows);
-    SimulatedTournament tournament(f, rules, index);
+    TierTables tiers(f.db());
+    SimulatedTournament tournament(f, rules, index, tiers);
     const bool finals = f.currentWeek > 49;
 
     auto played = [&](int row) {

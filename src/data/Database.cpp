@@ -2,6 +2,7 @@
 
 #include "data/DatabaseError.h"
 #include "data/JetDialect.h"
+#include "data/PreparedStatement.h"
 
 #include <sqlcipher/sqlite3.h>
 
@@ -39,17 +40,6 @@ Value columnValue(sqlite3_stmt* statement, int column) {
     }
 }
 
-void bindValue(sqlite3_stmt* statement, int index, const Value& value) {
-    if (value.isText()) {
-        const std::string text = value.str();
-        sqlite3_bind_text(statement, index, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
-    } else if (value.num() == std::floor(value.num())) {
-        sqlite3_bind_int64(statement, index, static_cast<sqlite3_int64>(value.num()));
-    } else {
-        sqlite3_bind_double(statement, index, value.num());
-    }
-}
-
 } // namespace
 
 std::string Database::connectionString(const std::string& appFolder) {
@@ -68,8 +58,10 @@ Database::Database(const std::string& connection) {
     if (!std::filesystem::is_regular_file(source, ignored)) {
         throw DatabaseError("Impossibile trovare il file del database '" + source + "'.");
     }
-    // Never SQLITE_OPEN_CREATE: a missing file must stay missing.
-    if (sqlite3_open_v2(source.c_str(), &m_db, SQLITE_OPEN_READWRITE, nullptr) != SQLITE_OK) {
+    // Never SQLITE_OPEN_CREATE: a missing file must stay missing. The game runs on one thread, so
+    // the connection needs no locking of its own.
+    if (sqlite3_open_v2(source.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
+        SQLITE_OK) {
         std::string message = m_db ? sqlite3_errmsg(m_db) : "impossibile aprire il file";
         sqlite3_close(m_db);
         m_db = nullptr;
@@ -87,7 +79,7 @@ Database::Database(const std::string& connection) {
 }
 
 Database::~Database() {
-    for (auto& [sql, statement] : m_insertStatements) sqlite3_finalize(statement);
+    m_prepared.clear(); // every statement is finalized before the connection closes
     sqlite3_close(m_db);
 }
 
@@ -112,7 +104,8 @@ sqlite3_stmt* Database::prepare(const std::string& sql) {
 
 Rows Database::query(const std::string& text) {
     countStatement();
-    const std::string sql = translateJet(text);
+    std::string translated;
+    const std::string& sql = translateJet(text, translated) ? translated : text;
     sqlite3_stmt* statement = prepare(sql);
     const int columns = sqlite3_column_count(statement);
     std::vector<std::string> names;
@@ -130,7 +123,8 @@ Rows Database::query(const std::string& text) {
 
 void Database::execute(const std::string& text) {
     countStatement();
-    const std::string sql = translateJet(text);
+    std::string translated;
+    const std::string& sql = translateJet(text, translated) ? translated : text;
     sqlite3_stmt* statement = prepare(sql);
     int step;
     while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
@@ -140,26 +134,24 @@ void Database::execute(const std::string& text) {
 }
 
 void Database::insert(const std::string& table, const Fields& fields) {
-    countStatement();
     std::string sql = "INSERT INTO " + table + " (";
     std::string marks;
+    std::vector<Value> values;
+    values.reserve(fields.size());
     for (size_t i = 0; i < fields.size(); ++i) {
         sql += (i ? ", " : "") + fields[i].first;
         marks += i ? ", ?" : "?";
+        values.push_back(fields[i].second);
     }
     sql += ") VALUES (" + marks + ")";
-    auto found = m_insertStatements.find(sql);
-    sqlite3_stmt* statement = found != m_insertStatements.end() ? found->second : nullptr;
-    if (!statement) {
-        statement = prepare(sql);
-        m_insertStatements[sql] = statement;
-    }
-    sqlite3_reset(statement);
-    sqlite3_clear_bindings(statement);
-    for (size_t i = 0; i < fields.size(); ++i) bindValue(statement, static_cast<int>(i) + 1, fields[i].second);
-    const int step = sqlite3_step(statement);
-    sqlite3_reset(statement);
-    if (step != SQLITE_DONE) fail(sql);
+    prepared(sql).run(values);
+}
+
+PreparedStatement& Database::prepared(const std::string& sql) {
+    auto found = m_prepared.find(sql);
+    if (found == m_prepared.end())
+        found = m_prepared.emplace(sql, std::make_unique<PreparedStatement>(*this, sql)).first;
+    return *found->second;
 }
 
 int Database::changes() const { return sqlite3_changes(m_db); }

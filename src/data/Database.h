@@ -4,6 +4,7 @@
 #include "data/Value.h"
 
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +13,8 @@ struct sqlite3;
 struct sqlite3_stmt;
 
 namespace velmora {
+
+class PreparedStatement;
 
 // The game's one database connection: the password-protected velmora.mdb of the application folder.
 // Statements are given in the game's Jet dialect and every result is fetched whole.
@@ -37,6 +40,10 @@ public:
     // Adds one row to a table, assigning the named columns (the others keep their defaults).
     void insert(const std::string& table, const Fields& fields);
 
+    // The statement for a text of the store's own SQL (values as ?1 .. ?n), prepared on first use
+    // and kept for the life of the connection.
+    PreparedStatement& prepared(const std::string& sql);
+
     // Rows changed by the last statement.
     int changes() const;
     const std::string& path() const { return m_path; }
@@ -46,13 +53,15 @@ public:
     void failAfter(long count) { m_failAfter = count; }
 
 private:
+    friend class PreparedStatement;
+
     sqlite3_stmt* prepare(const std::string& sql);
     void countStatement();
     [[noreturn]] void fail(const std::string& what);
 
     sqlite3* m_db = nullptr;
     std::string m_path;
-    std::map<std::string, sqlite3_stmt*> m_insertStatements;
+    std::map<std::string, std::unique_ptr<PreparedStatement>, std::less<>> m_prepared;
     long m_failAfter = -1;
 };
 

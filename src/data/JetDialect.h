@@ -8,4 +8,8 @@ namespace velmora {
 // into the SQLite form the store runs. Everything else passes unchanged.
 std::string translateJet(const std::string& statement);
 
+// The same without a copy for the statements that need no change: true, with the SQLite form in
+// sql, only for a "delete * from" or a "select top N" statement.
+bool translateJet(const std::string& statement, std::string& sql);
+
 } // namespace velmora

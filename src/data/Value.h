@@ -24,6 +24,8 @@ public:
 
     // The value as text; whole numbers print without decimals ("12", not "12.0").
     std::string str() const;
+    // The text of a text value, without a copy (empty for a number).
+    const std::string& text() const { return m_text; }
     // The value as a number; a text that is not a number reads as 0.
     double num() const;
     // The value rounded to a whole number, halves to the even neighbour.

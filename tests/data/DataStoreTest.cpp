@@ -2,7 +2,9 @@
 #include "data/DatabaseError.h"
 #include "data/JetDialect.h"
 #include "data/KeyValueStore.h"
+#include "data/PreparedStatement.h"
 #include "data/Quoting.h"
+#include "data/SuspendedIndexes.h"
 #include "data/Transaction.h"
 #include "support/AppFolder.h"
 
@@ -11,6 +13,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <regex>
 
 namespace velmora {
 namespace {
@@ -45,11 +48,93 @@ TEST(JetDialect, TranslatesTheStatementsTheGameWrites) {
     EXPECT_EQ(translateJet("SELECT * FROM temp WHERE dato= 'x' "), "SELECT * FROM temp WHERE dato= 'x' ");
 }
 
+// The scan that recognises the dialect gives what the two textbook patterns give, on the game's
+// statements and on near misses; anything that is not "delete * from" or "select top N" is left alone.
+TEST(JetDialect, AgreesWithThePatternsOnEveryShape) {
+    const std::regex deleteStar(R"(^\s*delete\s+\*\s+from\b)", std::regex::icase);
+    const std::regex selectTop(R"(^\s*select\s+top\s+(\d+)\s+)", std::regex::icase);
+    auto byPatterns = [&](const std::string& statement) {
+        std::string sql = std::regex_replace(statement, deleteStar, "DELETE FROM");
+        std::smatch match;
+        if (std::regex_search(sql, match, selectTop))
+            sql = "SELECT " + match.suffix().str() + " LIMIT " + match[1].str();
+        return sql;
+    };
+    const char* const statements[] = {
+        "delete * from tornei ",
+        "DELETE * FROM finali where cognome='x'and nome ='y'",
+        " \t\ndelete  *\tfrom x",
+        "delete * from",
+        "delete * fromage",
+        "delete * from_x",
+        "delete *from x",
+        "delete* from x",
+        "delete from tornei",
+        "deletex * from y",
+        "delete * from(x)",
+        "Delete * From tornei",
+        "SELECT top 8 * FROM giocatori  order by unopunti desc",
+        "select TOP 12\t*from x",
+        "  select top 8  x",
+        "select top 8",
+        "select top 8x",
+        "select top x *",
+        "select topaz 8 *",
+        "select top  * from x",
+        "select * from x where top 8 ",
+        "selecttop 8 *",
+        "select\ttop\n0 *",
+        "UPDATE giocatori SET a='1'",
+        "",
+        "   ",
+        "delete",
+        "select",
+        "d",
+        "SELECT * FROM temp WHERE dato= 'delete * from x' ",
+    };
+    for (const char* statement : statements) {
+        EXPECT_EQ(translateJet(statement), byPatterns(statement)) << "[" << statement << "]";
+        std::string sql;
+        EXPECT_EQ(translateJet(statement, sql), byPatterns(statement) != statement)
+            << "[" << statement << "]";
+    }
+}
+
 class StoreTest : public ::testing::Test {
 protected:
     test::AppFolder folder;
     Database db{Database::connectionString(folder.path())};
 };
+
+// Indexes taken away for a bulk refill come back exactly as declared, whether the refill is kept or
+// undone; and a kept statement writes what the same values written into the text would.
+TEST_F(StoreTest, SuspendedIndexesAndKeptStatementsLeaveTheStoreAsPlainStatementsWould) {
+    const char* indexes = "SELECT group_concat(name || ':' || sql, ';') FROM (SELECT name, sql FROM "
+                          "sqlite_master WHERE type='index' AND tbl_name='tornei' ORDER BY name)";
+    const Value declared = db.query(indexes).at(0, 0);
+    ASSERT_NE(declared.str().find("tornei_giocatore"), std::string::npos);
+    for (bool kept : {false, true}) {
+        {
+            Transaction transaction(db);
+            SuspendedIndexes suspended(db, "tornei");
+            EXPECT_TRUE(db.query(indexes).at(0, 0).isEmpty());
+            db.prepared("INSERT INTO tornei (torneo, cognome, punti) VALUES (?1, ?2, ?3)")
+                .run({"Open", "D'Angelo", 7});
+            if (kept) {
+                suspended.rebuild();
+                transaction.commit();
+            }
+        }
+        EXPECT_EQ(db.query(indexes).at(0, 0), declared) << kept;
+    }
+    // The texts of a quoted statement and a bound one are stored alike by the columns' types.
+    db.execute("UPDATE tornei SET punti='12', posizione='3' WHERE cognome='d''angelo'");
+    const Value quoted = db.query("SELECT typeof(punti) || punti || typeof(posizione) FROM tornei").at(0, 0);
+    db.prepared("UPDATE tornei SET punti=?1, posizione=?2 WHERE cognome=?3").run({"12", "3", "D'ANGELO"});
+    EXPECT_EQ(db.query("SELECT typeof(punti) || punti || typeof(posizione) FROM tornei").at(0, 0), quoted);
+    EXPECT_EQ(quoted.str(), "integer12integer");
+    EXPECT_EQ(db.query("SELECT count(*) FROM tornei").at(0, 0).toInt(), 1);
+}
 
 TEST_F(StoreTest, ConnectionStringHasTheProviderFormAndPassword) {
     EXPECT_EQ(Database::connectionString("/games/velmora"),
