@@ -1,4 +1,5 @@
 #include "cards/HandSorting.h"
+#include "support/Hands.h"
 #include "cards/Decks.h"
 #include "cards/RandomSequence.h"
 
@@ -16,13 +17,7 @@ Card uno(const std::string& value, const std::string& colour) {
     return Card{number ? Value(std::stoi(value)) : Value(value), colour.empty() ? Value(0) : Value(colour)};
 }
 
-Hand handOf(const std::vector<Card>& cards) {
-    Hand hand;
-    hand.fill(Card{Value(0), Value(0)});
-    for (size_t i = 0; i < cards.size(); ++i)
-        hand[i] = cards[i];
-    return hand;
-}
+using test::handOf;
 
 std::vector<std::string> shown(const Hand& hand) {
     std::vector<std::string> out;

@@ -6,6 +6,7 @@
 #include "CareerQueries.h"
 #include "DriverProcess.h"
 #include "PrizeBoard.h"
+#include "ScriptedBrisoloPlayer.h"
 #include "ScriptedUnoPlayer.h"
 
 #include "support/AppFolder.h"
@@ -52,21 +53,9 @@ struct PlayedEvent {
     long moneyAfter = 0;
 };
 
-// The caption of the round that follows once the qualifiers are halved to the given number.
-std::string roundCaption(int qualifiers, int& unnamedRound) {
-    switch (qualifiers) {
-    case 16:
-        return "OTTAVI";
-    case 8:
-        return "QUARTI";
-    case 4:
-        return "SEMIFINALI";
-    case 2:
-        return "FINALE";
-    default:
-        return std::to_string(++unnamedRound) + "° TURNO";
-    }
-}
+// The caption of a round by the number of players who go on from it, as the table shows it.
+const std::map<int, std::string> kRoundCaptions = {{64, "1° TURNO"}, {32, "2° TURNO"}, {16, "OTTAVI"},
+                                                    {8, "QUARTI"},    {4, "SEMIFINALI"}, {2, "FINALE"}};
 
 class CareerEndToEndTest : public ::testing::TestWithParam<CareerPlayer> {
   protected:
@@ -216,7 +205,6 @@ class CareerEndToEndTest : public ::testing::TestWithParam<CareerPlayer> {
     // The place the table shows the human earned: his round of exit, or his finish in the final.
     int expectedPosition(const UnoTournamentPlay& play, const CalendarEvent& event) {
         int qualifiers = event.entrants / 2;
-        int unnamedRound = 1;
         std::string caption = "1° TURNO";
         for (size_t r = 0; r < play.rounds.size(); ++r) {
             const UnoRound& round = play.rounds[r];
@@ -242,10 +230,25 @@ class CareerEndToEndTest : public ::testing::TestWithParam<CareerPlayer> {
             EXPECT_LE(round.finishedBeforeHim, 1) << event.name << ": the human went through as third";
             EXPECT_FALSE(last) << event.name << ": the human went through but no next round was seated";
             qualifiers /= 2;
-            caption = roundCaption(qualifiers, unnamedRound);
+            caption = kRoundCaptions.at(qualifiers);
         }
         ADD_FAILURE() << event.name << ": the tournament ended without the human's exit or final";
         return 0;
+    }
+
+    // Plays a tournament of a game whose rounds the test does not follow card by card; the human's
+    // place is then read from the prize board.
+    void playOtherGame(const CalendarEvent& event, int& rounds) {
+        if (event.game == "Brisolo") {
+            const BrisoloTournamentPlay play = brisoloPlayer.playTournament();
+            rounds = play.rounds;
+            for (size_t at = 0; at < play.handPoints.size(); at += 4)
+                EXPECT_EQ(play.handPoints.substr(at, 3), "416") << "points shared out at his table";
+        } else {
+            ADD_FAILURE() << "no scripted player for " << event.game;
+            return;
+        }
+        EXPECT_TRUE(driver.visible("Picture7")) << "no prize board after " << event.game;
     }
 
     // Enters the event (slot -1: entered by the game itself), plays it and collects the prize.
@@ -268,8 +271,20 @@ class CareerEndToEndTest : public ::testing::TestWithParam<CareerPlayer> {
         PlayedEvent played;
         played.week = week;
         played.event = event;
-        played.play = player.playTournament();
-        played.position = expectedPosition(played.play, event);
+        int otherRounds = 0;
+        const std::string humanName = surname + " " + firstName;
+        if (event.game == "Uno") {
+            played.play = player.playTournament();
+            played.position = expectedPosition(played.play, event);
+        } else {
+            playOtherGame(event, otherRounds);
+            // The board lists his place; the stored position is the first place of its group, which
+            // the board's line for him must pay.
+            for (const PrizeBoardLine& line : readPrizeBoard(driver).lines)
+                if (line.name == humanName) played.position = line.place;
+            const std::vector<Tier> levels = levelTiers(driver, event.level);
+            if (const Tier* own = tierOf(levels, played.position)) played.position = own->from;
+        }
 
         const std::vector<Tier> tiers = levelTiers(driver, event.level);
         const Tier* tier = tierOf(tiers, played.position);
@@ -277,7 +292,6 @@ class CareerEndToEndTest : public ::testing::TestWithParam<CareerPlayer> {
         played.prize = tier->prize;
 
         const std::vector<PrizeBoardLine> board = readEventBoard(event);
-        const std::string humanName = surname + " " + firstName;
         int onBoard = 0;
         for (const PrizeBoardLine& line : board) {
             if (line.name != humanName) continue;
@@ -294,10 +308,22 @@ class CareerEndToEndTest : public ::testing::TestWithParam<CareerPlayer> {
         EXPECT_FALSE(driver.visible("Picture7"));
         EXPECT_FALSE(driver.visible("Picture5"));
 
+        if (event.game != "Uno") {
+            // His stored position is that of his group: the tier's first place or below it.
+            const auto rows = driver.query("SELECT posizione FROM tornei where torneo='" + sqlText(event.name) +
+                                           "' and cognome='" + sqlText(surname) + "' and nome='" +
+                                           sqlText(firstName) + "'");
+            ASSERT_EQ(rows.size(), 1u) << "the human's stored result";
+            const int stored = std::stoi(rows[0].at(0));
+            EXPECT_EQ(tierOf(tiers, stored), tier) << "stored position " << stored << " against his board line";
+            played.position = stored;
+        }
         humanResults[event.name] = {played.position, played.prize, tier->points};
         checkStoredAgainstBoard(event, board);
-        std::cout << "  week " << week << ": " << event.name << " (" << event.entrants << " players, fee "
-                  << event.fee << ") - " << played.play.rounds.size() << " rounds, " << played.play.turns
+        std::cout << "  week " << week << ": " << event.game << " " << event.name << " (" << event.entrants
+                  << " players, fee " << event.fee << ") - "
+                  << (event.game == "Uno" ? static_cast<int>(played.play.rounds.size()) : otherRounds)
+                  << " rounds, " << played.play.turns
                   << " turns, " << played.play.cardsPlayed << " cards played, " << played.play.draws
                   << " draws; place " << played.position << ", prize " << played.prize << ", money "
                   << played.moneyAfter << std::endl;
@@ -310,6 +336,7 @@ class CareerEndToEndTest : public ::testing::TestWithParam<CareerPlayer> {
     AppFolder folder;
     DriverProcess driver{VELMORA_DRIVER, folder.path()};
     ScriptedUnoPlayer player{driver};
+    ScriptedBrisoloPlayer brisoloPlayer{driver};
     long expectedMoney = kStartMoney;
     std::map<std::string, StoredResult> humanResults; // by tournament, his results within the last season
     std::vector<PlayedEvent> playedEvents;
@@ -417,6 +444,75 @@ TEST_P(CareerEndToEndTest, ASeasonOfUnoTournamentsKeepsMoneyResultsAndRankingsIn
     std::cout << "; money " << kStartMoney << " -> " << expectedMoney << " euro; " << driver.commandCount()
               << " driver commands in " << seconds << " s" << std::endl;
 }
+
+// A season of every game: the player enters Uno, Brisolo and Hearts events in turn, plays a season
+// final whenever his ranking takes him there, and lives on into the next season.
+class ThreeGameSeasonTest : public CareerEndToEndTest {};
+
+TEST_P(ThreeGameSeasonTest, ASeasonOfAllThreeGamesKeepsMoneyResultsAndRankingsInStep) {
+    const std::vector<std::string> games = {"Uno", "Brisolo", "Hearts"};
+    constexpr int kEventsPerGame = 2;
+    driver.run("load");
+    driver.click("Label1", 1);
+    driver.click("Label1", 3);
+    driver.run("type Text1 0 " + firstName);
+    driver.run("type Text1 1 " + surname);
+    driver.run("choose Combo1 1 " + nation);
+    driver.click("Label3", 0);
+    ASSERT_TRUE(driver.visible("Picture2")) << "no dashboard after a new career";
+
+    std::map<std::string, int> entered;
+    int week = 1;
+    size_t nextGame = 0;
+    for (int step = 0; step < kWeeksInSeason + 1; ++step) {
+        SCOPED_TRACE("week " + std::to_string(week) + (step >= kWeeksInSeason ? " of the next season" : ""));
+        checkDashboard(week);
+        const std::vector<CalendarEvent> events = weekEvents(driver, week);
+        std::set<std::string> playedThisWeek;
+        if (driver.visible("Label39")) {
+            ASSERT_GE(week, kFirstFinalsWeek) << "\"Gioca Torneo\" shown with nothing entered";
+            playEvent(week, -1, events.front());
+            playedThisWeek.insert(events.front().name);
+        } else {
+            int slot = -1;
+            if (step < kWeeksInSeason && week < kFirstFinalsWeek && entered[games[nextGame]] < kEventsPerGame) {
+                for (int i = 0; i < static_cast<int>(events.size()) && slot < 0; ++i) {
+                    const CalendarEvent& event = events[i];
+                    if (event.game == games[nextGame] && event.host != "conti" && event.entrants <= 64 &&
+                        event.fee <= expectedMoney)
+                        slot = i;
+                }
+            }
+            if (slot >= 0) {
+                playEvent(week, slot, events[slot]);
+                playedThisWeek.insert(events[slot].name);
+                ++entered[games[nextGame]];
+                nextGame = (nextGame + 1) % games.size();
+            } else {
+                ASSERT_TRUE(driver.visible("Label8")) << "no \"Prossima Settimana\"";
+                driver.click("Label8");
+            }
+        }
+        if (HasFatalFailure()) return;
+        for (const CalendarEvent& event : events) {
+            if (!playedThisWeek.count(event.name)) humanResults.erase(event.name);
+        }
+        checkWeekResults(events, week);
+        checkRankingPoints("after week " + std::to_string(week));
+        checkHumanResults("after week " + std::to_string(week));
+        week = week % kWeeksInSeason + 1;
+    }
+    for (const std::string& game : games)
+        EXPECT_GE(entered[game], kEventsPerGame) << game << " events played";
+    std::cout << "Season of all three games: " << playedEvents.size() << " tournaments; money " << kStartMoney
+              << " -> " << expectedMoney << " euro" << std::endl;
+}
+
+INSTANTIATE_TEST_SUITE_P(Career, ThreeGameSeasonTest,
+                         ::testing::Values(CareerPlayer{"Zoë", "O'Brien", "Irlanda", "Irish"}),
+                         [](const ::testing::TestParamInfo<CareerPlayer>& info) {
+                             return info.param.testName;
+                         });
 
 // Two careers: the world's random draws differ with the player's nation, so each meets other tables.
 INSTANTIATE_TEST_SUITE_P(Careers, CareerEndToEndTest,

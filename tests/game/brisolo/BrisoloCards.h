@@ -2,6 +2,7 @@
 
 #include "cards/Card.h"
 #include "cards/RandomSequence.h"
+#include "support/Hands.h"
 
 #include <gtest/gtest.h>
 
@@ -25,11 +26,7 @@ inline std::vector<Card> brisoloCards(const std::vector<int>& values) {
 
 // A hand holding the given values in places 0, 1, ..; a 0 leaves that place empty.
 inline Hand brisoloHand(const std::vector<int>& values) {
-    Hand hand;
-    hand.fill(Card{Value(0), Value(0)});
-    for (size_t i = 0; i < values.size(); ++i)
-        hand[i] = brisoloCard(values[i]);
-    return hand;
+    return handOf(brisoloCards(values));
 }
 
 // One wanted draw: a random integer 0..n that must come out between low and high.

@@ -1,4 +1,5 @@
 #include "support/GameTest.h"
+#include "support/Hands.h"
 
 #include "tournament/HandDisplay.h"
 
@@ -7,13 +8,7 @@ namespace {
 
 using test::GameTest;
 
-Hand handOf(const std::vector<Card>& cards) {
-    Hand hand;
-    hand.fill(Card{Value(0), Value(0)});
-    for (size_t i = 0; i < cards.size(); ++i)
-        hand[i] = cards[i];
-    return hand;
-}
+using test::handOf;
 
 class HandDisplayTest : public GameTest {
   protected:
