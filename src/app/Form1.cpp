@@ -11,6 +11,7 @@
 #include "data/DatabaseError.h"
 #include "games/brisolo/BrisoloGame.h"
 #include "games/hearts/HeartsGame.h"
+#include "games/hearts/HeartsTable.h"
 #include "games/uno/UnoComputer.h"
 #include "games/uno/UnoGame.h"
 #include "games/uno/UnoTable.h"
@@ -34,7 +35,8 @@ Form1::Form1(Platform& platform)
       m_tableFlow(std::make_unique<TableFlow>(*this)),
       m_backgroundTables(std::make_unique<BackgroundTables>(*this)),
       m_rounds(std::make_unique<Rounds>(*this)), m_handDisplay(std::make_unique<HandDisplay>(*this)),
-      m_unoTable(std::make_unique<UnoTable>(*this)), m_unoComputer(std::make_unique<UnoComputer>(*this)) {
+      m_unoTable(std::make_unique<UnoTable>(*this)), m_unoComputer(std::make_unique<UnoComputer>(*this)),
+      m_heartsTable(std::make_unique<HeartsTable>(*this)) {
     m_games["Uno"] = std::make_unique<UnoGame>(*this);
     m_games["Brisolo"] = std::make_unique<BrisoloGame>(*this);
     m_games["Hearts"] = std::make_unique<HeartsGame>(*this);
@@ -85,12 +87,14 @@ void Form1::wireEvents() {
     w.onClick("Image10", [this](int i) { m_unoTable->Image10_Click(i); });
     w.onClick("Label48", [this](int i) { m_unoTable->Label48_Click(i); });
     w.onClick("Label44", [this](int) { m_unoTable->Label44_Click(); });
+    w.onClick("Label54", [this](int) { m_heartsTable->Label54_Click(); });
     // Timers.
     w.onTimer(1, [this] { m_tableFlow->Timer1_Timer(); });
     w.onTimer(2, [this] { m_backgroundTables->Timer2_Timer(); });
     w.onTimer(3, [this] { m_unoComputer->Timer3_Timer(); });
     w.onTimer(4, [this] { m_unoTable->Timer4_Timer(); });
     w.onTimer(5, [this] { m_backgroundTables->Timer5_Timer(); });
+    w.onTimer(7, [this] { m_heartsTable->Timer7_Timer(); });
     w.onTimer(8, [this] { m_backgroundTables->Timer8_Timer(); });
     // The dashboard's menu sits above the card table and the prize board: while either is up the
     // player leaves only through the table's own exit, so the menu is hidden.

@@ -30,6 +30,7 @@ class Rounds;
 class HandDisplay;
 class UnoTable;
 class UnoComputer;
+class HeartsTable;
 class GameTable;
 
 // A card of the scratch copy a computer seat scores while it decides its move.
@@ -90,6 +91,7 @@ class Form1 {
     HandDisplay& handDisplay() { return *m_handDisplay; }
     UnoTable& unoTable() { return *m_unoTable; }
     UnoComputer& unoComputer() { return *m_unoComputer; }
+    HeartsTable& heartsTable() { return *m_heartsTable; }
     // The table of a game by its calendar name ("Uno", "Brisolo", "Hearts"), or null; without a
     // name, the game of the running tournament.
     GameTable* gameTable(const std::string& name);
@@ -147,6 +149,17 @@ class Form1 {
     std::vector<std::array<std::array<int, 8>, 13>> simTricks =
         std::vector<std::array<std::array<int, 8>, 13>>(128);
 
+    // ---- Hearts ----
+    // Per table (0..127) and heart rank (0..12): the heart of value rank+2 while not yet taken in
+    // that table's simulated hand, 0 once taken.
+    std::vector<std::array<int, 13>> simHearts = std::vector<std::array<int, 13>>(128);
+    std::string passDirection;            // "destra", "sinistra" or "davanti"
+    std::array<Card, 3> passSelection{};  // the human's cards set aside to pass; empty = free
+    std::array<Card, 3> passToHuman{};    // the cards the giving seat passes to the human
+    std::string ledSuit;                  // suit of the trick's first card; "" before the lead
+    int heartsBroken = 0;                 // 1 once hearts may be led
+    int chosenSlot = -1;                  // hand place of the human's card just played
+
     // ---- Cards ----
     std::vector<Card> unoDeck = std::vector<Card>(108);
     std::vector<Card> deck = std::vector<Card>(52);
@@ -191,6 +204,7 @@ class Form1 {
     std::unique_ptr<HandDisplay> m_handDisplay;
     std::unique_ptr<UnoTable> m_unoTable;
     std::unique_ptr<UnoComputer> m_unoComputer;
+    std::unique_ptr<HeartsTable> m_heartsTable;
     std::map<std::string, std::unique_ptr<GameTable>> m_games;
 };
 

@@ -17,6 +17,7 @@ class HeartsGame : public GameTable {
     void start() override;
     void cardClick(int index) override;
     void drawScoreboard() override;
+    void drawRoundScoreboard() override;
     bool watchesRoundEnd() const override { return false; }
     bool finishedAtTable(const EntrantRow& row) const override;
     void qualify() override;
