@@ -11,6 +11,7 @@
 #include "data/DatabaseError.h"
 #include "games/brisolo/BrisoloGame.h"
 #include "games/hearts/HeartsGame.h"
+#include "games/hearts/HeartsTable.h"
 #include "games/uno/UnoComputer.h"
 #include "games/uno/UnoGame.h"
 #include "games/uno/UnoTable.h"
@@ -40,9 +41,10 @@ Form1::Form1(Platform& platform)
       m_unoComputer(std::make_unique<UnoComputer>(*this)),
       m_worldRankings(std::make_unique<WorldRankings>(*this)),
       m_eventCalendar(std::make_unique<EventCalendar>(*this)), m_playerCard(std::make_unique<PlayerCard>(*this)) {
-    m_games["Uno"] = std::make_unique<UnoGame>(*this);
-    m_games["Brisolo"] = std::make_unique<BrisoloGame>(*this);
-    m_games["Hearts"] = std::make_unique<HeartsGame>(*this);
+    m_unoGame = std::make_unique<UnoGame>(*this);
+    m_brisoloGame = std::make_unique<BrisoloGame>(*this);
+    m_heartsGame = std::make_unique<HeartsGame>(*this);
+    m_games = {{"Uno", m_unoGame.get()}, {"Brisolo", m_brisoloGame.get()}, {"Hearts", m_heartsGame.get()}};
     m_window.setTitle(appTitle);
     buildControls();
     wireEvents();
@@ -52,7 +54,7 @@ Form1::~Form1() = default;
 
 GameTable* Form1::gameTable(const std::string& name) {
     const auto found = m_games.find(name);
-    return found == m_games.end() ? nullptr : found->second.get();
+    return found == m_games.end() ? nullptr : found->second;
 }
 
 void Form1::buildControls() {
@@ -101,13 +103,15 @@ void Form1::wireEvents() {
     w.onClick("Combo10", [this](int) { m_playerCard->Combo10_Click(); });
     w.onClick("Combo11", [this](int) { m_playerCard->Combo11_Click(); });
     w.onClick("Image18", [this](int) { m_playerCard->Image18_Click(); });
+    w.onClick("Label54", [this](int) { m_heartsGame->table().Label54_Click(); });
     // Timers.
     w.onTimer(1, [this] { m_tableFlow->Timer1_Timer(); });
     w.onTimer(2, [this] { m_backgroundTables->Timer2_Timer(); });
     w.onTimer(3, [this] { m_unoComputer->Timer3_Timer(); });
     w.onTimer(4, [this] { m_unoTable->Timer4_Timer(); });
     w.onTimer(5, [this] { m_backgroundTables->Timer5_Timer(); });
-    w.onTimer(6, [this] { static_cast<BrisoloGame*>(gameTable("Brisolo"))->table().Timer6_Timer(); });
+    w.onTimer(6, [this] { m_brisoloGame->table().Timer6_Timer(); });
+    w.onTimer(7, [this] { m_heartsGame->table().Timer7_Timer(); });
     w.onTimer(8, [this] { m_backgroundTables->Timer8_Timer(); });
     // The dashboard's menu sits above the card table and the prize board: while either is up the
     // player leaves only through the table's own exit, so the menu is hidden.

@@ -31,6 +31,9 @@ class HandDisplay;
 class UnoTable;
 class UnoComputer;
 class GameTable;
+class UnoGame;
+class BrisoloGame;
+class HeartsGame;
 class WorldRankings;
 class EventCalendar;
 class PlayerCard;
@@ -153,6 +156,17 @@ class Form1 {
     std::vector<std::array<std::array<int, 8>, 13>> simTricks =
         std::vector<std::array<std::array<int, 8>, 13>>(128);
 
+    // ---- Hearts ----
+    // Per table (0..127) and heart rank (0..12): the heart of value rank+2 while not yet taken in
+    // that table's simulated hand, 0 once taken.
+    std::vector<std::array<int, 13>> simHearts = std::vector<std::array<int, 13>>(128);
+    std::string passDirection;            // "destra", "sinistra" or "davanti"
+    std::array<Card, 3> passSelection{};  // the human's cards set aside to pass; empty = free
+    std::array<Card, 3> passToHuman{};    // the cards the giving seat passes to the human
+    std::string ledSuit;                  // suit of the trick's first card; "" before the lead
+    int heartsBroken = 0;                 // 1 once hearts may be led
+    int chosenSlot = -1;                  // hand place of the human's card just played
+
     // ---- Cards ----
     std::vector<Card> unoDeck = std::vector<Card>(108);
     std::vector<Card> deck = std::vector<Card>(52);
@@ -197,7 +211,10 @@ class Form1 {
     std::unique_ptr<HandDisplay> m_handDisplay;
     std::unique_ptr<UnoTable> m_unoTable;
     std::unique_ptr<UnoComputer> m_unoComputer;
-    std::map<std::string, std::unique_ptr<GameTable>> m_games;
+    std::unique_ptr<UnoGame> m_unoGame;
+    std::unique_ptr<BrisoloGame> m_brisoloGame;
+    std::unique_ptr<HeartsGame> m_heartsGame;
+    std::map<std::string, GameTable*> m_games; // by calendar name
     std::unique_ptr<WorldRankings> m_worldRankings;
     std::unique_ptr<EventCalendar> m_eventCalendar;
     std::unique_ptr<PlayerCard> m_playerCard;

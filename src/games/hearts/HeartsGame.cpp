@@ -1,6 +1,7 @@
 #include "games/hearts/HeartsGame.h"
 
 #include "app/Form1.h"
+#include "games/hearts/HeartsTable.h"
 #include "tournament/StandingsBoard.h"
 #include "tournament/TableFlow.h"
 
@@ -9,21 +10,32 @@
 namespace velmora {
 
 void HeartsGame::setUp() {
-    f.tableFlow().refuseUnopenedTable();
+    m_table.setUp();
 }
 
 // The pass of three cards starts the play.
 void HeartsGame::start() {}
 
-void HeartsGame::cardClick(int) {}
+void HeartsGame::cardClick(int index) {
+    m_table.cardClick(index);
+}
 
-void HeartsGame::drawScoreboard() {}
+void HeartsGame::drawScoreboard() {
+    m_table.drawScoreboard();
+}
+
+void HeartsGame::drawRoundScoreboard() {
+    // The closed round is shown on the Brisolo board, which lists the same columns.
+    if (GameTable* board = f.gameTable("Brisolo")) board->drawScoreboard();
+}
 
 bool HeartsGame::finishedAtTable(const EntrantRow& row) const {
     return row[8].is("1");
 }
 
-void HeartsGame::qualify() {}
+void HeartsGame::qualify() {
+    m_table.qualify();
+}
 
 bool HeartsGame::humanOutOfRound() {
     return f.tableFlow().humanMarkedOut();

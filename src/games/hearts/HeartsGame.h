@@ -1,5 +1,6 @@
 #pragma once
 
+#include "games/hearts/HeartsTable.h"
 #include "tournament/GameTable.h"
 
 namespace velmora {
@@ -10,13 +11,17 @@ class Form1;
 // two who took the most penalty points are out. The end of the hand closes the round itself.
 class HeartsGame : public GameTable {
   public:
-    explicit HeartsGame(Form1& form) : f(form) {}
+    explicit HeartsGame(Form1& form) : f(form), m_table(form) {}
+
+    // The human's table, whose pass button and driver (Timer7) the window wires to it.
+    HeartsTable& table() { return m_table; }
 
     int handSize() const override { return 13; }
     void setUp() override;
     void start() override;
     void cardClick(int index) override;
     void drawScoreboard() override;
+    void drawRoundScoreboard() override;
     bool watchesRoundEnd() const override { return false; }
     bool finishedAtTable(const EntrantRow& row) const override;
     void qualify() override;
@@ -28,6 +33,7 @@ class HeartsGame : public GameTable {
 
   private:
     Form1& f;
+    HeartsTable m_table;
 };
 
 } // namespace velmora

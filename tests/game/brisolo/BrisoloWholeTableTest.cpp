@@ -145,7 +145,9 @@ TEST_F(BrisoloWholeTable, SeededTablesShareOutAllPointsAndPutTwoOut) {
             }
             EXPECT_EQ(won, 13) << "table " << t + 1;
             EXPECT_EQ(out, 2) << "table " << t + 1;
-            if (t == 0) EXPECT_EQ(points, 416);
+            if (t == 0) {
+                EXPECT_EQ(points, 416);
+            }
         }
         // The seat labels show points, manches and best manche of their players.
         for (int seat = 0; seat < 4; ++seat) {

@@ -1,0 +1,476 @@
+#include "games/hearts/HeartsTable.h"
+
+#include "app/Form1.h"
+#include "cards/Decks.h"
+#include "games/hearts/HeartsCardChoice.h"
+#include "games/hearts/HeartsPassChoice.h"
+#include "games/hearts/HeartsQualification.h"
+#include "games/hearts/HeartsRules.h"
+#include "games/hearts/HeartsTableSimulation.h"
+#include "tournament/BackgroundTables.h"
+#include "tournament/GameTable.h"
+#include "tournament/HandDisplay.h"
+#include "tournament/TableFlow.h"
+#include "ui/DisabledWindow.h"
+
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+namespace {
+
+// Player row columns.
+constexpr int kCards = 7;
+constexpr int kOut = 8;
+constexpr int kOutRound = 9;
+constexpr int kPoints = 11;
+constexpr int kLowestHeart = 12;
+
+// The pass area: Image11 items 27, 28 and 29.
+constexpr int kFirstPassPlace = 27;
+
+// Scoreboard column labels (Label38 items).
+constexpr int kBoardHeader = 11;
+constexpr int kBoardCards = 12;
+constexpr int kBoardTable = 13;
+constexpr int kBoardName = 14;
+constexpr int kBoardRank = 15;
+constexpr int kBoardPoints = 16;
+constexpr int kBoardOut = 17;
+constexpr int kBoardThrough = 19;
+constexpr int kBoardPenalty = 22;
+constexpr int kBoardHeart = 23;
+constexpr int kBoardNotice = 21;
+// Background stripes behind every second scoreboard line (Label23 items from this one on).
+constexpr int kFirstBoardStripe = 50;
+
+const std::string kCardFolder = "\\immagini\\52\\";
+
+std::string joinLines(const std::vector<std::string>& lines) {
+    std::string text;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (i > 0) text += '\n';
+        text += lines[i];
+    }
+    return text;
+}
+
+Card emptyCard() {
+    return Card{Value(0), Value(0)};
+}
+
+bool freePlace(const Card& card) {
+    return HeartsRules::value(card) == 0;
+}
+
+} // namespace
+
+std::string HeartsTable::boardHeader() {
+    return "Naz  El Tav  Ca   Pu  Cuo   Giocatore" + std::string(86, ' ') + "Rank   Punti";
+}
+
+std::string HeartsTable::heartText(int value) {
+    switch (value) {
+    case 14:
+        return "A";
+    case 13:
+        return "K";
+    case 12:
+        return "D";
+    case 11:
+        return "J";
+    default:
+        return value >= 2 && value <= 10 ? std::to_string(value) : "";
+    }
+}
+
+void HeartsTable::setUp() {
+    f.passSelection.fill(emptyCard());
+    f.passToHuman.fill(emptyCard());
+    for (auto& hearts : f.simHearts)
+        hearts = HeartsTableSimulation::fullHearts();
+    f.heartsBroken = 0;
+    f.ledSuit.clear();
+    f.chosenSlot = -1;
+
+    f.c("Label54").visible = true;
+    f.c("Image9", 4).visible = false;
+    f.c("Label51").visible = false;
+    f.c("Label49").visible = false;
+    f.c("Label38", kBoardNotice).visible = false;
+    f.c("Label43").visible = false;
+    f.c("Label38", kBoardHeader).text = boardHeader();
+    for (int item : {27, 22, 23})
+        f.c("Label38", item).text.clear();
+    f.c("Label38", kBoardName).width = 7695;
+    f.c("Label38", kBoardName).left = 18360;
+
+    f.handOver = 0;
+    f.humanFinished = 0;
+    f.tablePhase = 0;
+    f.backgroundStep = 0;
+    f.timer(7).setEnabled(false);
+    f.timer(7).setInterval(3000);
+    f.timer(8).setInterval(7000);
+    f.timer(1).setInterval(500);
+    clearTrick();
+    for (int k = 0; k < 3; ++k)
+        f.c("Image11", kFirstPassPlace + k).visible = false;
+
+    f.playDirection = "orario";
+    f.loadPicture(f.c("Image13"), "\\immagini\\sx.gif");
+    for (int seat = 0; seat < 3; ++seat)
+        f.loadPicture(f.c("Image10", seat), kCardFolder + "dietro.jpg");
+    f.c("Image10", 3).visible = false;
+    for (int seat = 0; seat < 4; ++seat)
+        f.c("Label40", seat).text = "0";
+
+    f.tableFlow().groupTablePlayers();
+    // Every player of the round starts the hand with thirteen cards, no points and no heart.
+    for (int r = 0; r < 4 * f.tableCount && r < static_cast<int>(f.tablePlayers.size()); ++r) {
+        EntrantRow& row = f.tablePlayers[static_cast<size_t>(r)];
+        if (!namedEntrant(row)) continue;
+        row[kCards] = Value(13);
+        row[kOut] = Value(0);
+        row[kPoints] = Value(0);
+        row[kLowestHeart] = Value(0);
+        f.tableFlow().mirrorColumns(row, {kCards, kOut, kPoints, kLowestHeart});
+    }
+    drawScoreboard();
+    f.deck = buildFrenchDeck();
+    shuffleDeck(f.deck, false, f.temp(), f.random());
+    f.dealIndex = 0;
+    dealHands(f.deck, f.seatHand, kHeartsHandSlots, f.dealIndex);
+    f.handDisplay().showFrenchHand();
+    f.tableFlow().showSeats();
+
+    for (int& lead : f.leadSeats)
+        lead = static_cast<int>(f.random().upTo(3));
+
+    f.c("Label44").visible = false;
+    f.c("Shape1").visible = false;
+    f.passDirection = HeartsPassChoice::drawDirection(f.random());
+    f.c("Label54").text = HeartsPassChoice::caption(f.passDirection);
+
+    f.c("Label42").visible = true;
+    f.c("Picture5").visible = true;
+}
+
+bool HeartsTable::passPhase() {
+    return f.handOver == 0 && !f.c("Label38", kBoardNotice).visible && !f.c("Label49").visible &&
+           f.c("Label54").visible && !f.timer(7).enabled();
+}
+
+bool HeartsTable::humanToPlay() {
+    return f.handOver == 0 && !f.timer(7).enabled() && f.turnSeat == 3 && !f.c("Label54").visible &&
+           f.tablePhase != 0 && !f.roundClosed;
+}
+
+void HeartsTable::cardClick(int index) {
+    Hand& hand = f.seatHand[3];
+    if (passPhase()) {
+        if (index >= 0 && index < kHandSlots) {
+            int place = -1;
+            for (int k = 0; k < 3 && place < 0; ++k) {
+                if (freePlace(f.passSelection[static_cast<size_t>(k)])) place = k;
+            }
+            const Card card = hand[static_cast<size_t>(index)];
+            if (place < 0 || freePlace(card)) return;
+            f.passSelection[static_cast<size_t>(place)] = card;
+            hand[static_cast<size_t>(index)] = emptyCard();
+            Control& shown = f.c("Image11", kFirstPassPlace + place);
+            f.loadPicture(shown, kCardFolder + card.code() + ".jpg");
+            shown.visible = true;
+        } else if (index >= kFirstPassPlace && index < kFirstPassPlace + 3) {
+            Card& set = f.passSelection[static_cast<size_t>(index - kFirstPassPlace)];
+            if (freePlace(set)) return;
+            for (int slot = 0; slot < kHeartsHandSlots; ++slot) {
+                if (!freePlace(hand[static_cast<size_t>(slot)])) continue;
+                hand[static_cast<size_t>(slot)] = set;
+                set = emptyCard();
+                f.c("Image11", index).visible = false;
+                break;
+            }
+        }
+        f.handDisplay().showFrenchHand();
+        return;
+    }
+
+    if (!humanToPlay() || index < 0 || index >= kHeartsHandSlots) return;
+    if (!HeartsRules::humanMayPlay(hand, index, f.ledSuit, f.heartsBroken == 1)) return;
+    const Card card = hand[static_cast<size_t>(index)];
+    showTrickCard(3, card);
+    hand[static_cast<size_t>(index)] = emptyCard();
+    f.handDisplay().showFrenchHand();
+    f.backgroundTables().refreshStandings();
+    f.chosenSlot = index;
+    f.tablePhase = 2;
+    f.timer(7).setEnabled(true);
+}
+
+void HeartsTable::Label54_Click() {
+    DisabledWindow disabled(f.window());
+    if (!passPhase()) return;
+    for (const Card& card : f.passSelection) {
+        if (freePlace(card)) return;
+    }
+    f.passToHuman = HeartsPassChoice::pass(f.seatHand, f.passDirection, f.passSelection, f.random());
+    for (int k = 0; k < 3; ++k) {
+        Control& shown = f.c("Image11", kFirstPassPlace + k);
+        f.loadPicture(shown, kCardFolder + f.passToHuman[static_cast<size_t>(k)].code() + ".jpg");
+        shown.visible = true;
+    }
+    f.passSelection.fill(emptyCard());
+    f.handDisplay().showFrenchHand();
+
+    // The other tables' hands are decided now; the background tables reveal them trick by trick.
+    HeartsTableSimulation::simulateRound(f.simTricks, f.simHearts, f.tableCount, f.humanTable, f.random());
+    f.backgroundStep = 0;
+
+    f.tablePhase = 1;
+    f.timer(7).setEnabled(true);
+    f.c("Label54").visible = false;
+}
+
+void HeartsTable::Timer7_Timer() {
+    if (f.handOver != 0 || f.roundClosed) {
+        f.timer(7).setEnabled(false);
+        return;
+    }
+    TableFlow& flow = f.tableFlow();
+    switch (f.tablePhase) {
+    case 1:
+        f.timer(1).setEnabled(true);
+        for (int k = 0; k < 3; ++k)
+            f.c("Image11", kFirstPassPlace + k).visible = false;
+        f.timer(7).setInterval(1000);
+        f.turnSeat = HeartsRules::seatWithTwoOfClubs(f.seatHand);
+        flow.moveTurnMarker(f.turnSeat);
+        f.c("Shape1").visible = true;
+        if (f.turnSeat == 3) f.timer(7).setEnabled(false);
+        f.timer(8).setEnabled(true);
+        f.tablePhase = 4;
+        break;
+    case 2:
+        f.tablePhase = 3;
+        break;
+    case 3:
+        if (!trickComplete()) {
+            f.tablePhase = 4;
+            f.turnSeat = 0;
+            flow.moveTurnMarker(0);
+        } else {
+            resolveTrick();
+            if (f.handOver != 0) break;
+            f.tablePhase = 4;
+            flow.moveTurnMarker(f.turnSeat);
+            if (f.turnSeat == 3) f.timer(7).setEnabled(false);
+        }
+        break;
+    case 4:
+        computerPlays();
+        f.tablePhase = 5;
+        break;
+    case 5:
+        f.turnSeat = (f.turnSeat + 1) % 4;
+        if (!trickComplete()) flow.moveTurnMarker(f.turnSeat);
+        f.tablePhase = 6;
+        break;
+    case 6:
+        if (trickComplete()) {
+            resolveTrick();
+            if (f.handOver != 0) break;
+            flow.moveTurnMarker(f.turnSeat);
+            if (f.turnSeat == 3) f.timer(7).setEnabled(false);
+        } else if (f.turnSeat == 3) {
+            f.timer(7).setEnabled(false);
+        } else {
+            f.tablePhase = 4;
+        }
+        break;
+    default:
+        break;
+    }
+    if (f.handOver == 0) f.backgroundTables().refreshStandings();
+}
+
+void HeartsTable::computerPlays() {
+    const int seat = f.turnSeat;
+    if (seat < 0 || seat > 2) return;
+    HeartsTrickView view;
+    view.ledSuit = f.ledSuit;
+    view.trickCards = f.trickCards;
+    for (Card& card : view.trickCards) {
+        if (freePlace(card)) card = emptyCard();
+    }
+    view.heartsBroken = f.heartsBroken == 1;
+    const EntrantRow* first = seatRow(-1);
+    view.firstTrick = first && (*first)[kCards].toInt() == 13;
+    Hand& hand = f.seatHand[static_cast<size_t>(seat)];
+    const int slot = HeartsCardChoice::choose(hand, view);
+    if (slot < 0) return;
+    const Card card = hand[static_cast<size_t>(slot)];
+    showTrickCard(seat, card);
+    if (HeartsRules::isHeart(card)) f.heartsBroken = 1;
+    hand[static_cast<size_t>(slot)] = emptyCard();
+}
+
+void HeartsTable::showTrickCard(int seat, const Card& card) {
+    if (f.ledSuit.empty()) f.ledSuit = HeartsRules::suit(card);
+    f.trickCards[static_cast<size_t>(seat)] = card;
+    Control& shown = f.c("Image9", seat);
+    f.loadPicture(shown, kCardFolder + card.code() + ".jpg");
+    shown.visible = true;
+}
+
+bool HeartsTable::trickComplete() {
+    for (int seat = 0; seat < 4; ++seat) {
+        if (!f.c("Image9", seat).visible) return false;
+    }
+    return true;
+}
+
+EntrantRow* HeartsTable::seatRow(int seat) {
+    const int first = 4 * (f.humanTable - 1);
+    if (first < 0 || first + 3 >= static_cast<int>(f.tablePlayers.size())) return nullptr;
+    if (seat < 0) return &f.tablePlayers[static_cast<size_t>(first)];
+    const EntrantRow& name = f.seatNames[static_cast<size_t>(seat)];
+    for (int r = first; r < first + 4; ++r) {
+        EntrantRow& row = f.tablePlayers[static_cast<size_t>(r)];
+        if (sameEntrant(row, name[0].str(), name[1].str())) return &row;
+    }
+    return nullptr;
+}
+
+void HeartsTable::resolveTrick() {
+    std::array<Card, 4> trick = f.trickCards;
+    const int winner = HeartsRules::trickWinner(trick, f.ledSuit);
+    const int points = HeartsRules::trickPoints(trick);
+    f.trickWinner = std::to_string(winner);
+
+    const int first = 4 * (f.humanTable - 1);
+    EntrantRow* winning = winner >= 0 ? seatRow(winner) : nullptr;
+    for (int r = first; r < first + 4; ++r) {
+        EntrantRow& row = f.tablePlayers[static_cast<size_t>(r)];
+        row[kCards] = Value(row[kCards].toInt() - 1);
+        if (row[kCards].toInt() <= 0) f.handOver = 1;
+        if (&row == winning) {
+            row[kPoints] = Value(row[kPoints].toInt() + points);
+            f.c("Label40", winner).text = row[kPoints].str();
+            row[kLowestHeart] = Value(HeartsRules::lowerHeart(static_cast<int>(row[kLowestHeart].toInt()),
+                                                              HeartsRules::lowestHeart(trick)));
+        }
+        f.tableFlow().mirrorColumns(row, {kCards, kPoints, kLowestHeart});
+    }
+    if (winner >= 0) f.turnSeat = winner;
+
+    if (f.handOver == 0) {
+        if (HeartsRules::breaksHearts(trick)) f.heartsBroken = 1;
+        for (int seat = 0; seat < 4; ++seat) {
+            if (const EntrantRow* row = seatRow(seat)) f.c("Label40", seat).text = (*row)[kPoints].str();
+        }
+        clearTrick();
+        return;
+    }
+    endHand();
+}
+
+void HeartsTable::clearTrick() {
+    f.ledSuit.clear();
+    for (int seat = 0; seat < 4; ++seat) {
+        f.trickCards[static_cast<size_t>(seat)] = emptyCard();
+        f.c("Image9", seat).visible = false;
+    }
+}
+
+void HeartsTable::endHand() {
+    DisabledWindow disabled(f.window());
+    clearTrick();
+    f.c("Label38", kBoardNotice).visible = false;
+    for (int timer : {1, 2, 5, 7, 8})
+        f.timer(timer).setEnabled(false);
+    f.handOver = 1;
+    if (!f.roundClosed) {
+        f.roundClosed = true;
+        revealOtherTables();
+        f.tableFlow().closeRound();
+    }
+    if (GameTable* game = f.gameTable()) game->drawRoundScoreboard();
+    f.c("Label49").visible = true;
+}
+
+void HeartsTable::revealOtherTables() {
+    // The other tables' hands were decided in full at the pass; whatever of them the background
+    // tables have not shown yet is shown now, so every table is decided on its whole hand.
+    for (int t = 1; t <= f.tableCount; ++t) {
+        if (t == f.humanTable) continue;
+        const auto& hand = f.simTricks[static_cast<size_t>(t - 1)];
+        for (int seat = 0; seat < 4; ++seat) {
+            EntrantRow& row = f.tablePlayers[static_cast<size_t>(4 * (t - 1) + seat)];
+            if (!namedEntrant(row)) continue;
+            row[kCards] = Value(0);
+            row[kPoints] = Value(HeartsTableSimulation::seatPoints(hand, seat));
+            row[kLowestHeart] = Value(HeartsTableSimulation::seatLowestHeart(hand, seat));
+            f.tableFlow().mirrorColumns(row, {kCards, kPoints, kLowestHeart});
+        }
+    }
+}
+
+void HeartsTable::qualify() {
+    for (int r = 0; r < 4 * f.tableCount && r < static_cast<int>(f.tablePlayers.size()); ++r)
+        f.tablePlayers[static_cast<size_t>(r)][kOut] = Value(0);
+    for (int t = 1; t <= f.tableCount; ++t) {
+        const int first = 4 * (t - 1);
+        if (first + 3 >= static_cast<int>(f.tablePlayers.size())) break;
+        std::array<HeartsScore, 4> scores{};
+        for (int k = 0; k < 4; ++k) {
+            const EntrantRow& row = f.tablePlayers[static_cast<size_t>(first + k)];
+            scores[static_cast<size_t>(k)] = {static_cast<int>(row[kPoints].toInt()),
+                                              static_cast<int>(row[kLowestHeart].toInt())};
+        }
+        const HeartsTableOutcome outcome = HeartsQualification::decide(scores, f.qualifierCount, f.random());
+        for (int k = 0; k < 4; ++k) {
+            EntrantRow& row = f.tablePlayers[static_cast<size_t>(first + k)];
+            const auto place = static_cast<size_t>(k);
+            if (outcome.out[place]) row[kOut] = Value(1);
+            // A loser records the round he went out in; a played final places all four.
+            if (outcome.placeGroup[place] != 0) row[kOutRound] = Value(outcome.placeGroup[place]);
+        }
+    }
+}
+
+void HeartsTable::drawScoreboard() {
+    const int shownRows = f.currentWeek >= 50 ? 8 : 20;
+    std::vector<std::string> cards, names, ranks, points, penalty, hearts, blank, through;
+    for (int k = 0; k < 20; ++k) {
+        Control& flag = f.c("Image15", k);
+        if (k % 2 == 0) f.c("Label23", kFirstBoardStripe + k / 2).visible = k < shownRows;
+        if (k >= shownRows) {
+            flag.visible = false;
+            continue;
+        }
+        const EntrantRow& row = f.boardRows[static_cast<size_t>(k)];
+        points.push_back(row[4].str());
+        ranks.push_back(row[5].str());
+        names.push_back(row[0].str() + " " + row[1].str());
+        cards.push_back(row[kCards].str());
+        penalty.push_back(row[kPoints].str());
+        hearts.push_back(heartText(static_cast<int>(row[kLowestHeart].toInt())));
+        blank.emplace_back();
+        through.push_back(row[kOut].toInt() == 1 ? "X" : "V");
+        f.loadPicture(flag, Form1::flagPath(row[3].str()));
+        flag.visible = true;
+    }
+    f.c("Label38", kBoardPoints).text = joinLines(points);
+    f.c("Label38", kBoardRank).text = joinLines(ranks);
+    f.c("Label38", kBoardName).text = joinLines(names);
+    f.c("Label38", kBoardCards).text = joinLines(cards);
+    f.c("Label38", kBoardPenalty).text = joinLines(penalty);
+    f.c("Label38", kBoardHeart).text = joinLines(hearts);
+    f.c("Label38", kBoardTable).text = joinLines(blank);
+    f.c("Label38", kBoardOut).text.clear();
+    f.c("Label38", kBoardThrough).text = joinLines(through);
+}
+
+} // namespace velmora
