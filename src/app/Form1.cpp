@@ -36,11 +36,12 @@ Form1::Form1(Platform& platform)
       m_newCareer(std::make_unique<NewCareer>(*this)), m_prizeMoney(std::make_unique<PrizeMoney>(*this)),
       m_tournamentStart(std::make_unique<TournamentStart>(*this)),
       m_tableFlow(std::make_unique<TableFlow>(*this)),
-      m_backgroundTables(std::make_unique<BackgroundTables>(*this)), m_rounds(std::make_unique<Rounds>(*this)),
-      m_handDisplay(std::make_unique<HandDisplay>(*this)), m_unoTable(std::make_unique<UnoTable>(*this)),
-      m_unoComputer(std::make_unique<UnoComputer>(*this)),
+      m_backgroundTables(std::make_unique<BackgroundTables>(*this)),
+      m_rounds(std::make_unique<Rounds>(*this)), m_handDisplay(std::make_unique<HandDisplay>(*this)),
+      m_unoTable(std::make_unique<UnoTable>(*this)), m_unoComputer(std::make_unique<UnoComputer>(*this)),
       m_worldRankings(std::make_unique<WorldRankings>(*this)),
-      m_eventCalendar(std::make_unique<EventCalendar>(*this)), m_playerCard(std::make_unique<PlayerCard>(*this)) {
+      m_eventCalendar(std::make_unique<EventCalendar>(*this)),
+      m_playerCard(std::make_unique<PlayerCard>(*this)) {
     m_unoGame = std::make_unique<UnoGame>(*this);
     m_brisoloGame = std::make_unique<BrisoloGame>(*this);
     m_heartsGame = std::make_unique<HeartsGame>(*this);
@@ -106,13 +107,13 @@ void Form1::wireEvents() {
     w.onClick("Label54", [this](int) { m_heartsGame->table().Label54_Click(); });
     // Timers.
     w.onTimer(1, [this] { m_tableFlow->Timer1_Timer(); });
-    w.onTimer(2, [this] { m_backgroundTables->Timer2_Timer(); });
+    w.onTimer(2, [this] { m_unoGame->backgroundTick(); });
     w.onTimer(3, [this] { m_unoComputer->Timer3_Timer(); });
     w.onTimer(4, [this] { m_unoTable->Timer4_Timer(); });
-    w.onTimer(5, [this] { m_backgroundTables->Timer5_Timer(); });
+    w.onTimer(5, [this] { m_brisoloGame->backgroundTick(); });
     w.onTimer(6, [this] { m_brisoloGame->table().Timer6_Timer(); });
     w.onTimer(7, [this] { m_heartsGame->table().Timer7_Timer(); });
-    w.onTimer(8, [this] { m_backgroundTables->Timer8_Timer(); });
+    w.onTimer(8, [this] { m_heartsGame->backgroundTick(); });
     // The dashboard's menu sits above the card table and the prize board: while either is up the
     // player leaves only through the table's own exit, so the menu is hidden.
     w.setAfterEvent([this] {

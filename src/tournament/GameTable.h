@@ -35,6 +35,8 @@ class GameTable {
     virtual bool finishedAtTable(const EntrantRow& row) const = 0;
     // Decides who is out at every table of the closing round, in tablePlayers.
     virtual void qualify() = 0;
+    // One step of the round's other tables, at each tick of the game's background timer.
+    virtual void backgroundTick() = 0;
 
     // "PROSSIMO TURNO": true when the human went out in the round just closed.
     virtual bool humanOutOfRound() = 0;

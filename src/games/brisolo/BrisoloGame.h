@@ -1,5 +1,6 @@
 #pragma once
 
+#include "games/brisolo/BrisoloBackgroundTables.h"
 #include "games/brisolo/BrisoloTable.h"
 #include "tournament/GameTable.h"
 
@@ -11,7 +12,7 @@ class Form1;
 // with the fewest points are out.
 class BrisoloGame : public GameTable {
   public:
-    explicit BrisoloGame(Form1& form) : f(form), m_table(form) {}
+    explicit BrisoloGame(Form1& form) : f(form), m_table(form), m_background(form) {}
 
     // The human's table, whose driver the window's Timer6 runs.
     BrisoloTable& table() { return m_table; }
@@ -23,6 +24,7 @@ class BrisoloGame : public GameTable {
     void drawScoreboard() override;
     bool finishedAtTable(const EntrantRow& row) const override;
     void qualify() override;
+    void backgroundTick() override { m_background.Timer5_Timer(); }
     bool humanOutOfRound() override;
     void decideFinal(const std::vector<EntrantRow*>& finalists) override;
     std::string standingsHeader() const override;
@@ -32,6 +34,7 @@ class BrisoloGame : public GameTable {
   private:
     Form1& f;
     BrisoloTable m_table;
+    BrisoloBackgroundTables m_background;
 };
 
 } // namespace velmora

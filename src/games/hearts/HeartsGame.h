@@ -1,5 +1,6 @@
 #pragma once
 
+#include "games/hearts/HeartsBackgroundTables.h"
 #include "games/hearts/HeartsTable.h"
 #include "tournament/GameTable.h"
 
@@ -11,7 +12,7 @@ class Form1;
 // two who took the most penalty points are out. The end of the hand closes the round itself.
 class HeartsGame : public GameTable {
   public:
-    explicit HeartsGame(Form1& form) : f(form), m_table(form) {}
+    explicit HeartsGame(Form1& form) : f(form), m_table(form), m_background(form) {}
 
     // The human's table, whose pass button and driver (Timer7) the window wires to it.
     HeartsTable& table() { return m_table; }
@@ -25,6 +26,7 @@ class HeartsGame : public GameTable {
     bool watchesRoundEnd() const override { return false; }
     bool finishedAtTable(const EntrantRow& row) const override;
     void qualify() override;
+    void backgroundTick() override { m_background.Timer8_Timer(); }
     bool humanOutOfRound() override;
     void decideFinal(const std::vector<EntrantRow*>& finalists) override;
     std::string standingsHeader() const override;
@@ -34,6 +36,7 @@ class HeartsGame : public GameTable {
   private:
     Form1& f;
     HeartsTable m_table;
+    HeartsBackgroundTables m_background;
 };
 
 } // namespace velmora

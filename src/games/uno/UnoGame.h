@@ -1,5 +1,6 @@
 #pragma once
 
+#include "games/uno/UnoBackgroundTables.h"
 #include "tournament/GameTable.h"
 
 namespace velmora {
@@ -10,7 +11,7 @@ class Form1;
 // table watch closes the round.
 class UnoGame : public GameTable {
   public:
-    explicit UnoGame(Form1& form) : f(form) {}
+    explicit UnoGame(Form1& form) : f(form), m_background(form) {}
 
     int handSize() const override { return 10; }
     void setUp() override;
@@ -19,6 +20,7 @@ class UnoGame : public GameTable {
     void drawScoreboard() override;
     bool finishedAtTable(const EntrantRow& row) const override;
     void qualify() override;
+    void backgroundTick() override { m_background.Timer2_Timer(); }
     bool humanOutOfRound() override;
     void placePlayedFinal() override;
     void decideFinal(const std::vector<EntrantRow*>& finalists) override;
@@ -28,6 +30,7 @@ class UnoGame : public GameTable {
 
   private:
     Form1& f;
+    UnoBackgroundTables m_background;
 };
 
 } // namespace velmora

@@ -3,6 +3,8 @@
 #include "TableFlowFixture.h"
 
 #include "cards/RandomSequence.h"
+#include "games/brisolo/BrisoloBackgroundTables.h"
+#include "games/uno/UnoBackgroundTables.h"
 #include "tournament/BackgroundTables.h"
 #include "tournament/BoardColumns.h"
 #include "tournament/GameTable.h"
@@ -63,7 +65,7 @@ TEST_F(BackgroundTablesTest, UnoTicksDecideEveryOtherTableAndMirrorEveryChange) 
         bool decided = false;
         while (!decided) {
             ASSERT_LT(++ticks, 20000) << "the background tables never finished";
-            background().Timer2_Timer();
+            f().gameTable("Uno")->backgroundTick();
             expectMirrored(allColumns());
             decided = true;
             for (int t = 1; t <= f().tableCount; ++t) {
@@ -97,7 +99,7 @@ TEST_F(BackgroundTablesTest, PlayersLeftAtADecidedTableAreMarkedOutAtTheNextTick
     int ticks = 0;
     while (emptied(2) < 2) {
         ASSERT_LT(++ticks, 1000);
-        background().Timer2_Timer();
+        f().gameTable("Uno")->backgroundTick();
         if (emptied(2) == 2) {
             EXPECT_EQ(out(2), 0);
         }
@@ -105,7 +107,7 @@ TEST_F(BackgroundTablesTest, PlayersLeftAtADecidedTableAreMarkedOutAtTheNextTick
     std::array<Value, 4> cardsBefore;
     for (int s = 0; s < 4; ++s)
         cardsBefore[static_cast<size_t>(s)] = at(2, s)[7];
-    background().Timer2_Timer();
+    f().gameTable("Uno")->backgroundTick();
     EXPECT_EQ(out(2), 2);
     for (int s = 0; s < 4; ++s) {
         EXPECT_EQ(at(2, s)[7].str(), cardsBefore[static_cast<size_t>(s)].str())
@@ -127,7 +129,7 @@ TEST_F(BackgroundTablesTest, UnoOddsFollowHandSizeAndRankingPoints) {
         std::map<int, int> seen;
         const int draws = 200000;
         for (int i = 0; i < draws; ++i)
-            ++seen[BackgroundTables::unoCardChange(test.cards, test.points, random)];
+            ++seen[UnoBackgroundTables::unoCardChange(test.cards, test.points, random)];
         const double span = test.base + 82;
         const std::map<int, double> expected = {
             {-1, (test.base + 0.5) / span}, {1, 65 / span}, {2, 7 / span}, {4, 3 / span}, {0, 6.5 / span}};
@@ -155,7 +157,7 @@ TEST_F(BackgroundTablesTest, BrisoloTablesShareOut1616PointsOverThirteenManches)
             for (int s = 0; s < 4; ++s)
                 before[t] += at(t, s)[11].num();
         }
-        background().Timer5_Timer();
+        f().gameTable("Brisolo")->backgroundTick();
         EXPECT_EQ(form->timer(5).enabled(), manche < 13);
         for (int t = 1; t <= 16; ++t) {
             double now = 0;
@@ -198,7 +200,7 @@ TEST_F(BackgroundTablesTest, BrisoloTablesShareOut1616PointsOverThirteenManches)
 
 TEST_F(BackgroundTablesTest, MancheDrawsArePulledTowardsNineToFiftyFive) {
     RandomSequence random;
-    EXPECT_EQ(BackgroundTables::manchePoints(777, 1, random), 777) << "the last manche takes what is left";
+    EXPECT_EQ(BrisoloBackgroundTables::manchePoints(777, 1, random), 777) << "the last manche takes what is left";
     struct Spread {
         int low = 100000, high = -100000;
         double mean = 0;
@@ -207,7 +209,7 @@ TEST_F(BackgroundTablesTest, MancheDrawsArePulledTowardsNineToFiftyFive) {
         Spread result;
         const int draws = 20000;
         for (int i = 0; i < draws; ++i) {
-            const int points = BackgroundTables::manchePoints(remaining, cards, random);
+            const int points = BrisoloBackgroundTables::manchePoints(remaining, cards, random);
             result.low = std::min(result.low, points);
             result.high = std::max(result.high, points);
             result.mean += points / static_cast<double>(draws);
@@ -244,7 +246,7 @@ TEST_F(BackgroundTablesTest, WithEqualRanksTheLastToPlayWinsSevenTimesAsOftenAsT
         }
         f().leadSeats[1] = 2; // seat 2 leads, so seat 1 plays last
         f().backgroundStep = 0;
-        background().Timer5_Timer();
+        f().gameTable("Brisolo")->backgroundTick();
         ++wins[f().trickWinner];
     }
     const double lead = wins["2"], last = wins["1"];
@@ -272,7 +274,7 @@ TEST_F(BackgroundTablesTest, HeartsTicksRevealTheSimulatedHandTrickByTrick) {
     c("Label38", 21).visible = true;
     f().backgroundStep = 0;
     for (int trick = 1; trick <= 13; ++trick) {
-        background().Timer8_Timer();
+        f().gameTable("Hearts")->backgroundTick();
         EXPECT_EQ(at(2, 0)[7].toInt(), 13 - trick);
         EXPECT_EQ(at(3, 0)[7].toInt(), 13) << "the human's table is his own";
         if (trick == 4) {

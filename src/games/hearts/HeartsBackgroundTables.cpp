@@ -1,0 +1,56 @@
+#include "games/hearts/HeartsBackgroundTables.h"
+
+#include "app/Form1.h"
+#include "tournament/BackgroundTables.h"
+#include "tournament/TableFlow.h"
+
+#include <algorithm>
+
+namespace velmora {
+
+namespace {
+constexpr int kHandCards = 13;
+} // namespace
+
+void HeartsBackgroundTables::Timer8_Timer() {
+    ++f.backgroundStep;
+    for (int t = 1; t <= f.tableCount; ++t) {
+        if (t == f.humanTable || f.tablePlayers[4 * (t - 1)][7].isEmpty()) continue;
+        heartsTable(t);
+    }
+    if (f.backgroundStep >= kHandCards) {
+        finishHeartsHand();
+        f.timer(1).setEnabled(false);
+        f.timer(8).setEnabled(false);
+        f.c("Label38", 21).visible = false;
+        f.timer(2).setEnabled(false);
+    }
+    f.backgroundTables().refreshStandings();
+}
+
+void HeartsBackgroundTables::heartsTable(int table) {
+    // The first revealed trick is trick 0 of the simulation, which never carries points.
+    const int trick = f.backgroundStep - 1;
+    if (trick < 0 || trick >= kHandCards) return;
+    const auto& hand = f.simTricks[static_cast<size_t>(table - 1)];
+    const int first = 4 * (table - 1);
+    for (int seat = 0; seat < 4; ++seat) {
+        EntrantRow& row = f.tablePlayers[first + seat];
+        row[7] = Value(row[7].toInt() - 1);
+        row[11] = Value(row[11].num() + hand[static_cast<size_t>(trick)][static_cast<size_t>(seat)]);
+        int lowest = 20; // no heart taken yet
+        for (int i = 0; i <= trick; ++i) {
+            const int heart = hand[static_cast<size_t>(i)][static_cast<size_t>(4 + seat)];
+            if (heart >= 2 && heart <= 14) lowest = std::min(lowest, heart);
+        }
+        row[12] = Value(lowest);
+        f.tableFlow().mirrorColumns(row, {7, 11, 12});
+    }
+}
+
+void HeartsBackgroundTables::finishHeartsHand() {
+    // The Hearts table hooks in here: its live marks decide who is out at the other tables from
+    // the points just revealed, then its scoreboard is redrawn.
+}
+
+} // namespace velmora
