@@ -1,6 +1,5 @@
 #include "app/Form1.h"
 
-#include "app/MenuFrames.h"
 #include "app/StartUp.h"
 #include "app/layout/Screens.h"
 #include "career/Dashboard.h"
@@ -8,7 +7,6 @@
 #include "career/NewCareer.h"
 #include "career/PrizeMoney.h"
 #include "career/WeekSimulation.h"
-#include "data/DatabaseError.h"
 #include "games/brisolo/BrisoloGame.h"
 #include "games/hearts/HeartsGame.h"
 #include "games/hearts/HeartsTable.h"
@@ -18,19 +16,19 @@
 #include "rankings/EventCalendar.h"
 #include "rankings/PlayerCard.h"
 #include "rankings/WorldRankings.h"
+#include "state/MenuFrames.h"
 #include "tournament/BackgroundTables.h"
 #include "tournament/HandDisplay.h"
 #include "tournament/Rounds.h"
 #include "tournament/TableFlow.h"
 #include "tournament/TournamentStart.h"
-#include "ui/PicturePath.h"
 
 #include <stdexcept>
 
 namespace velmora {
 
 Form1::Form1(Platform& platform)
-    : m_window(platform), m_startUp(std::make_unique<StartUp>(*this)),
+    : GameContext(platform), m_startUp(std::make_unique<StartUp>(*this)),
       m_dashboard(std::make_unique<Dashboard>(*this)), m_eventEntry(std::make_unique<EventEntry>(*this)),
       m_weekSimulation(std::make_unique<WeekSimulation>(*this)),
       m_newCareer(std::make_unique<NewCareer>(*this)), m_prizeMoney(std::make_unique<PrizeMoney>(*this)),
@@ -39,24 +37,19 @@ Form1::Form1(Platform& platform)
       m_backgroundTables(std::make_unique<BackgroundTables>(*this)),
       m_rounds(std::make_unique<Rounds>(*this)), m_handDisplay(std::make_unique<HandDisplay>(*this)),
       m_unoTable(std::make_unique<UnoTable>(*this)), m_unoComputer(std::make_unique<UnoComputer>(*this)),
+      m_unoGame(std::make_unique<UnoGame>(*this)), m_brisoloGame(std::make_unique<BrisoloGame>(*this)),
+      m_heartsGame(std::make_unique<HeartsGame>(*this)),
       m_worldRankings(std::make_unique<WorldRankings>(*this)),
       m_eventCalendar(std::make_unique<EventCalendar>(*this)),
       m_playerCard(std::make_unique<PlayerCard>(*this)) {
-    m_unoGame = std::make_unique<UnoGame>(*this);
-    m_brisoloGame = std::make_unique<BrisoloGame>(*this);
-    m_heartsGame = std::make_unique<HeartsGame>(*this);
+    m_handlers = {m_dashboard.get(),        m_eventEntry.get(),  m_weekSimulation.get(), m_tableFlow.get(),
+                  m_backgroundTables.get(), m_handDisplay.get(), m_unoTable.get(),       m_unoComputer.get()};
     m_games = {{"Uno", m_unoGame.get()}, {"Brisolo", m_brisoloGame.get()}, {"Hearts", m_heartsGame.get()}};
-    m_window.setTitle(appTitle);
     buildControls();
     wireEvents();
 }
 
 Form1::~Form1() = default;
-
-GameTable* Form1::gameTable(const std::string& name) {
-    const auto found = m_games.find(name);
-    return found == m_games.end() ? nullptr : found->second;
-}
 
 void Form1::buildControls() {
     buildTitleScreen(m_window);
@@ -128,39 +121,6 @@ void Form1::wireEvents() {
 
 void Form1::Form_Load() {
     m_window.dispatch([this] { m_startUp->Form_Load(); });
-}
-
-void Form1::openDatabase() {
-    std::string folder = platform().careerFolder();
-    accedi_databaseox = Database::connectionString(folder);
-    cnox = std::make_unique<Database>(accedi_databaseox);
-    m_temp = std::make_unique<KeyValueStore>(*cnox);
-}
-
-void Form1::closeDatabase() {
-    m_temp.reset();
-    cnox.reset();
-}
-
-Database& Form1::db() {
-    if (!cnox) throw DatabaseError("Il database della carriera non e' aperto (velmora.mdb).");
-    return *cnox;
-}
-
-KeyValueStore& Form1::temp() {
-    if (!m_temp) throw DatabaseError("Il database della carriera non e' aperto (velmora.mdb).");
-    return *m_temp;
-}
-
-void Form1::loadPicture(Control& picture, const std::string& path) {
-    // The picture files never change while the game runs: each path is looked up on disk once.
-    if (!m_foundPictures.contains(path)) {
-        if (resolvePicture(platform().appFolder(), path).empty()) {
-            throw std::runtime_error("File non trovato: " + path);
-        }
-        m_foundPictures.insert(path);
-    }
-    picture.picture = path;
 }
 
 } // namespace velmora

@@ -1,7 +1,7 @@
 #include "app/StartUp.h"
 
 #include "app/Form1.h"
-#include "app/MenuFrames.h"
+#include "state/MenuFrames.h"
 #include "cards/RandomCounter.h"
 #include "career/Dashboard.h"
 #include "rankings/EventCalendar.h"

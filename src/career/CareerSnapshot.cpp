@@ -1,11 +1,11 @@
 #include "career/CareerSnapshot.h"
 
-#include "app/Form1.h"
+#include "state/GameContext.h"
 #include "career/Dashboard.h"
 
 namespace velmora {
 
-CareerSnapshot::CareerSnapshot(Form1& form)
+CareerSnapshot::CareerSnapshot(GameContext& form)
     : f(form), m_firstName(form.playerFirstName), m_surname(form.playerSurname), m_nation(form.playerNation),
       m_age(form.playerAge), m_money(form.playerMoney), m_week(form.currentWeek), m_event(form.enteredEvent),
       m_weekEvents(form.weekEvents), m_playerRows(form.playerRows), m_playerRowsLast(form.playerRowsLast),

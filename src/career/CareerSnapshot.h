@@ -9,14 +9,14 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 
 // The window's career state as it was before an operation that changes the career. An operation
 // whose database work is rolled back restores it, so the window never shows or keeps a change
 // the store does not hold.
 class CareerSnapshot {
   public:
-    explicit CareerSnapshot(Form1& form);
+    explicit CareerSnapshot(GameContext& form);
 
     // Also remembers a control's caption, visibility and size.
     void remember(Control& control);
@@ -34,7 +34,7 @@ class CareerSnapshot {
         int width;
     };
 
-    Form1& f;
+    GameContext& f;
     std::string m_firstName, m_surname, m_nation;
     int m_age;
     long m_money;

@@ -1,8 +1,8 @@
 #include "career/Dashboard.h"
 
-#include "app/Form1.h"
-#include "app/MenuFrames.h"
-#include "app/StoreColumns.h"
+#include "state/GameContext.h"
+#include "state/MenuFrames.h"
+#include "state/StoreColumns.h"
 #include "career/PlayerKey.h"
 #include "career/TierTables.h"
 #include "data/Quoting.h"
@@ -45,7 +45,7 @@ void Dashboard::refresh() {
     f.c("Label1", 9).text = "Eta' " + std::to_string(f.playerAge);
     f.c("Label1", 13).text = "€" + std::to_string(f.playerMoney);
     const std::string ownFlagKey = playerFlagKey();
-    f.loadPicture(f.c("Image4"), Form1::flagPath(ownFlagKey));
+    f.loadPicture(f.c("Image4"), GameContext::flagPath(ownFlagKey));
 
     const std::string continent = playerContinent();
     std::string scopes;
@@ -121,7 +121,7 @@ void Dashboard::showEventSlot(int slot, const std::string& ownFlagKey, TierTable
 
     if (host == "nazio") {
         // The national championship is held in the player's own nation.
-        f.loadPicture(flag, Form1::flagPath(ownFlagKey));
+        f.loadPicture(flag, GameContext::flagPath(ownFlagKey));
         flag.visible = true;
         enter.visible = true;
     } else if (host == "conti") {
@@ -129,7 +129,7 @@ void Dashboard::showEventSlot(int slot, const std::string& ownFlagKey, TierTable
         flag.visible = false;
         enter.visible = false;
     } else {
-        f.loadPicture(flag, Form1::flagPath(host));
+        f.loadPicture(flag, GameContext::flagPath(host));
         if (f.currentWeek > kLastOrdinaryWeek && qualifiedForFinal(game)) f.enteredEvent = name;
         const bool hasEntry = f.enteredEvent != "0";
         f.c("Label39").visible = hasEntry;

@@ -4,13 +4,13 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 class TierTables;
 
 // The career's home screen: player card, the week's events and the twelve ranking positions.
 class Dashboard {
   public:
-    explicit Dashboard(Form1& form) : f(form) {}
+    explicit Dashboard(GameContext& form) : f(form) {}
 
     // Reloads the career from the key/value store and redraws the whole screen. Writes nothing to
     // the database; in a finals week it may enter a qualified player in memory.
@@ -29,7 +29,7 @@ class Dashboard {
     // Whether the human is among the eight best of the given game this week.
     bool qualifiedForFinal(const std::string& game);
 
-    Form1& f;
+    GameContext& f;
 };
 
 } // namespace velmora

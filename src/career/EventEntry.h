@@ -4,13 +4,13 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 
 // Entering and withdrawing from the week's events, and moving on to the next week. Nothing is paid
 // at entry: the fee is charged with the prize once the tournament is over.
 class EventEntry {
   public:
-    explicit EventEntry(Form1& form) : f(form) {}
+    explicit EventEntry(GameContext& form) : f(form) {}
 
     // Enters the event of a dashboard slot (0..3).
     void Label6_Click(int index);
@@ -27,7 +27,7 @@ class EventEntry {
     static constexpr int kFirstFinalWeek = 50;
 
   private:
-    Form1& f;
+    GameContext& f;
 };
 
 } // namespace velmora

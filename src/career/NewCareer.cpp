@@ -1,7 +1,7 @@
 #include "career/NewCareer.h"
 
-#include "app/Form1.h"
-#include "app/StoreColumns.h"
+#include "state/GameContext.h"
+#include "state/StoreColumns.h"
 #include "career/CareerSnapshot.h"
 #include "career/Dashboard.h"
 #include "career/NamePool.h"

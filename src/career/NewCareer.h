@@ -5,13 +5,13 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 class NamePool;
 
 // Creating a new world of 2000 players with one previous season behind it.
 class NewCareer {
   public:
-    explicit NewCareer(Form1& form) : f(form) {}
+    explicit NewCareer(GameContext& form) : f(form) {}
 
     // Index 0 creates the world from the new-career screen; index 1 closes the screen.
     void Label3_Click(int index);
@@ -32,7 +32,7 @@ class NewCareer {
     std::vector<int> chooseFinalists(int pointsColumn);
     void showProgress();
 
-    Form1& f;
+    GameContext& f;
 };
 
 } // namespace velmora

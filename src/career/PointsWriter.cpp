@@ -1,6 +1,6 @@
 #include "career/PointsWriter.h"
 
-#include "app/StoreColumns.h"
+#include "state/StoreColumns.h"
 #include "data/Database.h"
 #include "data/PreparedStatement.h"
 #include "data/Rows.h"

@@ -4,12 +4,12 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 
 // Closing a played tournament: fee, prize, the world's week and the next week.
 class PrizeMoney {
   public:
-    explicit PrizeMoney(Form1& form) : f(form) {}
+    explicit PrizeMoney(GameContext& form) : f(form) {}
 
     // The prize board's continue button.
     void Label50_Click();
@@ -19,7 +19,7 @@ class PrizeMoney {
     long prizeFor(long placeGroup);
 
   private:
-    Form1& f;
+    GameContext& f;
 };
 
 } // namespace velmora

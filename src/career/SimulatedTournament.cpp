@@ -1,7 +1,7 @@
 #include "career/SimulatedTournament.h"
 
-#include "app/Form1.h"
-#include "app/StoreColumns.h"
+#include "state/GameContext.h"
+#include "state/StoreColumns.h"
 #include "career/PlayerKey.h"
 #include "data/PreparedStatement.h"
 #include "data/Quoting.h"
@@ -28,7 +28,7 @@ void addPoints(Rows& players, int row, int column, long delta) {
 
 } // namespace
 
-SimulatedTournament::SimulatedTournament(Form1& form, TournamentRules rules, const RowIndex& rows,
+SimulatedTournament::SimulatedTournament(GameContext& form, TournamentRules rules, const RowIndex& rows,
                                          TierTables& tiers)
     : f(form), m_rules(std::move(rules)), m_rows(rows), m_tierTables(tiers),
       m_insertResult(form.db().prepared(kInsertResult)) {}

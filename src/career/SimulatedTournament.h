@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/EntrantTable.h"
+#include "state/EntrantTable.h"
 #include "career/Strength.h"
 #include "career/TierTables.h"
 
@@ -10,7 +10,7 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 class PreparedStatement;
 class Rows;
 
@@ -44,7 +44,7 @@ class SimulatedTournament {
     using RowIndex = std::unordered_map<std::string, int>; // playerKey -> row of form.playerRows
 
     // The tiers come from the operation's tables, so a level is read once however often it is played.
-    SimulatedTournament(Form1& form, TournamentRules rules, const RowIndex& rows, TierTables& tiers);
+    SimulatedTournament(GameContext& form, TournamentRules rules, const RowIndex& rows, TierTables& tiers);
 
     // The rows of form.playerRows by player, for the constructor.
     static RowIndex indexPlayers(const Rows& players);
@@ -65,7 +65,7 @@ class SimulatedTournament {
     int firstFree() const;
     bool freeFor(int player) const;
 
-    Form1& f;
+    GameContext& f;
     TournamentRules m_rules;
     const RowIndex& m_rows;
 

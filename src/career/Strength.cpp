@@ -1,6 +1,6 @@
 #include "career/Strength.h"
 
-#include "app/StoreColumns.h"
+#include "state/StoreColumns.h"
 #include "career/PlayerKey.h"
 #include "data/Rows.h"
 #include "data/Value.h"

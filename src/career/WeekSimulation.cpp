@@ -1,7 +1,7 @@
 #include "career/WeekSimulation.h"
 
-#include "app/Form1.h"
-#include "app/StoreColumns.h"
+#include "state/GameContext.h"
+#include "state/StoreColumns.h"
 #include "career/PlayerKey.h"
 #include "career/PointsWriter.h"
 #include "career/SimulatedTournament.h"

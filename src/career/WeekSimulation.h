@@ -4,7 +4,7 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 
 // The world's week: every tournament of the week gets its results and the rankings roll on.
 // The week is form.currentWeek; the tournament named by form.enteredEvent is the one the human
@@ -12,7 +12,7 @@ class Form1;
 // inside the caller's transaction.
 class WeekSimulation {
   public:
-    explicit WeekSimulation(Form1& form) : f(form) {}
+    explicit WeekSimulation(GameContext& form) : f(form) {}
 
     void run();
 
@@ -24,7 +24,7 @@ class WeekSimulation {
     void markPlayedEntrantsBusy();
     void writeBack();
 
-    Form1& f;
+    GameContext& f;
 };
 
 } // namespace velmora

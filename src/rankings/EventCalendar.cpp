@@ -1,7 +1,7 @@
 #include "rankings/EventCalendar.h"
 
-#include "app/Form1.h"
-#include "app/StoreColumns.h"
+#include "state/GameContext.h"
+#include "state/StoreColumns.h"
 #include "data/Quoting.h"
 #include "rankings/RecordPanels.h"
 #include "ui/DisabledWindow.h"
@@ -119,7 +119,7 @@ void EventCalendar::showWeekCalendar() {
         fees.text += "€" + week.at(calendario::kFee, i).str() + "\n";
         fields.text += entrants.str() + "\n";
         names.text += week.at(calendario::kEventName, i).str() + "\n";
-        f.loadPicture(flag, Form1::flagPath(host));
+        f.loadPicture(flag, GameContext::flagPath(host));
         flag.visible = true;
     }
 
@@ -173,7 +173,7 @@ void EventCalendar::showEventResults() {
         // A finisher no longer in the world has no place to show.
         names.text += surname + " " + firstName + "(" + (place > 0 ? std::to_string(place) : "-") + ")\n";
         places.text += standings.at(kResultPlace, k).str() + "\n";
-        f.loadPicture(flag, Form1::flagPath(standings.at(kResultFlagKey, k).str()));
+        f.loadPicture(flag, GameContext::flagPath(standings.at(kResultFlagKey, k).str()));
         flag.visible = true;
         if (k % 2 == 0) f.c("Label36", stripe++).visible = true;
     }

@@ -6,14 +6,14 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 
 // The calendar (Picture4): the events of any week of the season with their host, prize pool, points
 // on offer, field and fee, and for the event chosen by its "Risultati" link the stored standings
 // with each player's world place and the tiers paid below the listed finishers. Only reads the store.
 class EventCalendar {
   public:
-    explicit EventCalendar(Form1& form) : f(form) {}
+    explicit EventCalendar(GameContext& form) : f(form) {}
 
     // The "Calendario" menu entry: the current week.
     void open();
@@ -33,7 +33,7 @@ class EventCalendar {
     void showEventResults();
     std::string weekStatement();
 
-    Form1& f;
+    GameContext& f;
     RedrawReads m_reads;
 };
 

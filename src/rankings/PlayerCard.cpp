@@ -1,7 +1,7 @@
 #include "rankings/PlayerCard.h"
 
-#include "app/Form1.h"
-#include "app/StoreColumns.h"
+#include "state/GameContext.h"
+#include "state/StoreColumns.h"
 #include "data/Quoting.h"
 #include "rankings/RecordPanels.h"
 #include "ui/DisabledWindow.h"
@@ -121,7 +121,7 @@ void PlayerCard::Combo9_Click() {
     }
     f.c("Label53", 0).text = chosen;
     Control& flag = f.c("Image19");
-    f.loadPicture(flag, Form1::flagPath(playerRows.at(giocatori::kFlagKey, r).str()));
+    f.loadPicture(flag, GameContext::flagPath(playerRows.at(giocatori::kFlagKey, r).str()));
     flag.visible = true;
 
     drawRankingTable();
@@ -226,7 +226,7 @@ void PlayerCard::drawExcerpt() {
     for (int i = first; i <= end; ++i) {
         const int k = i - first;
         Control& flag = f.c("Image21", k);
-        f.loadPicture(flag, Form1::flagPath(all.at(giocatori::kFlagKey, i).str()));
+        f.loadPicture(flag, GameContext::flagPath(all.at(giocatori::kFlagKey, i).str()));
         flag.visible = true;
         places.text += std::to_string(i + 1) + "\n";
         points.text += all.at(pointsColumn, i).str() + "\n";
@@ -291,7 +291,7 @@ void PlayerCard::drawHistory() {
                 host.empty() ? "" : hostFlag(host.at(calendario::kHostNation, 0).str());
             Control& flag = f.c("Image20", line);
             if (!flagKey.empty()) {
-                f.loadPicture(flag, Form1::flagPath(flagKey));
+                f.loadPicture(flag, GameContext::flagPath(flagKey));
                 flag.visible = true;
             }
             if (line % 2 == 0) f.c("Label23", 25 + line / 2).visible = true;

@@ -7,14 +7,14 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 
 // The players screen (Picture8): the card of any player of the world (nation, continent, age,
 // skills, his twelve ranking places), the thirty players around him in a ranking, and the last
 // tournaments he played. A player is picked from the list or found by a search. Only reads the store.
 class PlayerCard {
   public:
-    explicit PlayerCard(Form1& form) : f(form) {}
+    explicit PlayerCard(GameContext& form) : f(form) {}
 
     // The "Giocatori" menu entry: every player in the list, the first one's card drawn.
     void open();
@@ -53,7 +53,7 @@ class PlayerCard {
     // Flag key of a tournament's host for the card's player, "" when no flag is shown.
     std::string hostFlag(const std::string& host);
 
-    Form1& f;
+    GameContext& f;
     RedrawReads m_reads;
 };
 

@@ -1,7 +1,7 @@
 #include "rankings/WorldRankings.h"
 
-#include "app/Form1.h"
-#include "app/StoreColumns.h"
+#include "state/GameContext.h"
+#include "state/StoreColumns.h"
 #include "data/Quoting.h"
 #include "rankings/RankingPages.h"
 #include "rankings/RecordPanels.h"
@@ -185,7 +185,7 @@ void WorldRankings::drawRankingList() {
         for (int c = 0; c < 9; ++c)
             f.c(columns[c]).text += values[c] + "\n";
         Control& flag = f.c("Image6", k);
-        f.loadPicture(flag, Form1::flagPath(playerRows.at(giocatori::kFlagKey, r).str()));
+        f.loadPicture(flag, GameContext::flagPath(playerRows.at(giocatori::kFlagKey, r).str()));
         flag.visible = true;
         if (k % 2 == 0) f.c("Label23", k).visible = true;
         f.yield();

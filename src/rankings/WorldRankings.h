@@ -7,14 +7,14 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 
 // The world rankings (Picture3): the players of the world, a continent or a nation, ordered by
 // their overall points or by one game's, 25 to a page, each with his overall place in the world,
 // his continent and his nation. Only reads the store.
 class WorldRankings {
   public:
-    explicit WorldRankings(Form1& form) : f(form) {}
+    explicit WorldRankings(GameContext& form) : f(form) {}
 
     // The "Classifiche" menu entry: the whole world by overall points, first page.
     void open();
@@ -39,7 +39,7 @@ class WorldRankings {
     std::string listStatement();
     bool ready() const;
 
-    Form1& f;
+    GameContext& f;
     RedrawReads m_reads;
 };
 

@@ -1,6 +1,6 @@
 #include "tournament/BackgroundTables.h"
 
-#include "app/Form1.h"
+#include "state/GameContext.h"
 #include "tournament/StandingsBoard.h"
 
 namespace velmora {

@@ -2,19 +2,19 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 
 // The standings board of the round's other tables: each game's background tables advance one step
 // at every tick of their timer and redraw it; the player picks the table to watch in Combo7.
 class BackgroundTables {
   public:
-    explicit BackgroundTables(Form1& form) : f(form) {}
+    explicit BackgroundTables(GameContext& form) : f(form) {}
 
     void refreshStandings();
     void Combo7_Click();
 
   private:
-    Form1& f;
+    GameContext& f;
 };
 
 } // namespace velmora

@@ -1,11 +1,11 @@
 #include "tournament/GameSetUp.h"
 
-#include "app/Form1.h"
+#include "state/GameContext.h"
 #include "tournament/GameTable.h"
 
 namespace velmora {
 
-void setUpGameTable(Form1& f) {
+void setUpGameTable(GameContext& f) {
     if (GameTable* game = f.gameTable()) game->setUp();
 }
 

@@ -1,6 +1,6 @@
 #include "tournament/HandDisplay.h"
 
-#include "app/Form1.h"
+#include "state/GameContext.h"
 #include "cards/HandSorting.h"
 
 namespace velmora {

@@ -4,12 +4,12 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 
 // Sorting and drawing the human's hand (seat 3) in the row of card pictures Image11 0..26.
 class HandDisplay {
   public:
-    explicit HandDisplay(Form1& form) : f(form) {}
+    explicit HandDisplay(GameContext& form) : f(form) {}
 
     // Sorts the human's Uno hand and draws it; run after every change of the hand.
     void showUnoHand();
@@ -20,7 +20,7 @@ class HandDisplay {
     // One picture per slot from the given folder ("\immagini\52\"); an empty slot hides its picture.
     void drawHand(const std::string& folder);
 
-    Form1& f;
+    GameContext& f;
 };
 
 } // namespace velmora

@@ -1,7 +1,7 @@
 #include "tournament/Rounds.h"
 
-#include "app/Form1.h"
-#include "app/StoreColumns.h"
+#include "state/GameContext.h"
+#include "state/StoreColumns.h"
 #include "tournament/GameSetUp.h"
 #include "tournament/GameTable.h"
 #include "ui/DisabledWindow.h"
@@ -216,7 +216,7 @@ void Rounds::fillPrizeBoard() {
     } else {
         // A national championship is held in the player's own nation.
         const std::string key = host == "nazio" ? f.roundPlayers[0][3].str() : host;
-        f.loadPicture(flag, Form1::flagPath(key));
+        f.loadPicture(flag, GameContext::flagPath(key));
         flag.visible = true;
     }
     f.c("Label40", 5).text = f.enteredEvent;
@@ -270,7 +270,7 @@ void Rounds::listPrizePage() {
             f.c("Label40", left ? 6 : 7).text +=
                 std::to_string(place) + ". " + row[0].str() + " " + row[1].str() + "\n";
             Control& flag = f.c("Image17", line);
-            f.loadPicture(flag, Form1::flagPath(row[3].str()));
+            f.loadPicture(flag, GameContext::flagPath(row[3].str()));
             flag.visible = true;
             const int tier = tierRow(page, line);
             f.c("Label40", left ? 10 : 12).text += prizes.at(1, tier).str() + "\n";

@@ -4,7 +4,7 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 
 // "PROSSIMO TURNO": the next round, or the rest of the tournament and the prize board.
 //
@@ -13,7 +13,7 @@ class Form1;
 // otherwise the number of players still to go through (qualifierCount) when he went out.
 class Rounds {
   public:
-    explicit Rounds(Form1& form) : f(form) {}
+    explicit Rounds(GameContext& form) : f(form) {}
 
     void Label49_Click();
     // Sets the event's flag and name and the page list, lists page "1" and shows the board.
@@ -38,7 +38,7 @@ class Rounds {
     // The index of a random entrant row meeting the condition; throws when no row does.
     template <class Condition> int drawEntrant(Condition condition);
 
-    Form1& f;
+    GameContext& f;
 };
 
 } // namespace velmora

@@ -1,6 +1,6 @@
 #include "tournament/StandingsBoard.h"
 
-#include "app/Form1.h"
+#include "state/GameContext.h"
 #include "tournament/BoardColumns.h"
 #include "tournament/GameTable.h"
 
@@ -66,7 +66,7 @@ void StandingsBoard::draw() {
         addLine(kOutColumn, decided && out ? "X" : "");
         if (f.window().find("Image14", line)) {
             Control& flag = f.c("Image14", line);
-            f.loadPicture(flag, Form1::flagPath(row[3].str()));
+            f.loadPicture(flag, GameContext::flagPath(row[3].str()));
             flag.visible = true;
         }
         ++line;

@@ -6,13 +6,13 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 
 // The standings board of the table screen: the four players of the table chosen in Combo7, with
 // their cards, scores and whether they go on ("V") or are out ("X").
 class StandingsBoard {
   public:
-    explicit StandingsBoard(Form1& form) : f(form) {}
+    explicit StandingsBoard(GameContext& form) : f(form) {}
 
     // Redraws the board for the table chosen in Combo7.
     void draw();
@@ -21,7 +21,7 @@ class StandingsBoard {
     static std::string heartText(const Value& lowestHeart);
 
   private:
-    Form1& f;
+    GameContext& f;
 };
 
 } // namespace velmora

@@ -1,6 +1,6 @@
 #include "tournament/TableFlow.h"
 
-#include "app/Form1.h"
+#include "state/GameContext.h"
 #include "tournament/BoardColumns.h"
 #include "tournament/GameTable.h"
 #include "ui/DisabledWindow.h"
@@ -57,7 +57,7 @@ void TableFlow::showSeats() {
     for (int seat = 0; seat < 4; ++seat) {
         const EntrantRow& row = f.seatNames[seat];
         Control& flag = f.c("Image12", seat);
-        f.loadPicture(flag, Form1::flagPath(row[3].str()));
+        f.loadPicture(flag, GameContext::flagPath(row[3].str()));
         flag.visible = true;
         f.c("Label38", seat).text = firstCharacters(row[0].str(), kNameChars) + "\n" +
                                     firstCharacters(row[1].str(), kNameChars) + "\n" + std::string(12, ' ') +

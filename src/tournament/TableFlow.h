@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/EntrantTable.h"
+#include "state/EntrantTable.h"
 
 #include <initializer_list>
 #include <string>
@@ -8,13 +8,13 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 
 // The frame every game plays in: seats, turn marker, "INIZIA", the table watch and the end of a round.
 // Seats 0, 1 and 2 are the computer players of the human's table in entrant order; seat 3 is the human.
 class TableFlow {
   public:
-    explicit TableFlow(Form1& form) : f(form) {}
+    explicit TableFlow(GameContext& form) : f(form) {}
 
     // Regroups the seated entrants of roundPlayers by table into tablePlayers (table t holds rows
     // 4(t-1)..4t-1) and refreshes the scoreboard rows from roundPlayers.
@@ -63,7 +63,7 @@ class TableFlow {
     // and every scoreboard row (a short field repeats its last entrant on the board).
     std::vector<EntrantRow*> copiesOf(const EntrantRow& entrant);
 
-    Form1& f;
+    GameContext& f;
 };
 
 } // namespace velmora

@@ -1,7 +1,7 @@
 #include "tournament/TournamentStart.h"
 
-#include "app/Form1.h"
-#include "app/StoreColumns.h"
+#include "state/GameContext.h"
+#include "state/StoreColumns.h"
 #include "data/Quoting.h"
 #include "tournament/GameSetUp.h"
 #include "tournament/GameTable.h"
@@ -34,7 +34,7 @@ std::map<Name, int> worldPositions(const Rows& worldRanking) {
 }
 
 // Fills an entrant row from a giocatori row of playerRows.
-void enterEntrant(Form1& f, EntrantRow& entrant, int row, const std::map<Name, int>& positions) {
+void enterEntrant(GameContext& f, EntrantRow& entrant, int row, const std::map<Name, int>& positions) {
     const Rows& p = f.playerRows;
     entrant[0] = p.at(giocatori::kSurname, row);
     entrant[1] = p.at(giocatori::kFirstName, row);

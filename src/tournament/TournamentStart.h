@@ -6,12 +6,12 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 
 // "Gioca Torneo": the field, the first round's tables, the scoreboard list and the rule sheet.
 class TournamentStart {
   public:
-    explicit TournamentStart(Form1& form) : f(form) {}
+    explicit TournamentStart(GameContext& form) : f(form) {}
 
     // Starts the tournament entered this week (or the season final the player qualified for).
     void Label39_Click();
@@ -37,7 +37,7 @@ class TournamentStart {
     // Tells the player why the tournament cannot start.
     void refuse(const std::string& message);
 
-    Form1& f;
+    GameContext& f;
 };
 
 } // namespace velmora

@@ -1,6 +1,6 @@
 #include "games/brisolo/BrisoloBackgroundTables.h"
 
-#include "app/Form1.h"
+#include "state/GameContext.h"
 #include "cards/RandomSequence.h"
 #include "games/brisolo/BrisoloPlaces.h"
 #include "tournament/BackgroundTables.h"

@@ -2,14 +2,14 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 class RandomSequence;
 
 // The other Brisolo tables of the round: every tick (Timer5) each open table plays one manche,
 // drawn by the players' world positions, until its thirteen manches are played.
 class BrisoloBackgroundTables {
   public:
-    explicit BrisoloBackgroundTables(Form1& form) : f(form) {}
+    explicit BrisoloBackgroundTables(GameContext& form) : f(form) {}
 
     void Timer5_Timer();
     // Points of one background manche, given what is left to share and the cards still in hand: the
@@ -20,7 +20,7 @@ class BrisoloBackgroundTables {
   private:
     void brisoloTable(int table);
 
-    Form1& f;
+    GameContext& f;
 };
 
 } // namespace velmora

@@ -1,6 +1,6 @@
 #include "games/brisolo/BrisoloGame.h"
 
-#include "app/Form1.h"
+#include "state/GameContext.h"
 #include "games/brisolo/BrisoloPlaces.h"
 #include "tournament/TableFlow.h"
 

@@ -6,13 +6,13 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 
 // Brisolo behind the table frame: thirteen cards each, thirteen manches, and at every table the two
 // with the fewest points are out.
 class BrisoloGame : public GameTable {
   public:
-    explicit BrisoloGame(Form1& form) : f(form), m_table(form), m_background(form) {}
+    explicit BrisoloGame(GameContext& form) : f(form), m_table(form), m_background(form) {}
 
     // The human's table, whose driver the window's Timer6 runs.
     BrisoloTable& table() { return m_table; }
@@ -32,7 +32,7 @@ class BrisoloGame : public GameTable {
     std::vector<std::string> standingsScores(const EntrantRow& row) const override;
 
   private:
-    Form1& f;
+    GameContext& f;
     BrisoloTable m_table;
     BrisoloBackgroundTables m_background;
 };

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/EntrantTable.h"
+#include "state/EntrantTable.h"
 
 #include <vector>
 

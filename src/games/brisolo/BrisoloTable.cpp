@@ -1,6 +1,6 @@
 #include "games/brisolo/BrisoloTable.h"
 
-#include "app/Form1.h"
+#include "state/GameContext.h"
 #include "cards/Decks.h"
 #include "games/brisolo/BrisoloCardChoice.h"
 #include "games/brisolo/BrisoloPlaces.h"
@@ -300,7 +300,7 @@ void BrisoloTable::drawScoreboard() {
         best.push_back(row[kBest].str());
         tables.emplace_back();
         through.push_back(row[kOut].toInt() == 1 ? "X" : "V");
-        f.loadPicture(flag, Form1::flagPath(row[3].str()));
+        f.loadPicture(flag, GameContext::flagPath(row[3].str()));
         flag.visible = true;
     }
     f.c("Label38", kBoardPoints).text = joinLines(points);

@@ -6,7 +6,7 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 
 // The human's Brisolo table: the deal, the human's card, the driver that moves the three computer
 // seats one card per tick, the scoring of every manche and the end of the hand.
@@ -16,7 +16,7 @@ class Form1;
 // whenever the human is to play; his card starts it again at step 3.
 class BrisoloTable {
   public:
-    explicit BrisoloTable(Form1& form) : f(form) {}
+    explicit BrisoloTable(GameContext& form) : f(form) {}
 
     // Lays out a freshly seated table with "INIZIA" showing.
     void setUp();
@@ -48,7 +48,7 @@ class BrisoloTable {
     int firstRow() const;
     void showSeatScores();
 
-    Form1& f;
+    GameContext& f;
 };
 
 } // namespace velmora

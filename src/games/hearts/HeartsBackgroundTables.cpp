@@ -1,6 +1,6 @@
 #include "games/hearts/HeartsBackgroundTables.h"
 
-#include "app/Form1.h"
+#include "state/GameContext.h"
 #include "tournament/BackgroundTables.h"
 #include "tournament/TableFlow.h"
 

@@ -2,13 +2,13 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 
 // The other Hearts tables of the round, simulated whole at the pass: every tick (Timer8) reveals one
 // more of their tricks.
 class HeartsBackgroundTables {
   public:
-    explicit HeartsBackgroundTables(Form1& form) : f(form) {}
+    explicit HeartsBackgroundTables(GameContext& form) : f(form) {}
 
     void Timer8_Timer();
 
@@ -16,7 +16,7 @@ class HeartsBackgroundTables {
     void heartsTable(int table);
     void finishHeartsHand();
 
-    Form1& f;
+    GameContext& f;
 };
 
 } // namespace velmora

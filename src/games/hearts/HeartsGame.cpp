@@ -1,6 +1,6 @@
 #include "games/hearts/HeartsGame.h"
 
-#include "app/Form1.h"
+#include "state/GameContext.h"
 #include "games/hearts/HeartsTable.h"
 #include "tournament/StandingsBoard.h"
 #include "tournament/TableFlow.h"

@@ -6,13 +6,13 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 
 // Hearts behind the table frame: thirteen cards each after a pass of three, and at every table the
 // two who took the most penalty points are out. The end of the hand closes the round itself.
 class HeartsGame : public GameTable {
   public:
-    explicit HeartsGame(Form1& form) : f(form), m_table(form), m_background(form) {}
+    explicit HeartsGame(GameContext& form) : f(form), m_table(form), m_background(form) {}
 
     // The human's table, whose pass button and driver (Timer7) the window wires to it.
     HeartsTable& table() { return m_table; }
@@ -34,7 +34,7 @@ class HeartsGame : public GameTable {
     std::vector<std::string> standingsScores(const EntrantRow& row) const override;
 
   private:
-    Form1& f;
+    GameContext& f;
     HeartsTable m_table;
     HeartsBackgroundTables m_background;
 };

@@ -1,6 +1,6 @@
 #include "games/hearts/HeartsTable.h"
 
-#include "app/Form1.h"
+#include "state/GameContext.h"
 #include "cards/Decks.h"
 #include "games/hearts/HeartsCardChoice.h"
 #include "games/hearts/HeartsPassChoice.h"
@@ -459,7 +459,7 @@ void HeartsTable::drawScoreboard() {
         hearts.push_back(heartText(static_cast<int>(row[kLowestHeart].toInt())));
         blank.emplace_back();
         through.push_back(row[kOut].toInt() == 1 ? "X" : "V");
-        f.loadPicture(flag, Form1::flagPath(row[3].str()));
+        f.loadPicture(flag, GameContext::flagPath(row[3].str()));
         flag.visible = true;
     }
     f.c("Label38", kBoardPoints).text = joinLines(points);

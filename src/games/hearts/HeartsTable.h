@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/EntrantTable.h"
+#include "state/EntrantTable.h"
 #include "cards/Card.h"
 
 #include <array>
@@ -8,7 +8,7 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 
 // The Hearts table of the human: the deal, the pass of three cards, the human's plays, the driver
 // that plays the three computer seats one card per tick, the tricks, the end of the hand and the
@@ -20,7 +20,7 @@ class Form1;
 // starts it again.
 class HeartsTable {
   public:
-    explicit HeartsTable(Form1& form) : f(form) {}
+    explicit HeartsTable(GameContext& form) : f(form) {}
 
     // Lays out a new table and deals; "INIZIA" and the pass button show.
     void setUp();
@@ -57,7 +57,7 @@ class HeartsTable {
     void revealOtherTables();
     void clearTrick();
 
-    Form1& f;
+    GameContext& f;
 };
 
 } // namespace velmora

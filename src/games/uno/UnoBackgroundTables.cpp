@@ -1,6 +1,6 @@
 #include "games/uno/UnoBackgroundTables.h"
 
-#include "app/Form1.h"
+#include "state/GameContext.h"
 #include "cards/RandomSequence.h"
 #include "tournament/BackgroundTables.h"
 #include "tournament/TableFlow.h"

@@ -2,7 +2,7 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 class RandomSequence;
 
 // The other Uno tables of the round, played in the background while the human plays: every tick
@@ -10,7 +10,7 @@ class RandomSequence;
 // hands.
 class UnoBackgroundTables {
   public:
-    explicit UnoBackgroundTables(Form1& form) : f(form) {}
+    explicit UnoBackgroundTables(GameContext& form) : f(form) {}
 
     void Timer2_Timer();
     // Change of a background player's cards in one step: -1 plays a card, +1, +2 or +4 draws, 0
@@ -20,7 +20,7 @@ class UnoBackgroundTables {
   private:
     void unoTable(int table);
 
-    Form1& f;
+    GameContext& f;
 };
 
 } // namespace velmora

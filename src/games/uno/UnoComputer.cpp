@@ -1,6 +1,6 @@
 #include "games/uno/UnoComputer.h"
 
-#include "app/Form1.h"
+#include "state/GameContext.h"
 #include "games/uno/UnoCardScoring.h"
 #include "games/uno/UnoRules.h"
 #include "games/uno/UnoTable.h"

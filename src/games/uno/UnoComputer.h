@@ -4,13 +4,13 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 
 // The three Uno computer seats, one visible step per tick: evaluate (1), show the card or start
 // a draw (2), apply the card (3), draw (4).
 class UnoComputer {
   public:
-    explicit UnoComputer(Form1& form) : f(form) {}
+    explicit UnoComputer(GameContext& form) : f(form) {}
 
     void Timer3_Timer();
 
@@ -25,7 +25,7 @@ class UnoComputer {
     void turnOrder(int seat, const std::string& value);
     std::string cardPicture(const std::string& code) const;
 
-    Form1& f;
+    GameContext& f;
 };
 
 } // namespace velmora

@@ -1,6 +1,6 @@
 #include "games/uno/UnoGame.h"
 
-#include "app/Form1.h"
+#include "state/GameContext.h"
 #include "games/uno/UnoTable.h"
 #include "tournament/TableFlow.h"
 

@@ -5,13 +5,13 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 
 // Uno behind the table frame: ten cards each, the two who empty their hands go on, and the frame's
 // table watch closes the round.
 class UnoGame : public GameTable {
   public:
-    explicit UnoGame(Form1& form) : f(form), m_background(form) {}
+    explicit UnoGame(GameContext& form) : f(form), m_background(form) {}
 
     int handSize() const override { return 10; }
     void setUp() override;
@@ -29,7 +29,7 @@ class UnoGame : public GameTable {
     std::vector<std::string> standingsScores(const EntrantRow& row) const override;
 
   private:
-    Form1& f;
+    GameContext& f;
     UnoBackgroundTables m_background;
 };
 

@@ -1,6 +1,6 @@
 #include "games/uno/UnoTable.h"
 
-#include "app/Form1.h"
+#include "state/GameContext.h"
 #include "cards/Decks.h"
 #include "games/uno/UnoRules.h"
 #include "tournament/HandDisplay.h"
@@ -450,7 +450,7 @@ void UnoTable::drawScoreboard() {
         points.push_back(row[4].str());
         through.push_back(decided && !isOut ? "V" : "");
         out.push_back(decided && isOut ? "X" : "");
-        f.loadPicture(flag, Form1::flagPath(row[3].str()));
+        f.loadPicture(flag, GameContext::flagPath(row[3].str()));
         flag.visible = true;
     }
     f.c("Label38", kBoardCards).text = joinLines(cards);

@@ -6,7 +6,7 @@
 
 namespace velmora {
 
-class Form1;
+class GameContext;
 
 // The Uno table: set-up, the human's moves and the routines the computer seats share.
 //
@@ -16,7 +16,7 @@ class Form1;
 // drawn into a full hand leave that ring (unoOutOfPlay) until a dry deck takes them back.
 class UnoTable {
   public:
-    explicit UnoTable(Form1& form) : f(form) {}
+    explicit UnoTable(GameContext& form) : f(form) {}
 
     void setUp();
     // The human plays the card of a hand place, when the rules let him.
@@ -65,7 +65,7 @@ class UnoTable {
     // Puts the cards that left play back into the ring; called when it is dry.
     void refillDeck();
 
-    Form1& f;
+    GameContext& f;
 };
 
 } // namespace velmora

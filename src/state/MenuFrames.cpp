@@ -1,4 +1,4 @@
-#include "app/MenuFrames.h"
+#include "state/MenuFrames.h"
 
 #include "ui/Window.h"
 

@@ -1,4 +1,4 @@
-#include "app/EntrantTable.h"
+#include "state/EntrantTable.h"
 
 #include <algorithm>
 

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "data/Rows.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+// The human's career in memory and the world's players as the career screens last read them.
+struct CareerState {
+    std::string playerFirstName, playerSurname, playerNation;
+    int playerAge = 0;
+    long playerMoney = 0; // euro
+    int currentWeek = 1;
+    std::string enteredEvent = "0"; // the tournament he is entered in this week; "0" for none
+    Rows weekEvents;
+    Rows playerRows; // giocatori rows, points columns 9..12 updated in memory
+    int playerRowsLast = -1;
+    std::vector<int> busy; // one flag per playerRows row: already placed this week
+    std::array<int, 8> finalSlots{};
+    long pickIndex = 0;
+    long progressCounter = 0;
+};
+
+} // namespace velmora

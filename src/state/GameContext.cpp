@@ -1,0 +1,54 @@
+#include "state/GameContext.h"
+
+#include "data/DatabaseError.h"
+#include "ui/PicturePath.h"
+
+#include <stdexcept>
+
+namespace velmora {
+
+GameContext::GameContext(Platform& platform) : m_window(platform) {
+    m_window.setTitle(appTitle);
+}
+
+GameContext::~GameContext() = default;
+
+GameTable* GameContext::gameTable(const std::string& name) {
+    const auto found = m_games.find(name);
+    return found == m_games.end() ? nullptr : found->second;
+}
+
+void GameContext::openDatabase() {
+    std::string folder = platform().careerFolder();
+    accedi_databaseox = Database::connectionString(folder);
+    cnox = std::make_unique<Database>(accedi_databaseox);
+    m_temp = std::make_unique<KeyValueStore>(*cnox);
+}
+
+void GameContext::closeDatabase() {
+    m_temp.reset();
+    cnox.reset();
+}
+
+Database& GameContext::db() {
+    if (!cnox) throw DatabaseError("Il database della carriera non e' aperto (velmora.mdb).");
+    return *cnox;
+}
+
+KeyValueStore& GameContext::temp() {
+    if (!m_temp) throw DatabaseError("Il database della carriera non e' aperto (velmora.mdb).");
+    return *m_temp;
+}
+
+void GameContext::loadPicture(Control& picture, const std::string& path) {
+    // The picture files never change while the game runs: each path is looked up on disk once.
+    if (!m_foundPictures.contains(path)) {
+        if (resolvePicture(platform().appFolder(), path).empty()) {
+            throw std::runtime_error("File non trovato: " + path);
+        }
+        m_foundPictures.insert(path);
+    }
+    picture.picture = path;
+}
+
+} // namespace velmora

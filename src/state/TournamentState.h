@@ -1,0 +1,26 @@
+#pragma once
+
+#include "data/Rows.h"
+#include "state/EntrantTable.h"
+
+#include <string>
+
+namespace velmora {
+
+// The running tournament: its event, its entrants and the round being played.
+struct TournamentState {
+    std::string currentGame; // "Uno", "Brisolo" or "Hearts", as the calendar names it
+    Rows eventRows;
+    EntrantTable roundPlayers = makeEntrantTable(512); // row 0 is the human
+    EntrantTable tablePlayers = makeEntrantTable(512); // rows 4(t-1)..4t-1 are table t
+    EntrantTable boardRows = makeEntrantTable(20);     // the scoreboard's rows
+    EntrantTable seatNames = makeEntrantTable(4);      // the rows of seats 0..3 at his table
+    int tableCount = 0;
+    int qualifierCount = 0;
+    int humanTable = 0;
+    int roundNumber = 0;
+    // True from the moment a round is decided until the next one is seated.
+    bool roundClosed = false;
+};
+
+} // namespace velmora
