@@ -20,6 +20,7 @@
 #include "tournament/BackgroundTables.h"
 #include "tournament/HandDisplay.h"
 #include "tournament/Rounds.h"
+#include "tournament/TableCues.h"
 #include "tournament/TableFlow.h"
 #include "tournament/TournamentStart.h"
 #include "ui/PicturePath.h"
@@ -35,11 +36,13 @@ Form1::Form1(Platform& platform)
       m_newCareer(std::make_unique<NewCareer>(*this)), m_prizeMoney(std::make_unique<PrizeMoney>(*this)),
       m_tournamentStart(std::make_unique<TournamentStart>(*this)),
       m_tableFlow(std::make_unique<TableFlow>(*this)),
-      m_backgroundTables(std::make_unique<BackgroundTables>(*this)), m_rounds(std::make_unique<Rounds>(*this)),
-      m_handDisplay(std::make_unique<HandDisplay>(*this)), m_unoTable(std::make_unique<UnoTable>(*this)),
+      m_backgroundTables(std::make_unique<BackgroundTables>(*this)),
+      m_rounds(std::make_unique<Rounds>(*this)), m_handDisplay(std::make_unique<HandDisplay>(*this)),
+      m_tableCues(std::make_unique<TableCues>(*this)), m_unoTable(std::make_unique<UnoTable>(*this)),
       m_unoComputer(std::make_unique<UnoComputer>(*this)),
       m_worldRankings(std::make_unique<WorldRankings>(*this)),
-      m_eventCalendar(std::make_unique<EventCalendar>(*this)), m_playerCard(std::make_unique<PlayerCard>(*this)) {
+      m_eventCalendar(std::make_unique<EventCalendar>(*this)),
+      m_playerCard(std::make_unique<PlayerCard>(*this)) {
     m_games["Uno"] = std::make_unique<UnoGame>(*this);
     m_games["Brisolo"] = std::make_unique<BrisoloGame>(*this);
     m_games["Hearts"] = std::make_unique<HeartsGame>(*this);
@@ -109,15 +112,24 @@ void Form1::wireEvents() {
     w.onTimer(5, [this] { m_backgroundTables->Timer5_Timer(); });
     w.onTimer(6, [this] { static_cast<BrisoloGame*>(gameTable("Brisolo"))->table().Timer6_Timer(); });
     w.onTimer(8, [this] { m_backgroundTables->Timer8_Timer(); });
+    // Keys: Enter is the form's next step ("Avanti" on the new career, "Gioca Torneo" or "Prossima
+    // Settimana" on the dashboard); Esc asks to leave the table, like its "Esci".
+    w.onKey("Return", [] { return Window::Buttons{{"Label3", 0}, {"Label39", -1}, {"Label8", -1}}; });
+    w.onKey("Escape", [] { return Window::Buttons{{"Label41", -1}}; });
     // The dashboard's menu sits above the card table and the prize board: while either is up the
     // player leaves only through the table's own exit, so the menu is hidden.
     w.setAfterEvent([this] {
+        // The new career form opens with the first name to type.
+        const bool formShown = c("Picture1").visible;
+        if (formShown && !m_newCareerShown) m_window.requestFocus(c("Text1", 0));
+        m_newCareerShown = formShown;
         const bool menuShown = c("Label1", MenuFrames::kDashboardMenu.front()).visible;
         if (c("Picture5").visible || c("Picture7").visible) {
             if (menuShown) MenuFrames::showDashboardMenu(m_window, false);
         } else if (c("Picture2").visible && !menuShown) {
             MenuFrames::showDashboardMenu(m_window, true);
         }
+        m_tableCues->refresh();
     });
 }
 

@@ -28,6 +28,7 @@ class TableFlow;
 class BackgroundTables;
 class Rounds;
 class HandDisplay;
+class TableCues;
 class UnoTable;
 class UnoComputer;
 class GameTable;
@@ -91,6 +92,7 @@ class Form1 {
     BackgroundTables& backgroundTables() { return *m_backgroundTables; }
     Rounds& rounds() { return *m_rounds; }
     HandDisplay& handDisplay() { return *m_handDisplay; }
+    TableCues& tableCues() { return *m_tableCues; }
     UnoTable& unoTable() { return *m_unoTable; }
     UnoComputer& unoComputer() { return *m_unoComputer; }
     // The table of a game by its calendar name ("Uno", "Brisolo", "Hearts"), or null; without a
@@ -195,6 +197,8 @@ class Form1 {
     std::unique_ptr<BackgroundTables> m_backgroundTables;
     std::unique_ptr<Rounds> m_rounds;
     std::unique_ptr<HandDisplay> m_handDisplay;
+    std::unique_ptr<TableCues> m_tableCues;
+    bool m_newCareerShown = false; // the new career form was up after the last event
     std::unique_ptr<UnoTable> m_unoTable;
     std::unique_ptr<UnoComputer> m_unoComputer;
     std::map<std::string, std::unique_ptr<GameTable>> m_games;
