@@ -20,6 +20,7 @@
 #include "tournament/BackgroundTables.h"
 #include "tournament/HandDisplay.h"
 #include "tournament/Rounds.h"
+#include "tournament/TableCues.h"
 #include "tournament/TableFlow.h"
 #include "tournament/TournamentStart.h"
 
@@ -36,6 +37,7 @@ Form1::Form1(Platform& platform)
       m_tableFlow(std::make_unique<TableFlow>(*this)),
       m_backgroundTables(std::make_unique<BackgroundTables>(*this)),
       m_rounds(std::make_unique<Rounds>(*this)), m_handDisplay(std::make_unique<HandDisplay>(*this)),
+      m_tableCues(std::make_unique<TableCues>(*this)),
       m_unoTable(std::make_unique<UnoTable>(*this)), m_unoComputer(std::make_unique<UnoComputer>(*this)),
       m_unoGame(std::make_unique<UnoGame>(*this)), m_brisoloGame(std::make_unique<BrisoloGame>(*this)),
       m_heartsGame(std::make_unique<HeartsGame>(*this)),
@@ -107,15 +109,24 @@ void Form1::wireEvents() {
     w.onTimer(6, [this] { m_brisoloGame->table().Timer6_Timer(); });
     w.onTimer(7, [this] { m_heartsGame->table().Timer7_Timer(); });
     w.onTimer(8, [this] { m_heartsGame->backgroundTick(); });
+    // Keys: Enter is the form's next step ("Avanti" on the new career, "Gioca Torneo" or "Prossima
+    // Settimana" on the dashboard); Esc asks to leave the table, like its "Esci".
+    w.onKey("Return", [] { return Window::Buttons{{"Label3", 0}, {"Label39", -1}, {"Label8", -1}}; });
+    w.onKey("Escape", [] { return Window::Buttons{{"Label41", -1}}; });
     // The dashboard's menu sits above the card table and the prize board: while either is up the
     // player leaves only through the table's own exit, so the menu is hidden.
     w.setAfterEvent([this] {
+        // The new career form opens with the first name to type.
+        const bool formShown = c("Picture1").visible;
+        if (formShown && !m_newCareerShown) m_window.requestFocus(c("Text1", 0));
+        m_newCareerShown = formShown;
         const bool menuShown = c("Label1", MenuFrames::kDashboardMenu.front()).visible;
         if (c("Picture5").visible || c("Picture7").visible) {
             if (menuShown) MenuFrames::showDashboardMenu(m_window, false);
         } else if (c("Picture2").visible && !menuShown) {
             MenuFrames::showDashboardMenu(m_window, true);
         }
+        m_tableCues->refresh();
     });
 }
 

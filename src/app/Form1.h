@@ -17,6 +17,7 @@ class TableFlow;
 class BackgroundTables;
 class Rounds;
 class HandDisplay;
+class TableCues;
 class UnoTable;
 class UnoComputer;
 class UnoGame;
@@ -42,6 +43,7 @@ class Form1 : public GameContext {
     PrizeMoney& prizeMoney() { return *m_prizeMoney; }
     TournamentStart& tournamentStart() { return *m_tournamentStart; }
     Rounds& rounds() { return *m_rounds; }
+    TableCues& tableCues() { return *m_tableCues; }
     WorldRankings& worldRankings() { return *m_worldRankings; }
     EventCalendar& eventCalendar() { return *m_eventCalendar; }
     PlayerCard& playerCard() { return *m_playerCard; }
@@ -61,6 +63,8 @@ class Form1 : public GameContext {
     std::unique_ptr<BackgroundTables> m_backgroundTables;
     std::unique_ptr<Rounds> m_rounds;
     std::unique_ptr<HandDisplay> m_handDisplay;
+    std::unique_ptr<TableCues> m_tableCues;
+    bool m_newCareerShown = false; // the new career form was up after the last event
     std::unique_ptr<UnoTable> m_unoTable;
     std::unique_ptr<UnoComputer> m_unoComputer;
     std::unique_ptr<UnoGame> m_unoGame;

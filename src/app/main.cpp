@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 #include "app/GameFolders.h"
+#include "ui/qt/DialogLanguage.h"
 #include "ui/qt/QtFrontEnd.h"
 
 #include <QApplication>
@@ -20,6 +21,8 @@ int main(int argc, char** argv) {
     // Lets the desktop match the window to its menu entry and icon.
     QApplication::setDesktopFileName(QStringLiteral("org.velmora.Velmora"));
     QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("velmora")));
+    // The Yes/No question's buttons read "Sì" and "No".
+    velmora::DialogLanguage::installItalian();
 
     const velmora::GameFolders folders = velmora::GameFolders::locate(
         QCoreApplication::applicationDirPath().toStdString(), VELMORA_INSTALLED_DATA,

@@ -11,7 +11,7 @@ namespace velmora {
 namespace {
 
 // Advance of every glyph of the monospace face, in font units per em.
-constexpr double kAdvancePerEm = 1233.0 / 2048.0;
+constexpr double kAdvancePerEm = 600.0 / 1000.0;
 constexpr int kTwipsPerPoint = 20;
 
 enum class Fit {

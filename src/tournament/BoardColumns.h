@@ -9,7 +9,9 @@ class Window;
 // a distance on screen; each game writes its own header, so the columns follow the header drawn.
 class BoardColumns {
   public:
-    static constexpr const char* kFontFamily = "DejaVu Sans Mono";
+    // A face with every letter of the name pools (Vietnamese among them), so no name needs a
+    // fallback face of another width.
+    static constexpr const char* kFontFamily = "Noto Sans Mono";
     // 8.25 points is a whole 11 pixels at the design scale, so the glyph advance is exact there.
     static constexpr double kFontSize = 8.25; // points
     // One line of the board face as drawn: 13 pixels of 15 twips at the design scale.

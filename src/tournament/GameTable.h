@@ -23,6 +23,15 @@ class GameTable {
     virtual void start() = 0;
     // A click on place `index` of the human's hand once play has started.
     virtual void cardClick(int index) = 0;
+    // Whether the human is to play a card now: his turn, with nothing else waiting. The frame lights
+    // his hand row while it is.
+    virtual bool humanToPlay() { return false; }
+    // Whether a click on place `slot` of the human's hand would be taken now. The frame dims the
+    // cards that would not, so a game answers with the very rule its card click applies.
+    virtual bool humanMayPlayCard(int slot) {
+        (void)slot;
+        return true;
+    }
 
     // The table watch: redraws the scoreboard.
     virtual void drawScoreboard() = 0;

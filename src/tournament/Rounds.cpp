@@ -250,6 +250,8 @@ void Rounds::listPrizePage() {
     }
     for (int item : {6, 7, 10, 11, 12, 13})
         f.c("Label40", item).text.clear();
+    Control* own = f.window().find("PrizeStripe");
+    if (own) own->visible = false;
 
     const int page = std::max(1, static_cast<int>(Value(f.c("Combo8").text).toInt()));
     PageStart start = pageStart(page);
@@ -267,6 +269,16 @@ void Rounds::listPrizePage() {
                 continue;
             }
             const bool left = line < kLinesPerColumn;
+            if (own && sameEntrant(row, f.playerSurname, f.playerFirstName)) {
+                // His own line stands out on a stripe of its own across the column.
+                const Control& names = f.c("Label40", left ? 6 : 7);
+                const Control& sheet = f.c("PrizeSheet", left ? 0 : 1);
+                own->left = sheet.left + 60;
+                own->width = sheet.width - 120;
+                own->height = names.linePitch;
+                own->top = names.top + (line % kLinesPerColumn) * names.linePitch;
+                own->visible = true;
+            }
             f.c("Label40", left ? 6 : 7).text +=
                 std::to_string(place) + ". " + row[0].str() + " " + row[1].str() + "\n";
             Control& flag = f.c("Image17", line);

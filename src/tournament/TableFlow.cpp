@@ -3,6 +3,7 @@
 #include "state/GameContext.h"
 #include "tournament/BoardColumns.h"
 #include "tournament/GameTable.h"
+#include "tournament/StandingsBoard.h"
 #include "ui/DisabledWindow.h"
 
 #include <string>
@@ -114,6 +115,9 @@ void TableFlow::checkRoundOver() {
     f.roundClosed = true;
     closeRound();
     game->drawRoundScoreboard();
+    // The standings board was last drawn on a background step, before the last card of the human's
+    // table: it shows the round as closed only once drawn again.
+    StandingsBoard(f).draw();
     f.c("Label49").visible = true;
 }
 

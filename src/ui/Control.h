@@ -48,7 +48,10 @@ struct Control {
 
     std::vector<std::string> items; // combo box list
     int listIndex = -1;
-    int radius = 0; // rounded corners of shapes and button labels, in twips
+    int radius = 0;      // rounded corners of shapes and button labels, in twips
+    int linePitch = 0;   // twips from one line of a caption to the next; 0 for the font's own spacing
+    bool dimmed = false; // drawn greyed: a card the rules would refuse now
+    bool marked = false; // drawn with a lit outline: a card that has just come into the hand
 
     // Whether a player could click it now: it and every panel above it are visible and enabled.
     bool reachable() const;

@@ -164,6 +164,16 @@ bool Window::click(const std::string& name, int index) {
     return true;
 }
 
+bool Window::pressKey(const std::string& key) {
+    auto found = m_keyButtons.find(key);
+    if (found == m_keyButtons.end()) return false;
+    for (const auto& [name, index] : found->second()) {
+        Control* control = find(name, index);
+        if (control && canTouch(*control)) return click(name, index);
+    }
+    return false;
+}
+
 bool Window::choose(const std::string& name, int index, const std::string& item) {
     Control* control = find(name, index);
     if (!control || control->kind != ControlKind::Combo || !canTouch(*control)) {

@@ -49,6 +49,21 @@ class Window {
         m_clickHandlers[name] = std::move(handler);
     }
     void onTimer(int number, Handler handler) { m_timerHandlers[number] = std::move(handler); }
+    // A key stands for buttons: the first of them the player could click now is clicked.
+    using Buttons = std::vector<std::pair<std::string, int>>;
+    void onKey(const std::string& key, std::function<Buttons()> buttons) {
+        m_keyButtons[key] = std::move(buttons);
+    }
+    // A key press ("Return", "Escape"): clicks the first button it stands for that the player
+    // could click. False when none could be.
+    bool pressKey(const std::string& key);
+    // Asks the front end to put the keyboard focus in a control at its next redraw.
+    void requestFocus(const Control& control) { m_focusRequest = &control; }
+    const Control* takeFocusRequest() {
+        const Control* control = m_focusRequest;
+        m_focusRequest = nullptr;
+        return control;
+    }
 
     // True when panels drawn above a control hide every part of it, so the mouse cannot reach it.
     bool covered(const Control& control) const;
@@ -96,6 +111,8 @@ class Window {
     std::array<Timer, kTimers> m_timers;
     std::map<std::string, IndexHandler> m_clickHandlers;
     std::map<int, Handler> m_timerHandlers;
+    std::map<std::string, std::function<Buttons()>> m_keyButtons;
+    const Control* m_focusRequest = nullptr;
     bool m_enabled = true;
     bool m_busy = false;
     long long m_now = 0;

@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -143,6 +144,48 @@ TEST_F(RoundEndTest, ARoundClosesOnceAfterTheHumansTableHasSettled) {
     for (const auto& [ending, count] : seen)
         std::cout << " " << ending << ": " << count << ";";
     std::cout << std::endl;
+}
+
+TEST_F(RoundEndTest, TheStandingsBoardShowsTheClosedRoundOfTheHumansTable) {
+    CalendarEvent event;
+    {
+        AppFolder shipped;
+        DriverProcess reader(VELMORA_DRIVER, shipped.path());
+        reader.run("load");
+        const auto found = calendarEvents(reader, "gioco='Uno' and giocatori=64 and iscrizione>0 and "
+                                                  "nazione<>'conti' and torneo not like '%''%' "
+                                                  "order by settimana asc");
+        ASSERT_FALSE(found.empty()) << "no Uno event of 64 players to enter";
+        event = found.front();
+    }
+    int checked = 0;
+    for (int career = 1; career <= 3; ++career) {
+        SCOPED_TRACE("career " + std::to_string(career));
+        openCareer(event.week, 700.0 * career + 3);
+        ASSERT_FALSE(HasFatalFailure());
+        enterAndStart(event);
+        ASSERT_FALSE(HasFatalFailure());
+        const UnoTournamentPlay play = player->playTournament();
+        for (const UnoRound& round : play.rounds) {
+            // In the final every finisher is placed at once; the other rounds send two on.
+            if (round.caption == "FINALE" || round.seatCards.size() != 4) continue;
+            SCOPED_TRACE(round.caption);
+            ++checked;
+            ASSERT_EQ(round.boardCards.size(), 4u) << "the board shows the four of the human's table";
+            // The board is the human's table as it closed: the same cards left as its counters,
+            // the two with empty hands (0 cards) marked "V".
+            std::vector<std::string> counters, shown;
+            for (int cards : round.seatCards)
+                if (cards > 0) counters.push_back(std::to_string(cards));
+            for (const std::string& cards : round.boardCards)
+                if (!cards.empty() && cards != "0") shown.push_back(cards);
+            std::sort(counters.begin(), counters.end());
+            std::sort(shown.begin(), shown.end());
+            EXPECT_EQ(shown, counters);
+            EXPECT_EQ(std::count(round.boardGoesOn.begin(), round.boardGoesOn.end(), "V"), 2);
+        }
+    }
+    EXPECT_GT(checked, 2) << "too few rounds closed to check the board";
 }
 
 } // namespace

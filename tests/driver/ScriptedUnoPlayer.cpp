@@ -17,6 +17,18 @@ int counter(DriverProcess& driver, int seat) {
     return std::stoi(driver.caption("Label40", seat));
 }
 
+// The lines of a board column as the driver prints it, line breaks written "\\n".
+std::vector<std::string> lines(const std::string& column) {
+    std::vector<std::string> out;
+    size_t start = 0;
+    for (size_t end = column.find("\\n"); end != std::string::npos; end = column.find("\\n", start)) {
+        out.push_back(column.substr(start, end - start));
+        start = end + 2;
+    }
+    if (start < column.size()) out.push_back(column.substr(start));
+    return out;
+}
+
 } // namespace
 
 // The human may move when his draw pile is offered and neither seat driver is running.
@@ -131,6 +143,9 @@ UnoTournamentPlay ScriptedUnoPlayer::playTournament() {
                 if (m_driver.timerEnabled(timer)) round.timersAtClose.push_back(timer);
             round.pileAtClose = m_driver.property("Image9", 4, "picture");
             round.humanCardsLeft = counter(m_driver, 3);
+            round.boardTable = m_driver.property("Combo7", "text");
+            round.boardCards = lines(m_driver.caption("Label38", 6));
+            round.boardGoesOn = lines(m_driver.caption("Label38", 18));
             for (int seat = 0; seat < 4; ++seat)
                 round.seatCards.push_back(counter(m_driver, seat));
             m_driver.click("Label49");

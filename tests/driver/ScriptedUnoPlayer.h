@@ -17,6 +17,8 @@ struct UnoRound {
     std::vector<int> finishOrder;  // seats in the order their counters reached 0 (3 is the human)
     std::string pileAtClose;       // the picture of the card on the pile when the round was over
     std::vector<int> timersAtClose; // timers still running when "PROSSIMO TURNO" showed
+    std::string boardTable;         // the table the standings board showed at the close (Combo7)
+    std::vector<std::string> boardCards, boardGoesOn; // its card and "V" columns, one line a player
 };
 
 // What the human went through in one tournament, from "INIZIA" to the prize board.

@@ -16,7 +16,8 @@ constexpr std::uint32_t kButtonText = 0x11311F;
 constexpr int kLineStep = 270; // twips: the line height of the list font in a full-size window
 constexpr int kListTop = 2280;
 constexpr int kLines = 32;
-const Font kListFont{"DejaVu Sans Mono", 11, false, false};
+// Noto Sans Mono has every letter of the name pools, so no name falls back to another face.
+const Font kListFont{"Noto Sans Mono", 11, false, false};
 
 // Horizontal layout of one column, from its left edge.
 constexpr int kColumnWidth = 13560;
@@ -43,6 +44,7 @@ void styleList(Control& c, Align align) {
     c.foreColor = kCream;
     c.align = align;
     c.wordWrap = false;
+    c.linePitch = kLineStep;
 }
 
 void styleHeading(Control& c, const std::string& text, Align align) {
@@ -78,6 +80,17 @@ void buildPrizeBoardScreen(Window& w) {
         sheet.radius = 180;
     }
 
+    // The human's own line, wherever the page lists him: a lit stripe under his name, prize and
+    // points, placed by the board as it lists a page.
+    Control& own = place(w.add("PrizeStripe", ControlKind::Label, board), columnLeft[0] + 60, kListTop,
+                         kColumnWidth - 120, kLineStep);
+    own.backColor = 0x6B5A1E;
+    own.backTransparent = false;
+    own.border = true;
+    own.borderColor = kGold;
+    own.radius = 60;
+    own.visible = false;
+
     Control& flag = place(w.add("Image16", ControlKind::Picture, board), kMargin, 300, 1350, 900);
     flag.stretch = true;
     flag.border = true;
@@ -100,8 +113,11 @@ void buildPrizeBoardScreen(Window& w) {
                      Align::Left);
         styleHeading(place(w("PrizeHeading", 2 * side), x + kPrizeLeft, top, kPrizeWidth, 320), "Premio €",
                      Align::Right);
-        styleHeading(place(w("PrizeHeading", 2 * side + 1), x + kPointsLeft, top, kPointsWidth, 320), "Punti",
-                     Align::Right);
+        // Right-aligned headings get room to their left: a face that rounds wider at some window
+        // sizes must never clip "Punti" to "Punt".
+        styleHeading(
+            place(w("PrizeHeading", 2 * side + 1), x + kPointsLeft - 500, top, kPointsWidth + 500, 320),
+            "Punti", Align::Right);
     }
 
     const int listHeight = kLines * kLineStep + 120;

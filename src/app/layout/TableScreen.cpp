@@ -104,6 +104,7 @@ Control& boardText(Window& w, int item, Control* panel, int top, int lines, std:
     label.foreColor = colour;
     label.backTransparent = true;
     label.wordWrap = false;
+    label.linePitch = boardLine();
     return label;
 }
 
@@ -185,6 +186,15 @@ void buildCentre(Window& w, Control* table) {
 }
 
 void buildHand(Window& w, Control* table) {
+    // Lit under the hand while the human is to play, so the row reads as his and not the bottom
+    // seat's; the frame sizes it to the cards he holds.
+    Control& row = w.add("HandRow", ControlKind::Shape, table);
+    look::place(row, kHandLeft - 90, kHandTop - 90 - 180, kHandWidth + 180, kHandHeight + 180 + 180);
+    row.backTransparent = false;
+    row.backColor = 0x2E7D4F;
+    row.borderColor = 0xFFD54A;
+    row.radius = 160;
+    row.visible = false;
     w.addArray("Image11", 0, 29, ControlKind::Picture, table);
     for (int slot = 0; slot < 27; ++slot) {
         Control& card = w("Image11", slot);
@@ -202,13 +212,17 @@ void buildHand(Window& w, Control* table) {
 }
 
 void buildButtons(Window& w, Control* table) {
-    // Uno colour choice after a wild card: blu, giallo, rosso, verde.
+    // Uno colour choice after a wild card: blu, giallo, rosso, verde, each with its initial so the
+    // colour is named as well as shown.
     const std::uint32_t colours[4] = {0x1A89EE, 0xFFFF00, 0xFF0000, 0x00FF00};
+    const char* initials[4] = {"B", "G", "R", "V"};
     w.addArray("Label48", 0, 3, ControlKind::Label, table);
     for (int k = 0; k < 4; ++k) {
         Control& button = w("Label48", k);
+        button.text = initials[k];
         look::place(button, 5510 + k * 650, 6450, 560, 420);
         look::pill(button, 10.5, colours[k], look::kInk, look::kIvory);
+        button.font.bold = true;
         button.visible = false;
     }
     addHiddenButton(w, table, "Label44", "Passa", {6015, 6450, 1500, 420}, kSmallButton);

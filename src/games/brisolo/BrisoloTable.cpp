@@ -151,12 +151,19 @@ void BrisoloTable::putDown(int seat, int slot) {
     f.c("Label51").text = std::to_string(manchePoints() + BrisoloRules::cardPoints(card));
 }
 
-void BrisoloTable::cardClick(int index) {
+bool BrisoloTable::humanToPlay() {
     // Only the human's own turn, with the driver at rest and a manche still open, takes a card.
-    if (f.timer(6).enabled() || f.turnSeat != kHuman || f.handOver != 0 || f.roundClosed) return;
-    if (index < 0 || index >= kHandSlots) return;
-    if (f.seatHand[kHuman][static_cast<size_t>(index)].empty()) return;
-    if (!f.trickCards[kHuman].value.isEmpty()) return;
+    if (f.timer(6).enabled() || f.turnSeat != kHuman || f.handOver != 0 || f.roundClosed) return false;
+    return f.trickCards[kHuman].value.isEmpty();
+}
+
+bool BrisoloTable::humanMayPlaySlot(int index) {
+    if (!humanToPlay() || index < 0 || index >= kHandSlots) return false;
+    return !f.seatHand[kHuman][static_cast<size_t>(index)].empty();
+}
+
+void BrisoloTable::cardClick(int index) {
+    if (!humanMayPlaySlot(index)) return;
 
     putDown(kHuman, index);
     f.c("Image10", kHuman).visible = false;

@@ -22,6 +22,12 @@ class BrisoloTable {
     void setUp();
     // The human plays the card of a hand place: any card, whenever it is his turn.
     void cardClick(int index);
+    // Whether the human is to lead or follow now: his turn, the driver at rest, his card of the
+    // manche not yet down.
+    bool humanToPlay();
+    // Whether a click on place `index` of his hand puts that card down now. Suits play no part, so
+    // on his turn every card he holds may go; the click and the table's dimming both ask this.
+    bool humanMayPlaySlot(int index);
     // The table driver, one step per tick.
     void Timer6_Timer();
     // The scoreboard of the round's twenty best-ranked players (eight from week 50 on). It reads

@@ -26,6 +26,14 @@ void UnoGame::cardClick(int index) {
     f.unoTable().cardClick(index);
 }
 
+bool UnoGame::humanToPlay() {
+    return f.unoTable().humanToPlay();
+}
+
+bool UnoGame::humanMayPlayCard(int slot) {
+    return f.unoTable().humanMayPlaySlot(slot);
+}
+
 void UnoGame::drawScoreboard() {
     f.unoTable().drawScoreboard();
 }
@@ -131,7 +139,9 @@ std::vector<EntrantRow*> UnoGame::standingsRows(int table) {
     for (EntrantRow& row : f.roundPlayers) {
         if (!row[0].isEmpty() && row[6].num() == static_cast<double>(table)) shown.push_back(&row);
     }
-    if (shown.empty()) return shown;
+    // Once the round has closed its marks are settled (the final's places among them): the board
+    // only shows them.
+    if (shown.empty() || f.roundClosed) return shown;
     // An Uno table is decided once two of its players have emptied their hands; the board settles
     // who goes on as it draws.
     int emptied = 0;

@@ -17,6 +17,8 @@ class UnoGame : public GameTable {
     void setUp() override;
     void start() override;
     void cardClick(int index) override;
+    bool humanToPlay() override;
+    bool humanMayPlayCard(int slot) override;
     void drawScoreboard() override;
     bool finishedAtTable(const EntrantRow& row) const override;
     void qualify() override;

@@ -126,12 +126,19 @@ bool UnoTable::humanMayAct() {
     return f.turnSeat == 3 && f.handOver == 0 && !f.timer(3).enabled() && !f.timer(4).enabled();
 }
 
-void UnoTable::cardClick(int index) {
+bool UnoTable::humanToPlay() {
     // While a wild card waits for its colour the human has played his card for this turn.
-    if (!humanMayAct() || colourChoicePending()) return;
-    if (index < 0 || index >= kHandSlots) return;
+    return humanMayAct() && !colourChoicePending();
+}
+
+bool UnoTable::humanMayPlaySlot(int index) {
+    if (!humanToPlay() || index < 0 || index >= kHandSlots) return false;
+    return humanMayPlay(f.seatHand[3][static_cast<size_t>(index)], f.discardTop, currentColour());
+}
+
+void UnoTable::cardClick(int index) {
+    if (!humanMayPlaySlot(index)) return;
     const Card card = f.seatHand[3][static_cast<size_t>(index)];
-    if (!humanMayPlay(card, f.discardTop, currentColour())) return;
 
     f.c("Label44").visible = false;
     f.c("Image11", index).visible = false;

@@ -21,6 +21,11 @@ class UnoTable {
     void setUp();
     // The human plays the card of a hand place, when the rules let him.
     void cardClick(int index);
+    // Whether the human is to choose a card now: his turn, no driver running, no colour waiting.
+    bool humanToPlay();
+    // Whether the card in place `index` of his hand may go on the pile now; the click plays it
+    // exactly when this says yes, and the table dims it when this says no.
+    bool humanMayPlaySlot(int index);
     // Colour chosen after the human's wild card: 0 blu, 1 giallo, 2 rosso, 3 verde.
     void Label48_Click(int index);
     // Click on a card back; item 3 is the human's draw pile.

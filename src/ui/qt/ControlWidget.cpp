@@ -18,6 +18,9 @@ namespace {
 constexpr double kTwipsPerPixel = 15.0;
 constexpr double kDesignDpi = 96.0;
 const QColor kDisabledText(128, 128, 128);
+const QColor kDimmedVeil(10, 25, 15, 140);
+const QColor kMarkedRim(255, 213, 74);
+const QColor kHoverVeil(255, 255, 255, 40);
 
 QColor rgb(std::uint32_t colour) {
     return QColor((colour >> 16) & 0xFF, (colour >> 8) & 0xFF, colour & 0xFF);
@@ -101,13 +104,28 @@ void ControlWidget::paintEvent(QPaintEvent*) {
         return;
     }
 
+    // A button under the pointer shows it: its fill lightens (a card or a bare caption gets a soft
+    // veil instead).
+    const bool hovered = m_hovered && c.clickable && c.enabled;
     if (!c.backTransparent && c.kind != ControlKind::Picture)
-        painter.fillPath(outline(box), rgb(c.backColor));
+        painter.fillPath(outline(box), hovered ? rgb(c.backColor).lighter(135) : rgb(c.backColor));
     if (!c.picture.empty()) paintPicture(painter, c.kind == ControlKind::Panel || !c.stretch);
+    // A card the rules refuse now is greyed; one that has just come into the hand gets a lit rim.
+    if (c.dimmed) painter.fillPath(outline(box), kDimmedVeil);
+    if (c.marked) {
+        const double rim = std::max(2.0, 3 * m_factor);
+        painter.setPen(QPen(kMarkedRim, rim));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(box.adjusted(rim / 2, rim / 2, -rim / 2, -rim / 2), 4 * m_factor,
+                                4 * m_factor);
+    }
+    if (hovered && (c.backTransparent || c.kind == ControlKind::Picture) && !c.dimmed)
+        painter.fillPath(outline(box), kHoverVeil);
     if (c.kind == ControlKind::Label) paintCaption(painter);
     if (c.border) {
-        const QRectF frame = box.adjusted(line / 2, line / 2, -line / 2, -line / 2);
-        painter.setPen(QPen(rgb(c.borderColor), line));
+        const double frameLine = hovered ? 2 * line : line;
+        const QRectF frame = box.adjusted(frameLine / 2, frameLine / 2, -frameLine / 2, -frameLine / 2);
+        painter.setPen(QPen(hovered ? rgb(c.borderColor).lighter(140) : rgb(c.borderColor), frameLine));
         painter.setBrush(Qt::NoBrush);
         painter.drawPath(outline(frame));
     }
@@ -151,18 +169,30 @@ void ControlWidget::paintCaption(QPainter& painter) {
     // scaled font's own (rounded) spacing, so a column of names stays level with the column of
     // flags or prizes beside it at any window size.
     const double lineHeight =
-        QFontMetrics(scaledFont(c.font, 1.0, logicalDpiY())).lineSpacing() * m_factor / scale;
+        (c.linePitch > 0 ? c.linePitch / kTwipsPerPixel
+                         : QFontMetrics(scaledFont(c.font, 1.0, logicalDpiY())).lineSpacing()) *
+        m_factor / scale;
+    // Every baseline sits where the face's own ascent puts it: a glyph taken from a taller fallback
+    // face must not push its line below the grid the flags and prizes beside it keep.
+    const double gridAscent = QFontMetricsF(font).ascent();
     QTextOption option(horizontal(c.align));
     if (fixedWidth) option.setUseDesignMetrics(true);
     option.setWrapMode(c.wordWrap ? QTextOption::WordWrap : QTextOption::NoWrap);
-    double y = 0;
-    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+    const QStringList paragraphs = text.split(QLatin1Char('\n'));
+    // A pill button's caption sits in the middle of the pill, whatever the font's own spacing.
+    double top = 0;
+    if (c.radius > 0 && !c.backTransparent && !c.wordWrap) {
+        const double textHeight = QFontMetricsF(font).height() + (paragraphs.size() - 1) * lineHeight;
+        top = std::max(0.0, (QRectF(rect()).height() / scale - textHeight) / 2) - inset / 2 / scale;
+    }
+    double y = top;
+    for (const QString& paragraph : paragraphs) {
         QTextLayout layout(paragraph, font, painter.device());
         layout.setTextOption(option);
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
             line.setLineWidth(area.width());
-            line.setPosition(QPointF(0, y));
+            line.setPosition(QPointF(0, y + gridAscent - line.ascent()));
             y += lineHeight;
         }
         layout.endLayout();
@@ -170,6 +200,22 @@ void ControlWidget::paintCaption(QPainter& painter) {
         if (y > area.height()) break;
     }
     painter.restore();
+}
+
+void ControlWidget::enterEvent(QEnterEvent* event) {
+    QWidget::enterEvent(event);
+    if (m_control.clickable && !m_hovered) {
+        m_hovered = true;
+        update();
+    }
+}
+
+void ControlWidget::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    if (m_hovered) {
+        m_hovered = false;
+        update();
+    }
 }
 
 void ControlWidget::mousePressEvent(QMouseEvent* event) {

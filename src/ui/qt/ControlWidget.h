@@ -32,6 +32,8 @@ class ControlWidget : public QWidget {
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     void paintPicture(class QPainter& painter, bool naturalSize);
@@ -41,6 +43,7 @@ class ControlWidget : public QWidget {
     PictureCache& m_pictures;
     double m_factor = 1.0;
     bool m_pressed = false;
+    bool m_hovered = false; // the pointer is over a clickable control
     std::function<void()> m_onClick;
 };
 

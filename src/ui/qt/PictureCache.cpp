@@ -4,12 +4,25 @@
 
 #include <QImageReader>
 
+#include <algorithm>
+
 namespace velmora {
 
-const QImage& PictureCache::image(const std::string& path) {
+namespace {
+
+// What a picture costs in the budget: its pixels in kilobytes, at least one.
+int costKb(qsizetype bytes) {
+    return static_cast<int>(std::max<qsizetype>(1, bytes / 1024));
+}
+
+} // namespace
+
+PictureCache::PictureCache(std::string appFolder)
+    : m_appFolder(std::move(appFolder)), m_images(kImageBudgetKb), m_scaled(kScaledBudgetKb) {}
+
+QImage PictureCache::image(const std::string& path) {
     const QString key = QString::fromStdString(path);
-    auto found = m_images.constFind(key);
-    if (found != m_images.constEnd()) return *found;
+    if (const QImage* found = m_images.object(key)) return *found;
     QImage loaded;
     const std::string file = resolvePicture(m_appFolder, path);
     if (!file.empty()) {
@@ -17,7 +30,8 @@ const QImage& PictureCache::image(const std::string& path) {
         reader.setAutoTransform(true);
         loaded = reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     }
-    return *m_images.insert(key, loaded);
+    m_images.insert(key, new QImage(loaded), costKb(loaded.sizeInBytes()));
+    return loaded;
 }
 
 QPixmap PictureCache::scaled(const std::string& path, QSize devicePixels) {
@@ -25,16 +39,15 @@ QPixmap PictureCache::scaled(const std::string& path, QSize devicePixels) {
     const QString key = QString::fromStdString(path) + QLatin1Char('@') +
                         QString::number(devicePixels.width()) + QLatin1Char('x') +
                         QString::number(devicePixels.height());
-    auto found = m_scaled.constFind(key);
-    if (found != m_scaled.constEnd()) return *found;
-    const QImage& full = image(path);
+    if (const QPixmap* found = m_scaled.object(key)) return *found;
+    const QImage full = image(path);
     if (full.isNull()) return {};
-    if (m_scaled.size() >= kMaxScaled) m_scaled.clear();
     QPixmap pixmap =
         QPixmap::fromImage(full.size() == devicePixels
                                ? full
                                : full.scaled(devicePixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
-    m_scaled.insert(key, pixmap);
+    m_scaled.insert(key, new QPixmap(pixmap),
+                    costKb(static_cast<qsizetype>(pixmap.width()) * pixmap.height() * 4));
     return pixmap;
 }
 

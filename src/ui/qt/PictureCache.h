@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QHash>
+#include <QCache>
 #include <QImage>
 #include <QPixmap>
 #include <QSize>
@@ -10,24 +10,28 @@
 
 namespace velmora {
 
-// The game's pictures, read once from the application folder and kept at full size, with smoothly
-// scaled copies for the sizes they are drawn at (a hand of cards shows the same faces many times).
+// The game's pictures, read from the application folder, with smoothly scaled copies for the sizes
+// they are drawn at (a hand of cards shows the same faces many times). Both kinds are kept within a
+// fixed memory budget, the least recently used going first: a long session meets every flag of the
+// world and every card face, and keeping them all at full size grew without need.
 class PictureCache {
   public:
-    explicit PictureCache(std::string appFolder) : m_appFolder(std::move(appFolder)) {}
+    explicit PictureCache(std::string appFolder);
 
     // The full-size picture a game path names ("\immagini\uno\dietro.jpg"); a null image when the
     // file is missing or unreadable.
-    const QImage& image(const std::string& path);
+    QImage image(const std::string& path);
     // The picture scaled to exactly the given size in device pixels; null when missing.
     QPixmap scaled(const std::string& path, QSize devicePixels);
 
-  private:
-    static constexpr int kMaxScaled = 600; // scaled copies kept before the cache starts over
+    // Budgets of the two kinds, in kilobytes of pixels.
+    static constexpr int kImageBudgetKb = 24 * 1024;
+    static constexpr int kScaledBudgetKb = 24 * 1024;
 
+  private:
     std::string m_appFolder;
-    QHash<QString, QImage> m_images;
-    QHash<QString, QPixmap> m_scaled;
+    QCache<QString, QImage> m_images;
+    QCache<QString, QPixmap> m_scaled;
 };
 
 } // namespace velmora

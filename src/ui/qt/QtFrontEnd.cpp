@@ -10,7 +10,13 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace velmora {
+
+namespace {
+constexpr int kMinimumWidth = 1024, kMinimumHeight = 576;
+} // namespace
 
 QtFrontEnd::QtFrontEnd()
     : m_platform(std::make_unique<QtPlatform>()), m_swallower(std::make_unique<InputSwallower>()) {}
@@ -44,6 +50,9 @@ void QtFrontEnd::show(Window& window) {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect available = screen->availableGeometry();
         size = DesignScale::startSize(available.size());
+        // Below this the boards' smallest text no longer reads; a smaller screen keeps what it has.
+        m_view->setMinimumSize(std::min(kMinimumWidth, available.width()),
+                               std::min(kMinimumHeight, available.height()));
         m_view->resize(size);
         m_view->move(available.center() - QPoint(size.width() / 2, size.height() / 2));
     } else {

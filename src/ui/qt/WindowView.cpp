@@ -4,6 +4,7 @@
 #include "ui/qt/ControlWidget.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QResizeEvent>
@@ -46,6 +47,7 @@ struct WindowView::Entry {
     std::vector<std::string> items;
     int listIndex = -1;
     int radius = 0;
+    bool dimmed = false, marked = false;
 
     bool sameLook(const Control& c) const {
         return text == c.text && enabled == c.enabled && backColor == c.backColor &&
@@ -54,7 +56,7 @@ struct WindowView::Entry {
                clickable == c.clickable && stretch == c.stretch && family == c.font.family &&
                fontSize == c.font.size && bold == c.font.bold && italic == c.font.italic &&
                align == c.align && picture == c.picture && listIndex == c.listIndex && radius == c.radius &&
-               items == c.items;
+               dimmed == c.dimmed && marked == c.marked && items == c.items;
     }
 
     void takeLook(const Control& c) {
@@ -76,6 +78,8 @@ struct WindowView::Entry {
         picture = c.picture;
         listIndex = c.listIndex;
         radius = c.radius;
+        dimmed = c.dimmed;
+        marked = c.marked;
         if (items != c.items) items = c.items;
     }
 };
@@ -84,6 +88,7 @@ WindowView::WindowView(Window& window, QWidget* parent)
     : QWidget(parent), m_window(window), m_pictures(window.platform().appFolder()) {
     setWindowTitle(QString::fromStdString(window.title()));
     setMinimumSize(320, 180);
+    setFocusPolicy(Qt::StrongFocus);
     m_stage = new QWidget(this);
     buildNewControls();
     sync();
@@ -271,6 +276,11 @@ void WindowView::sync() {
         if (apply(*entry, false)) ++changes;
     }
     m_lastChanges = changes;
+    if (const Control* wanted = m_window.takeFocusRequest()) {
+        auto found = m_byControl.find(wanted);
+        if (found != m_byControl.end() && found->second->widget->isVisibleTo(this))
+            found->second->widget->setFocus(Qt::OtherFocusReason);
+    }
     const QString title = QString::fromStdString(m_window.title());
     if (windowTitle() != title) setWindowTitle(title);
 }
@@ -316,6 +326,20 @@ void WindowView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), kBorderFelt);
     painter.fillRect(m_scale.stage(), kStageFelt);
+}
+
+void WindowView::keyPressEvent(QKeyEvent* event) {
+    const char* key = nullptr;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) key = "Return";
+    if (event->key() == Qt::Key_Escape) key = "Escape";
+    if (!key || event->isAutoRepeat()) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    m_window.setNow(m_window.platform().nowMs());
+    m_window.pressKey(key);
+    sync();
 }
 
 void WindowView::clicked(const Control& control) {

@@ -46,6 +46,8 @@ class WindowView : public QWidget {
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    // Enter and Esc go to the model, which clicks the button they stand for.
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     struct Entry;

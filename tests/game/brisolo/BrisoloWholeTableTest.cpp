@@ -1,6 +1,10 @@
+#include "BrisoloCards.h"
+
 #include "games/brisolo/BrisoloGame.h"
 #include "games/brisolo/BrisoloTable.h"
 #include "support/GameTest.h"
+#include "tournament/HandDisplay.h"
+#include "tournament/TableCues.h"
 #include "tournament/TableFlow.h"
 
 #include <gtest/gtest.h>
@@ -172,6 +176,57 @@ TEST_F(BrisoloWholeTable, StartingSeatFavoursTheMiddleSeats) {
         EXPECT_NEAR(seats[seat], 200, 50) << seat;
     for (int seat : {0, 3})
         EXPECT_NEAR(seats[seat], 100, 40) << seat;
+}
+
+// Suits play no part, so on his turn no card he holds is dimmed and any of them is taken; once his
+// card is down, or while another seat is to play, nothing is his to play and a click is ignored.
+TEST_F(BrisoloWholeTable, OnHisTurnEveryCardHeHoldsIsBrightAndTaken) {
+    seatPlayers();
+    f().gameTable("Brisolo")->setUp();
+    click("Label42");
+    struct Case {
+        std::vector<int> hand;
+        int turnSeat;
+        bool cardDown; // his card of the manche is already on the table
+        bool humanToPlay;
+    };
+    const Case cases[] = {
+        {{14, 0, 3, 9, 2}, 3, false, true},
+        {{5}, 3, false, true},
+        {{14, 0, 3}, 3, true, false},
+        {{14, 0, 3}, 1, false, false},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE("seat " + std::to_string(k.turnSeat) + (k.cardDown ? ", card down" : ""));
+        f().timer(6).setEnabled(false);
+        f().handOver = 0;
+        f().turnSeat = k.turnSeat;
+        f().seatHand[3] = brisoloHand(k.hand);
+        f().trickCards[3] = k.cardDown ? brisoloCard(7) : brisoloCard(0);
+        f().handDisplay().showFrenchHand();
+        f().tableCues().refresh();
+        GameTable& game = *f().gameTable("Brisolo");
+        EXPECT_EQ(c("HandRow").visible, k.humanToPlay);
+        int held = 0, last = -1;
+        for (int slot = 0; slot < 27; ++slot) {
+            const bool holds = !f().seatHand[3][static_cast<size_t>(slot)].empty();
+            held += holds ? 1 : 0;
+            if (holds) last = slot;
+            EXPECT_EQ(game.humanMayPlayCard(slot), k.humanToPlay && holds) << "place " << slot;
+            EXPECT_FALSE(c("Image11", slot).dimmed) << "place " << slot;
+        }
+        EXPECT_FALSE(game.humanMayPlayCard(-1));
+        EXPECT_FALSE(game.humanMayPlayCard(27));
+        // The click takes a card exactly when the rule says it may.
+        ASSERT_GE(last, 0);
+        const bool mayPlay = game.humanMayPlayCard(last);
+        click("Image11", last);
+        EXPECT_EQ(f().timer(6).enabled(), mayPlay);
+        int left = 0;
+        for (const Card& card : f().seatHand[3])
+            left += card.empty() ? 0 : 1;
+        EXPECT_EQ(left, mayPlay ? held - 1 : held);
+    }
 }
 
 } // namespace

@@ -1,7 +1,11 @@
 #include "UnoTableTest.h"
 
 #include "games/uno/UnoRules.h"
+#include "tournament/HandDisplay.h"
+#include "tournament/TableCues.h"
 #include "tournament/TableFlow.h"
+
+#include <map>
 
 #include <gtest/gtest.h>
 
@@ -332,6 +336,99 @@ TEST_F(UnoHumanTurn, ADryDeckTakesBackTheCardsThatLeftPlayButNotTheOneOnThePile)
     table().Image10_Click(3);
     EXPECT_EQ(cardsOf(3), 2);
     EXPECT_EQ(f().dealIndex, 31);
+}
+
+// On his turn the table dims the cards the pile refuses, and the click takes exactly the cards it
+// leaves bright: both ask the same rule.
+TEST_F(UnoHumanTurn, DimmedCardsAreTheCardsAClickRefuses) {
+    struct Case {
+        const char* pile;
+        const char* colour; // the colour in force after a wild card on the pile
+        std::map<std::string, bool> playable;
+    };
+    const Case cases[] = {
+        {"5rosso",
+         "",
+         {{"7rosso", true},
+          {"9blu", false},
+          {"5verde", true},
+          {"piu4", true},
+          {"cambiacolore", true},
+          {"piu2giallo", false}}},
+        {"cambiacolore", "verde", {{"7rosso", false}, {"3verde", true}, {"piu4", true}, {"0blu", false}}},
+        {"piu2blu", "", {{"piu2rosso", true}, {"4giallo", false}, {"saltaturnoblu", true}}},
+        {"0giallo", "", {{"0rosso", true}, {"cambiagiroverde", false}, {"9giallo", true}}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.pile);
+        f().seatHand[3] = Hand{};
+        int slot = 0;
+        for (const auto& [code, playable] : k.playable)
+            f().seatHand[3][static_cast<size_t>(slot++)] = unoCard(code);
+        setPile(k.pile, k.colour);
+        f().handDisplay().showUnoHand();
+        f().tableCues().refresh();
+        EXPECT_TRUE(c("HandRow").visible);
+        int refused = -1, taken = -1;
+        for (int i = 0; i < slot; ++i) {
+            const std::string code = f().seatHand[3][static_cast<size_t>(i)].code();
+            ASSERT_TRUE(c("Image11", i).visible);
+            EXPECT_EQ(c("Image11", i).dimmed, !k.playable.at(code)) << code;
+            (k.playable.at(code) ? taken : refused) = i;
+        }
+        EXPECT_FALSE(c("Image11", slot).dimmed) << "an empty place is not drawn at all";
+        ASSERT_GE(refused, 0);
+        ASSERT_GE(taken, 0);
+        f().tableFlow().Image11_Click(refused);
+        EXPECT_EQ(f().playSlot, -1) << "a dimmed card was played";
+        f().tableFlow().Image11_Click(taken);
+        EXPECT_EQ(f().playSlot, taken) << "a bright card was refused";
+        // Once his card is down nothing is his to play: the row goes dark and nothing is dimmed.
+        f().tableCues().refresh();
+        EXPECT_FALSE(c("HandRow").visible);
+        for (int i = 0; i < slot; ++i)
+            EXPECT_FALSE(c("Image11", i).dimmed);
+        f().playSlot = -1;
+        f().timer(4).setEnabled(false);
+        for (int b = 0; b < 4; ++b)
+            c("Label48", b).visible = false;
+    }
+}
+
+TEST_F(UnoHumanTurn, TheSeatToMoveIsLitAndACardDrawnIsMarkedUntilHePlays) {
+    setHand(3, {"9blu", "8blu"});
+    f().handDisplay().showUnoHand();
+    std::uint32_t plain[4];
+    for (int seat = 0; seat < 4; ++seat)
+        plain[seat] = c("SeatPlate", seat).borderColor;
+    f().tableCues().refresh();
+    for (int seat = 0; seat < 4; ++seat)
+        EXPECT_EQ(c("SeatPlate", seat).borderColor == plain[seat], seat != 3) << "seat " << seat;
+    // No card fits 5rosso: both are dimmed, and the draw pile is his way out.
+    EXPECT_TRUE(c("Image11", 0).dimmed && c("Image11", 1).dimmed);
+    for (int i = 0; i < 2; ++i)
+        EXPECT_FALSE(c("Image11", i).marked);
+    f().deckTop = 107;
+    f().unoDeck[static_cast<size_t>(f().dealIndex)] = unoCard("5giallo");
+    table().Image10_Click(3);
+    f().tableCues().refresh();
+    const int drawn = slotOf(3, "5giallo");
+    ASSERT_GE(drawn, 0);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(c("Image11", i).marked, i == drawn) << i;
+        EXPECT_EQ(c("Image11", i).dimmed, i != drawn) << i;
+    }
+    EXPECT_LT(c("Image11", drawn).top, c("Image11", drawn == 0 ? 1 : 0).top) << "the drawn card is lifted";
+    f().tableFlow().Image11_Click(drawn);
+    tick4();
+    f().tableCues().refresh();
+    for (int i = 0; i < 3; ++i)
+        EXPECT_FALSE(c("Image11", i).marked) << i;
+    // His card has taken effect: the next seat's plate is lit, his is not, and his row is dark.
+    ASSERT_NE(f().turnSeat, 3);
+    for (int seat = 0; seat < 4; ++seat)
+        EXPECT_EQ(c("SeatPlate", seat).borderColor == plain[seat], seat != f().turnSeat) << "seat " << seat;
+    EXPECT_FALSE(c("HandRow").visible);
 }
 
 } // namespace
