@@ -1,5 +1,7 @@
 #include "career/Dashboard.h"
 
+#include "state/CardGame.h"
+
 #include "state/GameContext.h"
 #include "state/MenuFrames.h"
 #include "state/StoreColumns.h"
@@ -18,13 +20,6 @@ constexpr int kEventSlots = 4;
 // Weeks 50, 51 and 52 hold the season finals.
 constexpr int kLastOrdinaryWeek = 49;
 
-// Points column of a game's ranking, or "" for a game without one.
-std::string pointsColumn(const std::string& game) {
-    if (sameText(game, "Uno")) return "unopunti";
-    if (sameText(game, "Hearts")) return "heartspunti";
-    if (sameText(game, "Brisolo")) return "brisolopunti";
-    return "";
-}
 
 } // namespace
 
@@ -148,9 +143,9 @@ void Dashboard::showEventSlot(int slot, const std::string& ownFlagKey, TierTable
 }
 
 bool Dashboard::qualifiedForFinal(const std::string& game) {
-    const std::string column = pointsColumn(game);
-    if (column.empty()) return false;
-    Rows best = f.db().query("SELECT top 8 cognome, nome FROM giocatori  order by " + column +
+    const CardGame* played = findCardGame(game);
+    if (!played) return false;
+    Rows best = f.db().query(std::string("SELECT top 8 cognome, nome FROM giocatori  order by ") + played->pointsColumn +
                              " desc,cognome asc,nome asc");
     for (int r = 0; r <= best.last(); ++r) {
         if (best.at(0, r).str() == f.playerSurname && best.at(1, r).str() == f.playerFirstName) return true;

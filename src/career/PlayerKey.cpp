@@ -79,13 +79,6 @@ std::string playerKey(const std::string& surname, const std::string& firstName) 
     return key;
 }
 
-bool sameText(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (fold(a[i]) != fold(b[i])) return false;
-    }
-    return true;
-}
 
 bool unusableName(const std::string& name) {
     if (name == "0") return true;

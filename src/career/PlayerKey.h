@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Quoting.h"
+
 #include <string>
 
 namespace velmora {
@@ -9,8 +11,6 @@ namespace velmora {
 // "WHERE cognome= .. and nome= .." would both hit give the same key.
 std::string playerKey(const std::string& surname, const std::string& firstName);
 
-// The store's equality of two texts: equal when they differ only in the case of the letters A-Z.
-bool sameText(const std::string& a, const std::string& b);
 
 // True for a name the tables cannot hold: empty, the "0" that marks an empty cell, or nothing but
 // characters that show nothing (any kind of space, control, zero-width or format character).

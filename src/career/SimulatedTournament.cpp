@@ -47,7 +47,7 @@ SimulatedTournament::RowIndex SimulatedTournament::indexPlayers(const Rows& play
 void SimulatedTournament::open(const Rows& calendar, int row) {
     m_name = calendar.at(calendario::kEventName, row).str();
     m_gameName = calendar.at(calendario::kGame, row).str();
-    m_game = careerGame(m_gameName);
+    m_game = &cardGame(m_gameName);
     m_entrants = static_cast<int>(calendar.at(calendario::kEntrants, row).toInt());
     m_tiers = &m_tierTables.level(calendar.at(calendario::kImportance, row), m_rules.prizeOrder);
     if (f.busy.size() < static_cast<size_t>(f.playerRows.rowCount())) {
@@ -66,10 +66,11 @@ void SimulatedTournament::takeBackPreviousEdition() {
     for (int r = 0; r <= previous.last(); ++r) {
         auto found = m_rows.find(playerKey(previous.at(2, r).str(), previous.at(3, r).str()));
         if (found == m_rows.end()) continue;
-        CareerGame game = m_game;
-        findCareerGame(previous.at(1, r).str(), game); // the points went to the game the row names
+        // The points went to the game the row names.
+        const CardGame* named = findCardGame(previous.at(1, r).str());
+        const CardGame& game = named ? *named : *m_game;
         const long points = static_cast<long>(previous.at(6, r).toInt());
-        addPoints(f.playerRows, found->second, pointsColumn(game), -points);
+        addPoints(f.playerRows, found->second, game.pointsIndex, -points);
         addPoints(f.playerRows, found->second, giocatori::kTotalPoints, -points);
     }
 }
@@ -77,7 +78,7 @@ void SimulatedTournament::takeBackPreviousEdition() {
 void SimulatedTournament::award(int player, int tier, long position) {
     const long points = tier >= 0 ? m_tiers->points(tier) : 0;
     const long prize = tier >= 0 ? m_tiers->prize(tier) : 0;
-    addPoints(f.playerRows, player, pointsColumn(m_game), points);
+    addPoints(f.playerRows, player, m_game->pointsIndex, points);
     addPoints(f.playerRows, player, giocatori::kTotalPoints, points);
     m_insertResult.run({m_name, m_gameName, f.playerRows.at(giocatori::kSurname, player),
                         f.playerRows.at(giocatori::kFirstName, player),
@@ -105,13 +106,13 @@ int SimulatedTournament::drawOpen(int slot) {
     for (;;) {
         const int k = static_cast<int>(roundEven(f.Rnd() * f.playerRowsLast));
         f.pickIndex = k;
-        if (freeFor(k) && playerStrength(f.playerRows, k, m_game) >= bar) return k;
+        if (freeFor(k) && playerStrength(f.playerRows, k, *m_game) >= bar) return k;
         if (++failed % kDrawsBeforeCheck == 0) {
             // A world too small or too weak for the bar would draw for ever: take the first free
             // player instead once nobody free clears it.
             bool anyone = false;
             for (int r = 0; r <= f.playerRowsLast && !anyone; ++r) {
-                anyone = freeFor(r) && playerStrength(f.playerRows, r, m_game) >= bar;
+                anyone = freeFor(r) && playerStrength(f.playerRows, r, *m_game) >= bar;
             }
             if (!anyone) return firstFree();
         }

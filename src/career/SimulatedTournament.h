@@ -71,7 +71,7 @@ class SimulatedTournament {
 
     std::string m_name;
     std::string m_gameName;
-    CareerGame m_game = CareerGame::Uno;
+    const CardGame* m_game = &cardGames().front();
     int m_entrants = 0;
     TierTables& m_tierTables;
     const TierTable* m_tiers = nullptr;

@@ -56,13 +56,10 @@ void WeekSimulation::run() {
 // In the last weeks the list is ordered by the points of the week's final, so its first eight rows
 // are the finalists; otherwise the human (no skills) comes first.
 void WeekSimulation::loadPlayers(const std::string& firstGame) {
-    CareerGame game;
     std::string statement = "SELECT * FROM giocatori  order by uno asc, nome desc";
-    if (f.currentWeek > 49 && findCareerGame(firstGame, game)) {
-        const char* column = game == CareerGame::Uno      ? "unopunti"
-                             : game == CareerGame::Hearts ? "heartspunti"
-                                                          : "brisolopunti";
-        statement = std::string("SELECT * FROM giocatori  order by ") + column + " desc,cognome asc";
+    const CardGame* game = findCardGame(firstGame);
+    if (f.currentWeek > 49 && game) {
+        statement = std::string("SELECT * FROM giocatori  order by ") + game->pointsColumn + " desc,cognome asc";
     }
     f.playerRows = f.db().query(statement);
     f.playerRowsLast = f.playerRows.last();

@@ -34,4 +34,14 @@ std::string Replace(const std::string& expression, const std::string& find, cons
 
 std::string fApici(const std::string& value) { return Replace(value, "'", "''", 1); }
 
+bool sameText(const std::string& a, const std::string& b) {
+    // Only A-Z fold, as in the store's own comparison: accented letters keep their case.
+    const auto asciiLower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i) {
+        if (asciiLower(a[i]) != asciiLower(b[i])) return false;
+    }
+    return true;
+}
+
 } // namespace velmora

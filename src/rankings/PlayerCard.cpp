@@ -1,5 +1,7 @@
 #include "rankings/PlayerCard.h"
 
+#include "state/CardGame.h"
+
 #include "state/GameContext.h"
 #include "state/StoreColumns.h"
 #include "data/Quoting.h"
@@ -29,10 +31,18 @@ struct Ranking {
     const char* column;
     int points; // giocatori column of its points
 };
-constexpr std::array<Ranking, 4> kRankings = {{{"Generale", "totalepunti", giocatori::kTotalPoints},
-                                               {"Uno", "unopunti", giocatori::kPointsUno},
-                                               {"Hearts", "heartspunti", giocatori::kPointsUno + 1},
-                                               {"Brisolo", "brisolopunti", giocatori::kPointsUno + 2}}};
+// The overall ranking, then one per game.
+const std::array<Ranking, 4>& rankings() {
+    static const std::array<Ranking, 4> all = [] {
+        std::array<Ranking, 4> list{{{"Generale", "totalepunti", giocatori::kTotalPoints}}};
+        for (size_t g = 0; g < cardGames().size(); ++g) {
+            const CardGame& game = cardGames()[g];
+            list[g + 1] = {game.name, game.pointsColumn, game.pointsIndex};
+        }
+        return list;
+    }();
+    return all;
+}
 
 // Lower case of the letters A-Z and of the accented capitals of Latin-1 (two bytes in UTF-8), so a
 // search for "nunez" finds "NUNEZ" and "núñez" finds "NÚÑEZ".
@@ -139,7 +149,7 @@ void PlayerCard::drawRankingTable() {
     std::string captions;
     std::string places = "\n";
     std::string points = "\n";
-    for (const Ranking& ranking : kRankings) {
+    for (const Ranking& ranking : rankings()) {
         captions += std::string(ranking.name) + "\nMondo\n" + continent + "\n" + nation + "\n\n";
         const Rows& all = m_reads.rows(f.db(), std::string("SELECT * FROM giocatori  order by ") +
                                                    ranking.column + " desc,cognome asc,nome asc");
@@ -180,7 +190,7 @@ void PlayerCard::drawExcerpt() {
     const std::string game = f.c("Combo11").text;
     const char* column = "totalepunti";
     int pointsColumn = giocatori::kTotalPoints;
-    for (const Ranking& ranking : kRankings) {
+    for (const Ranking& ranking : rankings()) {
         if (game == ranking.name) {
             column = ranking.column;
             pointsColumn = ranking.points;

@@ -1,5 +1,7 @@
 #include "rankings/WorldRankings.h"
 
+#include "state/CardGame.h"
+
 #include "state/GameContext.h"
 #include "state/StoreColumns.h"
 #include "data/Quoting.h"
@@ -16,10 +18,8 @@ constexpr int kContinent = 5; // continente
 
 // The points column a game's list is ordered by.
 std::string orderColumn(const std::string& game) {
-    if (game == "Uno") return "unopunti";
-    if (game == "Hearts") return "heartspunti";
-    if (game == "Brisolo") return "brisolopunti";
-    return "totalepunti";
+    const CardGame* played = findCardGame(game);
+    return played ? played->pointsColumn : "totalepunti";
 }
 
 // The column label the marker of a game covers.

@@ -3,6 +3,7 @@
 #include "state/GameContext.h"
 #include "state/StoreColumns.h"
 #include "data/Quoting.h"
+#include "state/CardGame.h"
 #include "tournament/GameSetUp.h"
 #include "tournament/GameTable.h"
 #include "ui/DisabledWindow.h"
@@ -197,16 +198,10 @@ void TournamentStart::Label39_Click() {
 }
 
 Rows TournamentStart::bestEight(const std::string& game) {
-    std::string column;
-    if (game == "Uno")
-        column = "unopunti";
-    else if (game == "Brisolo")
-        column = "brisolopunti";
-    else if (game == "Hearts")
-        column = "heartspunti";
-    else
-        return Rows();
-    return f.db().query("SELECT top 8 * FROM giocatori  order by " + column + " desc,cognome asc");
+    const CardGame* played = findCardGame(game);
+    if (!played) return Rows();
+    return f.db().query(std::string("SELECT top 8 * FROM giocatori  order by ") + played->pointsColumn +
+                        " desc,cognome asc");
 }
 
 bool TournamentStart::amongFinalists(const Rows& best) {

@@ -21,18 +21,20 @@ Rows skills(int uno, int hearts, int brisolo) {
 TEST(CareerStrength, TwiceTheGamesSkillAndTwoThirdsOfEachOther) {
     // Each term is rounded on its own: two thirds of 1 count 1, of 4 count 3, of 10 count 7.
     const Rows specialist = skills(10, 1, 4);
-    EXPECT_EQ(playerStrength(specialist, 0, CareerGame::Uno), 20 + 1 + 3);
-    EXPECT_EQ(playerStrength(specialist, 0, CareerGame::Hearts), 2 + 7 + 3);
-    EXPECT_EQ(playerStrength(specialist, 0, CareerGame::Brisolo), 8 + 1 + 7);
-    EXPECT_EQ(playerStrength(skills(1, 1, 1), 0, CareerGame::Hearts), 4);
-    EXPECT_EQ(playerStrength(skills(10, 10, 10), 0, CareerGame::Brisolo), 34);
+    EXPECT_EQ(playerStrength(specialist, 0, cardGame("Uno")), 20 + 1 + 3);
+    EXPECT_EQ(playerStrength(specialist, 0, cardGame("Hearts")), 2 + 7 + 3);
+    EXPECT_EQ(playerStrength(specialist, 0, cardGame("Brisolo")), 8 + 1 + 7);
+    EXPECT_EQ(playerStrength(skills(1, 1, 1), 0, cardGame("Hearts")), 4);
+    EXPECT_EQ(playerStrength(skills(10, 10, 10), 0, cardGame("Brisolo")), 34);
 }
 
 TEST(CareerStrength, GamesAreNamedInAnyCaseAndUnknownOnesAreRefused) {
-    EXPECT_EQ(careerGame("hearts"), CareerGame::Hearts);
-    EXPECT_EQ(careerGame("BRISOLO"), CareerGame::Brisolo);
-    EXPECT_EQ(pointsColumn(careerGame("Uno")), 9);
-    EXPECT_THROW(careerGame("Scopa"), std::runtime_error);
+    EXPECT_EQ(&cardGame("hearts"), &cardGames()[1]);
+    EXPECT_EQ(&cardGame("BRISOLO"), &cardGames()[2]);
+    EXPECT_EQ(cardGame("Uno").pointsIndex, 9);
+    EXPECT_STREQ(cardGame("brisolo").pointsColumn, "brisolopunti");
+    EXPECT_EQ(findCardGame("Scopa"), nullptr);
+    EXPECT_THROW(cardGame("Scopa"), std::runtime_error);
 }
 
 } // namespace

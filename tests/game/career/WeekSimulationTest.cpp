@@ -185,14 +185,14 @@ TEST_F(WeekSimulationTest, TheHumansTableMatesAreNotDrawnElsewhereThatWeek) {
 // slots up to 14 need 21, up to 25 need 18, up to 34 need 15, ..., up to 64 need 6.
 TEST_F(WeekSimulationTest, TheBestPlacesGoToPlayersStrongAtTheGame) {
     Rows players = form->db().query("SELECT * FROM giocatori");
-    EXPECT_EQ(playerStrength(players, playerRow(players, "Rossi", "Mario"), CareerGame::Uno), 0);
+    EXPECT_EQ(playerStrength(players, playerRow(players, "Rossi", "Mario"), cardGame("Uno")), 0);
     nextWeek();
     // Least strength of anybody finishing in the tier that starts at each recorded place.
     const std::map<long long, int> least{{1, 24}, {2, 24},  {3, 24}, {5, 21},
                                          {9, 18}, {17, 15}, {33, 6}, {65, 0}};
     int checked = 0;
     for (const char* game : {"Uno", "Hearts", "Brisolo"}) {
-        CareerGame kind = careerGame(game);
+        const CardGame& kind = cardGame(game);
         Rows results =
             form->db().query(std::string("SELECT cognome, nome, posizione FROM tornei where settimana=1 "
                                          "and tipo='") +
