@@ -1,7 +1,7 @@
 #include "career/CareerSnapshot.h"
 
-#include "state/GameContext.h"
 #include "career/Dashboard.h"
+#include "state/GameContext.h"
 
 namespace velmora {
 

@@ -2,12 +2,12 @@
 
 #include "state/CardGame.h"
 
-#include "state/GameContext.h"
-#include "state/MenuFrames.h"
-#include "state/StoreColumns.h"
 #include "career/PlayerKey.h"
 #include "career/TierTables.h"
 #include "data/Quoting.h"
+#include "state/GameContext.h"
+#include "state/MenuFrames.h"
+#include "state/StoreColumns.h"
 
 #include <array>
 #include <string>
@@ -19,7 +19,6 @@ namespace {
 constexpr int kEventSlots = 4;
 // Weeks 50, 51 and 52 hold the season finals.
 constexpr int kLastOrdinaryWeek = 49;
-
 
 } // namespace
 
@@ -145,8 +144,8 @@ void Dashboard::showEventSlot(int slot, const std::string& ownFlagKey, TierTable
 bool Dashboard::qualifiedForFinal(const std::string& game) {
     const CardGame* played = findCardGame(game);
     if (!played) return false;
-    Rows best = f.db().query(std::string("SELECT top 8 cognome, nome FROM giocatori  order by ") + played->pointsColumn +
-                             " desc,cognome asc,nome asc");
+    Rows best = f.db().query(std::string("SELECT top 8 cognome, nome FROM giocatori  order by ") +
+                             played->pointsColumn + " desc,cognome asc,nome asc");
     for (int r = 0; r <= best.last(); ++r) {
         if (best.at(0, r).str() == f.playerSurname && best.at(1, r).str() == f.playerFirstName) return true;
     }

@@ -1,11 +1,11 @@
 #include "career/EventEntry.h"
 
-#include "state/GameContext.h"
-#include "state/StoreColumns.h"
 #include "career/CareerSnapshot.h"
 #include "career/Dashboard.h"
 #include "career/WeekSimulation.h"
 #include "data/Transaction.h"
+#include "state/GameContext.h"
+#include "state/StoreColumns.h"
 #include "ui/DisabledWindow.h"
 
 namespace velmora {

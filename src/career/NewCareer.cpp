@@ -1,7 +1,5 @@
 #include "career/NewCareer.h"
 
-#include "state/GameContext.h"
-#include "state/StoreColumns.h"
 #include "career/CareerSnapshot.h"
 #include "career/Dashboard.h"
 #include "career/NamePool.h"
@@ -11,6 +9,8 @@
 #include "data/Quoting.h"
 #include "data/SuspendedIndexes.h"
 #include "data/Transaction.h"
+#include "state/GameContext.h"
+#include "state/StoreColumns.h"
 #include "ui/DisabledWindow.h"
 
 #include <stdexcept>

@@ -79,7 +79,6 @@ std::string playerKey(const std::string& surname, const std::string& firstName) 
     return key;
 }
 
-
 bool unusableName(const std::string& name) {
     if (name == "0") return true;
     for (size_t i = 0; i < name.size();) {

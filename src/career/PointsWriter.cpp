@@ -1,9 +1,9 @@
 #include "career/PointsWriter.h"
 
-#include "state/StoreColumns.h"
 #include "data/Database.h"
 #include "data/PreparedStatement.h"
 #include "data/Rows.h"
+#include "state/StoreColumns.h"
 
 #include <cmath>
 #include <functional>

@@ -1,13 +1,13 @@
 #include "career/PrizeMoney.h"
 
-#include "state/GameContext.h"
-#include "state/StoreColumns.h"
 #include "career/CareerSnapshot.h"
 #include "career/Dashboard.h"
 #include "career/EventEntry.h"
 #include "career/TierTable.h"
 #include "career/WeekSimulation.h"
 #include "data/Transaction.h"
+#include "state/GameContext.h"
+#include "state/StoreColumns.h"
 #include "ui/DisabledWindow.h"
 
 namespace velmora {
@@ -31,7 +31,7 @@ void PrizeMoney::Label50_Click() {
     snapshot.remember(f.c("Label1", 13));
     try {
         Transaction transaction(f.db());
-        const long prize = prizeFor(static_cast<long>(f.roundPlayers[0][9].toInt()));
+        const long prize = prizeFor(static_cast<long>(f.roundPlayers[0][entrant::kPlaceGroup].toInt()));
         // The fee is charged here, once, however many rounds were played.
         const long fee = static_cast<long>(f.eventRows.at(calendario::kFee, 0).toInt());
         f.playerMoney = f.playerMoney - fee + prize;

@@ -1,10 +1,10 @@
 #include "career/SimulatedTournament.h"
 
-#include "state/GameContext.h"
-#include "state/StoreColumns.h"
 #include "career/PlayerKey.h"
 #include "data/PreparedStatement.h"
 #include "data/Quoting.h"
+#include "state/GameContext.h"
+#include "state/StoreColumns.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -169,17 +169,17 @@ void SimulatedTournament::recordPlayed(const Rows& calendar, int row, const Entr
     // A tournament left unfinished has entrants without a place: storing it would record them at
     // place 0 and take last season's points from the players of the earlier edition.
     for (const EntrantRow& entrant : entrants) {
-        if (entrant[0].isEmpty() && entrant[1].isEmpty()) continue;
-        if (entrant[9].isEmpty())
+        if (entrant[entrant::kSurname].isEmpty() && entrant[entrant::kFirstName].isEmpty()) continue;
+        if (entrant[entrant::kPlaceGroup].isEmpty())
             throw std::runtime_error("Il torneo " + calendar.at(calendario::kEventName, row).str() +
                                      " non e' stato concluso: nessun risultato e' stato registrato.");
     }
     open(calendar, row);
     std::unordered_map<std::string, long> placeGroups;
     for (const EntrantRow& entrant : entrants) {
-        if (entrant[0].isEmpty() && entrant[1].isEmpty()) continue;
-        placeGroups.emplace(playerKey(entrant[0].str(), entrant[1].str()),
-                            static_cast<long>(entrant[9].toInt()));
+        if (entrant[entrant::kSurname].isEmpty() && entrant[entrant::kFirstName].isEmpty()) continue;
+        placeGroups.emplace(playerKey(entrant[entrant::kSurname].str(), entrant[entrant::kFirstName].str()),
+                            static_cast<long>(entrant[entrant::kPlaceGroup].toInt()));
     }
     for (int k = 0; k <= f.playerRowsLast; ++k) {
         auto found = placeGroups.find(playerKey(f.playerRows.at(giocatori::kSurname, k).str(),

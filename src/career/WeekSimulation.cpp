@@ -1,11 +1,11 @@
 #include "career/WeekSimulation.h"
 
-#include "state/GameContext.h"
-#include "state/StoreColumns.h"
 #include "career/PlayerKey.h"
 #include "career/PointsWriter.h"
 #include "career/SimulatedTournament.h"
 #include "career/Strength.h"
+#include "state/GameContext.h"
+#include "state/StoreColumns.h"
 
 #include <unordered_set>
 
@@ -59,7 +59,8 @@ void WeekSimulation::loadPlayers(const std::string& firstGame) {
     std::string statement = "SELECT * FROM giocatori  order by uno asc, nome desc";
     const CardGame* game = findCardGame(firstGame);
     if (f.currentWeek > 49 && game) {
-        statement = std::string("SELECT * FROM giocatori  order by ") + game->pointsColumn + " desc,cognome asc";
+        statement =
+            std::string("SELECT * FROM giocatori  order by ") + game->pointsColumn + " desc,cognome asc";
     }
     f.playerRows = f.db().query(statement);
     f.playerRowsLast = f.playerRows.last();
@@ -69,8 +70,8 @@ void WeekSimulation::loadPlayers(const std::string& firstGame) {
 void WeekSimulation::markPlayedEntrantsBusy() {
     std::unordered_set<std::string> entrants;
     for (const EntrantRow& entrant : f.roundPlayers) {
-        if (entrant[0].isEmpty() && entrant[1].isEmpty()) continue;
-        entrants.insert(playerKey(entrant[0].str(), entrant[1].str()));
+        if (entrant[entrant::kSurname].isEmpty() && entrant[entrant::kFirstName].isEmpty()) continue;
+        entrants.insert(playerKey(entrant[entrant::kSurname].str(), entrant[entrant::kFirstName].str()));
     }
     for (int row = 0; row <= f.playerRowsLast; ++row) {
         if (entrants.count(playerKey(f.playerRows.at(giocatori::kSurname, row).str(),

@@ -14,6 +14,23 @@ namespace velmora {
 using EntrantRow = std::array<Value, 15>;
 using EntrantTable = std::vector<EntrantRow>;
 
+// The columns of an entrant row.
+namespace entrant {
+constexpr int kSurname = 0;
+constexpr int kFirstName = 1;
+constexpr int kAge = 2;
+constexpr int kFlag = 3;          // the nation's flag key
+constexpr int kRankingPoints = 4; // overall ranking points when the tournament began
+constexpr int kWorldPosition = 5; // world position when the tournament began
+constexpr int kTable = 6;         // the table of the round, 0 when not seated
+constexpr int kCards = 7;         // cards in hand; at Uno 0 once the hand is emptied
+constexpr int kOut = 8;           // 1 once out of the tournament (or out at his table)
+constexpr int kPlaceGroup = 9;    // the place group of his exit, or his place in the final
+constexpr int kOnBoard = 10;      // 1 once listed on the scoreboard
+constexpr int kFirstScore = 11;   // 11..14: the game's scores of the round
+constexpr int kLastScore = 14;
+} // namespace entrant
+
 // A table of the given number of rows, every cell numeric 0.
 EntrantTable makeEntrantTable(int rows);
 // Sets every cell to numeric 0.

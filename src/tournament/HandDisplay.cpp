@@ -1,7 +1,7 @@
 #include "tournament/HandDisplay.h"
 
-#include "state/GameContext.h"
 #include "cards/HandSorting.h"
+#include "state/GameContext.h"
 
 namespace velmora {
 

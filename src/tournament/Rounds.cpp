@@ -20,7 +20,7 @@ constexpr int kLinesPerPage = 64;
 constexpr int kLinesPerColumn = 32;
 
 bool stillIn(const EntrantRow& row) {
-    return namedEntrant(row) && row[8].isEmpty();
+    return namedEntrant(row) && row[entrant::kOut].isEmpty();
 }
 
 struct PageStart {
@@ -135,9 +135,11 @@ void Rounds::decideRest() {
                 EntrantRow& row = f.roundPlayers[static_cast<size_t>(r)];
                 // Players ranked among the best 5 x qualifierCount of the world survive three
                 // draws in ten.
-                if (row[5].num() < 5.0 * f.qualifierCount && f.random().upTo(1000) > 700) continue;
-                row[8] = Value(1);
-                row[9] = Value(f.qualifierCount);
+                if (row[entrant::kWorldPosition].num() < 5.0 * f.qualifierCount &&
+                    f.random().upTo(1000) > 700)
+                    continue;
+                row[entrant::kOut] = Value(1);
+                row[entrant::kPlaceGroup] = Value(f.qualifierCount);
                 break;
             }
         }
@@ -161,9 +163,9 @@ void Rounds::seatNextRound() {
     f.tableCount = static_cast<int>(roundEven(f.tableCount / 2.0));
     f.humanTable = 0;
     for (EntrantRow& row : f.roundPlayers) {
-        row[6] = Value(0);
-        row[7] = Value(0);
-        for (int c = 11; c <= 14; ++c)
+        row[entrant::kTable] = Value(0);
+        row[entrant::kCards] = Value(0);
+        for (int c = entrant::kFirstScore; c <= entrant::kLastScore; ++c)
             row[static_cast<size_t>(c)] = Value("0");
     }
 
@@ -171,15 +173,15 @@ void Rounds::seatNextRound() {
     tables.items.clear();
     tables.text.clear();
     tables.listIndex = -1;
-    const auto free = [](const EntrantRow& row) { return stillIn(row) && row[6].isEmpty(); };
+    const auto free = [](const EntrantRow& row) { return stillIn(row) && row[entrant::kTable].isEmpty(); };
     for (int t = 1; t <= f.tableCount; ++t) {
         tables.items.push_back(std::to_string(t));
         for (int seat = 0; seat < 4; ++seat) {
             const int r = drawEntrant(free);
             EntrantRow& row = f.roundPlayers[static_cast<size_t>(r)];
-            row[6] = Value(t);
-            row[7] = Value(13);
-            row[8] = Value(0);
+            row[entrant::kTable] = Value(t);
+            row[entrant::kCards] = Value(13);
+            row[entrant::kOut] = Value(0);
             if (r == 0) f.humanTable = t;
         }
     }
@@ -187,14 +189,14 @@ void Rounds::seatNextRound() {
     refreshByName(f.tablePlayers, 4 * f.tableCount, f.roundPlayers, kEntrantRows, 14);
     refreshByName(f.boardRows, static_cast<int>(f.boardRows.size()), f.roundPlayers, kEntrantRows, 14);
     for (EntrantRow& row : f.roundPlayers) {
-        if (row[8].num() == 1) {
-            for (int c = 11; c <= 14; ++c)
+        if (row[entrant::kOut].num() == 1) {
+            for (int c = entrant::kFirstScore; c <= entrant::kLastScore; ++c)
                 row[static_cast<size_t>(c)] = Value(0);
         }
     }
     for (EntrantRow& row : f.boardRows) {
-        if (row[8].num() == 1) {
-            for (int c = 11; c <= 14; ++c)
+        if (row[entrant::kOut].num() == 1) {
+            for (int c = entrant::kFirstScore; c <= entrant::kLastScore; ++c)
                 row[static_cast<size_t>(c)] = Value(0);
         }
     }
@@ -215,7 +217,7 @@ void Rounds::fillPrizeBoard() {
         flag.visible = false;
     } else {
         // A national championship is held in the player's own nation.
-        const std::string key = host == "nazio" ? f.roundPlayers[0][3].str() : host;
+        const std::string key = host == "nazio" ? f.roundPlayers[0][entrant::kFlag].str() : host;
         f.loadPicture(flag, GameContext::flagPath(key));
         flag.visible = true;
     }
@@ -263,7 +265,7 @@ void Rounds::listPrizePage() {
     for (int scan = 0; scan < kLinesPerPage && line < kLinesPerPage; ++scan, ++group) {
         for (const EntrantRow& row : f.roundPlayers) {
             if (line >= kLinesPerPage) break;
-            if (!namedEntrant(row) || row[9].num() != group) continue;
+            if (!namedEntrant(row) || row[entrant::kPlaceGroup].num() != group) continue;
             if (skip > 0) {
                 --skip;
                 continue;
@@ -279,10 +281,10 @@ void Rounds::listPrizePage() {
                 own->top = names.top + (line % kLinesPerColumn) * names.linePitch;
                 own->visible = true;
             }
-            f.c("Label40", left ? 6 : 7).text +=
-                std::to_string(place) + ". " + row[0].str() + " " + row[1].str() + "\n";
+            f.c("Label40", left ? 6 : 7).text += std::to_string(place) + ". " + row[entrant::kSurname].str() +
+                                                 " " + row[entrant::kFirstName].str() + "\n";
             Control& flag = f.c("Image17", line);
-            f.loadPicture(flag, GameContext::flagPath(row[3].str()));
+            f.loadPicture(flag, GameContext::flagPath(row[entrant::kFlag].str()));
             flag.visible = true;
             const int tier = tierRow(page, line);
             f.c("Label40", left ? 10 : 12).text += prizes.at(1, tier).str() + "\n";

@@ -52,21 +52,21 @@ void StandingsBoard::draw() {
     int line = 0;
     for (EntrantRow* entry : shown) {
         const EntrantRow& row = *entry;
-        addLine(kCardsColumn, row[7].str());
-        addLine(kPointsColumn, row[4].str());
-        addLine(kRankColumn, row[5].str());
-        addLine(kNameColumn, row[0].str() + " " + row[1].str());
+        addLine(kCardsColumn, row[entrant::kCards].str());
+        addLine(kPointsColumn, row[entrant::kRankingPoints].str());
+        addLine(kRankColumn, row[entrant::kWorldPosition].str());
+        addLine(kNameColumn, row[entrant::kSurname].str() + " " + row[entrant::kFirstName].str());
         const std::vector<std::string> scores = game->standingsScores(row);
         for (size_t k = 0; k < scores.size() && k < 3; ++k)
             addLine(kScoreColumns[k], scores[k]);
         // Marks only once the player's hand is empty: "V" goes on, "X" is out.
-        const bool decided = row[7].isEmpty();
-        const bool out = row[8].is("1");
+        const bool decided = row[entrant::kCards].isEmpty();
+        const bool out = row[entrant::kOut].is("1");
         addLine(kOnColumn, decided && !out ? "V" : "");
         addLine(kOutColumn, decided && out ? "X" : "");
         if (f.window().find("Image14", line)) {
             Control& flag = f.c("Image14", line);
-            f.loadPicture(flag, GameContext::flagPath(row[3].str()));
+            f.loadPicture(flag, GameContext::flagPath(row[entrant::kFlag].str()));
             flag.visible = true;
         }
         ++line;

@@ -28,7 +28,7 @@ std::string firstCharacters(const std::string& text, size_t count) {
 }
 
 bool seatedAt(const EntrantRow& row, int table) {
-    return !row[0].isEmpty() && row[6].num() == table;
+    return !row[entrant::kSurname].isEmpty() && row[entrant::kTable].num() == table;
 }
 
 } // namespace
@@ -40,11 +40,12 @@ void TableFlow::groupTablePlayers() {
     for (int t = 1; t <= f.tableCount; ++t) {
         for (const EntrantRow& entrant : f.roundPlayers) {
             if (row >= static_cast<int>(f.tablePlayers.size())) break;
-            if (entrant[6].num() == t) f.tablePlayers[row++] = entrant;
+            if (entrant[entrant::kTable].num() == t) f.tablePlayers[row++] = entrant;
         }
     }
     for (EntrantRow& board : f.boardRows) {
-        const int found = findEntrant(f.roundPlayers, board[0].str(), board[1].str());
+        const int found =
+            findEntrant(f.roundPlayers, board[entrant::kSurname].str(), board[entrant::kFirstName].str());
         if (found >= 0) board = f.roundPlayers[found];
     }
 }
@@ -58,11 +59,12 @@ void TableFlow::showSeats() {
     for (int seat = 0; seat < 4; ++seat) {
         const EntrantRow& row = f.seatNames[seat];
         Control& flag = f.c("Image12", seat);
-        f.loadPicture(flag, GameContext::flagPath(row[3].str()));
+        f.loadPicture(flag, GameContext::flagPath(row[entrant::kFlag].str()));
         flag.visible = true;
-        f.c("Label38", seat).text = firstCharacters(row[0].str(), kNameChars) + "\n" +
-                                    firstCharacters(row[1].str(), kNameChars) + "\n" + std::string(12, ' ') +
-                                    row[4].str() + "Pts(" + row[5].str() + ")";
+        f.c("Label38", seat).text = firstCharacters(row[entrant::kSurname].str(), kNameChars) + "\n" +
+                                    firstCharacters(row[entrant::kFirstName].str(), kNameChars) + "\n" +
+                                    std::string(12, ' ') + row[entrant::kRankingPoints].str() + "Pts(" +
+                                    row[entrant::kWorldPosition].str() + ")";
     }
     // Every game writes its own scoreboard header before it seats the table.
     BoardColumns::alignScoreboard(f.window());
@@ -131,10 +133,10 @@ void TableFlow::closeRound() {
 bool TableFlow::humanMarkedOut() {
     EntrantRow human;
     human.fill(Value(0));
-    human[0] = Value(f.playerSurname);
-    human[1] = Value(f.playerFirstName);
+    human[entrant::kSurname] = Value(f.playerSurname);
+    human[entrant::kFirstName] = Value(f.playerFirstName);
     const int row = findIn(f.tablePlayers, 4 * f.tableCount, human);
-    return row >= 0 && f.tablePlayers[static_cast<size_t>(row)][8].num() == 1;
+    return row >= 0 && f.tablePlayers[static_cast<size_t>(row)][entrant::kOut].num() == 1;
 }
 
 std::vector<EntrantRow*> TableFlow::tableRows(int table) {
@@ -155,8 +157,8 @@ void TableFlow::refuseUnopenedTable() {
 
 std::vector<EntrantRow*> TableFlow::copiesOf(const EntrantRow& entrant) {
     std::vector<EntrantRow*> copies;
-    const std::string surname = entrant[0].str();
-    const std::string firstName = entrant[1].str();
+    const std::string surname = entrant[entrant::kSurname].str();
+    const std::string firstName = entrant[entrant::kFirstName].str();
     if (const int r = findEntrant(f.roundPlayers, surname, firstName); r >= 0)
         copies.push_back(&f.roundPlayers[r]);
     if (const int r = findEntrant(f.tablePlayers, surname, firstName); r >= 0)
@@ -181,9 +183,9 @@ void TableFlow::checkUnoTableEnd() {
         for (int seat = 0; seat < 4; ++seat) {
             if (f.c("Label40", seat).text != "0") continue;
             for (EntrantRow* row : copiesOf(f.seatNames[seat])) {
-                if (!(*row)[9].isEmpty()) continue;
-                (*row)[8] = Value(1);
-                (*row)[9] = Value(finished);
+                if (!(*row)[entrant::kPlaceGroup].isEmpty()) continue;
+                (*row)[entrant::kOut] = Value(1);
+                (*row)[entrant::kPlaceGroup] = Value(finished);
             }
         }
     }
@@ -191,9 +193,9 @@ void TableFlow::checkUnoTableEnd() {
         if (final) {
             for (int seat = 0; seat < 4; ++seat) {
                 for (EntrantRow* row : copiesOf(f.seatNames[seat])) {
-                    if (!(*row)[8].isEmpty()) continue;
-                    (*row)[8] = Value(1);
-                    (*row)[9] = Value(3);
+                    if (!(*row)[entrant::kOut].isEmpty()) continue;
+                    (*row)[entrant::kOut] = Value(1);
+                    (*row)[entrant::kPlaceGroup] = Value(3);
                 }
             }
         }
@@ -260,26 +262,27 @@ void TableFlow::moveTurnMarker(int seat) {
 }
 
 void TableFlow::mirrorRow(const EntrantRow& row) {
-    if (row[0].isEmpty()) return; // an empty row names nobody
-    const EntrantRow copy = row;  // the row may be one of the copies written below
-    const int r = findEntrant(f.roundPlayers, copy[0].str(), copy[1].str());
+    if (row[entrant::kSurname].isEmpty()) return; // an empty row names nobody
+    const EntrantRow copy = row;                  // the row may be one of the copies written below
+    const int r = findEntrant(f.roundPlayers, copy[entrant::kSurname].str(), copy[entrant::kFirstName].str());
     if (r >= 0) f.roundPlayers[r] = copy;
     for (EntrantRow& board : f.boardRows) {
-        if (sameEntrant(board, copy[0].str(), copy[1].str())) board = copy;
+        if (sameEntrant(board, copy[entrant::kSurname].str(), copy[entrant::kFirstName].str())) board = copy;
     }
 }
 
 void TableFlow::mirrorColumns(const EntrantRow& row, std::initializer_list<int> columns) {
-    if (row[0].isEmpty()) return;
+    if (row[entrant::kSurname].isEmpty()) return;
     const EntrantRow copy = row;
     auto copyInto = [&](EntrantRow& target) {
         for (int c : columns)
             target[c] = copy[c];
     };
-    const int r = findEntrant(f.roundPlayers, copy[0].str(), copy[1].str());
+    const int r = findEntrant(f.roundPlayers, copy[entrant::kSurname].str(), copy[entrant::kFirstName].str());
     if (r >= 0) copyInto(f.roundPlayers[r]);
     for (EntrantRow& board : f.boardRows) {
-        if (sameEntrant(board, copy[0].str(), copy[1].str())) copyInto(board);
+        if (sameEntrant(board, copy[entrant::kSurname].str(), copy[entrant::kFirstName].str()))
+            copyInto(board);
     }
 }
 

@@ -1,9 +1,9 @@
 #include "tournament/TournamentStart.h"
 
-#include "state/GameContext.h"
-#include "state/StoreColumns.h"
 #include "data/Quoting.h"
 #include "state/CardGame.h"
+#include "state/GameContext.h"
+#include "state/StoreColumns.h"
 #include "tournament/GameSetUp.h"
 #include "tournament/GameTable.h"
 #include "ui/DisabledWindow.h"
@@ -37,15 +37,15 @@ std::map<Name, int> worldPositions(const Rows& worldRanking) {
 // Fills an entrant row from a giocatori row of playerRows.
 void enterEntrant(GameContext& f, EntrantRow& entrant, int row, const std::map<Name, int>& positions) {
     const Rows& p = f.playerRows;
-    entrant[0] = p.at(giocatori::kSurname, row);
-    entrant[1] = p.at(giocatori::kFirstName, row);
-    entrant[2] = p.at(giocatori::kAge, row);
-    entrant[3] = p.at(giocatori::kFlagKey, row);
-    entrant[4] = p.at(giocatori::kTotalPoints, row);
+    entrant[entrant::kSurname] = p.at(giocatori::kSurname, row);
+    entrant[entrant::kFirstName] = p.at(giocatori::kFirstName, row);
+    entrant[entrant::kAge] = p.at(giocatori::kAge, row);
+    entrant[entrant::kFlag] = p.at(giocatori::kFlagKey, row);
+    entrant[entrant::kRankingPoints] = p.at(giocatori::kTotalPoints, row);
     const auto position = positions.find(nameOf(p, row));
-    entrant[5] = Value(position == positions.end() ? 0 : position->second);
+    entrant[entrant::kWorldPosition] = Value(position == positions.end() ? 0 : position->second);
     const GameTable* game = f.gameTable();
-    entrant[7] = Value(game ? game->handSize() : 0);
+    entrant[entrant::kCards] = Value(game ? game->handSize() : 0);
 }
 
 // A field is a knock-out of tables of four halving down to one final table, and the entrant
@@ -270,7 +270,7 @@ void TournamentStart::drawField(int players, const Rows& worldRanking) {
             const Name name = nameOf(f.playerRows, row);
             for (EntrantRow& entrant : f.roundPlayers) {
                 if (sameEntrant(entrant, name.first, name.second)) break; // already in: draw again
-                if (entrant[0].isEmpty()) {
+                if (entrant[entrant::kSurname].isEmpty()) {
                     enter(entrant, row);
                     stored = true;
                     break;
@@ -287,8 +287,8 @@ void TournamentStart::seatFirstRound(int players) {
             long long r = 0;
             do {
                 r = f.random().upTo(players - 1);
-            } while (!f.roundPlayers[static_cast<size_t>(r)][6].isEmpty());
-            f.roundPlayers[static_cast<size_t>(r)][6] = Value(t);
+            } while (!f.roundPlayers[static_cast<size_t>(r)][entrant::kTable].isEmpty());
+            f.roundPlayers[static_cast<size_t>(r)][entrant::kTable] = Value(t);
             if (r == 0) f.humanTable = t;
         }
     }
@@ -302,12 +302,14 @@ void TournamentStart::fillBoardRows() {
         int best = -1;
         for (int i = 0; i < kEntrantRows; ++i) {
             const EntrantRow& row = f.roundPlayers[static_cast<size_t>(i)];
-            if (row[0].isEmpty() || row[10].num() == 1) continue;
-            if (best < 0 || row[4].num() > f.roundPlayers[static_cast<size_t>(best)][4].num()) best = i;
+            if (row[entrant::kSurname].isEmpty() || row[entrant::kOnBoard].num() == 1) continue;
+            if (best < 0 || row[entrant::kRankingPoints].num() >
+                                f.roundPlayers[static_cast<size_t>(best)][entrant::kRankingPoints].num())
+                best = i;
         }
         if (best >= 0) {
             chosen = best;
-            f.roundPlayers[static_cast<size_t>(chosen)][10] = Value(1);
+            f.roundPlayers[static_cast<size_t>(chosen)][entrant::kOnBoard] = Value(1);
         }
         if (chosen < 0) break;
         const EntrantRow& source = f.roundPlayers[static_cast<size_t>(chosen)];

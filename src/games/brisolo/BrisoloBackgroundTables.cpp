@@ -1,8 +1,9 @@
 #include "games/brisolo/BrisoloBackgroundTables.h"
 
-#include "state/GameContext.h"
 #include "cards/RandomSequence.h"
+#include "games/brisolo/BrisoloColumns.h"
 #include "games/brisolo/BrisoloPlaces.h"
+#include "state/GameContext.h"
 #include "tournament/BackgroundTables.h"
 #include "tournament/TableFlow.h"
 
@@ -37,7 +38,7 @@ int BrisoloBackgroundTables::manchePoints(int remaining, int cards, RandomSequen
 void BrisoloBackgroundTables::Timer5_Timer() {
     ++f.backgroundStep;
     for (int t = 1; t <= f.tableCount; ++t) {
-        if (t == f.humanTable || f.tablePlayers[4 * (t - 1)][7].isEmpty()) continue;
+        if (t == f.humanTable || f.tablePlayers[4 * (t - 1)][entrant::kCards].isEmpty()) continue;
         brisoloTable(t);
     }
     f.backgroundTables().refreshStandings();
@@ -46,10 +47,10 @@ void BrisoloBackgroundTables::Timer5_Timer() {
 
 void BrisoloBackgroundTables::brisoloTable(int table) {
     const int first = 4 * (table - 1);
-    const long long cards = f.tablePlayers[first][7].toInt();
+    const long long cards = f.tablePlayers[first][entrant::kCards].toInt();
     double taken = 0;
     for (int r = first; r < first + 4; ++r)
-        taken += f.tablePlayers[r][11].num();
+        taken += f.tablePlayers[r][brisolo::kPoints].num();
     const int remaining = kBrisoloPool - static_cast<int>(taken) - 100 * static_cast<int>(cards);
     const int points = manchePoints(remaining, static_cast<int>(cards), f.random());
 
@@ -60,7 +61,7 @@ void BrisoloBackgroundTables::brisoloTable(int table) {
     long long total = 0;
     for (int k = 0; k < 4; ++k) {
         const int seat = ((lead % 4) + 4 + k) % 4;
-        weight[seat] = (2001 - f.tablePlayers[first + seat][5].toInt()) * (2 * k + 1);
+        weight[seat] = (2001 - f.tablePlayers[first + seat][entrant::kWorldPosition].toInt()) * (2 * k + 1);
     }
     for (long long w : weight)
         total += w;
@@ -79,17 +80,19 @@ void BrisoloBackgroundTables::brisoloTable(int table) {
 
     for (int r = first; r < first + 4; ++r) {
         EntrantRow& row = f.tablePlayers[r];
-        row[7] = Value(row[7].toInt() - 1);
+        row[entrant::kCards] = Value(row[entrant::kCards].toInt() - 1);
     }
     EntrantRow& won = f.tablePlayers[first + winner];
-    won[11] = Value(won[11].num() + points);
-    won[13] = Value(f.backgroundStep);
-    won[12] = Value(won[12].num() + 1);
-    if (points > won[14].num()) won[14] = Value(points);
+    won[brisolo::kPoints] = Value(won[brisolo::kPoints].num() + points);
+    won[brisolo::kLastManche] = Value(f.backgroundStep);
+    won[brisolo::kManches] = Value(won[brisolo::kManches].num() + 1);
+    if (points > won[brisolo::kBestManche].num()) won[brisolo::kBestManche] = Value(points);
 
-    if (f.tablePlayers[first][7].isEmpty()) BrisoloPlaces::eliminateTwo(f.tablePlayers, first);
+    if (f.tablePlayers[first][entrant::kCards].isEmpty()) BrisoloPlaces::eliminateTwo(f.tablePlayers, first);
     for (int r = first; r < first + 4; ++r)
-        f.tableFlow().mirrorColumns(f.tablePlayers[r], {7, 8, 11, 12, 13, 14});
+        f.tableFlow().mirrorColumns(f.tablePlayers[r],
+                                    {entrant::kCards, entrant::kOut, brisolo::kPoints, brisolo::kManches,
+                                     brisolo::kLastManche, brisolo::kBestManche});
 }
 
 } // namespace velmora

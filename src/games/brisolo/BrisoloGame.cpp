@@ -1,7 +1,8 @@
 #include "games/brisolo/BrisoloGame.h"
 
-#include "state/GameContext.h"
+#include "games/brisolo/BrisoloColumns.h"
 #include "games/brisolo/BrisoloPlaces.h"
+#include "state/GameContext.h"
 #include "tournament/TableFlow.h"
 
 namespace velmora {
@@ -29,16 +30,16 @@ void BrisoloGame::drawScoreboard() {
 
 bool BrisoloGame::finishedAtTable(const EntrantRow& row) const {
     // Brisolo marks the two losers of a table when its hand is over.
-    return row[8].is("1");
+    return row[entrant::kOut].is("1");
 }
 
 void BrisoloGame::qualify() {
     for (EntrantRow& row : f.tablePlayers)
-        row[8] = Value(0);
+        row[entrant::kOut] = Value(0);
     for (int t = 1; t <= f.tableCount; ++t) {
         // A loser goes out with the round's place group, as at every other game.
         for (int loser : BrisoloPlaces::eliminateTwo(f.tablePlayers, 4 * (t - 1)))
-            f.tablePlayers[static_cast<size_t>(loser)][9] = Value(f.qualifierCount);
+            f.tablePlayers[static_cast<size_t>(loser)][entrant::kPlaceGroup] = Value(f.qualifierCount);
     }
     if (f.qualifierCount == 2) BrisoloPlaces::placeFinalTable(f.tablePlayers, 0);
 }
@@ -50,7 +51,7 @@ bool BrisoloGame::humanOutOfRound() {
 void BrisoloGame::decideFinal(const std::vector<EntrantRow*>& finalists) {
     int thirds = 0, seconds = 0, firsts = 0;
     for (const EntrantRow* row : finalists) {
-        const double place = (*row)[9].num();
+        const double place = (*row)[entrant::kPlaceGroup].num();
         thirds += place == 3;
         seconds += place == 2;
         firsts += place == 1;
@@ -61,21 +62,21 @@ void BrisoloGame::decideFinal(const std::vector<EntrantRow*>& finalists) {
     for (int place = 1; place <= 4; ++place) {
         EntrantRow* best = nullptr;
         for (EntrantRow* r : finalists) {
-            if (!(*r)[9].isEmpty()) continue;
+            if (!(*r)[entrant::kPlaceGroup].isEmpty()) continue;
             if (!best) {
                 best = r;
                 continue;
             }
             const EntrantRow& b = *best;
-            const double p = (*r)[11].num(), pb = b[11].num();
-            const double m = (*r)[12].num(), mb = b[12].num();
-            const double mp = (*r)[14].num(), mpb = b[14].num();
+            const double p = (*r)[brisolo::kPoints].num(), pb = b[brisolo::kPoints].num();
+            const double m = (*r)[brisolo::kManches].num(), mb = b[brisolo::kManches].num();
+            const double mp = (*r)[brisolo::kBestManche].num(), mpb = b[brisolo::kBestManche].num();
             if (p > pb || (p == pb && m > mb) || (p == pb && m == mb && mp >= mpb)) best = r;
         }
         if (!best) break;
-        (*best)[9] = Value(sharedThird(place));
-        (*best)[8] = Value(1);
-        for (int c = 11; c <= 14; ++c)
+        (*best)[entrant::kPlaceGroup] = Value(sharedThird(place));
+        (*best)[entrant::kOut] = Value(1);
+        for (int c = entrant::kFirstScore; c <= entrant::kLastScore; ++c)
             (*best)[static_cast<size_t>(c)] = Value(0);
     }
 }
@@ -90,7 +91,7 @@ std::vector<EntrantRow*> BrisoloGame::standingsRows(int table) {
 }
 
 std::vector<std::string> BrisoloGame::standingsScores(const EntrantRow& row) const {
-    return {row[11].str(), row[12].str(), row[14].str()};
+    return {row[brisolo::kPoints].str(), row[brisolo::kManches].str(), row[brisolo::kBestManche].str()};
 }
 
 } // namespace velmora

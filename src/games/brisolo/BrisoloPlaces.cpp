@@ -1,5 +1,6 @@
 #include "games/brisolo/BrisoloPlaces.h"
 
+#include "games/brisolo/BrisoloColumns.h"
 #include <algorithm>
 
 namespace velmora {
@@ -11,7 +12,7 @@ struct Score {
 };
 
 Score scoreOf(const EntrantRow& row) {
-    return {row[11].num(), row[12].num(), row[14].num()};
+    return {row[brisolo::kPoints].num(), row[brisolo::kManches].num(), row[brisolo::kBestManche].num()};
 }
 
 // True when `a` ranks below `b` or level with it: the later row of a full tie takes the choice.
@@ -28,11 +29,11 @@ std::vector<int> BrisoloPlaces::eliminateTwo(EntrantTable& rows, int first) {
     for (int time = 0; time < 2; ++time) {
         int loser = -1;
         for (int r = first; r < first + 4; ++r) {
-            if (rows[r][8].is("1")) continue;
+            if (rows[r][entrant::kOut].is("1")) continue;
             if (loser < 0 || notAbove(scoreOf(rows[r]), scoreOf(rows[loser]))) loser = r;
         }
         if (loser < 0) break;
-        rows[loser][8] = Value(1);
+        rows[loser][entrant::kOut] = Value(1);
         chosen.push_back(loser);
     }
     return chosen;
@@ -48,9 +49,9 @@ void BrisoloPlaces::placeFinalTable(EntrantTable& rows, int first) {
         }
         placed[best - first] = true;
         EntrantRow& row = rows[best];
-        row[9] = Value(std::min(place, 3));
-        row[8] = Value(1);
-        for (int c = 11; c <= 14; ++c)
+        row[entrant::kPlaceGroup] = Value(std::min(place, 3));
+        row[entrant::kOut] = Value(1);
+        for (int c = entrant::kFirstScore; c <= entrant::kLastScore; ++c)
             row[c] = Value(0);
     }
 }

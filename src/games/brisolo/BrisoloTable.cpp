@@ -1,10 +1,12 @@
 #include "games/brisolo/BrisoloTable.h"
 
-#include "state/GameContext.h"
+#include "games/brisolo/BrisoloColumns.h"
+
 #include "cards/Decks.h"
 #include "games/brisolo/BrisoloCardChoice.h"
 #include "games/brisolo/BrisoloPlaces.h"
 #include "games/brisolo/BrisoloRules.h"
+#include "state/GameContext.h"
 #include "tournament/BackgroundTables.h"
 #include "tournament/HandDisplay.h"
 #include "tournament/TableFlow.h"
@@ -33,8 +35,6 @@ constexpr int kWaitingNotice = 21;
 constexpr int kFirstBoardStripe = 50;
 
 // The score columns a Brisolo table keeps in the entrant rows: cards left, out, points, manches,
-// the last manche won and the best manche.
-constexpr int kCards = 7, kOut = 8, kPoints = 11, kManches = 12, kLastManche = 13, kBest = 14;
 
 // The driver's steps.
 constexpr int kComputerPlays = 1;
@@ -114,8 +114,8 @@ void BrisoloTable::setUp() {
     for (int r = firstRow(); r >= 0 && r < firstRow() + 4; ++r) {
         EntrantRow& row = f.tablePlayers[static_cast<size_t>(r)];
         if (!namedEntrant(row)) continue;
-        row[kCards] = Value(kBrisoloHandCards);
-        f.tableFlow().mirrorColumns(row, {kCards});
+        row[entrant::kCards] = Value(kBrisoloHandCards);
+        f.tableFlow().mirrorColumns(row, {entrant::kCards});
     }
     drawScoreboard();
     f.deck = buildFrenchDeck();
@@ -175,9 +175,9 @@ void BrisoloTable::cardClick(int index) {
 void BrisoloTable::computerMove() {
     const int seat = f.turnSeat;
     const int first = firstRow();
-    const int cardsLeft = first >= 0
-                              ? static_cast<int>(f.tablePlayers[static_cast<size_t>(first)][kCards].toInt())
-                              : kBrisoloHandCards;
+    const int cardsLeft =
+        first >= 0 ? static_cast<int>(f.tablePlayers[static_cast<size_t>(first)][entrant::kCards].toInt())
+                   : kBrisoloHandCards;
     const BrisoloCardChoice choice(f.seatHand[static_cast<size_t>(seat)], f.trickCards, cardsLeft);
     const int slot = choice.choose(f.random());
     if (slot >= 0) putDown(seat, slot);
@@ -235,14 +235,15 @@ void BrisoloTable::scoreManche() {
     const int winnerRow = seatRow(winner);
     for (int r = firstRow(); r >= 0 && r < firstRow() + 4; ++r) {
         EntrantRow& row = f.tablePlayers[static_cast<size_t>(r)];
-        row[kCards] = Value(row[kCards].toInt() - 1);
+        row[entrant::kCards] = Value(row[entrant::kCards].toInt() - 1);
         if (r == winnerRow) {
-            row[kPoints] = Value(row[kPoints].toInt() + points);
-            row[kManches] = Value(row[kManches].toInt() + 1);
-            row[kLastManche] = Value(kBrisoloHandCards + 1 - row[kCards].toInt());
-            if (points > row[kBest].num()) row[kBest] = Value(points);
+            row[brisolo::kPoints] = Value(row[brisolo::kPoints].toInt() + points);
+            row[brisolo::kManches] = Value(row[brisolo::kManches].toInt() + 1);
+            row[brisolo::kLastManche] = Value(kBrisoloHandCards + 1 - row[entrant::kCards].toInt());
+            if (points > row[brisolo::kBestManche].num()) row[brisolo::kBestManche] = Value(points);
         }
-        f.tableFlow().mirrorColumns(row, {kCards, kOut, kPoints, kManches, kLastManche, kBest});
+        f.tableFlow().mirrorColumns(row, {entrant::kCards, entrant::kOut, brisolo::kPoints, brisolo::kManches,
+                                          brisolo::kLastManche, brisolo::kBestManche});
     }
     drawScoreboard();
     f.handOver = 0;
@@ -260,7 +261,7 @@ void BrisoloTable::scoreManche() {
     f.c("Image10", kHuman).visible = winner == kHuman;
 
     const int first = firstRow();
-    if (first >= 0 && f.tablePlayers[static_cast<size_t>(first)][kCards].isEmpty()) endOfHand();
+    if (first >= 0 && f.tablePlayers[static_cast<size_t>(first)][entrant::kCards].isEmpty()) endOfHand();
     f.backgroundTables().refreshStandings();
 }
 
@@ -269,7 +270,8 @@ void BrisoloTable::showSeatScores() {
         const int r = seatRow(seat);
         if (r < 0) continue;
         const EntrantRow& row = f.tablePlayers[static_cast<size_t>(r)];
-        f.c("Label40", seat).text = row[kPoints].str() + "\n" + row[kManches].str() + "\n" + row[kBest].str();
+        f.c("Label40", seat).text = row[brisolo::kPoints].str() + "\n" + row[brisolo::kManches].str() + "\n" +
+                                    row[brisolo::kBestManche].str();
     }
 }
 
@@ -278,7 +280,8 @@ void BrisoloTable::endOfHand() {
     BrisoloPlaces::eliminateTwo(f.tablePlayers, first);
     for (int r = first; r < first + 4; ++r)
         f.tableFlow().mirrorColumns(f.tablePlayers[static_cast<size_t>(r)],
-                                    {kCards, kOut, kPoints, kManches, kLastManche, kBest});
+                                    {entrant::kCards, entrant::kOut, brisolo::kPoints, brisolo::kManches,
+                                     brisolo::kLastManche, brisolo::kBestManche});
     f.handOver = 1;
     f.c("Image10", kHuman).visible = false;
     // The human's table is over: the other tables hurry up.
@@ -298,16 +301,16 @@ void BrisoloTable::drawScoreboard() {
             continue;
         }
         const EntrantRow& row = f.boardRows[static_cast<size_t>(k)];
-        points.push_back(row[4].str());
-        ranks.push_back(row[5].str());
-        names.push_back(row[0].str() + " " + row[1].str());
-        cards.push_back(row[kCards].str());
-        winnings.push_back(row[kPoints].str());
-        manches.push_back(row[kManches].str());
-        best.push_back(row[kBest].str());
+        points.push_back(row[entrant::kRankingPoints].str());
+        ranks.push_back(row[entrant::kWorldPosition].str());
+        names.push_back(row[entrant::kSurname].str() + " " + row[entrant::kFirstName].str());
+        cards.push_back(row[entrant::kCards].str());
+        winnings.push_back(row[brisolo::kPoints].str());
+        manches.push_back(row[brisolo::kManches].str());
+        best.push_back(row[brisolo::kBestManche].str());
         tables.emplace_back();
-        through.push_back(row[kOut].toInt() == 1 ? "X" : "V");
-        f.loadPicture(flag, GameContext::flagPath(row[3].str()));
+        through.push_back(row[entrant::kOut].toInt() == 1 ? "X" : "V");
+        f.loadPicture(flag, GameContext::flagPath(row[entrant::kFlag].str()));
         flag.visible = true;
     }
     f.c("Label38", kBoardPoints).text = joinLines(points);

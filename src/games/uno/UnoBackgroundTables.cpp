@@ -1,7 +1,7 @@
 #include "games/uno/UnoBackgroundTables.h"
 
-#include "state/GameContext.h"
 #include "cards/RandomSequence.h"
+#include "state/GameContext.h"
 #include "tournament/BackgroundTables.h"
 #include "tournament/TableFlow.h"
 
@@ -31,25 +31,26 @@ void UnoBackgroundTables::unoTable(int table) {
     const int first = 4 * (table - 1);
     int finished = 0;
     for (int r = first; r < first + 4; ++r) {
-        if (f.tablePlayers[r][7].isEmpty()) ++finished;
+        if (f.tablePlayers[r][entrant::kCards].isEmpty()) ++finished;
     }
     if (finished >= 2) {
         // Decided: whoever still holds cards is out.
         for (int r = first; r < first + 4; ++r) {
             EntrantRow& row = f.tablePlayers[r];
-            if (row[7].isEmpty()) continue;
-            row[8] = Value(1);
-            f.tableFlow().mirrorColumns(row, {8});
+            if (row[entrant::kCards].isEmpty()) continue;
+            row[entrant::kOut] = Value(1);
+            f.tableFlow().mirrorColumns(row, {entrant::kOut});
         }
         return;
     }
     for (int r = first; r < first + 4; ++r) {
         EntrantRow& row = f.tablePlayers[r];
-        if (row[7].isEmpty()) continue;
-        const long long cards = row[7].toInt();
-        row[7] = Value(cards + unoCardChange(static_cast<int>(cards), row[4].num(), f.random()));
-        f.tableFlow().mirrorColumns(row, {7});
-        if (row[7].isEmpty() && ++finished == 2) break;
+        if (row[entrant::kCards].isEmpty()) continue;
+        const long long cards = row[entrant::kCards].toInt();
+        row[entrant::kCards] = Value(
+            cards + unoCardChange(static_cast<int>(cards), row[entrant::kRankingPoints].num(), f.random()));
+        f.tableFlow().mirrorColumns(row, {entrant::kCards});
+        if (row[entrant::kCards].isEmpty() && ++finished == 2) break;
     }
 }
 

@@ -1,9 +1,9 @@
 #include "games/uno/UnoComputer.h"
 
-#include "state/GameContext.h"
 #include "games/uno/UnoCardScoring.h"
 #include "games/uno/UnoRules.h"
 #include "games/uno/UnoTable.h"
+#include "state/GameContext.h"
 #include "tournament/TableFlow.h"
 
 namespace velmora {

@@ -1,7 +1,7 @@
 #include "games/uno/UnoGame.h"
 
-#include "state/GameContext.h"
 #include "games/uno/UnoTable.h"
+#include "state/GameContext.h"
 #include "tournament/TableFlow.h"
 
 #include <algorithm>
@@ -40,29 +40,29 @@ void UnoGame::drawScoreboard() {
 
 bool UnoGame::finishedAtTable(const EntrantRow& row) const {
     // Uno players finish by emptying their hands.
-    return row[7].isEmpty();
+    return row[entrant::kCards].isEmpty();
 }
 
 void UnoGame::qualify() {
     // The two who emptied their hands go on; whoever still holds cards is out in this round.
     for (int r = 0; r < 4 * f.tableCount; ++r) {
         EntrantRow& row = f.tablePlayers[static_cast<size_t>(r)];
-        if (row[7].isEmpty()) continue;
-        row[8] = Value(1);
+        if (row[entrant::kCards].isEmpty()) continue;
+        row[entrant::kOut] = Value(1);
         // The final's places were given as the hands emptied; every other loser goes out in this round.
-        if (row[9].isEmpty()) row[9] = Value(f.qualifierCount);
+        if (row[entrant::kPlaceGroup].isEmpty()) row[entrant::kPlaceGroup] = Value(f.qualifierCount);
     }
 }
 
 bool UnoGame::humanOutOfRound() {
     const int human = findEntrant(f.roundPlayers, f.playerSurname, f.playerFirstName);
-    const bool humanOut = human >= 0 && f.roundPlayers[static_cast<size_t>(human)][7].num() > 0;
+    const bool humanOut = human >= 0 && f.roundPlayers[static_cast<size_t>(human)][entrant::kCards].num() > 0;
     // The two of each table who emptied their hands go on; whoever still holds cards is out.
     for (EntrantRow& row : f.roundPlayers) {
-        const double table = row[6].num();
+        const double table = row[entrant::kTable].num();
         if (table < 1 || table > f.tableCount) continue;
-        row[6] = Value(0);
-        row[8] = Value(row[7].isEmpty() ? 0 : 1);
+        row[entrant::kTable] = Value(0);
+        row[entrant::kOut] = Value(row[entrant::kCards].isEmpty() ? 0 : 1);
     }
     return humanOut;
 }
@@ -73,15 +73,15 @@ void UnoGame::placePlayedFinal() {
         if (Value(f.c("Label40", seat).text).num() == 0) continue;
         const int row = findIn(f.tablePlayers, 4, f.seatNames[static_cast<size_t>(seat)]);
         if (row < 0) continue;
-        f.tablePlayers[static_cast<size_t>(row)][8] = Value(1);
-        f.tablePlayers[static_cast<size_t>(row)][9] = Value(3);
+        f.tablePlayers[static_cast<size_t>(row)][entrant::kOut] = Value(1);
+        f.tablePlayers[static_cast<size_t>(row)][entrant::kPlaceGroup] = Value(3);
     }
     // The winner and the runner-up were placed while playing: whatever of 1, 2, 3, 3 is still
     // missing goes to the finalists without a place, in table order.
     std::vector<int> missing = {1, 2, 3, 3};
     std::vector<int> unplaced;
     for (int i = 0; i < 4; ++i) {
-        const Value& place = f.tablePlayers[static_cast<size_t>(i)][9];
+        const Value& place = f.tablePlayers[static_cast<size_t>(i)][entrant::kPlaceGroup];
         auto it = std::find(missing.begin(), missing.end(), static_cast<int>(place.toInt()));
         if (place.isEmpty() || it == missing.end()) {
             if (place.isEmpty()) unplaced.push_back(i);
@@ -90,12 +90,13 @@ void UnoGame::placePlayedFinal() {
         }
     }
     for (size_t k = 0; k < unplaced.size() && k < missing.size(); ++k) {
-        f.tablePlayers[static_cast<size_t>(unplaced[k])][9] = Value(missing[k]);
+        f.tablePlayers[static_cast<size_t>(unplaced[k])][entrant::kPlaceGroup] = Value(missing[k]);
     }
     for (int i = 0; i < 4; ++i) {
         const EntrantRow& finalist = f.tablePlayers[static_cast<size_t>(i)];
         if (!namedEntrant(finalist)) continue;
-        const int row = findEntrant(f.roundPlayers, finalist[0].str(), finalist[1].str());
+        const int row = findEntrant(f.roundPlayers, finalist[entrant::kSurname].str(),
+                                    finalist[entrant::kFirstName].str());
         if (row >= 0) copyColumns(finalist, f.roundPlayers[static_cast<size_t>(row)], 10);
     }
     refreshByName(f.boardRows, static_cast<int>(f.boardRows.size()), f.tablePlayers, 4, 10);
@@ -107,8 +108,8 @@ void UnoGame::decideFinal(const std::vector<EntrantRow*>& finalists) {
     std::vector<double> cumulative;
     double sum = 0;
     for (EntrantRow* row : finalists) {
-        if ((*row)[4].num() < 100) (*row)[4] = Value(100);
-        sum += (*row)[4].num();
+        if ((*row)[entrant::kRankingPoints].num() < 100) (*row)[entrant::kRankingPoints] = Value(100);
+        sum += (*row)[entrant::kRankingPoints].num();
         cumulative.push_back(sum);
     }
     std::vector<bool> placed(static_cast<size_t>(count), false);
@@ -123,7 +124,7 @@ void UnoGame::decideFinal(const std::vector<EntrantRow*>& finalists) {
             }
             if (candidate < 0 || placed[static_cast<size_t>(candidate)]) continue;
             placed[static_cast<size_t>(candidate)] = true;
-            (*finalists[static_cast<size_t>(candidate)])[9] = Value(sharedThird(place));
+            (*finalists[static_cast<size_t>(candidate)])[entrant::kPlaceGroup] = Value(sharedThird(place));
             break;
         }
     }
@@ -137,7 +138,8 @@ std::string UnoGame::standingsHeader() const {
 std::vector<EntrantRow*> UnoGame::standingsRows(int table) {
     std::vector<EntrantRow*> shown;
     for (EntrantRow& row : f.roundPlayers) {
-        if (!row[0].isEmpty() && row[6].num() == static_cast<double>(table)) shown.push_back(&row);
+        if (!row[entrant::kSurname].isEmpty() && row[entrant::kTable].num() == static_cast<double>(table))
+            shown.push_back(&row);
     }
     // Once the round has closed its marks are settled (the final's places among them): the board
     // only shows them.
@@ -146,13 +148,13 @@ std::vector<EntrantRow*> UnoGame::standingsRows(int table) {
     // who goes on as it draws.
     int emptied = 0;
     for (int r = 4 * (table - 1); r < 4 * table; ++r) {
-        if (f.tablePlayers[static_cast<size_t>(r)][7].isEmpty()) ++emptied;
+        if (f.tablePlayers[static_cast<size_t>(r)][entrant::kCards].isEmpty()) ++emptied;
     }
     for (EntrantRow* row : shown) {
-        if ((*row)[7].isEmpty()) {
-            (*row)[8] = Value(0);
+        if ((*row)[entrant::kCards].isEmpty()) {
+            (*row)[entrant::kOut] = Value(0);
         } else if (emptied >= 2) {
-            (*row)[8] = Value(1);
+            (*row)[entrant::kOut] = Value(1);
         }
     }
     return shown;

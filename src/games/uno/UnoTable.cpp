@@ -1,8 +1,8 @@
 #include "games/uno/UnoTable.h"
 
-#include "state/GameContext.h"
 #include "cards/Decks.h"
 #include "games/uno/UnoRules.h"
+#include "state/GameContext.h"
 #include "tournament/HandDisplay.h"
 #include "tournament/TableFlow.h"
 #include "ui/DisabledWindow.h"
@@ -388,7 +388,7 @@ void UnoTable::refreshCardCounts() {
         }
         // The scoreboard may list the same player on several lines.
         for (EntrantRow& row : f.boardRows) {
-            if (sameEntrant(row, surname, firstName)) row[7] = Value(cards);
+            if (sameEntrant(row, surname, firstName)) row[entrant::kCards] = Value(cards);
         }
     }
 }
@@ -438,26 +438,26 @@ void UnoTable::drawScoreboard() {
             continue;
         }
         const EntrantRow& row = f.boardRows[static_cast<size_t>(k)];
-        const int table = static_cast<int>(row[6].toInt());
+        const int table = static_cast<int>(row[entrant::kTable].toInt());
         bool decided = table == 0;
         if (!decided && table >= 1 && 4 * table <= static_cast<int>(f.tablePlayers.size())) {
             int emptied = 0;
             for (int r = 4 * (table - 1); r < 4 * table; ++r) {
-                if (f.tablePlayers[static_cast<size_t>(r)][7].isEmpty()) ++emptied;
+                if (f.tablePlayers[static_cast<size_t>(r)][entrant::kCards].isEmpty()) ++emptied;
             }
             decided = emptied >= 2;
         }
         // At a decided table the two still holding cards are out, even before the round closes and
         // marks them.
-        const bool isOut = row[8].toInt() == 1 || (table != 0 && !row[7].isEmpty());
-        cards.push_back(row[7].str());
-        tables.push_back(row[6].str());
-        names.push_back(row[1].str() + " " + row[0].str());
-        ranks.push_back(row[5].str());
-        points.push_back(row[4].str());
+        const bool isOut = row[entrant::kOut].toInt() == 1 || (table != 0 && !row[entrant::kCards].isEmpty());
+        cards.push_back(row[entrant::kCards].str());
+        tables.push_back(row[entrant::kTable].str());
+        names.push_back(row[entrant::kFirstName].str() + " " + row[entrant::kSurname].str());
+        ranks.push_back(row[entrant::kWorldPosition].str());
+        points.push_back(row[entrant::kRankingPoints].str());
         through.push_back(decided && !isOut ? "V" : "");
         out.push_back(decided && isOut ? "X" : "");
-        f.loadPicture(flag, GameContext::flagPath(row[3].str()));
+        f.loadPicture(flag, GameContext::flagPath(row[entrant::kFlag].str()));
         flag.visible = true;
     }
     f.c("Label38", kBoardCards).text = joinLines(cards);
