@@ -3,6 +3,7 @@
 #include "app/Form1.h"
 #include "cards/RandomSequence.h"
 #include "games/brisolo/BrisoloPlaces.h"
+#include "tournament/GameTable.h"
 #include "tournament/StandingsBoard.h"
 #include "tournament/TableFlow.h"
 
@@ -146,7 +147,8 @@ void BackgroundTables::Timer8_Timer() {
         heartsTable(t);
     }
     if (f.backgroundStep >= kHandCards) {
-        finishHeartsHand();
+        // The whole hand is shown: the game marks who is out at every other table.
+        if (GameTable* game = f.gameTable()) game->backgroundHandOver();
         f.timer(1).setEnabled(false);
         f.timer(8).setEnabled(false);
         f.c("Label38", 21).visible = false;
@@ -173,11 +175,6 @@ void BackgroundTables::heartsTable(int table) {
         row[12] = Value(lowest);
         f.tableFlow().mirrorColumns(row, {7, 11, 12});
     }
-}
-
-void BackgroundTables::finishHeartsHand() {
-    // The Hearts table hooks in here: its live marks decide who is out at the other tables from
-    // the points just revealed, then its scoreboard is redrawn.
 }
 
 void BackgroundTables::refreshStandings() {

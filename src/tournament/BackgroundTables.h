@@ -35,8 +35,6 @@ class BackgroundTables {
     void unoTable(int table);
     void brisoloTable(int table);
     void heartsTable(int table);
-    // The Hearts board's marks and scoreboard once the background hand is over.
-    void finishHeartsHand();
 
     Form1& f;
 };

@@ -35,6 +35,10 @@ class GameTable {
     virtual bool finishedAtTable(const EntrantRow& row) const = 0;
     // Decides who is out at every table of the closing round, in tablePlayers.
     virtual void qualify() = 0;
+    // The background tables have shown their whole hand: the game may mark who is out at each of
+    // them and redraw its scoreboard. Games whose background tables mark their losers as they
+    // play need nothing here.
+    virtual void backgroundHandOver() {}
 
     // "PROSSIMO TURNO": true when the human went out in the round just closed.
     virtual bool humanOutOfRound() = 0;

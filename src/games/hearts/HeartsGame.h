@@ -25,6 +25,7 @@ class HeartsGame : public GameTable {
     bool watchesRoundEnd() const override { return false; }
     bool finishedAtTable(const EntrantRow& row) const override;
     void qualify() override;
+    void backgroundHandOver() override;
     bool humanOutOfRound() override;
     void decideFinal(const std::vector<EntrantRow*>& finalists) override;
     std::string standingsHeader() const override;
