@@ -48,18 +48,28 @@ void openCareer(DriverProcess& d, const WorldOptions& world) {
 }
 
 // Plays the tournament from the table screen to the closed prize board and checks what was stored.
-void playAndCheck(DriverProcess& d, const CalendarEvent& event) {
-    ASSERT_TRUE(d.visible("Picture5")) << "no table";
+HeartsTournamentPlay playAndCheck(DriverProcess& d, const CalendarEvent& event) {
+    EXPECT_TRUE(d.visible("Picture5")) << "no table";
     EXPECT_EQ(d.caption("Label38", 11).size(), 135u) << "the Hearts scoreboard header";
 
     ScriptedHeartsPlayer player(d);
     const HeartsTournamentPlay play = player.playTournament();
-    ASSERT_TRUE(d.visible("Picture7"));
+    EXPECT_TRUE(d.visible("Picture7"));
     EXPECT_EQ(play.cardsPlayed, 13 * play.rounds) << "the human plays every hand out";
     EXPECT_EQ(play.cardsPassed, 3 * play.rounds);
     EXPECT_EQ(static_cast<int>(play.handPoints.size()), play.rounds);
     for (int points : play.handPoints)
         EXPECT_EQ(points, kHandPoints) << "points shared out at his table";
+    // His table's standings board shows the whole hand played: no cards left, two out, two through.
+    for (size_t hand = 0; hand < play.handPoints.size(); ++hand) {
+        SCOPED_TRACE("hand " + std::to_string(hand + 1));
+        EXPECT_EQ(play.emptyHandsAtClose.at(hand), 4);
+        EXPECT_EQ(play.outAtClose.at(hand), 2);
+        EXPECT_EQ(play.throughAtClose.at(hand), 2);
+    }
+    // Another table whose hand is over already shows its two losers while his hand goes on.
+    for (int out : play.outAtOtherTable)
+        EXPECT_EQ(out, 2) << "losers marked at another table";
     d.click("Label50");
     EXPECT_EQ(d.messages(), std::vector<std::string>{});
     std::map<int, int> stored;
@@ -68,6 +78,7 @@ void playAndCheck(DriverProcess& d, const CalendarEvent& event) {
     EXPECT_EQ(stored, expectedPlaces(event.entrants));
     std::cout << "  " << event.name << ", " << event.entrants << " players: " << play.rounds
               << " rounds played, " << play.ticks / 2 << " s on the table clock" << std::endl;
+    return play;
 }
 
 TEST(HeartsTournamentTest, WholeTournamentsReachThePrizeBoardWithEveryPlaceStored) {
@@ -105,7 +116,8 @@ TEST(HeartsTournamentTest, WholeTournamentsReachThePrizeBoardWithEveryPlaceStore
         d.click("Label6", slot);
         d.click("Label39");
         ASSERT_EQ(d.messages(), std::vector<std::string>{});
-        playAndCheck(d, event);
+        const HeartsTournamentPlay play = playAndCheck(d, event);
+        EXPECT_FALSE(play.outAtOtherTable.empty()) << "the other tables finished after his own";
     }
 }
 
@@ -131,7 +143,9 @@ TEST(HeartsTournamentTest, SeasonFinalOfTheEightBestIsPlayedToItsPlaces) {
     d.click("Label39");
     ASSERT_EQ(d.messages(), std::vector<std::string>{});
     EXPECT_EQ(d.property("Combo7", "items"), "1|2") << "tables of the first round";
-    playAndCheck(d, final);
+    const HeartsTournamentPlay play = playAndCheck(d, final);
+    EXPECT_EQ(play.rounds, 2) << "this career's human goes through to the final table";
+    EXPECT_EQ(play.outAtOtherTable.size(), 1u) << "the first round's other table, seen once";
 }
 
 } // namespace

@@ -112,15 +112,48 @@ void ScriptedHeartsPlayer::playOneCard(HeartsTournamentPlay& play) {
     throw DriverFailure("none of the human's cards is taken on his turn; " + describeTable());
 }
 
+int ScriptedHeartsPlayer::boardLines(int item, const std::string& text) {
+    int count = 0;
+    for (const std::string& line : valueLines(m_driver.caption("Label38", item)))
+        count += line == text ? 1 : 0;
+    return count;
+}
+
+void ScriptedHeartsPlayer::lookAtOtherTable(HeartsTournamentPlay& play) {
+    const std::string own = m_driver.property("Combo7", "text");
+    std::string items = m_driver.property("Combo7", "items") + "|";
+    std::string other;
+    for (size_t at = 0; at < items.size();) {
+        const size_t bar = items.find('|', at);
+        const std::string table = items.substr(at, bar - at);
+        if (table != own && !table.empty()) {
+            other = table;
+            break;
+        }
+        at = bar + 1;
+    }
+    if (other.empty()) return;
+    m_driver.run("choose Combo7 " + other);
+    play.outAtOtherTable.push_back(boardLines(5, "X"));
+    m_driver.run("choose Combo7 " + own);
+}
+
 HeartsTournamentPlay ScriptedHeartsPlayer::playTournament() {
     HeartsTournamentPlay play;
     startRound(play);
     std::string lastState;
     int stillTicks = 0;
+    bool backgroundRunning = false;
     while (play.ticks < kMaxTicks) {
         if (m_driver.visible("Picture7")) return play;
+        const bool background = m_driver.timerEnabled(8);
+        if (backgroundRunning && !background && !m_driver.visible("Label49")) lookAtOtherTable(play);
+        backgroundRunning = background;
         if (m_driver.visible("Label49")) {
             play.handPoints.push_back(seatPoints());
+            play.emptyHandsAtClose.push_back(boardLines(6, "0"));
+            play.outAtClose.push_back(boardLines(5, "X"));
+            play.throughAtClose.push_back(boardLines(18, "V"));
             m_driver.click("Label49");
             if (m_driver.visible("Picture7")) return play;
             startRound(play);

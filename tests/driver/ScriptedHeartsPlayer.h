@@ -14,6 +14,12 @@ struct HeartsTournamentPlay {
     int cardsPassed = 0;
     // Penalty points the four seats of his table had taken when each of his hands ended (26 each).
     std::vector<int> handPoints;
+    // The standings board of his own table when each hand ended: rows showing no cards left and
+    // rows marked "X" (out) and "V" (through).
+    std::vector<int> emptyHandsAtClose, outAtClose, throughAtClose;
+    // Rows marked "X" on the standings board of another table, looked at once the other tables'
+    // hands were over while his own still went on (one entry per such look).
+    std::vector<int> outAtOtherTable;
     long ticks = 0; // half-second steps of the virtual clock
 };
 
@@ -39,6 +45,10 @@ class ScriptedHeartsPlayer {
     void passThreeCards(HeartsTournamentPlay& play);
     bool humansTurn();
     void playOneCard(HeartsTournamentPlay& play);
+    // Counts the lines of a standings board column that read `text`.
+    int boardLines(int item, const std::string& text);
+    // Looks at the standings board of the first table other than his own, then back at his own.
+    void lookAtOtherTable(HeartsTournamentPlay& play);
     // The four seats' points as their labels show them.
     int seatPoints();
     // What the player sees of the table, to tell whether it moved.

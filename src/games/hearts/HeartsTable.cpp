@@ -120,6 +120,9 @@ void HeartsTable::setUp() {
 
     f.playDirection = "orario";
     f.loadPicture(f.c("Image13"), "\\immagini\\sx.gif");
+    // Hearts always goes round the same way: an arrow of the direction of play would only be a
+    // leftover of an earlier Uno table (whose arrow points the other way for "orario").
+    f.c("Image13").visible = false;
     for (int seat = 0; seat < 3; ++seat)
         f.loadPicture(f.c("Image10", seat), kCardFolder + "dietro.jpg");
     f.c("Image10", 3).visible = false;
@@ -292,7 +295,8 @@ void HeartsTable::Timer7_Timer() {
     default:
         break;
     }
-    if (f.handOver == 0) f.backgroundTables().refreshStandings();
+    // The last trick too: the standings board would otherwise show the table one trick short.
+    f.backgroundTables().refreshStandings();
 }
 
 void HeartsTable::computerPlays() {
