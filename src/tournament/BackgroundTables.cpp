@@ -149,7 +149,8 @@ void BackgroundTables::Timer8_Timer() {
     if (f.backgroundStep >= kHandCards) {
         // The whole hand is shown: the game marks who is out at every other table.
         if (GameTable* game = f.gameTable()) game->backgroundHandOver();
-        f.timer(1).setEnabled(false);
+        // The table watch keeps running: the human's own hand usually goes on after the other
+        // tables' and its scoreboard would otherwise stand still; the end of his hand stops it.
         f.timer(8).setEnabled(false);
         f.c("Label38", 21).visible = false;
         f.timer(2).setEnabled(false);

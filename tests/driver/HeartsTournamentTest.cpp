@@ -60,6 +60,7 @@ HeartsTournamentPlay playAndCheck(DriverProcess& d, const CalendarEvent& event) 
     EXPECT_EQ(static_cast<int>(play.handPoints.size()), play.rounds);
     for (int points : play.handPoints)
         EXPECT_EQ(points, kHandPoints) << "points shared out at his table";
+    EXPECT_EQ(play.turnsWithoutWatch, 0) << "turns at which the scoreboard was no longer redrawn";
     // His table's standings board shows the whole hand played: no cards left, two out, two through.
     for (size_t hand = 0; hand < play.handPoints.size(); ++hand) {
         SCOPED_TRACE("hand " + std::to_string(hand + 1));

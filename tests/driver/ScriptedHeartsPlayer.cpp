@@ -161,6 +161,7 @@ HeartsTournamentPlay ScriptedHeartsPlayer::playTournament() {
             continue;
         }
         if (humansTurn()) {
+            if (!m_driver.timerEnabled(1)) ++play.turnsWithoutWatch;
             playOneCard(play);
             stillTicks = 0;
         }

@@ -20,6 +20,8 @@ struct HeartsTournamentPlay {
     // Rows marked "X" on the standings board of another table, looked at once the other tables'
     // hands were over while his own still went on (one entry per such look).
     std::vector<int> outAtOtherTable;
+    // His turns at which the table watch (Timer1), which redraws the scoreboard, was stopped.
+    int turnsWithoutWatch = 0;
     long ticks = 0; // half-second steps of the virtual clock
 };
 
