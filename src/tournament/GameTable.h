@@ -46,6 +46,10 @@ class GameTable {
     virtual void qualify() = 0;
     // One step of the round's other tables, at each tick of the game's background timer.
     virtual void backgroundTick() = 0;
+    // The background tables have shown their whole hand: the game may mark who is out at each of
+    // them and redraw its scoreboard. Games whose background tables mark their losers as they
+    // play need nothing here.
+    virtual void backgroundHandOver() {}
 
     // "PROSSIMO TURNO": true when the human went out in the round just closed.
     virtual bool humanOutOfRound() = 0;

@@ -7,6 +7,7 @@
 #include "DriverProcess.h"
 #include "PrizeBoard.h"
 #include "ScriptedBrisoloPlayer.h"
+#include "ScriptedHeartsPlayer.h"
 #include "ScriptedUnoPlayer.h"
 
 #include "support/AppFolder.h"
@@ -54,8 +55,8 @@ struct PlayedEvent {
 };
 
 // The caption of a round by the number of players who go on from it, as the table shows it.
-const std::map<int, std::string> kRoundCaptions = {{64, "1° TURNO"}, {32, "2° TURNO"}, {16, "OTTAVI"},
-                                                    {8, "QUARTI"},    {4, "SEMIFINALI"}, {2, "FINALE"}};
+const std::map<int, std::string> kRoundCaptions = {{64, "1° TURNO"}, {32, "2° TURNO"},  {16, "OTTAVI"},
+                                                   {8, "QUARTI"},    {4, "SEMIFINALI"}, {2, "FINALE"}};
 
 class CareerEndToEndTest : public ::testing::TestWithParam<CareerPlayer> {
   protected:
@@ -244,6 +245,11 @@ class CareerEndToEndTest : public ::testing::TestWithParam<CareerPlayer> {
             rounds = play.rounds;
             for (size_t at = 0; at < play.handPoints.size(); at += 4)
                 EXPECT_EQ(play.handPoints.substr(at, 3), "416") << "points shared out at his table";
+        } else if (event.game == "Hearts") {
+            const HeartsTournamentPlay play = heartsPlayer.playTournament();
+            rounds = play.rounds;
+            for (int points : play.handPoints)
+                EXPECT_EQ(points, 26) << "points shared out at his table";
         } else {
             ADD_FAILURE() << "no scripted player for " << event.game;
             return;
@@ -310,12 +316,13 @@ class CareerEndToEndTest : public ::testing::TestWithParam<CareerPlayer> {
 
         if (event.game != "Uno") {
             // His stored position is that of his group: the tier's first place or below it.
-            const auto rows = driver.query("SELECT posizione FROM tornei where torneo='" + sqlText(event.name) +
-                                           "' and cognome='" + sqlText(surname) + "' and nome='" +
-                                           sqlText(firstName) + "'");
+            const auto rows = driver.query("SELECT posizione FROM tornei where torneo='" +
+                                           sqlText(event.name) + "' and cognome='" + sqlText(surname) +
+                                           "' and nome='" + sqlText(firstName) + "'");
             ASSERT_EQ(rows.size(), 1u) << "the human's stored result";
             const int stored = std::stoi(rows[0].at(0));
-            EXPECT_EQ(tierOf(tiers, stored), tier) << "stored position " << stored << " against his board line";
+            EXPECT_EQ(tierOf(tiers, stored), tier)
+                << "stored position " << stored << " against his board line";
             played.position = stored;
         }
         humanResults[event.name] = {played.position, played.prize, tier->points};
@@ -323,10 +330,9 @@ class CareerEndToEndTest : public ::testing::TestWithParam<CareerPlayer> {
         std::cout << "  week " << week << ": " << event.game << " " << event.name << " (" << event.entrants
                   << " players, fee " << event.fee << ") - "
                   << (event.game == "Uno" ? static_cast<int>(played.play.rounds.size()) : otherRounds)
-                  << " rounds, " << played.play.turns
-                  << " turns, " << played.play.cardsPlayed << " cards played, " << played.play.draws
-                  << " draws; place " << played.position << ", prize " << played.prize << ", money "
-                  << played.moneyAfter << std::endl;
+                  << " rounds, " << played.play.turns << " turns, " << played.play.cardsPlayed
+                  << " cards played, " << played.play.draws << " draws; place " << played.position
+                  << ", prize " << played.prize << ", money " << played.moneyAfter << std::endl;
         playedEvents.push_back(played);
     }
 
@@ -337,6 +343,7 @@ class CareerEndToEndTest : public ::testing::TestWithParam<CareerPlayer> {
     DriverProcess driver{VELMORA_DRIVER, folder.path()};
     ScriptedUnoPlayer player{driver};
     ScriptedBrisoloPlayer brisoloPlayer{driver};
+    ScriptedHeartsPlayer heartsPlayer{driver};
     long expectedMoney = kStartMoney;
     std::map<std::string, StoredResult> humanResults; // by tournament, his results within the last season
     std::vector<PlayedEvent> playedEvents;
@@ -475,7 +482,8 @@ TEST_P(ThreeGameSeasonTest, ASeasonOfAllThreeGamesKeepsMoneyResultsAndRankingsIn
             playedThisWeek.insert(events.front().name);
         } else {
             int slot = -1;
-            if (step < kWeeksInSeason && week < kFirstFinalsWeek && entered[games[nextGame]] < kEventsPerGame) {
+            if (step < kWeeksInSeason && week < kFirstFinalsWeek &&
+                entered[games[nextGame]] < kEventsPerGame) {
                 for (int i = 0; i < static_cast<int>(events.size()) && slot < 0; ++i) {
                     const CalendarEvent& event = events[i];
                     if (event.game == games[nextGame] && event.host != "conti" && event.entrants <= 64 &&

@@ -104,6 +104,7 @@ void BrisoloTable::setUp() {
 
     f.playDirection = "orario";
     f.loadPicture(f.c("Image13"), "\\immagini\\sx.gif");
+    f.c("Image13").visible = true; // a Hearts table hides it
     for (int seat = 0; seat < 3; ++seat)
         f.loadPicture(f.c("Image10", seat), "\\immagini\\52\\dietro.jpg");
     for (int seat = 0; seat < 4; ++seat)

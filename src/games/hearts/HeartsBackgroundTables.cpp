@@ -2,6 +2,7 @@
 
 #include "state/GameContext.h"
 #include "tournament/BackgroundTables.h"
+#include "tournament/GameTable.h"
 #include "tournament/TableFlow.h"
 
 #include <algorithm>
@@ -19,8 +20,10 @@ void HeartsBackgroundTables::Timer8_Timer() {
         heartsTable(t);
     }
     if (f.backgroundStep >= kHandCards) {
-        finishHeartsHand();
-        f.timer(1).setEnabled(false);
+        // The whole hand is shown: the game marks who is out at every other table. The table
+        // watch keeps running: the human's own hand usually goes on after the other tables' and its
+        // scoreboard would otherwise stand still; the end of his hand stops it.
+        if (GameTable* game = f.gameTable()) game->backgroundHandOver();
         f.timer(8).setEnabled(false);
         f.c("Label38", 21).visible = false;
         f.timer(2).setEnabled(false);
@@ -48,9 +51,5 @@ void HeartsBackgroundTables::heartsTable(int table) {
     }
 }
 
-void HeartsBackgroundTables::finishHeartsHand() {
-    // The Hearts table hooks in here: its live marks decide who is out at the other tables from
-    // the points just revealed, then its scoreboard is redrawn.
-}
 
 } // namespace velmora

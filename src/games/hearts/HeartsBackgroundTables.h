@@ -14,7 +14,6 @@ class HeartsBackgroundTables {
 
   private:
     void heartsTable(int table);
-    void finishHeartsHand();
 
     GameContext& f;
 };

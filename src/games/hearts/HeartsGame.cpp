@@ -37,6 +37,13 @@ void HeartsGame::qualify() {
     m_table.qualify();
 }
 
+// The other tables have shown their whole hand: their two losers are marked on the board while
+// the human's own hand goes on.
+void HeartsGame::backgroundHandOver() {
+    m_table.markOtherTables();
+    m_table.drawScoreboard();
+}
+
 bool HeartsGame::humanOutOfRound() {
     return f.tableFlow().humanMarkedOut();
 }

@@ -27,6 +27,7 @@ class HeartsGame : public GameTable {
     bool finishedAtTable(const EntrantRow& row) const override;
     void qualify() override;
     void backgroundTick() override { m_background.Timer8_Timer(); }
+    void backgroundHandOver() override;
     bool humanOutOfRound() override;
     void decideFinal(const std::vector<EntrantRow*>& finalists) override;
     std::string standingsHeader() const override;

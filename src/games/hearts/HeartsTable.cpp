@@ -120,6 +120,9 @@ void HeartsTable::setUp() {
 
     f.playDirection = "orario";
     f.loadPicture(f.c("Image13"), "\\immagini\\sx.gif");
+    // Hearts always goes round the same way: an arrow of the direction of play would only be a
+    // leftover of an earlier Uno table (whose arrow points the other way for "orario").
+    f.c("Image13").visible = false;
     for (int seat = 0; seat < 3; ++seat)
         f.loadPicture(f.c("Image10", seat), kCardFolder + "dietro.jpg");
     f.c("Image10", 3).visible = false;
@@ -292,7 +295,8 @@ void HeartsTable::Timer7_Timer() {
     default:
         break;
     }
-    if (f.handOver == 0) f.backgroundTables().refreshStandings();
+    // The last trick too: the standings board would otherwise show the table one trick short.
+    f.backgroundTables().refreshStandings();
 }
 
 void HeartsTable::computerPlays() {
@@ -418,18 +422,29 @@ void HeartsTable::revealOtherTables() {
 }
 
 void HeartsTable::qualify() {
-    for (int r = 0; r < 4 * f.tableCount && r < static_cast<int>(f.tablePlayers.size()); ++r)
-        f.tablePlayers[static_cast<size_t>(r)][kOut] = Value(0);
     for (int t = 1; t <= f.tableCount; ++t) {
         const int first = 4 * (t - 1);
         if (first + 3 >= static_cast<int>(f.tablePlayers.size())) break;
         std::array<HeartsScore, 4> scores{};
+        std::array<bool, 4> marked{};
+        int markedOut = 0;
         for (int k = 0; k < 4; ++k) {
-            const EntrantRow& row = f.tablePlayers[static_cast<size_t>(first + k)];
+            EntrantRow& row = f.tablePlayers[static_cast<size_t>(first + k)];
             scores[static_cast<size_t>(k)] = {static_cast<int>(row[kPoints].toInt()),
                                               static_cast<int>(row[kLowestHeart].toInt())};
+            marked[static_cast<size_t>(k)] = row[kOut].toInt() == 1;
+            markedOut += marked[static_cast<size_t>(k)] ? 1 : 0;
+            row[kOut] = Value(0);
         }
-        const HeartsTableOutcome outcome = HeartsQualification::decide(scores, f.qualifierCount, f.random());
+        HeartsTableOutcome outcome = HeartsQualification::decide(scores, f.qualifierCount, f.random());
+        // The board already shows the two losers of another table whose hand was over before the
+        // human's: after a moon they were drawn at random, and a second draw must not overturn them.
+        if (t != f.humanTable && markedOut == 2 && f.qualifierCount != 2 && outcome.out != marked) {
+            outcome.out = marked;
+            for (int k = 0; k < 4; ++k)
+                outcome.placeGroup[static_cast<size_t>(k)] =
+                    marked[static_cast<size_t>(k)] ? f.qualifierCount : 0;
+        }
         for (int k = 0; k < 4; ++k) {
             EntrantRow& row = f.tablePlayers[static_cast<size_t>(first + k)];
             const auto place = static_cast<size_t>(k);
@@ -437,6 +452,24 @@ void HeartsTable::qualify() {
             // A loser records the round he went out in; a played final places all four.
             if (outcome.placeGroup[place] != 0) row[kOutRound] = Value(outcome.placeGroup[place]);
         }
+    }
+}
+
+void HeartsTable::markOtherTables() {
+    for (int t = 1; t <= f.tableCount; ++t) {
+        const int first = 4 * (t - 1);
+        if (t == f.humanTable || first + 3 >= static_cast<int>(f.tablePlayers.size())) continue;
+        std::array<HeartsScore, 4> scores{};
+        for (int k = 0; k < 4; ++k) {
+            EntrantRow& row = f.tablePlayers[static_cast<size_t>(first + k)];
+            scores[static_cast<size_t>(k)] = {static_cast<int>(row[kPoints].toInt()),
+                                              static_cast<int>(row[kLowestHeart].toInt())};
+            row[kOut] = Value(0);
+        }
+        for (int loser : HeartsQualification::eliminateLive(scores, f.random()))
+            f.tablePlayers[static_cast<size_t>(first + loser)][kOut] = Value(1);
+        for (int k = 0; k < 4; ++k)
+            f.tableFlow().mirrorColumns(f.tablePlayers[static_cast<size_t>(first + k)], {kOut});
     }
 }
 

@@ -33,6 +33,8 @@ class HeartsTable {
     void drawScoreboard();
     // Who is out at every table of the round, in tablePlayers.
     void qualify();
+    // Marks the two losers of every other table from the points their background hand has shown.
+    void markOtherTables();
 
     // Whether the human's clicks set cards aside (before the pass) rather than play them.
     bool passPhase();

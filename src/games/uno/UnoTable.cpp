@@ -78,6 +78,7 @@ void UnoTable::setUp() {
 
     f.playDirection = "orario";
     f.loadPicture(f.c("Image13"), "\\immagini\\sx.gif");
+    f.c("Image13").visible = true; // a Hearts table hides it
     for (int seat = 0; seat < 4; ++seat) {
         f.loadPicture(f.c("Image10", seat), "\\immagini\\" + f.currentGame + "\\dietro.jpg");
         f.c("Label40", seat).text = "10";

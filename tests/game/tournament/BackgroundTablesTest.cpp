@@ -294,9 +294,17 @@ TEST_F(BackgroundTablesTest, HeartsTicksRevealTheSimulatedHandTrickByTrick) {
         EXPECT_EQ(at(2, s)[11].toInt(), points[s]);
         EXPECT_EQ(at(2, s)[12].toInt(), lowest[s]);
     }
-    EXPECT_FALSE(form->timer(1).enabled());
+    // The human's own hand goes on: the table watch keeps redrawing its scoreboard.
+    EXPECT_TRUE(form->timer(1).enabled());
     EXPECT_FALSE(form->timer(2).enabled());
     EXPECT_FALSE(c("Label38", 21).visible);
+    // The hand shown, the two who took most are marked out at every other table, never at his.
+    const int out[] = {0, 1, 0, 1};
+    for (int s = 0; s < 4; ++s) {
+        EXPECT_EQ(at(2, s)[8].toInt(), out[s]) << "table 2, seat " << s;
+        EXPECT_EQ(at(3, s)[8].toInt(), 0) << "the human's table, seat " << s;
+    }
+    expectMirrored({8});
 }
 
 // ---- The standings board ----
@@ -307,7 +315,8 @@ TEST_F(BackgroundTablesTest, HeadersKeepTheirFixedWidths) {
     EXPECT_EQ(form->gameTable("Hearts")->standingsHeader().size(), 135u);
     EXPECT_EQ(form->gameTable("Uno")->standingsHeader().substr(0, 22), "Naz  El Car  Giocatore");
     EXPECT_EQ(form->gameTable("Uno")->standingsHeader().substr(125), "Rank       Punti");
-    EXPECT_EQ(form->gameTable("Brisolo")->standingsHeader().substr(0, 34), "Naz  El Car   Pu  Ma  MP Giocatore");
+    EXPECT_EQ(form->gameTable("Brisolo")->standingsHeader().substr(0, 34),
+              "Naz  El Car   Pu  Ma  MP Giocatore");
     EXPECT_EQ(form->gameTable("Hearts")->standingsHeader().substr(0, 32), "Naz  El Car  Pu  Cuo   Giocatore");
 }
 
