@@ -1,5 +1,6 @@
 #include "games/hearts/HeartsBackgroundTables.h"
 
+#include "games/hearts/HeartsColumns.h"
 #include "state/GameContext.h"
 #include "tournament/BackgroundTables.h"
 #include "tournament/GameTable.h"
@@ -16,7 +17,7 @@ constexpr int kHandCards = 13;
 void HeartsBackgroundTables::Timer8_Timer() {
     ++f.backgroundStep;
     for (int t = 1; t <= f.tableCount; ++t) {
-        if (t == f.humanTable || f.tablePlayers[4 * (t - 1)][7].isEmpty()) continue;
+        if (t == f.humanTable || f.tablePlayers[4 * (t - 1)][entrant::kCards].isEmpty()) continue;
         heartsTable(t);
     }
     if (f.backgroundStep >= kHandCards) {
@@ -39,17 +40,17 @@ void HeartsBackgroundTables::heartsTable(int table) {
     const int first = 4 * (table - 1);
     for (int seat = 0; seat < 4; ++seat) {
         EntrantRow& row = f.tablePlayers[first + seat];
-        row[7] = Value(row[7].toInt() - 1);
-        row[11] = Value(row[11].num() + hand[static_cast<size_t>(trick)][static_cast<size_t>(seat)]);
+        row[entrant::kCards] = Value(row[entrant::kCards].toInt() - 1);
+        row[hearts::kPoints] =
+            Value(row[hearts::kPoints].num() + hand[static_cast<size_t>(trick)][static_cast<size_t>(seat)]);
         int lowest = 20; // no heart taken yet
         for (int i = 0; i <= trick; ++i) {
             const int heart = hand[static_cast<size_t>(i)][static_cast<size_t>(4 + seat)];
             if (heart >= 2 && heart <= 14) lowest = std::min(lowest, heart);
         }
-        row[12] = Value(lowest);
-        f.tableFlow().mirrorColumns(row, {7, 11, 12});
+        row[hearts::kLowestHeart] = Value(lowest);
+        f.tableFlow().mirrorColumns(row, {entrant::kCards, hearts::kPoints, hearts::kLowestHeart});
     }
 }
-
 
 } // namespace velmora

@@ -1,7 +1,8 @@
 #include "games/hearts/HeartsGame.h"
 
-#include "state/GameContext.h"
+#include "games/hearts/HeartsColumns.h"
 #include "games/hearts/HeartsTable.h"
+#include "state/GameContext.h"
 #include "tournament/StandingsBoard.h"
 #include "tournament/TableFlow.h"
 
@@ -30,7 +31,7 @@ void HeartsGame::drawRoundScoreboard() {
 }
 
 bool HeartsGame::finishedAtTable(const EntrantRow& row) const {
-    return row[8].is("1");
+    return row[entrant::kOut].is("1");
 }
 
 void HeartsGame::qualify() {
@@ -57,8 +58,8 @@ void HeartsGame::decideFinal(const std::vector<EntrantRow*>& finalists) {
             p = f.random().upTo(3);
         } while (taken[static_cast<size_t>(p + 1)]);
         taken[static_cast<size_t>(p + 1)] = true;
-        (*finalists[k])[9] = Value(sharedThird(static_cast<int>(p) + 1));
-        (*finalists[k])[8] = Value(1);
+        (*finalists[k])[entrant::kPlaceGroup] = Value(sharedThird(static_cast<int>(p) + 1));
+        (*finalists[k])[entrant::kOut] = Value(1);
     }
 }
 
@@ -72,7 +73,7 @@ std::vector<EntrantRow*> HeartsGame::standingsRows(int table) {
 }
 
 std::vector<std::string> HeartsGame::standingsScores(const EntrantRow& row) const {
-    return {row[11].str(), StandingsBoard::heartText(row[12])};
+    return {row[hearts::kPoints].str(), StandingsBoard::heartText(row[hearts::kLowestHeart])};
 }
 
 } // namespace velmora

@@ -1,12 +1,13 @@
 #include "games/hearts/HeartsTable.h"
 
-#include "state/GameContext.h"
 #include "cards/Decks.h"
 #include "games/hearts/HeartsCardChoice.h"
+#include "games/hearts/HeartsColumns.h"
 #include "games/hearts/HeartsPassChoice.h"
 #include "games/hearts/HeartsQualification.h"
 #include "games/hearts/HeartsRules.h"
 #include "games/hearts/HeartsTableSimulation.h"
+#include "state/GameContext.h"
 #include "tournament/BackgroundTables.h"
 #include "tournament/GameTable.h"
 #include "tournament/HandDisplay.h"
@@ -19,13 +20,6 @@
 namespace velmora {
 
 namespace {
-
-// Player row columns.
-constexpr int kCards = 7;
-constexpr int kOut = 8;
-constexpr int kOutRound = 9;
-constexpr int kPoints = 11;
-constexpr int kLowestHeart = 12;
 
 // The pass area: Image11 items 27, 28 and 29.
 constexpr int kFirstPassPlace = 27;
@@ -134,11 +128,12 @@ void HeartsTable::setUp() {
     for (int r = 0; r < 4 * f.tableCount && r < static_cast<int>(f.tablePlayers.size()); ++r) {
         EntrantRow& row = f.tablePlayers[static_cast<size_t>(r)];
         if (!namedEntrant(row)) continue;
-        row[kCards] = Value(13);
-        row[kOut] = Value(0);
-        row[kPoints] = Value(0);
-        row[kLowestHeart] = Value(0);
-        f.tableFlow().mirrorColumns(row, {kCards, kOut, kPoints, kLowestHeart});
+        row[entrant::kCards] = Value(13);
+        row[entrant::kOut] = Value(0);
+        row[hearts::kPoints] = Value(0);
+        row[hearts::kLowestHeart] = Value(0);
+        f.tableFlow().mirrorColumns(row,
+                                    {entrant::kCards, entrant::kOut, hearts::kPoints, hearts::kLowestHeart});
     }
     drawScoreboard();
     f.deck = buildFrenchDeck();
@@ -310,7 +305,7 @@ void HeartsTable::computerPlays() {
     }
     view.heartsBroken = f.heartsBroken == 1;
     const EntrantRow* first = seatRow(-1);
-    view.firstTrick = first && (*first)[kCards].toInt() == 13;
+    view.firstTrick = first && (*first)[entrant::kCards].toInt() == 13;
     Hand& hand = f.seatHand[static_cast<size_t>(seat)];
     const int slot = HeartsCardChoice::choose(hand, view);
     if (slot < 0) return;
@@ -357,22 +352,23 @@ void HeartsTable::resolveTrick() {
     EntrantRow* winning = winner >= 0 ? seatRow(winner) : nullptr;
     for (int r = first; r < first + 4; ++r) {
         EntrantRow& row = f.tablePlayers[static_cast<size_t>(r)];
-        row[kCards] = Value(row[kCards].toInt() - 1);
-        if (row[kCards].toInt() <= 0) f.handOver = 1;
+        row[entrant::kCards] = Value(row[entrant::kCards].toInt() - 1);
+        if (row[entrant::kCards].toInt() <= 0) f.handOver = 1;
         if (&row == winning) {
-            row[kPoints] = Value(row[kPoints].toInt() + points);
-            f.c("Label40", winner).text = row[kPoints].str();
-            row[kLowestHeart] = Value(HeartsRules::lowerHeart(static_cast<int>(row[kLowestHeart].toInt()),
-                                                              HeartsRules::lowestHeart(trick)));
+            row[hearts::kPoints] = Value(row[hearts::kPoints].toInt() + points);
+            f.c("Label40", winner).text = row[hearts::kPoints].str();
+            row[hearts::kLowestHeart] = Value(HeartsRules::lowerHeart(
+                static_cast<int>(row[hearts::kLowestHeart].toInt()), HeartsRules::lowestHeart(trick)));
         }
-        f.tableFlow().mirrorColumns(row, {kCards, kPoints, kLowestHeart});
+        f.tableFlow().mirrorColumns(row, {entrant::kCards, hearts::kPoints, hearts::kLowestHeart});
     }
     if (winner >= 0) f.turnSeat = winner;
 
     if (f.handOver == 0) {
         if (HeartsRules::breaksHearts(trick)) f.heartsBroken = 1;
         for (int seat = 0; seat < 4; ++seat) {
-            if (const EntrantRow* row = seatRow(seat)) f.c("Label40", seat).text = (*row)[kPoints].str();
+            if (const EntrantRow* row = seatRow(seat))
+                f.c("Label40", seat).text = (*row)[hearts::kPoints].str();
         }
         clearTrick();
         return;
@@ -413,10 +409,10 @@ void HeartsTable::revealOtherTables() {
         for (int seat = 0; seat < 4; ++seat) {
             EntrantRow& row = f.tablePlayers[static_cast<size_t>(4 * (t - 1) + seat)];
             if (!namedEntrant(row)) continue;
-            row[kCards] = Value(0);
-            row[kPoints] = Value(HeartsTableSimulation::seatPoints(hand, seat));
-            row[kLowestHeart] = Value(HeartsTableSimulation::seatLowestHeart(hand, seat));
-            f.tableFlow().mirrorColumns(row, {kCards, kPoints, kLowestHeart});
+            row[entrant::kCards] = Value(0);
+            row[hearts::kPoints] = Value(HeartsTableSimulation::seatPoints(hand, seat));
+            row[hearts::kLowestHeart] = Value(HeartsTableSimulation::seatLowestHeart(hand, seat));
+            f.tableFlow().mirrorColumns(row, {entrant::kCards, hearts::kPoints, hearts::kLowestHeart});
         }
     }
 }
@@ -430,11 +426,11 @@ void HeartsTable::qualify() {
         int markedOut = 0;
         for (int k = 0; k < 4; ++k) {
             EntrantRow& row = f.tablePlayers[static_cast<size_t>(first + k)];
-            scores[static_cast<size_t>(k)] = {static_cast<int>(row[kPoints].toInt()),
-                                              static_cast<int>(row[kLowestHeart].toInt())};
-            marked[static_cast<size_t>(k)] = row[kOut].toInt() == 1;
+            scores[static_cast<size_t>(k)] = {static_cast<int>(row[hearts::kPoints].toInt()),
+                                              static_cast<int>(row[hearts::kLowestHeart].toInt())};
+            marked[static_cast<size_t>(k)] = row[entrant::kOut].toInt() == 1;
             markedOut += marked[static_cast<size_t>(k)] ? 1 : 0;
-            row[kOut] = Value(0);
+            row[entrant::kOut] = Value(0);
         }
         HeartsTableOutcome outcome = HeartsQualification::decide(scores, f.qualifierCount, f.random());
         // The board already shows the two losers of another table whose hand was over before the
@@ -448,9 +444,9 @@ void HeartsTable::qualify() {
         for (int k = 0; k < 4; ++k) {
             EntrantRow& row = f.tablePlayers[static_cast<size_t>(first + k)];
             const auto place = static_cast<size_t>(k);
-            if (outcome.out[place]) row[kOut] = Value(1);
+            if (outcome.out[place]) row[entrant::kOut] = Value(1);
             // A loser records the round he went out in; a played final places all four.
-            if (outcome.placeGroup[place] != 0) row[kOutRound] = Value(outcome.placeGroup[place]);
+            if (outcome.placeGroup[place] != 0) row[entrant::kPlaceGroup] = Value(outcome.placeGroup[place]);
         }
     }
 }
@@ -462,14 +458,14 @@ void HeartsTable::markOtherTables() {
         std::array<HeartsScore, 4> scores{};
         for (int k = 0; k < 4; ++k) {
             EntrantRow& row = f.tablePlayers[static_cast<size_t>(first + k)];
-            scores[static_cast<size_t>(k)] = {static_cast<int>(row[kPoints].toInt()),
-                                              static_cast<int>(row[kLowestHeart].toInt())};
-            row[kOut] = Value(0);
+            scores[static_cast<size_t>(k)] = {static_cast<int>(row[hearts::kPoints].toInt()),
+                                              static_cast<int>(row[hearts::kLowestHeart].toInt())};
+            row[entrant::kOut] = Value(0);
         }
         for (int loser : HeartsQualification::eliminateLive(scores, f.random()))
-            f.tablePlayers[static_cast<size_t>(first + loser)][kOut] = Value(1);
+            f.tablePlayers[static_cast<size_t>(first + loser)][entrant::kOut] = Value(1);
         for (int k = 0; k < 4; ++k)
-            f.tableFlow().mirrorColumns(f.tablePlayers[static_cast<size_t>(first + k)], {kOut});
+            f.tableFlow().mirrorColumns(f.tablePlayers[static_cast<size_t>(first + k)], {entrant::kOut});
     }
 }
 
@@ -484,15 +480,15 @@ void HeartsTable::drawScoreboard() {
             continue;
         }
         const EntrantRow& row = f.boardRows[static_cast<size_t>(k)];
-        points.push_back(row[4].str());
-        ranks.push_back(row[5].str());
-        names.push_back(row[0].str() + " " + row[1].str());
-        cards.push_back(row[kCards].str());
-        penalty.push_back(row[kPoints].str());
-        hearts.push_back(heartText(static_cast<int>(row[kLowestHeart].toInt())));
+        points.push_back(row[entrant::kRankingPoints].str());
+        ranks.push_back(row[entrant::kWorldPosition].str());
+        names.push_back(row[entrant::kSurname].str() + " " + row[entrant::kFirstName].str());
+        cards.push_back(row[entrant::kCards].str());
+        penalty.push_back(row[hearts::kPoints].str());
+        hearts.push_back(heartText(static_cast<int>(row[hearts::kLowestHeart].toInt())));
         blank.emplace_back();
-        through.push_back(row[kOut].toInt() == 1 ? "X" : "V");
-        f.loadPicture(flag, GameContext::flagPath(row[3].str()));
+        through.push_back(row[entrant::kOut].toInt() == 1 ? "X" : "V");
+        f.loadPicture(flag, GameContext::flagPath(row[entrant::kFlag].str()));
         flag.visible = true;
     }
     f.c("Label38", kBoardPoints).text = joinLines(points);
