@@ -21,6 +21,8 @@ class HeartsGame : public GameTable {
     void setUp() override;
     void start() override;
     void cardClick(int index) override;
+    bool humanToPlay() override { return m_table.humanToPlay(); }
+    bool humanMayPlayCard(int slot) override { return m_table.humanMayPlaySlot(slot); }
     void drawScoreboard() override;
     void drawRoundScoreboard() override;
     bool watchesRoundEnd() const override { return false; }

@@ -165,6 +165,11 @@ bool HeartsTable::humanToPlay() {
            f.tablePhase != 0 && !f.roundClosed;
 }
 
+bool HeartsTable::humanMayPlaySlot(int index) {
+    if (!humanToPlay() || index < 0 || index >= kHeartsHandSlots) return false;
+    return HeartsRules::humanMayPlay(f.seatHand[3], index, f.ledSuit, f.heartsBroken == 1);
+}
+
 void HeartsTable::cardClick(int index) {
     Hand& hand = f.seatHand[3];
     if (passPhase()) {
@@ -195,8 +200,7 @@ void HeartsTable::cardClick(int index) {
         return;
     }
 
-    if (!humanToPlay() || index < 0 || index >= kHeartsHandSlots) return;
-    if (!HeartsRules::humanMayPlay(hand, index, f.ledSuit, f.heartsBroken == 1)) return;
+    if (!humanMayPlaySlot(index)) return;
     const Card card = hand[static_cast<size_t>(index)];
     showTrickCard(3, card);
     hand[static_cast<size_t>(index)] = emptyCard();

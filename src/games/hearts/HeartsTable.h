@@ -1,7 +1,7 @@
 #pragma once
 
-#include "state/EntrantTable.h"
 #include "cards/Card.h"
+#include "state/EntrantTable.h"
 
 #include <array>
 #include <string>
@@ -40,6 +40,9 @@ class HeartsTable {
     bool passPhase();
     // Whether the human may play a card now.
     bool humanToPlay();
+    // Whether the rules take the card of a hand place now: the one test behind both the click and
+    // the dimmed look of the cards he may not play.
+    bool humanMayPlaySlot(int index);
     // How "Cuo" is shown: A, K, D, J for the court cards, the number for 2..10, "" for none.
     static std::string heartText(int value);
     static std::string boardHeader();
