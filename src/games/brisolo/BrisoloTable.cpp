@@ -9,6 +9,7 @@
 #include "state/GameContext.h"
 #include "tournament/BackgroundTables.h"
 #include "tournament/HandDisplay.h"
+#include "tournament/Scoreboard.h"
 #include "tournament/TableFlow.h"
 
 #include <vector>
@@ -31,8 +32,6 @@ constexpr int kBoardManches = 23;
 constexpr int kBoardBestManche = 27;
 // The notice that the human's table is over while the others still play.
 constexpr int kWaitingNotice = 21;
-// Background stripes behind every second scoreboard line: Label23 items from this one on.
-constexpr int kFirstBoardStripe = 50;
 
 // The score columns a Brisolo table keeps in the entrant rows: cards left, out, points, manches,
 
@@ -43,13 +42,6 @@ constexpr int kAfterHumanCard = 3;
 constexpr int kScoreManche = 4;
 
 constexpr int kHuman = 3;
-
-std::string joinLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + '\n';
-    return text;
-}
 
 std::string cardPicture(const Card& card) {
     return "\\immagini\\52\\" + card.code() + ".jpg";
@@ -292,37 +284,20 @@ void BrisoloTable::endOfHand() {
 }
 
 void BrisoloTable::drawScoreboard() {
-    const int shownRows = f.currentWeek >= 50 ? 8 : 20;
-    std::vector<std::string> cards, tables, names, ranks, points, through, winnings, manches, best;
-    for (int k = 0; k < 20; ++k) {
-        Control& flag = f.c("Image15", k);
-        if (k % 2 == 0) f.c("Label23", kFirstBoardStripe + k / 2).visible = k < shownRows;
-        if (k >= shownRows) {
-            flag.visible = false;
-            continue;
-        }
-        const EntrantRow& row = f.boardRows[static_cast<size_t>(k)];
-        points.push_back(row[entrant::kRankingPoints].str());
-        ranks.push_back(row[entrant::kWorldPosition].str());
-        names.push_back(row[entrant::kSurname].str() + " " + row[entrant::kFirstName].str());
-        cards.push_back(row[entrant::kCards].str());
-        winnings.push_back(row[brisolo::kPoints].str());
-        manches.push_back(row[brisolo::kManches].str());
-        best.push_back(row[brisolo::kBestManche].str());
-        tables.emplace_back();
-        through.push_back(row[entrant::kOut].toInt() == 1 ? "X" : "V");
-        f.loadPicture(flag, GameContext::flagPath(row[entrant::kFlag].str()));
-        flag.visible = true;
-    }
-    f.c("Label38", kBoardPoints).text = joinLines(points);
-    f.c("Label38", kBoardRank).text = joinLines(ranks);
-    f.c("Label38", kBoardName).text = joinLines(names);
-    f.c("Label38", kBoardCards).text = joinLines(cards);
-    f.c("Label38", kBoardMancheWinnings).text = joinLines(winnings);
-    f.c("Label38", kBoardManches).text = joinLines(manches);
-    f.c("Label38", kBoardBestManche).text = joinLines(best);
-    f.c("Label38", kBoardTable).text = joinLines(tables);
-    f.c("Label38", kBoardThrough).text = joinLines(through);
+    Scoreboard::draw(f,
+                     {kBoardPoints, kBoardRank, kBoardName, kBoardCards, kBoardMancheWinnings, kBoardManches,
+                      kBoardBestManche, kBoardTable, kBoardThrough},
+                     [](const EntrantRow& row, Scoreboard::Line& line) {
+                         line[kBoardPoints] = row[entrant::kRankingPoints].str();
+                         line[kBoardRank] = row[entrant::kWorldPosition].str();
+                         line[kBoardName] =
+                             row[entrant::kSurname].str() + " " + row[entrant::kFirstName].str();
+                         line[kBoardCards] = row[entrant::kCards].str();
+                         line[kBoardMancheWinnings] = row[brisolo::kPoints].str();
+                         line[kBoardManches] = row[brisolo::kManches].str();
+                         line[kBoardBestManche] = row[brisolo::kBestManche].str();
+                         line[kBoardThrough] = row[entrant::kOut].toInt() == 1 ? "X" : "V";
+                     });
     // The Uno board's own "out" column stays empty: Brisolo shows both marks in one column.
     f.c("Label38", kBoardOut).text.clear();
 }

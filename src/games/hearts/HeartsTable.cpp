@@ -11,6 +11,7 @@
 #include "tournament/BackgroundTables.h"
 #include "tournament/GameTable.h"
 #include "tournament/HandDisplay.h"
+#include "tournament/Scoreboard.h"
 #include "tournament/TableFlow.h"
 #include "ui/DisabledWindow.h"
 
@@ -36,19 +37,8 @@ constexpr int kBoardThrough = 19;
 constexpr int kBoardPenalty = 22;
 constexpr int kBoardHeart = 23;
 constexpr int kBoardNotice = 21;
-// Background stripes behind every second scoreboard line (Label23 items from this one on).
-constexpr int kFirstBoardStripe = 50;
 
 const std::string kCardFolder = "\\immagini\\52\\";
-
-std::string joinLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) text += '\n';
-        text += lines[i];
-    }
-    return text;
-}
 
 Card emptyCard() {
     return Card{Value(0), Value(0)};
@@ -474,36 +464,20 @@ void HeartsTable::markOtherTables() {
 }
 
 void HeartsTable::drawScoreboard() {
-    const int shownRows = f.currentWeek >= 50 ? 8 : 20;
-    std::vector<std::string> cards, names, ranks, points, penalty, hearts, blank, through;
-    for (int k = 0; k < 20; ++k) {
-        Control& flag = f.c("Image15", k);
-        if (k % 2 == 0) f.c("Label23", kFirstBoardStripe + k / 2).visible = k < shownRows;
-        if (k >= shownRows) {
-            flag.visible = false;
-            continue;
-        }
-        const EntrantRow& row = f.boardRows[static_cast<size_t>(k)];
-        points.push_back(row[entrant::kRankingPoints].str());
-        ranks.push_back(row[entrant::kWorldPosition].str());
-        names.push_back(row[entrant::kSurname].str() + " " + row[entrant::kFirstName].str());
-        cards.push_back(row[entrant::kCards].str());
-        penalty.push_back(row[hearts::kPoints].str());
-        hearts.push_back(heartText(static_cast<int>(row[hearts::kLowestHeart].toInt())));
-        blank.emplace_back();
-        through.push_back(row[entrant::kOut].toInt() == 1 ? "X" : "V");
-        f.loadPicture(flag, GameContext::flagPath(row[entrant::kFlag].str()));
-        flag.visible = true;
-    }
-    f.c("Label38", kBoardPoints).text = joinLines(points);
-    f.c("Label38", kBoardRank).text = joinLines(ranks);
-    f.c("Label38", kBoardName).text = joinLines(names);
-    f.c("Label38", kBoardCards).text = joinLines(cards);
-    f.c("Label38", kBoardPenalty).text = joinLines(penalty);
-    f.c("Label38", kBoardHeart).text = joinLines(hearts);
-    f.c("Label38", kBoardTable).text = joinLines(blank);
+    Scoreboard::draw(f,
+                     {kBoardPoints, kBoardRank, kBoardName, kBoardCards, kBoardPenalty, kBoardHeart,
+                      kBoardTable, kBoardThrough},
+                     [](const EntrantRow& row, Scoreboard::Line& line) {
+                         line[kBoardPoints] = row[entrant::kRankingPoints].str();
+                         line[kBoardRank] = row[entrant::kWorldPosition].str();
+                         line[kBoardName] =
+                             row[entrant::kSurname].str() + " " + row[entrant::kFirstName].str();
+                         line[kBoardCards] = row[entrant::kCards].str();
+                         line[kBoardPenalty] = row[hearts::kPoints].str();
+                         line[kBoardHeart] = heartText(static_cast<int>(row[hearts::kLowestHeart].toInt()));
+                         line[kBoardThrough] = row[entrant::kOut].toInt() == 1 ? "X" : "V";
+                     });
     f.c("Label38", kBoardOut).text.clear();
-    f.c("Label38", kBoardThrough).text = joinLines(through);
 }
 
 } // namespace velmora

@@ -4,6 +4,7 @@
 #include "games/uno/UnoRules.h"
 #include "state/GameContext.h"
 #include "tournament/HandDisplay.h"
+#include "tournament/Scoreboard.h"
 #include "tournament/TableFlow.h"
 #include "ui/DisabledWindow.h"
 
@@ -27,19 +28,6 @@ constexpr int kBoardOut = 17;
 constexpr int kBoardThrough = 19;
 // Columns only the other games fill.
 constexpr int kOtherGamesColumns[] = {22, 23, 27};
-
-// Background stripes behind every second scoreboard line: Label23 items from this one on, one per
-// stripe, on the table screen.
-constexpr int kFirstBoardStripe = 50;
-
-std::string joinLines(const std::vector<std::string>& lines) {
-    std::string text;
-    for (size_t i = 0; i < lines.size(); ++i) {
-        if (i > 0) text += '\n';
-        text += lines[i];
-    }
-    return text;
-}
 
 } // namespace
 
@@ -428,46 +416,30 @@ void UnoTable::finishCheck() {
 }
 
 void UnoTable::drawScoreboard() {
-    const int shownRows = f.currentWeek >= 50 ? 8 : 20;
-    std::vector<std::string> cards, tables, names, ranks, points, out, through;
-    for (int k = 0; k < 20; ++k) {
-        Control& flag = f.c("Image15", k);
-        const bool striped = k % 2 == 0;
-        if (striped) f.c("Label23", kFirstBoardStripe + k / 2).visible = k < shownRows;
-        if (k >= shownRows) {
-            flag.visible = false;
-            continue;
-        }
-        const EntrantRow& row = f.boardRows[static_cast<size_t>(k)];
-        const int table = static_cast<int>(row[entrant::kTable].toInt());
-        bool decided = table == 0;
-        if (!decided && table >= 1 && 4 * table <= static_cast<int>(f.tablePlayers.size())) {
-            int emptied = 0;
-            for (int r = 4 * (table - 1); r < 4 * table; ++r) {
-                if (f.tablePlayers[static_cast<size_t>(r)][entrant::kCards].isEmpty()) ++emptied;
+    Scoreboard::draw(
+        f, {kBoardCards, kBoardTable, kBoardName, kBoardRank, kBoardPoints, kBoardOut, kBoardThrough},
+        [this](const EntrantRow& row, Scoreboard::Line& line) {
+            const int table = static_cast<int>(row[entrant::kTable].toInt());
+            bool decided = table == 0;
+            if (!decided && table >= 1 && 4 * table <= static_cast<int>(f.tablePlayers.size())) {
+                int emptied = 0;
+                for (int r = 4 * (table - 1); r < 4 * table; ++r) {
+                    if (f.tablePlayers[static_cast<size_t>(r)][entrant::kCards].isEmpty()) ++emptied;
+                }
+                decided = emptied >= 2;
             }
-            decided = emptied >= 2;
-        }
-        // At a decided table the two still holding cards are out, even before the round closes and
-        // marks them.
-        const bool isOut = row[entrant::kOut].toInt() == 1 || (table != 0 && !row[entrant::kCards].isEmpty());
-        cards.push_back(row[entrant::kCards].str());
-        tables.push_back(row[entrant::kTable].str());
-        names.push_back(row[entrant::kFirstName].str() + " " + row[entrant::kSurname].str());
-        ranks.push_back(row[entrant::kWorldPosition].str());
-        points.push_back(row[entrant::kRankingPoints].str());
-        through.push_back(decided && !isOut ? "V" : "");
-        out.push_back(decided && isOut ? "X" : "");
-        f.loadPicture(flag, GameContext::flagPath(row[entrant::kFlag].str()));
-        flag.visible = true;
-    }
-    f.c("Label38", kBoardCards).text = joinLines(cards);
-    f.c("Label38", kBoardTable).text = joinLines(tables);
-    f.c("Label38", kBoardName).text = joinLines(names);
-    f.c("Label38", kBoardRank).text = joinLines(ranks);
-    f.c("Label38", kBoardPoints).text = joinLines(points);
-    f.c("Label38", kBoardOut).text = joinLines(out);
-    f.c("Label38", kBoardThrough).text = joinLines(through);
+            // At a decided table the two still holding cards are out, even before the round closes
+            // and marks them.
+            const bool isOut =
+                row[entrant::kOut].toInt() == 1 || (table != 0 && !row[entrant::kCards].isEmpty());
+            line[kBoardCards] = row[entrant::kCards].str();
+            line[kBoardTable] = row[entrant::kTable].str();
+            line[kBoardName] = row[entrant::kFirstName].str() + " " + row[entrant::kSurname].str();
+            line[kBoardRank] = row[entrant::kWorldPosition].str();
+            line[kBoardPoints] = row[entrant::kRankingPoints].str();
+            line[kBoardThrough] = decided && !isOut ? "V" : "";
+            line[kBoardOut] = decided && isOut ? "X" : "";
+        });
 }
 
 } // namespace velmora
