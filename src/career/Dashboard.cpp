@@ -11,6 +11,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 namespace velmora {
 
@@ -21,6 +22,15 @@ constexpr int kEventSlots = 4;
 constexpr int kLastOrdinaryWeek = 49;
 
 } // namespace
+
+std::string Dashboard::gameBadgePath(const std::string& game) {
+    static const std::pair<const char*, const char*> kBadges[] = {
+        {"Uno", "uno"}, {"Hearts", "hearts"}, {"Brisolo", "brisolo"}};
+    for (const auto& [known, file] : kBadges) {
+        if (sameText(game, known)) return std::string("\\immagini\\giochi\\") + file + ".gif";
+    }
+    return "";
+}
 
 void Dashboard::refresh() {
     Window& w = f.window();
@@ -82,8 +92,9 @@ void Dashboard::showEventSlot(int slot, const std::string& ownFlagKey, TierTable
     if (Control* stripe = f.window().find("Shape" + std::to_string(31 + slot))) {
         stripe->visible = slot <= f.weekEvents.last();
     }
+    Control& badge = f.c("Image22", slot);
     if (slot > f.weekEvents.last()) {
-        text.visible = enter.visible = flag.visible = entered.visible = false;
+        text.visible = enter.visible = flag.visible = entered.visible = badge.visible = false;
         return;
     }
     const Rows& events = f.weekEvents;
@@ -93,6 +104,9 @@ void Dashboard::showEventSlot(int slot, const std::string& ownFlagKey, TierTable
     const std::string game = events.at(calendario::kGame, slot).str();
     const Value& fee = events.at(calendario::kFee, slot);
     const std::string host = events.at(calendario::kHostNation, slot).str();
+    const std::string badgePath = gameBadgePath(game);
+    if (!badgePath.empty()) f.loadPicture(badge, badgePath);
+    badge.visible = !badgePath.empty();
 
     std::string caption = name + "\n" + entrants.str() + " giocatori";
     if (!fee.isEmpty()) {

@@ -18,6 +18,8 @@ class Dashboard {
     // The human's place in the four rankings, each worldwide, in his continent and in his nation,
     // written one per line into Label1(15).
     void rankingPositions();
+    // The badge picture of a game ("Uno", "Hearts", "Brisolo", in any case); "" for another game.
+    static std::string gameBadgePath(const std::string& game);
 
   private:
     // Nation key (flag name) of the nation the player plays for.

@@ -8,6 +8,7 @@
 
 #include <sqlcipher/sqlite3.h>
 
+#include <QApplication>
 #include <QImage>
 #include <QString>
 
@@ -15,6 +16,7 @@
 #include <cctype>
 #include <charconv>
 #include <cstdio>
+#include <fstream>
 #include <istream>
 #include <ostream>
 #include <sstream>
@@ -147,7 +149,9 @@ struct DriverSession::Target {
 
 DriverSession::DriverSession(Form1& form, ScriptedPlatform& platform) : m_form(form), m_platform(platform) {}
 
-DriverSession::~DriverSession() = default;
+DriverSession::~DriverSession() {
+    if (m_windowOpen) m_form.window().setChangedCallback(nullptr);
+}
 
 void DriverSession::run(std::istream& in, std::ostream& out) {
     std::string line;
@@ -185,6 +189,11 @@ bool DriverSession::execute(const std::string& rawLine, std::ostream& out) {
             sql(restAfter(line, words.front().end), answer);
         } else if (command == "shot") {
             shot(restAfter(line, words.front().end));
+        } else if (command == "window") {
+            openWindow(texts(words));
+        } else if (command == "memory") {
+            if (words.size() != 1) throw CommandError("memory takes no arguments");
+            memory(answer);
         } else {
             throw CommandError("unknown command " + words.front().text);
         }
@@ -195,6 +204,8 @@ bool DriverSession::execute(const std::string& rawLine, std::ostream& out) {
         out << "error: " << oneLine(error.what()) << '\n' << std::flush;
         return true;
     }
+    // An open window paints what the command changed before the answer, as the screen would.
+    if (m_windowOpen) QApplication::processEvents();
     out << answer.str() << "ok\n" << std::flush;
     // The title menu's "Esci" ends the program: nothing is left to drive.
     return !m_platform.quitRequested();
@@ -411,8 +422,39 @@ void DriverSession::sql(const std::string& statement, std::ostream& out) {
 void DriverSession::shot(const std::string& file) {
     if (file.empty()) throw CommandError("shot FILE.png");
     if (!m_view) m_view = std::make_unique<WindowView>(m_form.window());
-    const QImage picture = m_view->shot(DesignScale::designPixels());
+    // An open window is taken as it is shown; otherwise the window is drawn at the design size.
+    const QImage picture = m_view->shot(m_windowOpen ? m_view->size() : DesignScale::designPixels());
     if (!picture.save(QString::fromStdString(file), "PNG")) throw CommandError("cannot write " + file);
+}
+
+void DriverSession::openWindow(const std::vector<std::string>& words) {
+    long long width = 0, height = 0;
+    if (words.size() != 3 || !parseInteger(words[1], width) || !parseInteger(words[2], height) ||
+        width < 320 || height < 180 || width > 8192 || height > 8192) {
+        throw CommandError("window WIDTH HEIGHT (pixels, from 320 x 180)");
+    }
+    if (!m_view) m_view = std::make_unique<WindowView>(m_form.window());
+    m_view->resize(static_cast<int>(width), static_cast<int>(height));
+    m_view->show();
+    // As on the desktop: the view follows every event, each timer tick included.
+    m_form.window().setChangedCallback([this] { m_view->sync(); });
+    m_view->sync();
+    m_windowOpen = true;
+}
+
+void DriverSession::memory(std::ostream& out) {
+    // The resident set as the kernel counts it, in kilobytes.
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0) {
+            long long kb = 0;
+            std::istringstream(line.substr(6)) >> kb;
+            out << kb << '\n';
+            return;
+        }
+    }
+    throw CommandError("the resident memory cannot be read here");
 }
 
 } // namespace velmora

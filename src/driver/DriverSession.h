@@ -39,6 +39,8 @@ class DriverSession {
     void messages(std::ostream& out);
     void sql(const std::string& statement, std::ostream& out);
     void shot(const std::string& file);
+    void openWindow(const std::vector<std::string>& words);
+    void memory(std::ostream& out);
 
     // The control a command names ("Label1 3 ..." or "Label39 ..."), starting at the word after the
     // command; the rest of the line follows it.
@@ -46,7 +48,8 @@ class DriverSession {
 
     Form1& m_form;
     ScriptedPlatform& m_platform;
-    std::unique_ptr<WindowView> m_view; // made on the first screenshot
+    std::unique_ptr<WindowView> m_view; // made on the first screenshot or by "window"
+    bool m_windowOpen = false;          // "window" showed the view: it follows every event
 };
 
 } // namespace velmora

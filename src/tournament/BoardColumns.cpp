@@ -90,7 +90,7 @@ void align(Window& w, int headerItem, const std::vector<Column>& columns) {
 } // namespace
 
 double BoardColumns::charWidth() {
-    return kAdvancePerEm * kFontSize * kTwipsPerPoint;
+    return kAdvancePerEm * kColumnPoints * kTwipsPerPoint;
 }
 
 void BoardColumns::alignScoreboard(Window& w) {

@@ -12,10 +12,13 @@ class BoardColumns {
     // A face with every letter of the name pools (Vietnamese among them), so no name needs a
     // fallback face of another width.
     static constexpr const char* kFontFamily = "Noto Sans Mono";
-    // 8.25 points is a whole 11 pixels at the design scale, so the glyph advance is exact there.
-    static constexpr double kFontSize = 8.25; // points
-    // One line of the board face as drawn: 13 pixels of 15 twips at the design scale.
-    static constexpr int kLinePitch = 195; // twips
+    // Twenty names and their figures must read on a small screen, and the widest header (140
+    // characters) must still fit across the board: the face is taller than its columns are wide,
+    // each character as narrow as one of 8.25 points. Both sizes are whole pixels at the design
+    // scale (15 and 11), so the glyph advance is exact there.
+    static constexpr double kFontSize = 11.25;    // points
+    static constexpr double kColumnPoints = 8.25; // the size whose advance a character takes
+    static constexpr double kGlyphWidth = kColumnPoints / kFontSize;
 
     // Width of one character of the board face, in twips.
     static double charWidth();

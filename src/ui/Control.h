@@ -48,8 +48,11 @@ struct Control {
 
     std::vector<std::string> items; // combo box list
     int listIndex = -1;
-    int radius = 0;      // rounded corners of shapes and button labels, in twips
-    int linePitch = 0;   // twips from one line of a caption to the next; 0 for the font's own spacing
+    int radius = 0;    // rounded corners of shapes and button labels, in twips
+    int linePitch = 0; // twips from one line of a caption to the next; 0 for the font's own spacing
+    // Width of a fixed-width caption's characters as a share of the face's own: a board can take a
+    // taller face and keep its columns where the header's words put them.
+    double glyphWidth = 1.0;
     bool dimmed = false; // drawn greyed: a card the rules would refuse now
     bool marked = false; // drawn with a lit outline: a card that has just come into the hand
 

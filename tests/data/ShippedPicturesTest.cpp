@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <optional>
 #include <set>
 #include <string>
@@ -312,6 +314,61 @@ TEST(ShippedPicturesTest, everyNationalityHasAFlag) {
         contents.insert(readFile(path));
     }
     EXPECT_EQ(contents.size(), keys.size()) << "some nations share the same flag picture";
+}
+
+// The dashboard's game badges: round tokens on a transparent ground, each showing its game in its
+// own inks (a red heart for Hearts, a black spade for Brisolo, a four-colour Uno card), so a badge
+// drawn for the wrong game or in the wrong channel order is caught.
+TEST(ShippedPicturesTest, gameBadgesShowTheirGameOnARoundToken) {
+    struct Inks {
+        int red = 0, black = 0, blue = 0, green = 0, yellow = 0, opaque = 0;
+    };
+    auto inksOf = [](const Gif& gif) {
+        Inks inks;
+        for (int y = 0; y < gif.height; ++y) {
+            for (int x = 0; x < gif.width; ++x) {
+                if (gif.isTransparent(x, y)) continue;
+                ++inks.opaque;
+                const auto [r, g, b] = gif.colour(x, y);
+                if (r > 150 && g < 90 && b < 90) ++inks.red;
+                if (r < 70 && g < 70 && b < 70) ++inks.black;
+                if (b > 140 && r < 90) ++inks.blue;
+                if (g > 120 && r < 100 && b < 120) ++inks.green;
+                if (r > 200 && g > 160 && b < 90) ++inks.yellow;
+            }
+        }
+        return inks;
+    };
+    std::set<std::string> contents;
+    std::map<std::string, Inks> byGame;
+    for (const std::string game : {"uno", "hearts", "brisolo"}) {
+        SCOPED_TRACE(game);
+        const fs::path path = kPictures / "giochi" / (game + ".gif");
+        const std::optional<Gif> badge = readGif(path);
+        ASSERT_TRUE(badge) << path << " is missing or cannot be decoded";
+        ASSERT_EQ(badge->width, badge->height) << "a badge is round";
+        ASSERT_GE(badge->width, 48);
+        ASSERT_GE(badge->transparent, 0) << "a badge needs a transparent ground";
+        const int last = badge->width - 1;
+        for (auto [x, y] : {std::pair{0, 0}, {last, 0}, {0, last}, {last, last}})
+            EXPECT_TRUE(badge->isTransparent(x, y)) << "corner " << x << "," << y;
+        EXPECT_FALSE(badge->isTransparent(badge->width / 2, badge->height / 2));
+        byGame[game] = inksOf(*badge);
+        // The token fills most of its square (a full disc would cover pi/4 of it).
+        EXPECT_GT(byGame[game].opaque, badge->width * badge->height / 2);
+        contents.insert(readFile(path));
+    }
+    EXPECT_EQ(contents.size(), 3u) << "two games share a badge";
+    const auto share = [&](const std::string& game, int Inks::*ink) {
+        const Inks& inks = byGame.at(game);
+        return static_cast<double>(inks.*ink) / std::max(1, inks.opaque);
+    };
+    EXPECT_GT(share("hearts", &Inks::red), 0.08);
+    EXPECT_LT(share("hearts", &Inks::black), 0.01);
+    EXPECT_GT(share("brisolo", &Inks::black), 0.08);
+    EXPECT_LT(share("brisolo", &Inks::red), 0.01);
+    for (int Inks::*colour : {&Inks::red, &Inks::blue, &Inks::green, &Inks::yellow})
+        EXPECT_GT(share("uno", colour), 0.005) << "the Uno card lacks one of its four colours";
 }
 
 // The two arrows are mirror images: the same outline, transparent around it, drawn in warm gold

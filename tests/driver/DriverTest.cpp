@@ -110,6 +110,40 @@ TEST_F(DriverTest, LoadsTheGameAndAnswersEachCommand) {
     EXPECT_EQ(exitStatus, 0);
 }
 
+TEST_F(DriverTest, AnOpenedWindowIsShotAtItsOwnSizeAndMemoryIsToldInKilobytes) {
+    const std::string shot = folder.path() + "/menu.png";
+    const auto answers = run("load\n"
+                             "memory\n"
+                             "window 100 50\n" // below the smallest window
+                             "window 1366\n"
+                             "window 1366 768\n"
+                             "click Label1 1\n"
+                             "shot " +
+                             shot +
+                             "\n"
+                             "memory\n"
+                             "memory now\n");
+    ASSERT_EQ(answers.size(), 9u);
+    ASSERT_TRUE(answers[1].ok) << answers[1].error;
+    ASSERT_EQ(answers[1].lines.size(), 1u);
+    const long before = std::stol(answers[1].lines[0]);
+    EXPECT_GT(before, 1000); // kilobytes: a Qt program holds megabytes
+    EXPECT_FALSE(answers[2].ok);
+    EXPECT_FALSE(answers[3].ok);
+    EXPECT_TRUE(answers[4].ok) << answers[4].error;
+    EXPECT_TRUE(answers[5].ok) << answers[5].error;
+    EXPECT_TRUE(answers[6].ok) << answers[6].error;
+    int width = 0, height = 0;
+    ASSERT_TRUE(isPng(shot, width, height));
+    EXPECT_EQ(width, 1366);
+    EXPECT_EQ(height, 768);
+    ASSERT_TRUE(answers[7].ok) << answers[7].error;
+    ASSERT_EQ(answers[7].lines.size(), 1u);
+    EXPECT_GT(std::stol(answers[7].lines[0]), before); // the shown window's widgets and pictures
+    EXPECT_FALSE(answers[8].ok);
+    EXPECT_EQ(exitStatus, 0);
+}
+
 TEST_F(DriverTest, BadCommandsAreErrorsAndTheDriverGoesOn) {
     const auto answers = run("sql select 1\n" // before load: no database yet
                              "frobnicate\n"

@@ -31,12 +31,16 @@ BrisoloTournamentPlay ScriptedBrisoloPlayer::playTournament() {
     m_driver.click("Label42");
     ++play.rounds;
     while (play.ticks < kMaxTicks) {
-        if (m_driver.visible("Picture7")) return play;
+        if (m_driver.visible("Picture7")) {
+            tableClosed();
+            return play;
+        }
         if (m_driver.visible("Label38", 21) && !handCounted) {
             play.handPoints += (play.handPoints.empty() ? "" : " ") + std::to_string(seatPoints());
             handCounted = true;
         }
         if (m_driver.visible("Label49")) {
+            tableClosed();
             m_driver.click("Label49");
             if (m_driver.visible("Picture7")) return play;
             if (!m_driver.visible("Label42")) throw DriverFailure("a new round shows no \"INIZIA\"");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace velmora::test {
@@ -27,12 +28,21 @@ class ScriptedBrisoloPlayer {
 
     static constexpr long kMaxTicks = 20000;
 
+    // Called each time the human's table closes: at its round's "PROSSIMO TURNO", or when the prize
+    // board opens without one.
+    void setAfterTable(std::function<void()> hook) { m_afterTable = std::move(hook); }
+
   private:
     bool humansTurn();
     // The points of the four seats as their labels show them (first line of each).
     int seatPoints();
 
+    void tableClosed() {
+        if (m_afterTable) m_afterTable();
+    }
+
     DriverProcess& m_driver;
+    std::function<void()> m_afterTable;
 };
 
 } // namespace velmora::test

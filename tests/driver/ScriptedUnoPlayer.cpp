@@ -137,8 +137,12 @@ UnoTournamentPlay ScriptedUnoPlayer::playTournament() {
         UnoRound& round = play.rounds.back();
         watchHumanFinish(round);
         watchFinishes(round);
-        if (m_driver.visible("Picture7")) return play;
+        if (m_driver.visible("Picture7")) {
+            tableClosed();
+            return play;
+        }
         if (m_driver.visible("Label49")) {
+            tableClosed();
             for (int timer = 1; timer <= 8; ++timer)
                 if (m_driver.timerEnabled(timer)) round.timersAtClose.push_back(timer);
             round.pileAtClose = m_driver.property("Image9", 4, "picture");

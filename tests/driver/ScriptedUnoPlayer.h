@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,10 @@ class ScriptedUnoPlayer {
     // Longest a tournament may take on the virtual clock, in half-second steps.
     static constexpr long kMaxTicks = 40000;
 
+    // Called each time the human's table closes: at its round's "PROSSIMO TURNO", or when the prize
+    // board opens without one.
+    void setAfterTable(std::function<void()> hook) { m_afterTable = std::move(hook); }
+
   private:
     bool humansTurn();
     void takeTurn(UnoTournamentPlay& play);
@@ -58,7 +63,12 @@ class ScriptedUnoPlayer {
     // The table's counters, timers and buttons, for a failure message.
     std::string describeTable();
 
+    void tableClosed() {
+        if (m_afterTable) m_afterTable();
+    }
+
     DriverProcess& m_driver;
+    std::function<void()> m_afterTable;
 };
 
 } // namespace velmora::test

@@ -1,8 +1,15 @@
 #include "app/Form1.h"
+#include "games/brisolo/BrisoloTable.h"
+#include "games/uno/UnoTable.h"
 #include "qt/QtTestSupport.h"
 #include "support/AppFolder.h"
+#include "ui/qt/ControlWidget.h"
 #include "ui/qt/DesignScale.h"
 #include "ui/qt/WindowView.h"
+
+#include <QComboBox>
+#include <QFontMetricsF>
+#include <QStyleOptionComboBox>
 
 #include <gtest/gtest.h>
 
@@ -85,6 +92,45 @@ TEST_F(GameWindowTest, AScreenshotShowsTheTitleScreen) {
     const QImage shot = view->shot(DesignScale::designPixels());
     EXPECT_EQ(shot.size(), QSize(1910, 1040));
     EXPECT_GT(test::distinctColours(shot), 200); // the background and title pictures, the menu
+}
+
+TEST_F(GameWindowTest, TheScoreboardHeadersFitTheirBoardAtEverySize) {
+    // A board is laid out at the design size and scaled as a whole, so a header that fits there fits
+    // at every window size; one that does not loses its last column ("Punti" cut to "Punt").
+    Control& header = form.c("Label38", 11);
+    const double widthPixels = header.width / DesignScale::kTwipsPerPixel;
+    const QFont face = ControlWidget::scaledFont(header.font, 1.0, view->logicalDpiY());
+    const QFontMetricsF metrics(face);
+    for (const std::string& text : {UnoTable::boardHeader(), BrisoloTable::boardHeader()}) {
+        SCOPED_TRACE(text);
+        const double drawn = metrics.horizontalAdvance(QString::fromStdString(text)) * header.glyphWidth;
+        EXPECT_LE(drawn, widthPixels);
+        // The face is taller than the 8.25-point one whose width its characters keep.
+        EXPECT_GT(header.font.size, 8.25);
+    }
+}
+
+TEST_F(GameWindowTest, TheComboArrowGrowsAndShrinksWithTheWindow) {
+    auto* combo = dynamic_cast<QComboBox*>(view->widgetOf("Combo7"));
+    ASSERT_NE(combo, nullptr);
+    auto arrowOf = [&] {
+        QStyleOptionComboBox option;
+        option.initFrom(combo);
+        option.rect = combo->rect();
+        option.subControls = QStyle::SC_All;
+        return combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, combo);
+    };
+    const QRect large = arrowOf();
+    const int largeHeight = combo->height();
+    view->resize(1280, 720);
+    QApplication::processEvents();
+    const QRect small = arrowOf();
+    ASSERT_LT(combo->height(), largeHeight);
+    EXPECT_NEAR(static_cast<double>(small.width()) / large.width(),
+                static_cast<double>(combo->height()) / largeHeight, 0.1);
+    // The button stays at the box's right end, within it.
+    EXPECT_EQ(small.right(), combo->rect().right());
+    EXPECT_GE(small.left(), combo->rect().left());
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "ArrowPainter.h"
 #include "FlagRenderer.h"
 #include "FrenchCardPainter.h"
+#include "GameBadgePainter.h"
 #include "GifWriter.h"
 #include "IconPainter.h"
 #include "TablePainter.h"
@@ -140,7 +141,7 @@ int main(int argc, char** argv) {
     }
 
     Output out(positional[1] + QStringLiteral("/immagini"));
-    for (const char* sub : {"", "uno", "52", "flags"})
+    for (const char* sub : {"", "uno", "52", "flags", "giochi"})
         if (!out.makeDir(QString::fromLatin1(sub))) return 1;
 
     const QColor felt = TablePainter::feltColour();
@@ -165,6 +166,9 @@ int main(int argc, char** argv) {
                                 << "\", a plain grey flag was drawn instead\n";
     }
     if (keys.isEmpty()) QTextStream(stderr) << "velmora-mkpics: warning: no nation keys, no flags drawn\n";
+
+    for (const QString& game : GameBadgePainter::games())
+        out.gif(GameBadgePainter::paint(game), QStringLiteral("giochi/%1.gif").arg(game));
 
     out.gif(ArrowPainter::left(), QStringLiteral("sx.gif"));
     out.gif(ArrowPainter::right(), QStringLiteral("dx.gif"));

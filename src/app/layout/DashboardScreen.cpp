@@ -19,6 +19,7 @@ constexpr int kBoardWidth = 18380;
 constexpr int kSlotTop = 1300;
 constexpr int kSlotPitch = 2100;
 constexpr int kSlotHeight = 1950;
+constexpr int kBadgeSize = 860; // the round badge of the event's game
 
 } // namespace
 
@@ -102,9 +103,11 @@ void buildDashboardScreen(Window& w) {
     look::place(heading, kBoardLeft + 400, 540, kBoardWidth - 800, 620);
     look::caption(heading, 17, true, look::kGold);
 
-    // The event slots: host flag, the event's three lines, and the entry button or its marker.
+    // The event slots: host flag, the badge of the event's game, the event's three lines, and the
+    // entry button or its marker.
     w.addArray("Label5", 0, 3, ControlKind::Label, dashboard);
     w.addArray("Image5", 0, 3, ControlKind::Picture, dashboard);
+    w.addArray("Image22", 0, 3, ControlKind::Picture, dashboard);
     w.addArray("Label6", 0, 3, ControlKind::Label, dashboard);
     w.addArray("Label7", 0, 3, ControlKind::Label, dashboard);
     // Captions are drawn from the top: a pill that hugs its line keeps the text in its middle.
@@ -118,8 +121,13 @@ void buildDashboardScreen(Window& w) {
         host.border = true;
         host.borderColor = look::kInk;
 
+        Control& badge = w("Image22", slot);
+        look::place(badge, kBoardLeft + 2330, top + (kSlotHeight - kBadgeSize) / 2, kBadgeSize, kBadgeSize);
+        badge.stretch = true;
+        badge.visible = false;
+
         Control& text = w("Label5", slot);
-        look::place(text, kBoardLeft + 2500, top + 260, 11900, kSlotHeight - 300);
+        look::place(text, kBoardLeft + 3350, top + 260, 11050, kSlotHeight - 300);
         look::caption(text, 13.5, false, look::kIvory);
 
         Control& enter = w("Label6", slot);

@@ -60,9 +60,9 @@ constexpr double kCounterPoints = 11.25;
 constexpr int kBoardLeft = 14300, kBoardWidth = 14260;
 constexpr int kBoardTextLeft = kBoardLeft + 100;
 constexpr int kScoreboardTop = 120;
-constexpr int kStandingsTop = 4560;
+constexpr int kStandingsTop = 6000;
 constexpr int kScoreRows = 20, kStandingRows = 4;
-constexpr int kFlagWidth = 220, kFlagHeight = 165;
+constexpr int kFlagWidth = 280, kFlagHeight = 210;
 
 struct SeatPlace {
     int plateLeft, plateTop, plateWidth;
@@ -105,6 +105,7 @@ Control& boardText(Window& w, int item, Control* panel, int top, int lines, std:
     label.backTransparent = true;
     label.wordWrap = false;
     label.linePitch = boardLine();
+    label.glyphWidth = BoardColumns::kGlyphWidth;
     return label;
 }
 
@@ -296,12 +297,12 @@ void buildStandings(Window& w, Control* table) {
 void buildCaptions(Window& w, Control* table) {
     w.addArray("Label38", 20, 20, ControlKind::Label, table); // the round
     Control& round = w("Label38", 20);
-    look::place(round, kBoardLeft, 7000, kBoardWidth, look::lineHeight(24) + 60);
+    look::place(round, kBoardLeft, 8150, kBoardWidth, look::lineHeight(24) + 60);
     look::caption(round, 24, true, look::kGold, Align::Center);
     round.wordWrap = false;
     w.addArray("Label38", 10, 10, ControlKind::Label, table); // the human's table
     Control& caption = w("Label38", 10);
-    look::place(caption, kBoardLeft, 7900, kBoardWidth, look::lineHeight(15) + 40);
+    look::place(caption, kBoardLeft, 8800, kBoardWidth, look::lineHeight(15) + 40);
     look::caption(caption, 15, false, look::kIvory, Align::Center);
     caption.wordWrap = false;
 

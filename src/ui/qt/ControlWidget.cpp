@@ -156,14 +156,17 @@ void ControlWidget::paintCaption(QPainter& painter) {
     // heading, so such text is laid out at the design size and the drawing is scaled instead.
     const bool fixedWidth = scaledFont(c.font, 1.0, logicalDpiY()).styleHint() == QFont::TypeWriter;
     const double scale = fixedWidth ? m_factor : 1.0;
+    // A narrowed face is drawn squeezed across only: its lines keep their height and pitch.
+    const double squeeze = fixedWidth ? std::clamp(c.glyphWidth, 0.25, 1.0) : 1.0;
     painter.save();
-    painter.scale(scale, scale);
+    painter.scale(scale * squeeze, scale);
     const QFont font = scaledFont(c.font, m_factor / scale, logicalDpiY());
     painter.setFont(font);
     painter.setPen(c.enabled ? rgb(c.foreColor) : kDisabledText);
     const double inset = c.border ? 2 * m_factor : 0;
     const QRectF box = QRectF(rect()).adjusted(inset, inset / 2, -inset, 0);
-    const QRectF area(box.topLeft() / scale, box.size() / scale);
+    const QRectF area(box.left() / (scale * squeeze), box.top() / scale, box.width() / (scale * squeeze),
+                      box.height() / scale);
 
     // Lines are spaced by the design's line height scaled like every other length, not by the
     // scaled font's own (rounded) spacing, so a column of names stays level with the column of

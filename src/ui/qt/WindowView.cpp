@@ -1,6 +1,7 @@
 #include "ui/qt/WindowView.h"
 
 #include "ui/Window.h"
+#include "ui/qt/ComboArrowStyle.h"
 #include "ui/qt/ControlWidget.h"
 
 #include <QComboBox>
@@ -47,6 +48,7 @@ struct WindowView::Entry {
     std::vector<std::string> items;
     int listIndex = -1;
     int radius = 0;
+    double glyphWidth = 1.0;
     bool dimmed = false, marked = false;
 
     bool sameLook(const Control& c) const {
@@ -56,7 +58,7 @@ struct WindowView::Entry {
                clickable == c.clickable && stretch == c.stretch && family == c.font.family &&
                fontSize == c.font.size && bold == c.font.bold && italic == c.font.italic &&
                align == c.align && picture == c.picture && listIndex == c.listIndex && radius == c.radius &&
-               dimmed == c.dimmed && marked == c.marked && items == c.items;
+               glyphWidth == c.glyphWidth && dimmed == c.dimmed && marked == c.marked && items == c.items;
     }
 
     void takeLook(const Control& c) {
@@ -78,6 +80,7 @@ struct WindowView::Entry {
         picture = c.picture;
         listIndex = c.listIndex;
         radius = c.radius;
+        glyphWidth = c.glyphWidth;
         dimmed = c.dimmed;
         marked = c.marked;
         if (items != c.items) items = c.items;
@@ -90,6 +93,9 @@ WindowView::WindowView(Window& window, QWidget* parent)
     setMinimumSize(320, 180);
     setFocusPolicy(Qt::StrongFocus);
     m_stage = new QWidget(this);
+    // Made after the stage, so it is destroyed after the combo boxes that use it.
+    m_comboStyle = new ComboArrowStyle();
+    m_comboStyle->setParent(this);
     buildNewControls();
     sync();
 }
@@ -109,6 +115,7 @@ void WindowView::buildNewControls() {
         case ControlKind::Combo: {
             auto* combo = new QComboBox(m_stage);
             combo->setFocusPolicy(Qt::StrongFocus);
+            combo->setStyle(m_comboStyle);
             Entry* e = entry.get();
             connect(combo, &QComboBox::activated, this, [this, e](int item) { chosen(*e, item); });
             entry->combo = combo;

@@ -13,6 +13,7 @@
 #include <vector>
 
 class QComboBox;
+class QStyle;
 class QLineEdit;
 
 namespace velmora {
@@ -67,6 +68,7 @@ class WindowView : public QWidget {
     DesignScale m_scale;
     QSize m_fittedFor; // the size the stage was last fitted to
     QWidget* m_stage = nullptr;
+    QStyle* m_comboStyle = nullptr; // the combo boxes' arrow, scaled with the window (owned as a child)
     std::vector<std::unique_ptr<Entry>> m_entries;
     std::unordered_map<const Control*, Entry*> m_byControl;
     int m_lastChanges = 0;

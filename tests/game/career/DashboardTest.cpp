@@ -8,6 +8,8 @@
 
 #include <strings.h>
 
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -133,6 +135,43 @@ TEST_F(DashboardTest, HostsDecideFlagAndEntryButton) {
         EXPECT_FALSE(c("Image5", slot).visible) << slot;
         EXPECT_FALSE(c("Label7", slot).visible) << slot;
     }
+}
+
+TEST_F(DashboardTest, EachListedEventCarriesTheBadgeOfItsCalendarGame) {
+    const std::map<std::string, std::string> badges = {{"Uno", "\\immagini\\giochi\\uno.gif"},
+                                                       {"Hearts", "\\immagini\\giochi\\hearts.gif"},
+                                                       {"Brisolo", "\\immagini\\giochi\\brisolo.gif"}};
+    buildWorld(form->db(), {});
+    std::set<std::string> gamesSeen;
+    for (int week = 1; week <= 52; ++week) {
+        SCOPED_TRACE("week " + std::to_string(week));
+        form->temp().setNumber("settimana", week);
+        refresh();
+        for (int slot = 0; slot < 4; ++slot) {
+            const Control& badge = c("Image22", slot);
+            if (!c("Label5", slot).visible) {
+                EXPECT_FALSE(badge.visible) << "a badge on the empty slot " << slot;
+                continue;
+            }
+            // The event text keeps its first line for the name: the game is told by the badge alone.
+            const std::string& text = c("Label5", slot).text;
+            const std::string name = text.substr(0, text.find('\n'));
+            const Rows row =
+                form->db().query("SELECT gioco FROM calendario where torneo='" + fApici(name) + "'");
+            ASSERT_EQ(row.rowCount(), 1) << name;
+            const std::string game = row.at(0, 0).str();
+            gamesSeen.insert(game);
+            EXPECT_TRUE(badge.visible) << name;
+            EXPECT_EQ(badge.picture, badges.at(game)) << name;
+            // Beside the row: level with its text, between the host flag and the text.
+            const Control& flag = c("Image5", slot);
+            EXPECT_GE(badge.left, flag.left + flag.width) << name;
+            EXPECT_LE(badge.left + badge.width, c("Label5", slot).left) << name;
+            EXPECT_LT(badge.top, c("Label5", slot).top + c("Label5", slot).height) << name;
+            EXPECT_GT(badge.top + badge.height, c("Label5", slot).top) << name;
+        }
+    }
+    EXPECT_EQ(gamesSeen, (std::set<std::string>{"Uno", "Hearts", "Brisolo"}));
 }
 
 TEST_F(DashboardTest, AnEnteredEventIsMarkedAndOffersToPlay) {

@@ -1,0 +1,199 @@
+// velmora-soak [TABLES] [WIDTH HEIGHT]: a long session in the real window, for its memory.
+// velmora-soak shots DIR WIDTH HEIGHT: pictures of the dashboard, an Uno and a Brisolo table as it
+// closes and their prize boards, as the window shows them at that size.
+//
+// A career is written into a fresh application folder and opened through velmora-driver with the
+// window shown (offscreen) at the given size, 1366 x 768 unless told. The human then enters Uno and
+// Brisolo events week after week, in turn, and plays them card by card until he has sat at TABLES
+// tables (24 unless told). After each of his tables the driver's resident memory is printed: a
+// session that keeps every picture it ever drew grows from table to table, a bounded one levels off.
+
+#include "driver/CareerQueries.h"
+#include "driver/DriverProcess.h"
+#include "driver/ScriptedBrisoloPlayer.h"
+#include "driver/ScriptedUnoPlayer.h"
+
+#include "data/Database.h"
+#include "support/AppFolder.h"
+#include "support/WorldBuilder.h"
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+#include <string>
+#include <vector>
+
+namespace velmora::test {
+namespace {
+
+constexpr int kLastWeekBeforeFinals = 49;
+
+struct Soak {
+    DriverProcess& driver;
+    int tablesWanted = 0;
+    int tables = 0;
+    std::vector<long> residentKb;
+    std::chrono::steady_clock::time_point started = std::chrono::steady_clock::now();
+
+    long resident() { return std::stol(driver.value("memory")); }
+
+    void sample(const std::string& event) {
+        ++tables;
+        const long kb = resident();
+        residentKb.push_back(kb);
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+        std::printf("table %3d: %7.1f MB  (%s, %.0f s)\n", tables, kb / 1024.0, event.c_str(), seconds);
+        std::fflush(stdout);
+    }
+};
+
+// The week's first event of the wanted game the human may enter and pay for, or -1.
+int enterableSlot(const std::vector<CalendarEvent>& events, const std::string& game, long money) {
+    for (int i = 0; i < static_cast<int>(events.size()) && i < 4; ++i) {
+        const CalendarEvent& event = events[static_cast<size_t>(i)];
+        if (event.game == game && event.host != "conti" && event.fee <= money) return i;
+    }
+    return -1;
+}
+
+int run(int tablesWanted, int width, int height) {
+    AppFolder folder;
+    {
+        Database database(Database::connectionString(folder.path()));
+        WorldOptions world;
+        world.money = 10000000; // every entry fee of the season
+        buildWorld(database, world);
+    }
+    DriverProcess driver(VELMORA_DRIVER, folder.path());
+    driver.run("load");
+    driver.click("Label1", 1);
+    driver.click("Label1", 4);
+    if (!driver.visible("Picture2")) throw DriverFailure("no dashboard after \"Carica\"");
+    Soak soak{driver};
+    soak.tablesWanted = tablesWanted;
+    std::printf("loaded:     %7.1f MB\n", soak.resident() / 1024.0);
+    driver.run("window " + std::to_string(width) + " " + std::to_string(height));
+    std::printf("window %dx%d: %7.1f MB\n", width, height, soak.resident() / 1024.0);
+
+    int played = 0;
+    for (int week = 1; week <= kLastWeekBeforeFinals && soak.tables < tablesWanted; ++week) {
+        const std::vector<CalendarEvent> events = weekEvents(driver, week);
+        const std::string game = played % 2 == 0 ? "Uno" : "Brisolo";
+        int slot = enterableSlot(events, game, storedNumber(driver, "tuodenaro"));
+        if (slot < 0)
+            slot =
+                enterableSlot(events, game == "Uno" ? "Brisolo" : "Uno", storedNumber(driver, "tuodenaro"));
+        if (slot < 0) {
+            driver.click("Label8");
+            continue;
+        }
+        const CalendarEvent& event = events[static_cast<size_t>(slot)];
+        const std::string label =
+            event.game + " week " + std::to_string(week) + ", " + std::to_string(event.entrants) + " players";
+        driver.click("Label6", slot);
+        driver.click("Label39");
+        if (!driver.visible("Picture5")) throw DriverFailure("\"Gioca Torneo\" opened no table");
+        if (event.game == "Uno") {
+            ScriptedUnoPlayer player(driver);
+            player.setAfterTable([&] { soak.sample(label); });
+            player.playTournament();
+        } else {
+            ScriptedBrisoloPlayer player(driver);
+            player.setAfterTable([&] { soak.sample(label); });
+            player.playTournament();
+        }
+        driver.click("Label50"); // the prize board closes onto the next week's dashboard
+        const auto messages = driver.messages();
+        for (const auto& message : messages)
+            std::printf("  message: %s\n", message.c_str());
+        ++played;
+    }
+    if (soak.residentKb.size() < 2) {
+        std::printf("too few tables to judge\n");
+        return 1;
+    }
+    const size_t half = soak.residentKb.size() / 2;
+    std::printf(
+        "%d tables; resident memory %.1f MB after the first, %.1f MB at the middle, %.1f MB at the end\n",
+        soak.tables, soak.residentKb.front() / 1024.0, soak.residentKb[half] / 1024.0,
+        soak.residentKb.back() / 1024.0);
+    return 0;
+}
+
+// Enters and plays the week's first event of a game, taking the player's first table as it closes
+// and the prize board.
+void shootEvent(DriverProcess& driver, const std::string& game, const std::string& folder, int week) {
+    const std::vector<CalendarEvent> events = weekEvents(driver, week);
+    const int slot = enterableSlot(events, game, storedNumber(driver, "tuodenaro"));
+    if (slot < 0) throw DriverFailure("no " + game + " event in week " + std::to_string(week));
+    driver.click("Label6", slot);
+    driver.click("Label39");
+    // The first table of the player is taken as it closes: its board full, the hand as it ended.
+    bool taken = false;
+    auto shootTable = [&] {
+        if (!taken) driver.run("shot " + folder + "/table-" + game + ".png");
+        taken = true;
+    };
+    if (game == "Uno") {
+        ScriptedUnoPlayer player(driver);
+        player.setAfterTable(shootTable);
+        player.playTournament();
+    } else {
+        ScriptedBrisoloPlayer player(driver);
+        player.setAfterTable(shootTable);
+        player.playTournament();
+    }
+    driver.run("shot " + folder + "/prizes-" + game + ".png");
+    driver.click("Label50");
+}
+
+int shots(const std::string& folder, int width, int height) {
+    AppFolder app;
+    {
+        Database database(Database::connectionString(app.path()));
+        WorldOptions world;
+        world.money = 10000000;
+        buildWorld(database, world);
+    }
+    DriverProcess driver(VELMORA_DRIVER, app.path());
+    driver.run("load");
+    driver.click("Label1", 1);
+    driver.click("Label1", 4);
+    driver.run("window " + std::to_string(width) + " " + std::to_string(height));
+    driver.run("shot " + folder + "/dashboard.png");
+    int week = 1;
+    for (const std::string game : {"Uno", "Brisolo"}) {
+        while (enterableSlot(weekEvents(driver, week), game, storedNumber(driver, "tuodenaro")) < 0) {
+            driver.click("Label8");
+            ++week;
+        }
+        shootEvent(driver, game, folder, week);
+        ++week;
+    }
+    return 0;
+}
+
+} // namespace
+} // namespace velmora::test
+
+int main(int argc, char** argv) {
+    if (argc == 5 && std::string(argv[1]) == "shots") {
+        try {
+            return velmora::test::shots(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "velmora-soak: %s\n", error.what());
+            return 1;
+        }
+    }
+    const int tables = argc > 1 ? std::atoi(argv[1]) : 24;
+    const int width = argc > 3 ? std::atoi(argv[2]) : 1366;
+    const int height = argc > 3 ? std::atoi(argv[3]) : 768;
+    try {
+        return velmora::test::run(tables, width, height);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "velmora-soak: %s\n", error.what());
+        return 1;
+    }
+}
