@@ -145,7 +145,10 @@ HeartsTournamentPlay ScriptedHeartsPlayer::playTournament() {
     int stillTicks = 0;
     bool backgroundRunning = false;
     while (play.ticks < kMaxTicks) {
-        if (m_driver.visible("Picture7")) return play;
+        if (m_driver.visible("Picture7")) {
+            tableClosed();
+            return play;
+        }
         const bool background = m_driver.timerEnabled(8);
         if (backgroundRunning && !background && !m_driver.visible("Label49")) lookAtOtherTable(play);
         backgroundRunning = background;
@@ -154,6 +157,7 @@ HeartsTournamentPlay ScriptedHeartsPlayer::playTournament() {
             play.emptyHandsAtClose.push_back(boardLines(6, "0"));
             play.outAtClose.push_back(boardLines(5, "X"));
             play.throughAtClose.push_back(boardLines(18, "V"));
+            tableClosed();
             m_driver.click("Label49");
             if (m_driver.visible("Picture7")) return play;
             startRound(play);

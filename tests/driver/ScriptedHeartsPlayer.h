@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,7 +43,14 @@ class ScriptedHeartsPlayer {
     // Half-second steps in which something at the table must change while the human waits.
     static constexpr int kStallTicks = 60;
 
+    // Called each time the human's table closes: at its round's "PROSSIMO TURNO", or when the prize
+    // board opens without one.
+    void setAfterTable(std::function<void()> hook) { m_afterTable = std::move(hook); }
+
   private:
+    void tableClosed() {
+        if (m_afterTable) m_afterTable();
+    }
     void startRound(HeartsTournamentPlay& play);
     void passThreeCards(HeartsTournamentPlay& play);
     bool humansTurn();
@@ -59,6 +67,7 @@ class ScriptedHeartsPlayer {
     std::string describeTable();
 
     DriverProcess& m_driver;
+    std::function<void()> m_afterTable;
 };
 
 } // namespace velmora::test

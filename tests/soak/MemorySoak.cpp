@@ -3,14 +3,15 @@
 // closes and their prize boards, as the window shows them at that size.
 //
 // A career is written into a fresh application folder and opened through velmora-driver with the
-// window shown (offscreen) at the given size, 1366 x 768 unless told. The human then enters Uno and
-// Brisolo events week after week, in turn, and plays them card by card until he has sat at TABLES
+// window shown (offscreen) at the given size, 1366 x 768 unless told. The human then enters Uno,
+// Brisolo and Hearts events week after week, in turn, and plays them card by card until he has sat at TABLES
 // tables (24 unless told). After each of his tables the driver's resident memory is printed: a
 // session that keeps every picture it ever drew grows from table to table, a bounded one levels off.
 
 #include "driver/CareerQueries.h"
 #include "driver/DriverProcess.h"
 #include "driver/ScriptedBrisoloPlayer.h"
+#include "driver/ScriptedHeartsPlayer.h"
 #include "driver/ScriptedUnoPlayer.h"
 
 #include "data/Database.h"
@@ -26,6 +27,9 @@
 
 namespace velmora::test {
 namespace {
+
+// The games the human plays in turn.
+const std::vector<std::string> kGames = {"Uno", "Brisolo", "Hearts"};
 
 constexpr int kLastWeekBeforeFinals = 49;
 
@@ -80,11 +84,13 @@ int run(int tablesWanted, int width, int height) {
     int played = 0;
     for (int week = 1; week <= kLastWeekBeforeFinals && soak.tables < tablesWanted; ++week) {
         const std::vector<CalendarEvent> events = weekEvents(driver, week);
-        const std::string game = played % 2 == 0 ? "Uno" : "Brisolo";
-        int slot = enterableSlot(events, game, storedNumber(driver, "tuodenaro"));
-        if (slot < 0)
-            slot =
-                enterableSlot(events, game == "Uno" ? "Brisolo" : "Uno", storedNumber(driver, "tuodenaro"));
+        // The games in turn; when the week has none of the one due, the next that it has.
+        int slot = -1;
+        for (int k = 0; k < static_cast<int>(kGames.size()) && slot < 0; ++k) {
+            const std::string game =
+                kGames[static_cast<size_t>((played + k) % static_cast<int>(kGames.size()))];
+            slot = enterableSlot(events, game, storedNumber(driver, "tuodenaro"));
+        }
         if (slot < 0) {
             driver.click("Label8");
             continue;
@@ -99,8 +105,12 @@ int run(int tablesWanted, int width, int height) {
             ScriptedUnoPlayer player(driver);
             player.setAfterTable([&] { soak.sample(label); });
             player.playTournament();
-        } else {
+        } else if (event.game == "Brisolo") {
             ScriptedBrisoloPlayer player(driver);
+            player.setAfterTable([&] { soak.sample(label); });
+            player.playTournament();
+        } else {
+            ScriptedHeartsPlayer player(driver);
             player.setAfterTable([&] { soak.sample(label); });
             player.playTournament();
         }
