@@ -21,15 +21,6 @@
 namespace velmora::test {
 namespace {
 
-// The stored places of a field of n: one winner, one runner-up, two thirds, then every group of
-// losers of a round at its size + 1 (5 for the four beaten in the semifinals, 9 for eight, ...).
-std::map<int, int> expectedPlaces(int entrants) {
-    std::map<int, int> places = {{1, 1}, {2, 1}, {3, 2}};
-    for (int group = 4; group < entrants; group *= 2)
-        places[group + 1] = group;
-    return places;
-}
-
 TEST(BrisoloTournamentTest, WholeTournamentsReachThePrizeBoardWithEveryPlaceStored) {
     std::vector<CalendarEvent> events;
     {

@@ -78,4 +78,11 @@ bool amongEightBest(DriverProcess& driver, const std::string& game, const std::s
     return eightBest(driver, game).count(surname + " " + firstName) > 0;
 }
 
+std::map<int, int> expectedPlaces(int entrants) {
+    std::map<int, int> places = {{1, 1}, {2, 1}, {3, 2}};
+    for (int group = 4; group < entrants; group *= 2)
+        places[group + 1] = group;
+    return places;
+}
+
 } // namespace velmora::test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <ostream>
 #include <set>
 #include <string>
@@ -57,6 +58,11 @@ const Tier* tierOf(const std::vector<Tier>& tiers, int position);
 // A number and a text the career keeps in temp under a key.
 long storedNumber(DriverProcess& driver, const std::string& key);
 std::string storedText(DriverProcess& driver, const std::string& key);
+
+// The stored places of a whole field of n: one winner, one runner-up, two thirds, then every group
+// of losers of a round at its size + 1 (5 for the four beaten in the semifinals, 9 for eight, ...),
+// as place -> players.
+std::map<int, int> expectedPlaces(int entrants);
 
 // The eight best of a game ("surname first name") in the ranking the dashboard reads.
 std::set<std::string> eightBest(DriverProcess& driver, const std::string& game);

@@ -29,15 +29,6 @@ constexpr int kQualifyingPoints = 4000;
 // A Hearts hand shares out thirteen hearts and the queen of spades.
 constexpr int kHandPoints = 26;
 
-// The stored places of a field of n: one winner, one runner-up, two thirds, then every group of
-// losers of a round at its size + 1 (5 for the four beaten in the semifinals, 9 for eight, ...).
-std::map<int, int> expectedPlaces(int entrants) {
-    std::map<int, int> places = {{1, 1}, {2, 1}, {3, 2}};
-    for (int group = 4; group < entrants; group *= 2)
-        places[group + 1] = group;
-    return places;
-}
-
 void openCareer(DriverProcess& d, const WorldOptions& world) {
     d.run("load");
     d.click("Label1", 1);
