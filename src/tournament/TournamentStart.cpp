@@ -200,8 +200,10 @@ void TournamentStart::Label39_Click() {
 Rows TournamentStart::bestEight(const std::string& game) {
     const CardGame* played = findCardGame(game);
     if (!played) return Rows();
+    // Ordered exactly as the dashboard that entered him orders it, first names breaking the ties
+    // of equal points and surnames, so the two always agree on who the eight are.
     return f.db().query(std::string("SELECT top 8 * FROM giocatori  order by ") + played->pointsColumn +
-                        " desc,cognome asc");
+                        " desc,cognome asc,nome asc");
 }
 
 bool TournamentStart::amongFinalists(const Rows& best) {
