@@ -37,10 +37,9 @@ Form1::Form1(Platform& platform)
       m_tableFlow(std::make_unique<TableFlow>(*this)),
       m_backgroundTables(std::make_unique<BackgroundTables>(*this)),
       m_rounds(std::make_unique<Rounds>(*this)), m_handDisplay(std::make_unique<HandDisplay>(*this)),
-      m_tableCues(std::make_unique<TableCues>(*this)),
-      m_unoTable(std::make_unique<UnoTable>(*this)), m_unoComputer(std::make_unique<UnoComputer>(*this)),
-      m_unoGame(std::make_unique<UnoGame>(*this)), m_brisoloGame(std::make_unique<BrisoloGame>(*this)),
-      m_heartsGame(std::make_unique<HeartsGame>(*this)),
+      m_tableCues(std::make_unique<TableCues>(*this)), m_unoTable(std::make_unique<UnoTable>(*this)),
+      m_unoComputer(std::make_unique<UnoComputer>(*this)), m_unoGame(std::make_unique<UnoGame>(*this)),
+      m_brisoloGame(std::make_unique<BrisoloGame>(*this)), m_heartsGame(std::make_unique<HeartsGame>(*this)),
       m_worldRankings(std::make_unique<WorldRankings>(*this)),
       m_eventCalendar(std::make_unique<EventCalendar>(*this)),
       m_playerCard(std::make_unique<PlayerCard>(*this)) {
@@ -85,7 +84,7 @@ void Form1::wireEvents() {
     w.onClick("Combo8", [this](int) { m_rounds->Combo8_Click(); });
     // The table.
     w.onClick("Image11", [this](int i) { m_tableFlow->Image11_Click(i); });
-    w.onClick("Image10", [this](int i) { m_unoTable->Image10_Click(i); });
+    w.onClick("Image10", [this](int i) { m_tableFlow->Image10_Click(i); });
     w.onClick("Label48", [this](int i) { m_unoTable->Label48_Click(i); });
     w.onClick("Label44", [this](int) { m_unoTable->Label44_Click(); });
     // Records: rankings, calendar, players.

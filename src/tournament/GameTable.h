@@ -23,6 +23,9 @@ class GameTable {
     virtual void start() = 0;
     // A click on place `index` of the human's hand once play has started.
     virtual void cardClick(int index) = 0;
+    // A click on the card backs of seat `index` (3 is the human's): Uno's draw pile; elsewhere only a
+    // sign of whose turn it is, which does nothing.
+    virtual void cardBackClick(int) {}
     // Whether the human is to play a card now: his turn, with nothing else waiting. The frame lights
     // his hand row while it is.
     virtual bool humanToPlay() { return false; }

@@ -83,6 +83,10 @@ void TableFlow::Image11_Click(int index) {
     if (GameTable* game = f.gameTable()) game->cardClick(index);
 }
 
+void TableFlow::Image10_Click(int index) {
+    if (GameTable* game = f.gameTable()) game->cardBackClick(index);
+}
+
 void TableFlow::Timer1_Timer() {
     GameTable* game = f.gameTable();
     if (!game) return;

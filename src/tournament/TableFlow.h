@@ -25,6 +25,8 @@ class TableFlow {
     void Label42_Click();
     // A click on a card of the human's hand, handed to the current game once play has started.
     void Image11_Click(int index);
+    // A click on a seat's card backs, handed to the current game.
+    void Image10_Click(int index);
     // The table watch: redraws the game's scoreboard and, for a game that wants it, looks for the
     // end of the round.
     void Timer1_Timer();

@@ -34,6 +34,10 @@ bool UnoGame::humanMayPlayCard(int slot) {
     return f.unoTable().humanMayPlaySlot(slot);
 }
 
+void UnoGame::cardBackClick(int index) {
+    f.unoTable().Image10_Click(index);
+}
+
 void UnoGame::drawScoreboard() {
     f.unoTable().drawScoreboard();
 }

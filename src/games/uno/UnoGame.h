@@ -17,6 +17,7 @@ class UnoGame : public GameTable {
     void setUp() override;
     void start() override;
     void cardClick(int index) override;
+    void cardBackClick(int index) override;
     bool humanToPlay() override;
     bool humanMayPlayCard(int slot) override;
     void drawScoreboard() override;

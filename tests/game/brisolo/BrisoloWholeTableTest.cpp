@@ -229,5 +229,22 @@ TEST_F(BrisoloWholeTable, OnHisTurnEveryCardHeHoldsIsBrightAndTaken) {
     }
 }
 
+// The card back shown at his seat when it is his turn is only a sign: a click on it draws nothing
+// (it is Uno's draw pile at an Uno table) and leaves his hand and the turn as they were.
+TEST_F(BrisoloWholeTable, HisCardBackIsASignNotADrawPile) {
+    seatPlayers();
+    f().gameTable("Brisolo")->setUp();
+    click("Label42");
+    f().timer(6).setEnabled(false);
+    f().handOver = 0;
+    f().turnSeat = 3;
+    c("Image10", 3).visible = true;
+    const Hand before = f().seatHand[3];
+    click("Image10", 3);
+    EXPECT_EQ(f().seatHand[3], before);
+    EXPECT_EQ(f().turnSeat, 3);
+    EXPECT_FALSE(c("Label44").visible) << "Uno's \"Passa\" offered at a Brisolo table";
+}
+
 } // namespace
 } // namespace velmora::test
