@@ -11,6 +11,21 @@ namespace velmora {
 
 class GameContext;
 
+// The scoreboard's labels (Label38 items): the columns every game fills, then the three only the
+// games with scores of their own fill, and the notice shown while the other tables finish.
+namespace board {
+constexpr int kHeader = 11;
+constexpr int kCards = 12;
+constexpr int kTable = 13;
+constexpr int kName = 14;
+constexpr int kRank = 15;
+constexpr int kPoints = 16;
+constexpr int kOut = 17;
+constexpr int kThrough = 19;
+constexpr int kNotice = 21;
+constexpr int kScoreColumns[3] = {22, 23, 27};
+} // namespace board
+
 // The scoreboard beside the table: the first 20 rows of boardRows (8 in the weeks of the season
 // finals), a flag and a stripe for every other line, and one label per column (Label38 items) with
 // one line per row. Each game says what its columns show for a row.

@@ -1,4 +1,5 @@
 #include "tournament/TableFlow.h"
+#include "tournament/Scoreboard.h"
 
 #include "state/GameContext.h"
 #include "tournament/BoardColumns.h"
@@ -114,7 +115,7 @@ void TableFlow::checkRoundOver() {
     if (done != f.tableCount) return;
 
     DisabledWindow disabled(f.window());
-    f.c("Label38", 21).visible = false;
+    f.c("Label38", board::kNotice).visible = false;
     // Nothing may move at any table once the round is decided.
     for (int timer = 1; timer <= Window::kTimers; ++timer)
         f.timer(timer).setEnabled(false);
@@ -206,14 +207,14 @@ void TableFlow::checkUnoTableEnd() {
         f.timer(2).setInterval(200);
         f.timer(3).setEnabled(false);
         f.timer(4).setEnabled(false);
-        f.c("Label38", 21).visible = true;
+        f.c("Label38", board::kNotice).visible = true;
         f.handOver = 1;
         checkRoundOver();
     } else if (f.humanFinished == 1) {
         // The human is through: the other tables hurry up and his table plays on faster.
         f.timer(2).setInterval(200);
         f.timer(3).setInterval(250);
-        f.c("Label38", 21).visible = true;
+        f.c("Label38", board::kNotice).visible = true;
         f.timer(4).setEnabled(false);
     }
 }

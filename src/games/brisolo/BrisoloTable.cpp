@@ -18,23 +18,6 @@ namespace velmora {
 
 namespace {
 
-// Scoreboard column labels (Label38 items).
-constexpr int kBoardHeader = 11;
-constexpr int kBoardCards = 12;
-constexpr int kBoardTable = 13;
-constexpr int kBoardName = 14;
-constexpr int kBoardRank = 15;
-constexpr int kBoardPoints = 16;
-constexpr int kBoardOut = 17;
-constexpr int kBoardThrough = 19;
-constexpr int kBoardMancheWinnings = 22;
-constexpr int kBoardManches = 23;
-constexpr int kBoardBestManche = 27;
-// The notice that the human's table is over while the others still play.
-constexpr int kWaitingNotice = 21;
-
-// The score columns a Brisolo table keeps in the entrant rows: cards left, out, points, manches,
-
 // The driver's steps.
 constexpr int kComputerPlays = 1;
 constexpr int kAfterComputerCard = 2;
@@ -79,8 +62,8 @@ void BrisoloTable::setUp() {
     f.c("Image9", 4).visible = false;
     f.c("Label49").visible = false;
     f.c("Label43").visible = false;
-    f.c("Label38", kBoardHeader).text = boardHeader();
-    for (int item : {kBoardMancheWinnings, kBoardManches, kBoardBestManche})
+    f.c("Label38", board::kHeader).text = boardHeader();
+    for (int item : {board::kScoreColumns[0], board::kScoreColumns[1], board::kScoreColumns[2]})
         f.c("Label38", item).text.clear();
     f.c("Label51").text = "0";
 
@@ -279,27 +262,27 @@ void BrisoloTable::endOfHand() {
     f.c("Image10", kHuman).visible = false;
     // The human's table is over: the other tables hurry up.
     f.timer(5).setInterval(200);
-    f.c("Label38", kWaitingNotice).visible = true;
+    f.c("Label38", board::kNotice).visible = true;
     f.timer(6).setEnabled(false);
 }
 
 void BrisoloTable::drawScoreboard() {
     Scoreboard::draw(f,
-                     {kBoardPoints, kBoardRank, kBoardName, kBoardCards, kBoardMancheWinnings, kBoardManches,
-                      kBoardBestManche, kBoardTable, kBoardThrough},
+                     {board::kPoints, board::kRank, board::kName, board::kCards, board::kScoreColumns[0],
+                      board::kScoreColumns[1], board::kScoreColumns[2], board::kTable, board::kThrough},
                      [](const EntrantRow& row, Scoreboard::Line& line) {
-                         line[kBoardPoints] = row[entrant::kRankingPoints].str();
-                         line[kBoardRank] = row[entrant::kWorldPosition].str();
-                         line[kBoardName] =
+                         line[board::kPoints] = row[entrant::kRankingPoints].str();
+                         line[board::kRank] = row[entrant::kWorldPosition].str();
+                         line[board::kName] =
                              row[entrant::kSurname].str() + " " + row[entrant::kFirstName].str();
-                         line[kBoardCards] = row[entrant::kCards].str();
-                         line[kBoardMancheWinnings] = row[brisolo::kPoints].str();
-                         line[kBoardManches] = row[brisolo::kManches].str();
-                         line[kBoardBestManche] = row[brisolo::kBestManche].str();
-                         line[kBoardThrough] = row[entrant::kOut].toInt() == 1 ? "X" : "V";
+                         line[board::kCards] = row[entrant::kCards].str();
+                         line[board::kScoreColumns[0]] = row[brisolo::kPoints].str();
+                         line[board::kScoreColumns[1]] = row[brisolo::kManches].str();
+                         line[board::kScoreColumns[2]] = row[brisolo::kBestManche].str();
+                         line[board::kThrough] = row[entrant::kOut].toInt() == 1 ? "X" : "V";
                      });
     // The Uno board's own "out" column stays empty: Brisolo shows both marks in one column.
-    f.c("Label38", kBoardOut).text.clear();
+    f.c("Label38", board::kOut).text.clear();
 }
 
 } // namespace velmora

@@ -4,6 +4,7 @@
 #include "state/GameContext.h"
 #include "tournament/BackgroundTables.h"
 #include "tournament/GameTable.h"
+#include "tournament/Scoreboard.h"
 #include "tournament/TableFlow.h"
 
 #include <algorithm>
@@ -26,7 +27,7 @@ void HeartsBackgroundTables::Timer8_Timer() {
         // scoreboard would otherwise stand still; the end of his hand stops it.
         if (GameTable* game = f.gameTable()) game->backgroundHandOver();
         f.timer(8).setEnabled(false);
-        f.c("Label38", 21).visible = false;
+        f.c("Label38", board::kNotice).visible = false;
         f.timer(2).setEnabled(false);
     }
     f.backgroundTables().refreshStandings();

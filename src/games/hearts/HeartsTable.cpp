@@ -25,19 +25,6 @@ namespace {
 // The pass area: Image11 items 27, 28 and 29.
 constexpr int kFirstPassPlace = 27;
 
-// Scoreboard column labels (Label38 items).
-constexpr int kBoardHeader = 11;
-constexpr int kBoardCards = 12;
-constexpr int kBoardTable = 13;
-constexpr int kBoardName = 14;
-constexpr int kBoardRank = 15;
-constexpr int kBoardPoints = 16;
-constexpr int kBoardOut = 17;
-constexpr int kBoardThrough = 19;
-constexpr int kBoardPenalty = 22;
-constexpr int kBoardHeart = 23;
-constexpr int kBoardNotice = 21;
-
 const std::string kCardFolder = "\\immagini\\52\\";
 
 Card emptyCard() {
@@ -82,13 +69,13 @@ void HeartsTable::setUp() {
     f.c("Image9", 4).visible = false;
     f.c("Label51").visible = false;
     f.c("Label49").visible = false;
-    f.c("Label38", kBoardNotice).visible = false;
+    f.c("Label38", board::kNotice).visible = false;
     f.c("Label43").visible = false;
-    f.c("Label38", kBoardHeader).text = boardHeader();
+    f.c("Label38", board::kHeader).text = boardHeader();
     for (int item : {27, 22, 23})
         f.c("Label38", item).text.clear();
-    f.c("Label38", kBoardName).width = 7695;
-    f.c("Label38", kBoardName).left = 18360;
+    f.c("Label38", board::kName).width = 7695;
+    f.c("Label38", board::kName).left = 18360;
 
     f.handOver = 0;
     f.humanFinished = 0;
@@ -146,7 +133,7 @@ void HeartsTable::setUp() {
 }
 
 bool HeartsTable::passPhase() {
-    return f.handOver == 0 && !f.c("Label38", kBoardNotice).visible && !f.c("Label49").visible &&
+    return f.handOver == 0 && !f.c("Label38", board::kNotice).visible && !f.c("Label49").visible &&
            f.c("Label54").visible && !f.timer(7).enabled();
 }
 
@@ -381,7 +368,7 @@ void HeartsTable::clearTrick() {
 void HeartsTable::endHand() {
     DisabledWindow disabled(f.window());
     clearTrick();
-    f.c("Label38", kBoardNotice).visible = false;
+    f.c("Label38", board::kNotice).visible = false;
     for (int timer : {1, 2, 5, 7, 8})
         f.timer(timer).setEnabled(false);
     f.handOver = 1;
@@ -465,19 +452,20 @@ void HeartsTable::markOtherTables() {
 
 void HeartsTable::drawScoreboard() {
     Scoreboard::draw(f,
-                     {kBoardPoints, kBoardRank, kBoardName, kBoardCards, kBoardPenalty, kBoardHeart,
-                      kBoardTable, kBoardThrough},
+                     {board::kPoints, board::kRank, board::kName, board::kCards, board::kScoreColumns[0],
+                      board::kScoreColumns[1], board::kTable, board::kThrough},
                      [](const EntrantRow& row, Scoreboard::Line& line) {
-                         line[kBoardPoints] = row[entrant::kRankingPoints].str();
-                         line[kBoardRank] = row[entrant::kWorldPosition].str();
-                         line[kBoardName] =
+                         line[board::kPoints] = row[entrant::kRankingPoints].str();
+                         line[board::kRank] = row[entrant::kWorldPosition].str();
+                         line[board::kName] =
                              row[entrant::kSurname].str() + " " + row[entrant::kFirstName].str();
-                         line[kBoardCards] = row[entrant::kCards].str();
-                         line[kBoardPenalty] = row[hearts::kPoints].str();
-                         line[kBoardHeart] = heartText(static_cast<int>(row[hearts::kLowestHeart].toInt()));
-                         line[kBoardThrough] = row[entrant::kOut].toInt() == 1 ? "X" : "V";
+                         line[board::kCards] = row[entrant::kCards].str();
+                         line[board::kScoreColumns[0]] = row[hearts::kPoints].str();
+                         line[board::kScoreColumns[1]] =
+                             heartText(static_cast<int>(row[hearts::kLowestHeart].toInt()));
+                         line[board::kThrough] = row[entrant::kOut].toInt() == 1 ? "X" : "V";
                      });
-    f.c("Label38", kBoardOut).text.clear();
+    f.c("Label38", board::kOut).text.clear();
 }
 
 } // namespace velmora

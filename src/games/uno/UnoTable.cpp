@@ -18,17 +18,6 @@ namespace {
 // The colour each colour button names, by item.
 constexpr const char* kButtonColours[4] = {"blu", "giallo", "rosso", "verde"};
 
-// Scoreboard column labels (Label38 items).
-constexpr int kBoardCards = 12;
-constexpr int kBoardTable = 13;
-constexpr int kBoardName = 14;
-constexpr int kBoardRank = 15;
-constexpr int kBoardPoints = 16;
-constexpr int kBoardOut = 17;
-constexpr int kBoardThrough = 19;
-// Columns only the other games fill.
-constexpr int kOtherGamesColumns[] = {22, 23, 27};
-
 } // namespace
 
 std::string UnoTable::boardHeader() {
@@ -51,8 +40,8 @@ void UnoTable::setUp() {
     f.c("Label49").visible = false;
     f.c("Image9", 4).visible = true;
     f.c("Label43").visible = true;
-    f.c("Label38", 11).text = boardHeader();
-    for (int item : kOtherGamesColumns)
+    f.c("Label38", board::kHeader).text = boardHeader();
+    for (int item : board::kScoreColumns)
         f.c("Label38", item).text.clear();
 
     f.timer(3).setInterval(1000);
@@ -416,30 +405,33 @@ void UnoTable::finishCheck() {
 }
 
 void UnoTable::drawScoreboard() {
-    Scoreboard::draw(
-        f, {kBoardCards, kBoardTable, kBoardName, kBoardRank, kBoardPoints, kBoardOut, kBoardThrough},
-        [this](const EntrantRow& row, Scoreboard::Line& line) {
-            const int table = static_cast<int>(row[entrant::kTable].toInt());
-            bool decided = table == 0;
-            if (!decided && table >= 1 && 4 * table <= static_cast<int>(f.tablePlayers.size())) {
-                int emptied = 0;
-                for (int r = 4 * (table - 1); r < 4 * table; ++r) {
-                    if (f.tablePlayers[static_cast<size_t>(r)][entrant::kCards].isEmpty()) ++emptied;
-                }
-                decided = emptied >= 2;
-            }
-            // At a decided table the two still holding cards are out, even before the round closes
-            // and marks them.
-            const bool isOut =
-                row[entrant::kOut].toInt() == 1 || (table != 0 && !row[entrant::kCards].isEmpty());
-            line[kBoardCards] = row[entrant::kCards].str();
-            line[kBoardTable] = row[entrant::kTable].str();
-            line[kBoardName] = row[entrant::kFirstName].str() + " " + row[entrant::kSurname].str();
-            line[kBoardRank] = row[entrant::kWorldPosition].str();
-            line[kBoardPoints] = row[entrant::kRankingPoints].str();
-            line[kBoardThrough] = decided && !isOut ? "V" : "";
-            line[kBoardOut] = decided && isOut ? "X" : "";
-        });
+    Scoreboard::draw(f,
+                     {board::kCards, board::kTable, board::kName, board::kRank, board::kPoints, board::kOut,
+                      board::kThrough},
+                     [this](const EntrantRow& row, Scoreboard::Line& line) {
+                         const int table = static_cast<int>(row[entrant::kTable].toInt());
+                         bool decided = table == 0;
+                         if (!decided && table >= 1 && 4 * table <= static_cast<int>(f.tablePlayers.size())) {
+                             int emptied = 0;
+                             for (int r = 4 * (table - 1); r < 4 * table; ++r) {
+                                 if (f.tablePlayers[static_cast<size_t>(r)][entrant::kCards].isEmpty())
+                                     ++emptied;
+                             }
+                             decided = emptied >= 2;
+                         }
+                         // At a decided table the two still holding cards are out, even before the round
+                         // closes and marks them.
+                         const bool isOut = row[entrant::kOut].toInt() == 1 ||
+                                            (table != 0 && !row[entrant::kCards].isEmpty());
+                         line[board::kCards] = row[entrant::kCards].str();
+                         line[board::kTable] = row[entrant::kTable].str();
+                         line[board::kName] =
+                             row[entrant::kFirstName].str() + " " + row[entrant::kSurname].str();
+                         line[board::kRank] = row[entrant::kWorldPosition].str();
+                         line[board::kPoints] = row[entrant::kRankingPoints].str();
+                         line[board::kThrough] = decided && !isOut ? "V" : "";
+                         line[board::kOut] = decided && isOut ? "X" : "";
+                     });
 }
 
 } // namespace velmora
