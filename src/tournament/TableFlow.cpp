@@ -113,7 +113,12 @@ void TableFlow::checkRoundOver() {
         if (finished == 2) ++done;
     }
     if (done != f.tableCount) return;
+    endRound();
+}
 
+void TableFlow::endRound() {
+    GameTable* game = f.gameTable();
+    if (!game || f.roundClosed) return;
     DisabledWindow disabled(f.window());
     f.c("Label38", board::kNotice).visible = false;
     // Nothing may move at any table once the round is decided.

@@ -32,6 +32,9 @@ class TableFlow {
     void Timer1_Timer();
     // Closes the round once every table has its two players out, and offers "PROSSIMO TURNO".
     void checkRoundOver();
+    // Closes the round now, once: stops every timer, decides who is out at every table, redraws the
+    // boards and offers "PROSSIMO TURNO". A game that ends its round itself calls it.
+    void endRound();
     // Decides who is out at every table and copies the results into roundPlayers and boardRows.
     void closeRound();
     // True when the human's row among the round's tables is marked out.

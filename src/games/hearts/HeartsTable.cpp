@@ -366,19 +366,11 @@ void HeartsTable::clearTrick() {
 }
 
 void HeartsTable::endHand() {
-    DisabledWindow disabled(f.window());
     clearTrick();
-    f.c("Label38", board::kNotice).visible = false;
-    for (int timer : {1, 2, 5, 7, 8})
-        f.timer(timer).setEnabled(false);
     f.handOver = 1;
-    if (!f.roundClosed) {
-        f.roundClosed = true;
-        revealOtherTables();
-        f.tableFlow().closeRound();
-    }
-    if (GameTable* game = f.gameTable()) game->drawRoundScoreboard();
-    f.c("Label49").visible = true;
+    if (f.roundClosed) return;
+    revealOtherTables();
+    f.tableFlow().endRound();
 }
 
 void HeartsTable::revealOtherTables() {
