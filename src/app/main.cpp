@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/Form1.h"
 #include "app/GameFolders.h"
 #include "ui/qt/DialogLanguage.h"
@@ -16,6 +17,8 @@
 // The game: the window opens on the title menu and the load runs in front of the player, so a
 // failure to open the career is shown over the window.
 int main(int argc, char** argv) {
+    // "--help" and "--version" are answered before any window exists, so they work without a display.
+    if (const auto status = velmora::answerCommandLine(argc, argv, std::cout)) return *status;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmora"));
     // Lets the desktop match the window to its menu entry and icon.

@@ -106,6 +106,7 @@ void ScriptedHeartsPlayer::playOneCard(HeartsTournamentPlay& play) {
                 throw DriverFailure("the human's card was taken but not put on the table; " +
                                     describeTable());
             ++play.cardsPlayed;
+            if (m_afterCard) m_afterCard(play.cardsPlayed);
             return;
         }
     }

@@ -46,6 +46,8 @@ class ScriptedHeartsPlayer {
     // Called each time the human's table closes: at its round's "PROSSIMO TURNO", or when the prize
     // board opens without one.
     void setAfterTable(std::function<void()> hook) { m_afterTable = std::move(hook); }
+    // Called after each card the human plays, with the number he has played in the tournament.
+    void setAfterCard(std::function<void(int)> hook) { m_afterCard = std::move(hook); }
 
   private:
     void tableClosed() {
@@ -68,6 +70,7 @@ class ScriptedHeartsPlayer {
 
     DriverProcess& m_driver;
     std::function<void()> m_afterTable;
+    std::function<void(int)> m_afterCard;
 };
 
 } // namespace velmora::test

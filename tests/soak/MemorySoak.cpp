@@ -1,6 +1,7 @@
 // velmora-soak [TABLES] [WIDTH HEIGHT]: a long session in the real window, for its memory.
-// velmora-soak shots DIR WIDTH HEIGHT: pictures of the dashboard, an Uno and a Brisolo table as it
-// closes and their prize boards, as the window shows them at that size.
+// velmora-soak shots DIR WIDTH HEIGHT: pictures of the dashboard, the world rankings, an Uno and a
+// Brisolo table as it closes and their prize boards, and a Hearts table in the middle of a hand, as
+// the window shows them at that size.
 //
 // A career is written into a fresh application folder and opened through velmora-driver with the
 // window shown (offscreen) at the given size, 1366 x 768 unless told. The human then enters Uno,
@@ -150,9 +151,16 @@ void shootEvent(DriverProcess& driver, const std::string& game, const std::strin
         ScriptedUnoPlayer player(driver);
         player.setAfterTable(shootTable);
         player.playTournament();
-    } else {
+    } else if (game == "Brisolo") {
         ScriptedBrisoloPlayer player(driver);
         player.setAfterTable(shootTable);
+        player.playTournament();
+    } else {
+        // Hearts is taken in the middle of the first hand, with tricks on the board.
+        ScriptedHeartsPlayer player(driver);
+        player.setAfterCard([&](int cards) {
+            if (cards == 6) driver.run("shot " + folder + "/table-" + game + ".png");
+        });
         player.playTournament();
     }
     driver.run("shot " + folder + "/prizes-" + game + ".png");
@@ -173,8 +181,11 @@ int shots(const std::string& folder, int width, int height) {
     driver.click("Label1", 4);
     driver.run("window " + std::to_string(width) + " " + std::to_string(height));
     driver.run("shot " + folder + "/dashboard.png");
+    driver.click("Label1", 6);
+    driver.run("shot " + folder + "/rankings.png");
+    driver.click("Label1", 16);
     int week = 1;
-    for (const std::string game : {"Uno", "Brisolo"}) {
+    for (const std::string game : {"Uno", "Brisolo", "Hearts"}) {
         while (enterableSlot(weekEvents(driver, week), game, storedNumber(driver, "tuodenaro")) < 0) {
             driver.click("Label8");
             ++week;
