@@ -196,13 +196,49 @@ int shots(const std::string& folder, int width, int height) {
     return 0;
 }
 
+// The pictures the README and the software centre show: a career made with "Nuova" on the shipped
+// world, a Hearts table in the middle of his first hand, the dashboard after that tournament, the
+// world rankings.
+int readmeShots(const std::string& folder, int width, int height) {
+    AppFolder app;
+    DriverProcess driver(VELMORA_DRIVER, app.path());
+    driver.run("load");
+    driver.click("Label1", 1);
+    driver.click("Label1", 3);
+    driver.run("type Text1 0 Giulia");
+    driver.run("type Text1 1 D'Angelo");
+    driver.run("choose Combo1 1 Italia");
+    driver.click("Label3", 0);
+    if (!driver.visible("Picture2")) throw DriverFailure("no dashboard after \"Nuova\"");
+    driver.run("window " + std::to_string(width) + " " + std::to_string(height));
+    int week = 1;
+    int slot = -1;
+    while ((slot = enterableSlot(weekEvents(driver, week), "Hearts", storedNumber(driver, "tuodenaro"))) < 0) {
+        driver.click("Label8");
+        ++week;
+    }
+    driver.click("Label6", slot);
+    driver.click("Label39");
+    ScriptedHeartsPlayer player(driver);
+    player.setAfterCard([&](int cards) {
+        if (cards == 6) driver.run("shot " + folder + "/hearts-table.png");
+    });
+    player.playTournament();
+    driver.click("Label50");
+    driver.run("shot " + folder + "/dashboard.png");
+    driver.click("Label1", 6);
+    driver.run("shot " + folder + "/rankings.png");
+    return 0;
+}
+
 } // namespace
 } // namespace velmora::test
 
 int main(int argc, char** argv) {
-    if (argc == 5 && std::string(argv[1]) == "shots") {
+    if (argc == 5 && (std::string(argv[1]) == "shots" || std::string(argv[1]) == "readme")) {
         try {
-            return velmora::test::shots(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
+            const auto take = std::string(argv[1]) == "shots" ? velmora::test::shots : velmora::test::readmeShots;
+            return take(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
         } catch (const std::exception& error) {
             std::fprintf(stderr, "velmora-soak: %s\n", error.what());
             return 1;
