@@ -156,12 +156,13 @@ void HeartsTableSimulation::simulateTable(SimulatedHand& hand, HeartsLeft& heart
             dealHeart(hand, hearts, trick, seat, random);
             continue;
         }
+        // A seat that already took points here takes one more without a heart being drawn for
+        // it: its lowest heart of the trick stands, and a seat may end with more points than
+        // hearts. No heart is ever given twice, which is what the qualification relies on.
         for (int seat = 0; seat < 4 && remaining > 0; ++seat) {
             if (row[static_cast<size_t>(seat)] == 0) continue;
             row[static_cast<size_t>(seat)] += 1;
             --remaining;
-            // A point is a heart: the one point more is one of the hearts still to be dealt.
-            dealHeart(hand, hearts, trick, seat, random);
         }
     }
 }

@@ -15,8 +15,10 @@ class RandomSequence;
 // kNoHeart when none). Trick points are drawn with odds that put the queen of spades in trick 1
 // or 2 a little more than one time in five, and always by trick 3; a trick holds at most four hearts, or
 // three beside the queen. Seats that have already taken points are likelier to take more, as a player
-// collecting hearts tends to keep on. Every hand shares out exactly 26 points: each heart point
-// is one of the thirteen hearts, each dealt to exactly one seat, and the queen counts 13.
+// collecting hearts tends to keep on. Every hand shares out exactly 26 points, the queen counting
+// 13; each of the thirteen hearts goes to one seat at most. The points still unshared after the
+// twelfth trick are topped up without drawing a heart for a seat that already scored in the
+// trick, so a seat may end with more points than hearts.
 class HeartsTableSimulation {
   public:
     using SimulatedHand = std::array<std::array<int, 8>, 13>;
@@ -33,8 +35,9 @@ class HeartsTableSimulation {
     // the trick's points (one draw, again while they exceed what is left), the seat taking them
     // (one draw), then a rank for each heart in the trick (one draw, again while that heart is
     // taken). Then, while points are left: a trick 3..12 (one draw); when that trick's total
-    // allows one more heart (0..3 or 13..15), the seat that took it, or for an empty trick a seat
-    // drawn at random (one draw), gets one point and one heart (rank draws as above).
+    // allows one more point (0..3 or 13..15), every seat that has points in it gets one more (no
+    // draw); an empty trick gives one point and one heart (rank draws as above) to a seat drawn
+    // at random (one draw).
     static void simulateTable(SimulatedHand& hand, HeartsLeft& hearts, RandomSequence& random);
 
     // A cleared hand: no points, no heart, for every seat and trick.
