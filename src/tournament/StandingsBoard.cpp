@@ -17,24 +17,6 @@ constexpr int kNameColumn = 4, kOutColumn = 5, kCardsColumn = 6, kRankColumn = 7
 
 } // namespace
 
-std::string StandingsBoard::heartText(const Value& lowestHeart) {
-    const long long value = lowestHeart.toInt();
-    switch (value) {
-    case 14:
-        return "A";
-    case 13:
-        return "K";
-    case 12:
-        return "D"; // donna
-    case 11:
-        return "J";
-    default:
-        break;
-    }
-    // 20 (and 0) stand for no heart taken yet.
-    return value >= 2 && value <= 10 ? std::to_string(value) : "";
-}
-
 void StandingsBoard::draw() {
     GameTable* game = f.gameTable();
     for (int item : {kNameColumn, kOutColumn, kCardsColumn, kRankColumn, kPointsColumn, kOnColumn,

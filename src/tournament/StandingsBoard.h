@@ -1,9 +1,5 @@
 #pragma once
 
-#include "data/Value.h"
-
-#include <string>
-
 namespace velmora {
 
 class GameContext;
@@ -16,9 +12,6 @@ class StandingsBoard {
 
     // Redraws the board for the table chosen in Combo7.
     void draw();
-
-    // The lowest heart taken, as the board letters it: A, K, D, J, or the number; nothing while none.
-    static std::string heartText(const Value& lowestHeart);
 
   private:
     GameContext& f;

@@ -3,7 +3,7 @@
 #include "games/hearts/HeartsColumns.h"
 #include "games/hearts/HeartsTable.h"
 #include "state/GameContext.h"
-#include "tournament/StandingsBoard.h"
+#include "tournament/Scoreboard.h"
 #include "tournament/TableFlow.h"
 
 #include <array>
@@ -26,8 +26,12 @@ void HeartsGame::drawScoreboard() {
 }
 
 void HeartsGame::drawRoundScoreboard() {
-    // The closed round is shown on the Brisolo board, which lists the same columns.
+    // The closed round is shown on the Brisolo board, which lists the same columns; the lowest
+    // heart keeps the letters it had during play ("J", "D", "K", "A", nothing for none).
     if (GameTable* board = f.gameTable("Brisolo")) board->drawScoreboard();
+    Scoreboard::draw(f, {board::kScoreColumns[1]}, [](const EntrantRow& row, Scoreboard::Line& line) {
+        line[board::kScoreColumns[1]] = HeartsTable::heartText(static_cast<int>(row[hearts::kLowestHeart].toInt()));
+    });
 }
 
 bool HeartsGame::finishedAtTable(const EntrantRow& row) const {
@@ -73,7 +77,7 @@ std::vector<EntrantRow*> HeartsGame::standingsRows(int table) {
 }
 
 std::vector<std::string> HeartsGame::standingsScores(const EntrantRow& row) const {
-    return {row[hearts::kPoints].str(), StandingsBoard::heartText(row[hearts::kLowestHeart])};
+    return {row[hearts::kPoints].str(), HeartsTable::heartText(static_cast<int>(row[hearts::kLowestHeart].toInt()))};
 }
 
 } // namespace velmora

@@ -391,29 +391,19 @@ void HeartsTable::revealOtherTables() {
 }
 
 void HeartsTable::qualify() {
+    // The close decides every table afresh, its moon draw included: the marks shown for another
+    // table while the human still played were provisional, and the board shows what is decided here.
     for (int t = 1; t <= f.tableCount; ++t) {
         const int first = 4 * (t - 1);
         if (first + 3 >= static_cast<int>(f.tablePlayers.size())) break;
         std::array<HeartsScore, 4> scores{};
-        std::array<bool, 4> marked{};
-        int markedOut = 0;
         for (int k = 0; k < 4; ++k) {
             EntrantRow& row = f.tablePlayers[static_cast<size_t>(first + k)];
             scores[static_cast<size_t>(k)] = {static_cast<int>(row[hearts::kPoints].toInt()),
                                               static_cast<int>(row[hearts::kLowestHeart].toInt())};
-            marked[static_cast<size_t>(k)] = row[entrant::kOut].toInt() == 1;
-            markedOut += marked[static_cast<size_t>(k)] ? 1 : 0;
             row[entrant::kOut] = Value(0);
         }
-        HeartsTableOutcome outcome = HeartsQualification::decide(scores, f.qualifierCount, f.random());
-        // The board already shows the two losers of another table whose hand was over before the
-        // human's: after a moon they were drawn at random, and a second draw must not overturn them.
-        if (t != f.humanTable && markedOut == 2 && f.qualifierCount != 2 && outcome.out != marked) {
-            outcome.out = marked;
-            for (int k = 0; k < 4; ++k)
-                outcome.placeGroup[static_cast<size_t>(k)] =
-                    marked[static_cast<size_t>(k)] ? f.qualifierCount : 0;
-        }
+        const HeartsTableOutcome outcome = HeartsQualification::decide(scores, f.qualifierCount, f.random());
         for (int k = 0; k < 4; ++k) {
             EntrantRow& row = f.tablePlayers[static_cast<size_t>(first + k)];
             const auto place = static_cast<size_t>(k);

@@ -8,7 +8,6 @@
 #include "tournament/BackgroundTables.h"
 #include "tournament/BoardColumns.h"
 #include "tournament/GameTable.h"
-#include "tournament/StandingsBoard.h"
 #include "tournament/TableFlow.h"
 
 #include <map>
@@ -318,15 +317,6 @@ TEST_F(BackgroundTablesTest, HeadersKeepTheirFixedWidths) {
     EXPECT_EQ(form->gameTable("Brisolo")->standingsHeader().substr(0, 34),
               "Naz  El Car   Pu  Ma  MP Giocatore");
     EXPECT_EQ(form->gameTable("Hearts")->standingsHeader().substr(0, 32), "Naz  El Car  Pu  Cuo   Giocatore");
-}
-
-TEST_F(BackgroundTablesTest, TheLowestHeartIsLettered) {
-    const std::map<std::string, std::string> shown = {{"14", "A"},  {"13", "K"}, {"12", "D"}, {"11", "J"},
-                                                      {"10", "10"}, {"2", "2"},  {"20", ""},  {"0", ""}};
-    for (const auto& [value, text] : shown) {
-        EXPECT_EQ(StandingsBoard::heartText(Value(value)), text) << value;
-        EXPECT_EQ(StandingsBoard::heartText(Value(std::stod(value))), text) << value;
-    }
 }
 
 TEST_F(BackgroundTablesTest, TheBoardShowsTheChosenTableWithMarksOnlyOnceHandsAreEmpty) {
