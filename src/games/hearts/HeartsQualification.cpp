@@ -90,7 +90,9 @@ std::array<int, 4> HeartsQualification::finalPlaces(const std::array<HeartsScore
     for (int p = 0; p < 4; ++p) {
         if (out[static_cast<size_t>(p)]) {
             places[static_cast<size_t>(p)] = 3;
-        } else if (first < 0 || ahead(scores[static_cast<size_t>(p)], scores[static_cast<size_t>(first)])) {
+        } else if (first < 0 || !ahead(scores[static_cast<size_t>(first)], scores[static_cast<size_t>(p)])) {
+            // A later row level with the earlier one takes first place: on a full tie the
+            // elimination puts the earlier row out first, so the earlier row ranks lower here too.
             first = p;
         }
     }

@@ -47,7 +47,8 @@ class HeartsQualification {
                                      RandomSequence& random);
 
     // Places 1 and 2 of a played final for the two not out (fewer points first, then the lower
-    // heart, then the earlier row) and 3 for the two out.
+    // heart, then the later row, as the elimination takes the earlier of two equal rows) and 3 for
+    // the two out. No draw.
     static std::array<int, 4> finalPlaces(const std::array<HeartsScore, 4>& scores,
                                           const std::array<bool, 4>& out);
 

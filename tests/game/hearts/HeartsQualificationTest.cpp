@@ -65,7 +65,10 @@ TEST(HeartsQualification, EliminatedPlayersRecordTheQualifiersOfTheRoundAndAFina
         {{{{5, 3}, {5, 2}, {10, 4}, {6, 6}}}, 4, {0, 0, 4, 4}},
         // The final: on equal points the lower heart takes first place; the two out share third.
         {{{{5, 3}, {5, 2}, {10, 4}, {6, 6}}}, 2, {2, 1, 3, 3}},
-        {{{{13, 0}, {0, 0}, {13, 2}, {0, 0}}}, 2, {3, 1, 3, 2}}, // no points either: the earlier row
+        // Both survivors without points or heart: the later row wins the final, as the earlier
+        // of two equal rows is the one the elimination puts out (row 0, the human, included).
+        {{{{13, 0}, {0, 0}, {13, 2}, {0, 0}}}, 2, {3, 2, 3, 1}},
+        {{{{0, 0}, {0, 0}, {13, 2}, {13, 3}}}, 2, {2, 1, 3, 3}},
         // The partner drawn took no points, so he finishes ahead of the moon shooter.
         {{{{0, 0}, {0, 0}, {26, 2}, {0, 0}}}, 2, {1, 3, 2, 3}},
     };
@@ -78,6 +81,8 @@ TEST(HeartsQualification, EliminatedPlayersRecordTheQualifiersOfTheRoundAndAFina
             EXPECT_EQ(outcome.out[static_cast<size_t>(p)], c.placeGroup[static_cast<size_t>(p)] >= 3) << p;
         }
         EXPECT_EQ(outcome.moonShooter, c.scores[2].points == 26 ? 2 : -1);
+        // Only a moon draws; ties, in the final too, are settled by the rows' order.
+        if (outcome.moonShooter < 0) EXPECT_EQ(random.state(), stateForDraw(0.1, 1)) << c.qualifierCount;
     }
 }
 
