@@ -21,6 +21,30 @@
 namespace velmora::test {
 namespace {
 
+// A world in the event's week, with the event entered from the dashboard and "Gioca Torneo" pressed.
+void openEvent(DriverProcess& d, const CalendarEvent& event) {
+    d.run("load");
+    d.click("Label1", 1);
+    d.click("Label1", 4);
+    ASSERT_TRUE(d.visible("Picture2"));
+    int slot = -1;
+    for (int i = 0; i < 4 && slot < 0; ++i) {
+        if (d.visible("Label5", i) && d.caption("Label5", i).rfind(event.name, 0) == 0) slot = i;
+    }
+    ASSERT_GE(slot, 0) << "the event is not listed on the dashboard";
+    d.click("Label6", slot);
+    d.click("Label39");
+    ASSERT_EQ(d.messages(), std::vector<std::string>{});
+    ASSERT_TRUE(d.visible("Picture5"));
+}
+
+void buildWorldFor(const AppFolder& folder, const CalendarEvent& event) {
+    Database database(Database::connectionString(folder.path()));
+    WorldOptions world;
+    world.week = event.week;
+    buildWorld(database, world);
+}
+
 TEST(BrisoloTournamentTest, WholeTournamentsReachThePrizeBoardWithEveryPlaceStored) {
     std::vector<CalendarEvent> events;
     {
@@ -39,26 +63,10 @@ TEST(BrisoloTournamentTest, WholeTournamentsReachThePrizeBoardWithEveryPlaceStor
     for (const CalendarEvent& event : events) {
         SCOPED_TRACE(event.name + ", " + std::to_string(event.entrants) + " players");
         AppFolder folder;
-        {
-            Database database(Database::connectionString(folder.path()));
-            WorldOptions world;
-            world.week = event.week;
-            buildWorld(database, world);
-        }
+        buildWorldFor(folder, event);
         DriverProcess d(VELMORA_DRIVER, folder.path());
-        d.run("load");
-        d.click("Label1", 1);
-        d.click("Label1", 4);
-        ASSERT_TRUE(d.visible("Picture2"));
-        int slot = -1;
-        for (int i = 0; i < 4 && slot < 0; ++i) {
-            if (d.visible("Label5", i) && d.caption("Label5", i).rfind(event.name, 0) == 0) slot = i;
-        }
-        ASSERT_GE(slot, 0) << "the event is not listed on the dashboard";
-        d.click("Label6", slot);
-        d.click("Label39");
-        ASSERT_EQ(d.messages(), std::vector<std::string>{});
-        ASSERT_TRUE(d.visible("Picture5"));
+        openEvent(d, event);
+        if (::testing::Test::HasFatalFailure()) return;
         EXPECT_EQ(d.caption("Label38", 11).size(), 131u);
 
         ScriptedBrisoloPlayer player(d);
@@ -78,6 +86,59 @@ TEST(BrisoloTournamentTest, WholeTournamentsReachThePrizeBoardWithEveryPlaceStor
         std::cout << "  " << event.entrants << " players: " << play.rounds << " rounds played, "
                   << play.ticks / 2 << " s on the table clock" << std::endl;
     }
+}
+
+// He plays his thirteen cards, leaves while the other tables hurry to the end of the round, and
+// starts the tournament again: the new table is laid fresh, its other tables at their own pace.
+TEST(BrisoloTournamentTest, ATableLeftWhileTheOthersFinishLeavesNothingToTheNextOne) {
+    CalendarEvent event;
+    {
+        AppFolder shipped;
+        DriverProcess reader(VELMORA_DRIVER, shipped.path());
+        reader.run("load");
+        const auto found = calendarEvents(reader, "gioco='Brisolo' and giocatori=64 and nazione<>'conti' "
+                                                  "and torneo not like '%''%' order by settimana asc");
+        ASSERT_FALSE(found.empty()) << "no Brisolo event of 64 players";
+        event = found.front();
+    }
+    AppFolder folder;
+    buildWorldFor(folder, event);
+    DriverProcess d(VELMORA_DRIVER, folder.path());
+    openEvent(d, event);
+    if (::testing::Test::HasFatalFailure()) return;
+
+    d.click("Label42");
+    for (int step = 0; step < 2000 && !d.visible("Label38", 21); ++step) {
+        if (!d.timerEnabled(6) && !d.visible("Image9", 3)) {
+            for (int slot = 0; slot < 27; ++slot) {
+                if (!d.visible("Image11", slot)) continue;
+                d.click("Image11", slot);
+                break;
+            }
+        }
+        d.run("advance 500");
+    }
+    ASSERT_TRUE(d.visible("Label38", 21)) << "his hand never ended";
+    ASSERT_EQ(d.value("get Timer5 interval"), "200") << "the other tables hurry while he waits";
+    d.run("answer yes");
+    d.click("Label41");
+    ASSERT_FALSE(d.visible("Picture5"));
+    ASSERT_EQ(d.messages().size(), 1u);
+
+    d.click("Label39");
+    ASSERT_TRUE(d.visible("Picture5"));
+    EXPECT_TRUE(d.visible("Label42"));
+    EXPECT_FALSE(d.visible("Label38", 21)) << "the waiting notice before the first card";
+    EXPECT_EQ(d.value("get Timer5 interval"), "7000");
+    EXPECT_EQ(d.property("Image10", 3, "picture"), "\\immagini\\52\\dietro.jpg");
+    d.click("Label42");
+    EXPECT_TRUE(d.timerEnabled(5));
+    EXPECT_EQ(d.value("get Timer5 interval"), "7000");
+    // Three seconds on, no other table has played a manche yet: another table's four still hold 13.
+    d.run("advance 3000");
+    EXPECT_FALSE(d.visible("Label38", 21));
+    d.run(std::string("choose Combo7 ") + (d.caption("Label38", 10) == "TAVOLO 1" ? "2" : "1"));
+    EXPECT_EQ(valueLines(d.caption("Label38", 6)), std::vector<std::string>(4, "13"));
 }
 
 } // namespace

@@ -57,6 +57,11 @@ void BrisoloTable::setUp() {
     f.timer(6).setEnabled(false);
     f.timer(6).setInterval(1000);
     f.timer(1).setInterval(500);
+    // The other tables play at their own pace again: a table left while they hurried to the end
+    // of the round must not hand its speed, or its waiting notice, to the next one.
+    f.timer(5).setEnabled(false);
+    f.timer(5).setInterval(7000);
+    f.c("Label38", board::kNotice).visible = false;
 
     f.c("Label54").visible = false;
     f.c("Image9", 4).visible = false;
@@ -80,7 +85,9 @@ void BrisoloTable::setUp() {
     f.playDirection = "orario";
     f.loadPicture(f.c("Image13"), "\\immagini\\sx.gif");
     f.c("Image13").visible = true; // a Hearts table hides it
-    for (int seat = 0; seat < 3; ++seat)
+    // The three computer hands, and the human's own back that tells him he is to lead: an Uno
+    // table played before leaves its own back in these pictures.
+    for (int seat = 0; seat < 4; ++seat)
         f.loadPicture(f.c("Image10", seat), "\\immagini\\52\\dietro.jpg");
     for (int seat = 0; seat < 4; ++seat)
         f.c("Label40", seat).text = "0\n0\n0";

@@ -229,6 +229,17 @@ TEST_F(BrisoloWholeTable, OnHisTurnEveryCardHeHoldsIsBrightAndTaken) {
     }
 }
 
+// An Uno table earlier in the session leaves its own card backs in the seat pictures: a Brisolo
+// table lays every back it shows itself, the one telling the human he leads included.
+TEST_F(BrisoloWholeTable, LaysItsOwnCardBacksAfterAnUnoTable) {
+    seatPlayers();
+    for (int seat = 0; seat < 4; ++seat)
+        f().loadPicture(c("Image10", seat), "\\immagini\\Uno\\dietro.jpg");
+    f().gameTable("Brisolo")->setUp();
+    for (int seat = 0; seat < 4; ++seat)
+        EXPECT_EQ(c("Image10", seat).picture, "\\immagini\\52\\dietro.jpg") << "seat " << seat;
+}
+
 // The card back shown at his seat when it is his turn is only a sign: a click on it draws nothing
 // (it is Uno's draw pile at an Uno table) and leaves his hand and the turn as they were.
 TEST_F(BrisoloWholeTable, HisCardBackIsASignNotADrawPile) {
