@@ -93,14 +93,15 @@ void NewCareer::create(const std::string& firstName, const std::string& surname)
         temp.setText("tuonome", firstName);
         temp.setText("tuocognome", surname);
         temp.setText("tuanazionalita", f.chosenNation);
-        temp.setNumber("tuaeta", Value(f.c("Combo1", 0).text).num());
+        const double age = Value(f.c("Combo1", 0).text).num();
+        temp.setNumber("tuaeta", age);
         temp.setNumber("tuodenaro", 20000);
         temp.setNumber("settimana", 1);
         temp.setText("evento", "0");
 
         f.db().execute("delete * from giocatori ");
         f.progressCounter = kNamesDrawn;
-        insertPlayers(names);
+        insertPlayers(names, age);
         playSeason();
 
         PointsWriter(f.db()).write(f.playerRows, f.playerRowsLast, [&](int row) {
@@ -155,12 +156,15 @@ std::vector<NewCareer::Entry> NewCareer::drawNames(NamePool& pool, const Entry& 
     return names;
 }
 
-void NewCareer::insertPlayers(const std::vector<Entry>& names) {
+void NewCareer::insertPlayers(const std::vector<Entry>& names, double humanAge) {
     std::unordered_map<std::string, int> nationRow;
     for (int r = f.nationRowsLast; r >= 0; --r)
         nationRow[playerKey(f.nationRows.at(1, r).str(), "")] = r;
     for (size_t i = 0; i < names.size(); ++i) {
-        const long long age = roundEven(f.Rnd() * 50) + 18;
+        // Every row draws an age, his too, so the world drawn after it is the same whatever age he
+        // chose; his own row then keeps the age he chose, which his player card shows.
+        const long long drawn = roundEven(f.Rnd() * 50) + 18;
+        const Value age = i == 0 ? Value(humanAge) : Value(drawn);
         long long skills[3] = {0, 0, 0}; // the human plays with no skills: it is what marks his row
         if (i > 0) {
             for (long long& skill : skills)

@@ -27,7 +27,8 @@ class NewCareer {
 
     void create(const std::string& firstName, const std::string& surname);
     std::vector<Entry> drawNames(NamePool& pool, const Entry& human);
-    void insertPlayers(const std::vector<Entry>& names);
+    // Row 0, the human, is stored with the age he chose.
+    void insertPlayers(const std::vector<Entry>& names, double humanAge);
     void playSeason();
     std::vector<int> chooseFinalists(int pointsColumn);
     void showProgress();

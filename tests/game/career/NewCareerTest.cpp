@@ -5,9 +5,11 @@
 
 #include "career/PlayerKey.h"
 #include "career/WeekSimulation.h"
+#include "data/Database.h"
 #include "data/Quoting.h"
 #include "data/Transaction.h"
 
+#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
@@ -247,6 +249,30 @@ TEST_F(NewCareerTest, ASmallWorldTakesEveryNameButTheHumansInAnyCase) {
     for (int r = 0; r <= nations.last(); ++r)
         EXPECT_EQ(nations.at(1, r).toInt(), 400) << nations.at(0, r).str();
     expectPointsMatchResults();
+}
+
+// His own row keeps the age he chose, so his player card shows it; every row still draws an age,
+// so the world made after it is the very one another age would have made.
+TEST_F(NewCareerTest, HisRowKeepsTheAgeHeChoseAndTheWorldIsTheSameForAnyAge) {
+    const std::string other = std::filesystem::path(worldFile()).parent_path().string();
+    const std::string players = "SELECT cognome, nome, eta, uno, hearts, brisolo, totalepunti FROM giocatori "
+                                "where not uno=0 order by cognome, nome";
+    const Rows world = Database(Database::connectionString(other)).query(players); // chosen age 30
+    load();
+    // 90 lies outside the drawn ages (18..68): only his choice can have put it there.
+    ASSERT_TRUE(form->window().choose("Combo1", 0, "90"));
+    createCareer("Mario", "Rossi");
+    ASSERT_TRUE(platform.takeMessages().empty());
+    EXPECT_EQ(form->temp().number("tuaeta"), 90);
+    const Rows human = form->db().query("SELECT eta FROM giocatori where uno=0");
+    ASSERT_EQ(human.rowCount(), 1);
+    EXPECT_EQ(human.at(0, 0).toInt(), 90);
+    const Rows mine = form->db().query(players);
+    ASSERT_EQ(mine.rowCount(), world.rowCount());
+    for (int r = 0; r <= mine.last(); ++r) {
+        for (int col = 0; col < 7; ++col)
+            ASSERT_EQ(mine.at(col, r).str(), world.at(col, r).str()) << "row " << r << " column " << col;
+    }
 }
 
 // Pools that cannot make 1999 different names would keep the draw going for ever: the career is
