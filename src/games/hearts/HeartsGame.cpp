@@ -10,6 +10,15 @@
 
 namespace velmora {
 
+namespace {
+
+// "Cuo" of a row as every Hearts board shows it.
+std::string lowestHeartText(const EntrantRow& row) {
+    return HeartsTable::heartText(static_cast<int>(row[hearts::kLowestHeart].toInt()));
+}
+
+} // namespace
+
 void HeartsGame::setUp() {
     m_table.setUp();
 }
@@ -30,7 +39,7 @@ void HeartsGame::drawRoundScoreboard() {
     // heart keeps the letters it had during play ("J", "D", "K", "A", nothing for none).
     if (GameTable* board = f.gameTable("Brisolo")) board->drawScoreboard();
     Scoreboard::draw(f, {board::kScoreColumns[1]}, [](const EntrantRow& row, Scoreboard::Line& line) {
-        line[board::kScoreColumns[1]] = HeartsTable::heartText(static_cast<int>(row[hearts::kLowestHeart].toInt()));
+        line[board::kScoreColumns[1]] = lowestHeartText(row);
     });
 }
 
@@ -77,7 +86,7 @@ std::vector<EntrantRow*> HeartsGame::standingsRows(int table) {
 }
 
 std::vector<std::string> HeartsGame::standingsScores(const EntrantRow& row) const {
-    return {row[hearts::kPoints].str(), HeartsTable::heartText(static_cast<int>(row[hearts::kLowestHeart].toInt()))};
+    return {row[hearts::kPoints].str(), lowestHeartText(row)};
 }
 
 } // namespace velmora

@@ -145,7 +145,8 @@ TEST(BrisoloCardChoice, SeededWholeHandsAlwaysPlayACardOfTheHand) {
             // Half the hands are left with their gaps, to try scattered hands too.
             for (Hand& hand : hands) {
                 if (seed % 2 == 0)
-                    std::stable_partition(hand.begin(), hand.end(), [](const Card& card) { return !card.empty(); });
+                    std::stable_partition(hand.begin(), hand.end(),
+                                          [](const Card& card) { return !card.empty(); });
             }
         }
         for (const Hand& hand : hands)
