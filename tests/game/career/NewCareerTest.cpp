@@ -260,6 +260,7 @@ TEST_F(NewCareerTest, HisRowKeepsTheAgeHeChoseAndTheWorldIsTheSameForAnyAge) {
     const Rows world = Database(Database::connectionString(other)).query(players); // chosen age 30
     load();
     // 90 lies outside the drawn ages (18..68): only his choice can have put it there.
+    c("Picture1").visible = true;
     ASSERT_TRUE(form->window().choose("Combo1", 0, "90"));
     createCareer("Mario", "Rossi");
     ASSERT_TRUE(platform.takeMessages().empty());
@@ -267,6 +268,16 @@ TEST_F(NewCareerTest, HisRowKeepsTheAgeHeChoseAndTheWorldIsTheSameForAnyAge) {
     const Rows human = form->db().query("SELECT eta FROM giocatori where uno=0");
     ASSERT_EQ(human.rowCount(), 1);
     EXPECT_EQ(human.at(0, 0).toInt(), 90);
+    // His row's draw still comes first: the players after him are those the game drew when his
+    // row held a random age (recorded then).
+    const Rows first = form->db().query("SELECT cognome, eta FROM giocatori order by rowid limit 6");
+    const std::pair<std::string, int> drawn[] = {{"Rossi", 90},    {"Van Damme", 32}, {"Kuman", 33},
+                                                 {"Mekonnen", 59}, {"Tanoh", 37},     {"Álvarez", 29}};
+    ASSERT_EQ(first.rowCount(), 6);
+    for (int r = 0; r < 6; ++r) {
+        EXPECT_EQ(first.at(0, r).str(), drawn[r].first);
+        EXPECT_EQ(first.at(1, r).toInt(), drawn[r].second) << drawn[r].first;
+    }
     const Rows mine = form->db().query(players);
     ASSERT_EQ(mine.rowCount(), world.rowCount());
     for (int r = 0; r <= mine.last(); ++r) {
