@@ -82,7 +82,9 @@ TEST(HeartsQualification, EliminatedPlayersRecordTheQualifiersOfTheRoundAndAFina
         }
         EXPECT_EQ(outcome.moonShooter, c.scores[2].points == 26 ? 2 : -1);
         // Only a moon draws; ties, in the final too, are settled by the rows' order.
-        if (outcome.moonShooter < 0) EXPECT_EQ(random.state(), stateForDraw(0.1, 1)) << c.qualifierCount;
+        if (outcome.moonShooter < 0) {
+            EXPECT_EQ(random.state(), stateForDraw(0.1, 1)) << c.qualifierCount;
+        }
     }
 }
 

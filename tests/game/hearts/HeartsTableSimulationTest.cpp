@@ -40,7 +40,9 @@ TEST(HeartsTableSimulation, EverySimulatedHandSharesTwentySixPointsAsThirteenHea
                     const int lowest = hand[static_cast<size_t>(trick)][static_cast<size_t>(seat + 4)];
                     // A lowest heart is recorded only where the seat took heart points; a point
                     // topped up at the end may come without a heart of its own.
-                    if (lowest != kNoHeart) EXPECT_TRUE(p > 0 && p != 13) << "trick " << trick;
+                    if (lowest != kNoHeart) {
+                        EXPECT_TRUE(p > 0 && p != 13) << "trick " << trick;
+                    }
                     takers += p > 0;
                     points += p;
                 }

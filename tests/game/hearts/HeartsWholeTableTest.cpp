@@ -220,7 +220,9 @@ TEST_F(HeartsWholeTable, TheCloseDecidesEveryTableAgainAndTheBoardShowsIt) {
         for (int r = 0; r < 16; ++r) {
             const EntrantRow& row = form->roundPlayers[static_cast<size_t>(r)];
             EXPECT_EQ(row[8].toInt(), out[r / 4][r % 4] ? 1 : 0) << "row " << r;
-            if (out[r / 4][r % 4]) EXPECT_EQ(row[9].toInt(), 8) << "row " << r;
+            if (out[r / 4][r % 4]) {
+                EXPECT_EQ(row[9].toInt(), 8) << "row " << r;
+            }
             through += std::string(r ? "\n" : "") + (out[r / 4][r % 4] ? "X" : "V");
         }
         EXPECT_EQ(c("Label38", 19).text.substr(0, through.size()), through);
