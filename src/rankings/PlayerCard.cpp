@@ -5,6 +5,7 @@
 #include "state/GameContext.h"
 #include "state/StoreColumns.h"
 #include "data/Quoting.h"
+#include "rankings/LowerCase.h"
 #include "rankings/RecordPanels.h"
 #include "ui/DisabledWindow.h"
 
@@ -42,23 +43,6 @@ const std::array<Ranking, 4>& rankings() {
         return list;
     }();
     return all;
-}
-
-// Lower case of the letters A-Z and of the accented capitals of Latin-1 (two bytes in UTF-8), so a
-// search for "nunez" finds "NUNEZ" and "núñez" finds "NÚÑEZ".
-std::string lowered(const std::string& text) {
-    std::string out = text;
-    for (size_t i = 0; i < out.size(); ++i) {
-        const auto c = static_cast<unsigned char>(out[i]);
-        if (c >= 'A' && c <= 'Z') {
-            out[i] = static_cast<char>(c - 'A' + 'a');
-        } else if (c == 0xC3 && i + 1 < out.size()) {
-            const auto next = static_cast<unsigned char>(out[i + 1]);
-            if (next >= 0x80 && next <= 0x9E && next != 0x97) out[i + 1] = static_cast<char>(next + 0x20);
-            ++i;
-        }
-    }
-    return out;
 }
 
 } // namespace
@@ -315,7 +299,7 @@ void PlayerCard::Image18_Click() {
     Window& w = f.window();
     DisabledWindow disabled(w);
     RedrawReads::Redraw redraw(m_reads);
-    const std::string wanted = lowered(f.c("Text2").text);
+    const std::string wanted = lowerCase(f.c("Text2").text);
     if (wanted.empty()) return;
     Control& list = f.c("Combo9");
     list.items.clear();
@@ -324,7 +308,7 @@ void PlayerCard::Image18_Click() {
     for (int r = 0; r <= playerRowsLast; ++r) {
         const std::string name =
             playerRows.at(giocatori::kSurname, r).str() + " " + playerRows.at(giocatori::kFirstName, r).str();
-        if (lowered(name).find(wanted) != std::string::npos) list.items.push_back(name);
+        if (lowerCase(name).find(wanted) != std::string::npos) list.items.push_back(name);
     }
     if (list.items.empty()) {
         clearHistory();

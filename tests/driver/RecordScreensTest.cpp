@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -91,6 +92,48 @@ TEST(RecordScreensTest, RankingsCalendarAndPlayerCardAfterANewCareer) {
     EXPECT_EQ(driver.query("SELECT count(*), sum(punti) FROM tornei"), resultsBefore);
     for (const char* shot : {"rankings.png", "calendar.png", "players.png"})
         EXPECT_GT(std::filesystem::file_size(folder.path() + "/" + shot), 20000u) << shot;
+}
+
+// The player screen's search finds a name whatever the letter case the player types it in, in
+// every alphabet of the name pools, and the skill rows are captioned with the games' own names.
+TEST(RecordScreensTest, ThePlayerSearchFoldsTheLetterCaseOfEveryAlphabet) {
+    AppFolder folder;
+    DriverProcess driver{VELMORA_DRIVER, folder.path()};
+    driver.run("load");
+    driver.click("Label1", 1);
+    driver.click("Label1", 3);
+    driver.run("type Text1 0 Mario");
+    driver.run("type Text1 1 Rossi");
+    driver.click("Label3", 0);
+    ASSERT_EQ(driver.messages(), std::vector<std::string>{});
+    driver.click("Label1", 17);
+    EXPECT_EQ(driver.caption("Label53", 10), "Hearts");
+    EXPECT_EQ(driver.caption("Label53", 12), "Brisolo");
+
+    struct Case {
+        const char* typed;
+        const char* surname; // as the world stores it
+    };
+    const Case cases[] = {
+        {"đinh", "Đinh"},           {"şimşek", "Şimşek"},   {"ZIELIŃSKI", "Zieliński"},
+        {"ŞİMŞEK", "Şimşek"},       {"zieliński", "Zieliński"}, {"NGUYỄN", "Nguyễn"},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> expected;
+        for (const auto& row : driver.query("SELECT cognome, nome FROM giocatori WHERE cognome='" +
+                                            sqlText(c.surname) + "'"))
+            expected.push_back(row[0] + " " + row[1]);
+        ASSERT_FALSE(expected.empty()) << "the world has no " << c.surname;
+        std::sort(expected.begin(), expected.end());
+        driver.run(std::string("type Text2 ") + c.typed);
+        driver.click("Image18");
+        std::vector<std::string> found = items(driver, "Combo9");
+        ASSERT_FALSE(found.empty()) << c.typed;
+        EXPECT_EQ(driver.caption("Label53", 0), found.front()) << c.typed;
+        std::sort(found.begin(), found.end());
+        EXPECT_EQ(found, expected) << c.typed;
+    }
+    EXPECT_EQ(driver.messages(), std::vector<std::string>{});
 }
 
 } // namespace

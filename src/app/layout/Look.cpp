@@ -39,6 +39,11 @@ void pill(Control& label, double points, std::uint32_t fill, std::uint32_t text,
     label.wordWrap = false;
 }
 
+void pillOver(Control& label, const Control& frame, double points, std::uint32_t text) {
+    place(label, frame.left, frame.top, frame.width, frame.height);
+    pill(label, points, frame.backColor, text, frame.borderColor);
+}
+
 Control& card(Window& w, const char* name, Control* panel, int left, int top, int width, int height,
               std::uint32_t fill, std::uint32_t frame, int radius) {
     Control& shape = w.add(name, ControlKind::Shape, panel);

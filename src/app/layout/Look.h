@@ -36,6 +36,9 @@ void caption(Control& label, double points, bool bold, std::uint32_t colour, Ali
 // A self-contained button label: a rounded pill of its own colour with centred bold text. Its text
 // is drawn from the top, so the pill is sized to hug one line.
 void pill(Control& label, double points, std::uint32_t fill, std::uint32_t text, std::uint32_t frame);
+// A button caption laid over its rounded frame: a pill of the frame's own size and colours, so the
+// whole button answers a click and lights up, rounded, under the pointer.
+void pillOver(Control& label, const Control& frame, double points, std::uint32_t text);
 // A rounded, filled decoration shape (a card or a stripe).
 Control& card(Window& w, const char* name, Control* panel, int left, int top, int width, int height,
               std::uint32_t fill, std::uint32_t frame, int radius);

@@ -37,18 +37,15 @@ constexpr int kButtonWidth = 4300;
 constexpr int kButtonHeight = 780;
 constexpr double kButtonPoints = 15;
 
-void buttonFrame(Window& w, Control* form, const char* name, int left, bool primary) {
-    look::card(w, name, form, left, kButtonTop, kButtonWidth, kButtonHeight,
-               primary ? look::kBrass : look::kDeepFelt, primary ? look::kMoney : look::kBrass,
-               kButtonHeight / 2);
+Control& buttonFrame(Window& w, Control* form, const char* name, int left, bool primary) {
+    return look::card(w, name, form, left, kButtonTop, kButtonWidth, kButtonHeight,
+                      primary ? look::kBrass : look::kDeepFelt, primary ? look::kMoney : look::kBrass,
+                      kButtonHeight / 2);
 }
 
-void buttonCaption(Control& label, const char* text, int left, bool primary) {
+void buttonCaption(Control& label, const Control& frame, const char* text, bool primary) {
     label.text = text;
-    const int inset = look::centredInset(kButtonHeight, kButtonPoints);
-    look::place(label, left, kButtonTop + inset, kButtonWidth, kButtonHeight - inset);
-    look::caption(label, kButtonPoints, true, primary ? look::kInk : look::kIvory, Align::Center);
-    label.clickable = true;
+    look::pillOver(label, frame, kButtonPoints, primary ? look::kInk : look::kIvory);
 }
 
 } // namespace
@@ -94,11 +91,11 @@ void buildNewCareerScreen(Window& w) {
     flag.borderColor = look::kInk;
 
     const int createLeft = cardLeft + cardWidth - 1000 - kButtonWidth;
-    buttonFrame(w, form, "Shape22", kCaptionLeft, false);
-    buttonFrame(w, form, "Shape23", createLeft, true);
+    const Control& back = buttonFrame(w, form, "Shape22", kCaptionLeft, false);
+    const Control& create = buttonFrame(w, form, "Shape23", createLeft, true);
     w.addArray("Label3", 0, 1, ControlKind::Label, form);
-    buttonCaption(w("Label3", 1), "Indietro", kCaptionLeft, false);
-    buttonCaption(w("Label3", 0), "Avanti", createLeft, true);
+    buttonCaption(w("Label3", 1), back, "Indietro", false);
+    buttonCaption(w("Label3", 0), create, "Avanti", true);
 
     Control& progress = w.add("Label4", ControlKind::Label, form);
     progress.text = "Attendere Nuova Partita.....";

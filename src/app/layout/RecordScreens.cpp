@@ -163,14 +163,16 @@ void buildRankings(Window& w) {
         column(w.add(c.name, ControlKind::Label, panel), kList15, g.x(c.from), g.x(c.to), kRankListTop,
                kRankLines, kLine15, c.align);
     }
-    // The marker: the chosen game's column again, bold on its own band.
+    // The marker: the chosen game's column again, bold on its own band. Its lines start at the top
+    // like every column's, whatever the page's length, so each value stands on its player's line:
+    // the band has square corners, since a rounded label is drawn as a button, its caption in the
+    // middle of it.
     Control& marker = column(w.add("Label22", ControlKind::Label, panel), {"DejaVu Sans", 15, true, false},
                              g.x(67), g.x(79), kRankListTop, kRankLines, kLine15, Align::Right, look::kGold);
     marker.backTransparent = false;
     marker.backColor = look::kInk;
     marker.border = true;
     marker.borderColor = look::kBrass;
-    marker.radius = 80;
 }
 
 // ---- Picture4: the calendar ----
@@ -208,12 +210,12 @@ void buildCalendar(Window& w) {
         stripe(w("Label36", s), g.left - 200, kResultsTop + 2 * s * kLine15, g.x(110) - g.left + 400,
                kLine15);
 
-    // The week list, to the right of the title.
+    // The week list, to the right of the title and above the events' board (which starts at 500).
     Control& week = w("Label2", 22);
     week.text = "Settimana";
-    look::place(week, g.left + calendarWidth - 3900, 200, 1900, 400);
+    look::place(week, g.left + calendarWidth - 3900, 80, 1900, 400);
     look::caption(week, 13, true, look::kIvory);
-    selector(w, "Combo6", panel, g.left + calendarWidth - 1900, 140, 1900);
+    selector(w, "Combo6", panel, g.left + calendarWidth - 1900, 30, 1900).height = 420;
 
     heading(w.add("Label28", ControlKind::Label, panel), kHeading13, calendarHeader, g.left, 610,
             calendarWidth + 200);
@@ -319,18 +321,20 @@ void buildPlayers(Window& w) {
     look::caption(name, 17, true, look::kInk);
     name.wordWrap = false;
     // The nation line ends in "Uno ", the caption of the dots beside it; "Hearts" and "Brisolo"
-    // caption the two rows below, so the three end where the dots begin.
+    // caption the two rows below. Their labels stop one blank short of the nation line's, so the
+    // three words end level, a blank before the dots.
     const int dotsLeft = identityRight - 2400;
     const int skillTop[] = {1020, 1320, 1620};
     Control& nation = w("Label53", 1);
     look::place(nation, 2700, skillTop[0], dotsLeft - 2700, 330);
     look::caption(nation, 11, false, look::kInk, Align::Right);
     nation.wordWrap = false;
-    w("Label53", 10).text = "Hearts ";
-    w("Label53", 12).text = "Brisolo ";
+    w("Label53", 10).text = "Hearts";
+    w("Label53", 12).text = "Brisolo";
+    const int blank11 = 70; // a blank of DejaVu Sans 11 pt (0.318 em)
     for (int item : {10, 12}) {
         Control& label = w("Label53", item);
-        look::place(label, 2700, skillTop[item == 10 ? 1 : 2], dotsLeft - 2700, 330);
+        look::place(label, 2700, skillTop[item == 10 ? 1 : 2], dotsLeft - 2700 - blank11, 330);
         look::caption(label, 11, false, look::kInk, Align::Right);
         label.wordWrap = false;
     }

@@ -8,8 +8,9 @@ namespace velmora {
 
 namespace {
 
-// A menu entry: its frame, then its caption on top. The caption covers the frame below the text's
-// top, so the text sits in the middle of the button and nearly all of it answers a click.
+// A menu entry: its frame, then its caption on top as a pill of the same size and colours. The
+// whole button answers a click, and under the pointer the pill itself lights up, rounded like the
+// frame, so no square of the caption's box shows around it.
 void menuEntry(Window& w, int index, const char* text, int left, int top, int width, int height,
                double points, bool primary, bool visible) {
     Control& frame = look::card(w, MenuFrames::frameName(index).c_str(), nullptr, left, top, width, height,
@@ -20,11 +21,7 @@ void menuEntry(Window& w, int index, const char* text, int left, int top, int wi
     w.addArray("Label1", index, index, ControlKind::Label);
     Control& label = w("Label1", index);
     label.text = text;
-    const int inset = look::centredInset(height, points);
-    look::place(label, left, top + inset, width, height - inset);
-    look::caption(label, points, true, primary ? look::kInk : look::kIvory, Align::Center);
-    label.wordWrap = false;
-    label.clickable = true;
+    look::pillOver(label, frame, points, primary ? look::kInk : look::kIvory);
     label.visible = visible;
 }
 
@@ -37,10 +34,11 @@ void buildTitleScreen(Window& w) {
     look::place(background, 0, 0, kWindowWidth, kWindowHeight);
     background.stretch = true;
 
-    // cards.gif is 3:2.
+    // cards.gif is 3:2. The two pictures end above 1820 twips, where the rankings and the calendar
+    // begin, so those screens leave them whole.
     w.addArray("Image1", 0, 1, ControlKind::Picture);
-    look::place(w("Image1", 0), 300, 160, 4200, 2800);
-    look::place(w("Image1", 1), kWindowWidth - 300 - 4200, 160, 4200, 2800);
+    look::place(w("Image1", 0), 300, 100, 2520, 1680);
+    look::place(w("Image1", 1), kWindowWidth - 300 - 2520, 100, 2520, 1680);
 
     w.addArray("Label1", 0, 0, ControlKind::Label);
     Control& title = w("Label1", 0);
