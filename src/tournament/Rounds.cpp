@@ -272,13 +272,15 @@ void Rounds::listPrizePage() {
             }
             const bool left = line < kLinesPerColumn;
             if (own && sameEntrant(row, f.playerSurname, f.playerFirstName)) {
-                // His own line stands out on a stripe of its own across the column.
+                // His own line stands out on a stripe of its own across the column, one line
+                // high and centred on the line's flag, as the line's text is.
                 const Control& names = f.c("Label40", left ? 6 : 7);
                 const Control& sheet = f.c("PrizeSheet", left ? 0 : 1);
+                const Control& lineFlag = f.c("Image17", line);
                 own->left = sheet.left + 60;
                 own->width = sheet.width - 120;
                 own->height = names.linePitch;
-                own->top = names.top + (line % kLinesPerColumn) * names.linePitch;
+                own->top = lineFlag.top + lineFlag.height / 2 - own->height / 2;
                 own->visible = true;
             }
             f.c("Label40", left ? 6 : 7).text += std::to_string(place) + ". " + row[entrant::kSurname].str() +

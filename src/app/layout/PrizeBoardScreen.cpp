@@ -18,6 +18,10 @@ constexpr int kListTop = 2280;
 constexpr int kLines = 32;
 // Noto Sans Mono has every letter of the name pools, so no name falls back to another face.
 const Font kListFont{"Noto Sans Mono", 11, false, false};
+// The face's ascent leaves room for accents above the capitals, so its letters sit low in their
+// line: the lists start this much higher, and each line's letters, descenders included, stand in
+// the middle of its row, level with its flag and within the stripe that marks the human's line.
+constexpr int kTextLift = 40;
 
 // Horizontal layout of one column, from its left edge.
 constexpr int kColumnWidth = 13560;
@@ -81,7 +85,7 @@ void buildPrizeBoardScreen(Window& w) {
     }
 
     // The human's own line, wherever the page lists him: a lit stripe under his name, prize and
-    // points, placed by the board as it lists a page.
+    // points, placed on his line's flag by the board as it lists a page.
     Control& own = place(w.add("PrizeStripe", ControlKind::Label, board), columnLeft[0] + 60, kListTop,
                          kColumnWidth - 120, kLineStep);
     own.backColor = 0x6B5A1E;
@@ -123,11 +127,11 @@ void buildPrizeBoardScreen(Window& w) {
     const int listHeight = kLines * kLineStep + 120;
     for (int side = 0; side < 2; ++side) {
         const int x = columnLeft[side];
-        styleList(place(w("Label40", 6 + side), x + kNameLeft, kListTop, kNameWidth, listHeight),
+        styleList(place(w("Label40", 6 + side), x + kNameLeft, kListTop - kTextLift, kNameWidth, listHeight),
                   Align::Left);
-        styleList(place(w("Label40", 10 + 2 * side), x + kPrizeLeft, kListTop, kPrizeWidth, listHeight),
+        styleList(place(w("Label40", 10 + 2 * side), x + kPrizeLeft, kListTop - kTextLift, kPrizeWidth, listHeight),
                   Align::Right);
-        styleList(place(w("Label40", 11 + 2 * side), x + kPointsLeft, kListTop, kPointsWidth, listHeight),
+        styleList(place(w("Label40", 11 + 2 * side), x + kPointsLeft, kListTop - kTextLift, kPointsWidth, listHeight),
                   Align::Right);
     }
 

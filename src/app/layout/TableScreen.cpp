@@ -73,12 +73,14 @@ struct SeatPlace {
     int cardLeft, cardTop; // the card the seat plays
 };
 
-// Seat 0 top, 1 right, 2 bottom, 3 (the human) left, each around its turn marker position.
+// Seat 0 top, 1 right, 2 bottom, 3 (the human) left, each around its turn marker position. Each
+// seat's counters (three stacked at Brisolo) stand clear of its plate; the human's fit between his
+// plate and the card he plays.
 constexpr SeatPlace kSeats[4] = {
     {6480, 1120, 3400, 7000, 7470, 2380, 5560, 1354, 840, Align::Right, 4760, 960, 6345, 2250},
     {10200, 5305, 3400, 10720, 11190, 2380, 11140, 4440, 900, Align::Left, 10350, 4060, 8900, kCentreRowTop},
     {6480, 9400, 3400, 7000, 7470, 2380, 5560, 9634, 840, Align::Right, 4760, 9240, 6345, 7900},
-    {40, 5305, 3170, 2300, 110, 2170, 3150, 5554, 620, Align::Left, 0, 0, 3790, kCentreRowTop},
+    {40, 5305, 3170, 2300, 110, 2170, 3290, 5554, 500, Align::Left, 0, 0, 3790, kCentreRowTop},
 };
 
 int boardLine() {
