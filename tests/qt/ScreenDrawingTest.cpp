@@ -103,6 +103,26 @@ TEST_F(ScreenDrawingTest, TheChosenGamesMarkerStandsOnItsPlayersLinesOnAShortPag
     }
 }
 
+TEST_F(ScreenDrawingTest, PrizeBoardLinesStandLevelWithTheirFlags) {
+    // A full left column of names with capitals and descenders, each line with its flag.
+    form.c("Picture7").visible = true;
+    Control& names = form.c("Label40", 6);
+    names.text.clear();
+    for (int line = 0; line < 32; ++line) {
+        names.text += std::to_string(line + 1) + ". Gąsiorowski Jerzy\n";
+        Control& flag = form.c("Image17", line);
+        flag.picture = "\\immagini\\flags\\it.jpg";
+        flag.visible = true;
+    }
+    const QImage image = drawn();
+    const std::vector<double> lines = lineMiddles(image, placeOf("Label40", 6));
+    ASSERT_EQ(lines.size(), 32u);
+    for (int line = 0; line < 32; ++line) {
+        const QRect flag = placeOf("Image17", line);
+        EXPECT_NEAR(lines[static_cast<size_t>(line)], (flag.top() + flag.bottom()) / 2.0, 1.2) << "line " << line + 1;
+    }
+}
+
 TEST_F(ScreenDrawingTest, AMenuButtonLightsUpWithinItsRoundedOutline) {
     for (int entry : {1, 2}) {
         SCOPED_TRACE(entry);
