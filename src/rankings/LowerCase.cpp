@@ -20,10 +20,10 @@ std::string lowerCase(const std::string& text) {
             out.append(text, static_cast<size_t>(start), static_cast<size_t>(at - start));
             continue;
         }
+        // A lower-case letter is a valid code point and fits the buffer, so the plain append is safe.
         uint8_t encoded[U8_MAX_LENGTH];
         int32_t size = 0;
-        UBool failed = false;
-        U8_APPEND(encoded, size, U8_MAX_LENGTH, u_tolower(letter), failed);
+        U8_APPEND_UNSAFE(encoded, size, u_tolower(letter));
         out.append(reinterpret_cast<const char*>(encoded), static_cast<size_t>(size));
     }
     return out;
