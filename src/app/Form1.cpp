@@ -22,6 +22,7 @@
 #include "tournament/Rounds.h"
 #include "tournament/TableCues.h"
 #include "tournament/TableFlow.h"
+#include "tournament/TableKeys.h"
 #include "tournament/TournamentStart.h"
 
 #include <stdexcept>
@@ -46,6 +47,7 @@ Form1::Form1(Platform& platform)
     m_handlers = {m_dashboard.get(),        m_eventEntry.get(),  m_weekSimulation.get(), m_tableFlow.get(),
                   m_backgroundTables.get(), m_handDisplay.get(), m_unoTable.get(),       m_unoComputer.get()};
     m_games = {{"Uno", m_unoGame.get()}, {"Brisolo", m_brisoloGame.get()}, {"Hearts", m_heartsGame.get()}};
+    m_tableKeys = std::make_unique<TableKeys>(*this);
     buildControls();
     wireEvents();
 }
@@ -108,10 +110,7 @@ void Form1::wireEvents() {
     w.onTimer(6, [this] { m_brisoloGame->table().Timer6_Timer(); });
     w.onTimer(7, [this] { m_heartsGame->table().Timer7_Timer(); });
     w.onTimer(8, [this] { m_heartsGame->backgroundTick(); });
-    // Keys: Enter is the form's next step ("Avanti" on the new career, "Gioca Torneo" or "Prossima
-    // Settimana" on the dashboard); Esc asks to leave the table, like its "Esci".
-    w.onKey("Return", [] { return Window::Buttons{{"Label3", 0}, {"Label39", -1}, {"Label8", -1}}; });
-    w.onKey("Escape", [] { return Window::Buttons{{"Label41", -1}}; });
+    wireKeys();
     // The dashboard's menu sits above the card table and the prize board: while either is up the
     // player leaves only through the table's own exit, so the menu is hidden.
     w.setAfterEvent([this] {
@@ -126,7 +125,43 @@ void Form1::wireEvents() {
             MenuFrames::showDashboardMenu(m_window, true);
         }
         m_tableCues->refresh();
+        m_tableKeys->refresh();
+        m_prizeMoney->keepSummaryForItsWeek();
     });
+}
+
+void Form1::wireKeys() {
+    Window& w = m_window;
+    // Enter is the screen's next step: the Hearts pass once three cards are set aside, the framed
+    // card, "INIZIA", "PROSSIMO TURNO", the prize board's continue button, "Avanti" on the new
+    // career, "Gioca Torneo" or "Prossima Settimana" on the dashboard. Space takes the framed card
+    // only. The first of them the player could use now is clicked.
+    w.onKey("Return", [this] {
+        return Window::Buttons{{"Label54", -1}, {"Image11", m_tableKeys->framedSlot()},
+                               {"Label42", -1}, {"Label49", -1},
+                               {"Label50", -1}, {"Label3", 0},
+                               {"Label39", -1}, {"Label8", -1}};
+    });
+    w.onKey("Space", [this] { return Window::Buttons{{"Image11", m_tableKeys->framedSlot()}}; });
+    // With no card framed yet, the first Enter, Space or arrow shows the frame.
+    for (const char* key : {"Return", "Space"})
+        w.onKeyAction(key, [this] { return m_tableKeys->reveal(); });
+    w.onKeyAction("Left", [this] { return m_tableKeys->move(-1); });
+    w.onKeyAction("Right", [this] { return m_tableKeys->move(+1); });
+    // F1 opens the rule sheet and Esc closes it; with the sheet closed Esc asks to leave the table,
+    // like its "Esci".
+    w.onKey("F1", [] { return Window::Buttons{{"Label45", -1}}; });
+    w.onKey("Escape", [] { return Window::Buttons{{"Label47", -1}, {"Label41", -1}}; });
+    // Uno: P draws ("pesca"), S passes; after a wild card the colour is its number on the table
+    // (1 blu, 2 giallo, 3 rosso, 4 verde) or its initial.
+    w.onKey("P", [] { return Window::Buttons{{"Image10", 3}}; });
+    w.onKey("S", [] { return Window::Buttons{{"Label44", -1}}; });
+    const char* initials = "BGRV";
+    for (int k = 0; k < 4; ++k) {
+        const auto colour = [k] { return Window::Buttons{{"Label48", k}}; };
+        w.onKey(std::string(1, static_cast<char>('1' + k)), colour);
+        w.onKey(std::string(1, initials[k]), colour);
+    }
 }
 
 void Form1::Form_Load() {

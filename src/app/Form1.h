@@ -18,6 +18,7 @@ class BackgroundTables;
 class Rounds;
 class HandDisplay;
 class TableCues;
+class TableKeys;
 class UnoTable;
 class UnoComputer;
 class UnoGame;
@@ -51,6 +52,7 @@ class Form1 : public GameContext {
   private:
     void buildControls();
     void wireEvents();
+    void wireKeys();
 
     std::unique_ptr<StartUp> m_startUp;
     std::unique_ptr<Dashboard> m_dashboard;
@@ -64,6 +66,7 @@ class Form1 : public GameContext {
     std::unique_ptr<Rounds> m_rounds;
     std::unique_ptr<HandDisplay> m_handDisplay;
     std::unique_ptr<TableCues> m_tableCues;
+    std::unique_ptr<TableKeys> m_tableKeys;
     bool m_newCareerShown = false; // the new career form was up after the last event
     std::unique_ptr<UnoTable> m_unoTable;
     std::unique_ptr<UnoComputer> m_unoComputer;

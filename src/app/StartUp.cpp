@@ -18,6 +18,7 @@ namespace velmora {
 namespace {
 
 const char kLeaveQuestion[] = "Sei sicuro di voler uscire? Tutti i dati del torneo andranno persi.";
+const char kNoCareer[] = "Non c'e' nessuna carriera salvata. Scegli \"Nuova\" per iniziarne una.";
 
 void fillNumbers(Control& combo, int first, int last) {
     combo.items.clear();
@@ -92,6 +93,9 @@ void StartUp::Label1_Click(int index) {
             f.dashboard().refresh();
             f.c("Picture2").visible = true;
             f.c("Picture1").visible = false;
+        } else {
+            // A click that silently did nothing would look broken: say why, and what to do.
+            f.platform().messageBox(kNoCareer, f.appTitle);
         }
         break;
     }

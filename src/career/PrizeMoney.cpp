@@ -26,7 +26,7 @@ long PrizeMoney::prizeFor(long placeGroup) {
 void PrizeMoney::Label50_Click() {
     DisabledWindow disabled(f.window());
     CareerSnapshot snapshot(f);
-    for (const char* name : {"Label39", "Picture7", "Picture5", "Label9"})
+    for (const char* name : {"Label39", "Picture7", "Picture5", "Label9", "Label57"})
         snapshot.remember(f.c(name));
     snapshot.remember(f.c("Label1", 13));
     try {
@@ -34,6 +34,7 @@ void PrizeMoney::Label50_Click() {
         const long prize = prizeFor(static_cast<long>(f.roundPlayers[0][entrant::kPlaceGroup].toInt()));
         // The fee is charged here, once, however many rounds were played.
         const long fee = static_cast<long>(f.eventRows.at(calendario::kFee, 0).toInt());
+        m_summary.begin(fee, prize);
         f.playerMoney = f.playerMoney - fee + prize;
         f.c("Label1", 13).text = "€" + numberText(static_cast<double>(f.playerMoney));
         f.temp().setNumber("tuodenaro", static_cast<double>(f.playerMoney));
@@ -47,6 +48,7 @@ void PrizeMoney::Label50_Click() {
         f.temp().setText("evento", "0");
         f.enteredEvent = "0";
         f.dashboard().refresh();
+        m_summary.show();
         transaction.commit();
     } catch (...) {
         snapshot.restoreAndRefresh();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "career/TournamentSummary.h"
+
 #include <string>
 
 namespace velmora {
@@ -9,7 +11,7 @@ class GameContext;
 // Closing a played tournament: fee, prize, the world's week and the next week.
 class PrizeMoney {
   public:
-    explicit PrizeMoney(GameContext& form) : f(form) {}
+    explicit PrizeMoney(GameContext& form) : f(form), m_summary(form) {}
 
     // The prize board's continue button.
     void Label50_Click();
@@ -18,8 +20,12 @@ class PrizeMoney {
     // the tier covering the position the results record for that group (0 outside every tier).
     long prizeFor(long placeGroup);
 
+    // After every event: the dashboard's summary of the last tournament goes with its week.
+    void keepSummaryForItsWeek() { m_summary.keepForItsWeek(); }
+
   private:
     GameContext& f;
+    TournamentSummary m_summary;
 };
 
 } // namespace velmora

@@ -172,6 +172,8 @@ bool DriverSession::execute(const std::string& rawLine, std::ostream& out) {
             load(texts(words), answer);
         } else if (command == "click") {
             click(line, answer);
+        } else if (command == "key") {
+            key(texts(words));
         } else if (command == "type") {
             type(line, answer);
         } else if (command == "choose") {
@@ -255,6 +257,24 @@ void DriverSession::click(const std::string& line, std::ostream&) {
     if (!m_form.window().click(c.name, c.index)) {
         throw CommandError("cannot click " + c.displayName() + ": " + whyUntouchable(m_form.window(), c));
     }
+}
+
+// The keys a player uses at the game, by the names the front end gives them.
+std::string DriverSession::keyName(const std::string& word) {
+    for (const char* name : {"Return", "Escape", "Left", "Right", "Space", "F1"}) {
+        if (lower(word) == lower(name)) return name;
+    }
+    if (word.size() == 1 && std::isalnum(static_cast<unsigned char>(word[0])))
+        return std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(word[0]))));
+    return "";
+}
+
+void DriverSession::key(const std::vector<std::string>& words) {
+    const std::string name = words.size() == 2 ? keyName(words[1]) : "";
+    if (name.empty()) throw CommandError("key Return|Escape|Left|Right|Space|F1|LETTER|DIGIT");
+    Window& window = m_form.window();
+    window.setNow(m_platform.nowMs());
+    if (!window.pressKey(name)) throw CommandError("the key " + name + " does nothing now");
 }
 
 void DriverSession::type(const std::string& line, std::ostream&) {
@@ -370,6 +390,12 @@ void DriverSession::get(const std::vector<std::string>& words, std::ostream& out
         out << oneLine(joined);
     } else if (property == "listindex") {
         out << c.listIndex;
+    } else if (property == "tooltip") {
+        out << oneLine(c.toolTip);
+    } else if (property == "dimmed") {
+        out << yesNo(c.dimmed);
+    } else if (property == "framed") {
+        out << yesNo(c.framed);
     } else if (property == "backcolor") {
         out << colourText(c.backColor);
     } else if (property == "forecolor") {

@@ -31,6 +31,8 @@ class DriverSession {
 
     void load(const std::vector<std::string>& words, std::ostream& out);
     void click(const std::string& line, std::ostream& out);
+    void key(const std::vector<std::string>& words);
+    static std::string keyName(const std::string& word);
     void type(const std::string& line, std::ostream& out);
     void choose(const std::string& line, std::ostream& out);
     void setAnswer(const std::vector<std::string>& words);

@@ -1,5 +1,7 @@
 #include "tournament/BoardColumns.h"
 
+#include "tournament/BoardLegend.h"
+
 #include "ui/Window.h"
 
 #include <cmath>
@@ -49,8 +51,11 @@ std::vector<Word> wordsOf(const std::string& header) {
 }
 
 void align(Window& w, int headerItem, const std::vector<Column>& columns) {
-    const Control& header = w("Label38", headerItem);
+    Control& header = w("Label38", headerItem);
     const std::vector<Word> words = wordsOf(header.text);
+    // The short headings explain themselves when the pointer rests on the header or a column.
+    header.toolTip = BoardLegend::legend(header.text);
+    const bool penalties = BoardLegend::countsPenalties(header.text);
     const double cw = BoardColumns::charWidth();
     auto at = [&](double chars) { return header.left + static_cast<int>(std::lround(chars * cw)); };
     for (const Column& column : columns) {
@@ -61,10 +66,14 @@ void align(Window& w, int headerItem, const std::vector<Column>& columns) {
             }
             if (found != words.size()) break;
         }
-        if (found == words.size()) continue; // this game's header has no such column
+        Control& label = w("Label38", column.item);
+        if (found == words.size()) { // this game's header has no such column
+            label.toolTip.clear();
+            continue;
+        }
         const Word& word = words[found];
         const int length = static_cast<int>(word.text.size());
-        Control& label = w("Label38", column.item);
+        label.toolTip = BoardLegend::meaning(word.text, penalties);
         switch (column.fit) {
         case Fit::Text: {
             const int end = found + 1 < words.size() ? words[found + 1].offset - 1 : word.offset + 30;

@@ -29,6 +29,9 @@ class GameTable {
     // Whether the human is to play a card now: his turn, with nothing else waiting. The frame lights
     // his hand row while it is.
     virtual bool humanToPlay() { return false; }
+    // Whether the human's clicks on his cards set them aside now (a pass before the play) rather
+    // than play them: every card he holds, and every card set aside, takes a click then.
+    virtual bool humanSettingAside() { return false; }
     // Whether a click on place `slot` of the human's hand would be taken now. The frame dims the
     // cards that would not, so a game answers with the very rule its card click applies.
     virtual bool humanMayPlayCard(int slot) {

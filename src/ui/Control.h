@@ -53,8 +53,10 @@ struct Control {
     // Width of a fixed-width caption's characters as a share of the face's own: a board can take a
     // taller face and keep its columns where the header's words put them.
     double glyphWidth = 1.0;
-    bool dimmed = false; // drawn greyed: a card the rules would refuse now
+    bool dimmed = false; // drawn greyed: a card the rules would refuse now, a button that would do nothing
     bool marked = false; // drawn with a lit outline: a card that has just come into the hand
+    bool framed = false; // drawn with the keyboard's focus frame: the card Enter or Space would take
+    std::string toolTip; // shown when the pointer rests on the control; "" for none
 
     // Whether a player could click it now: it and every panel above it are visible and enabled.
     bool reachable() const;

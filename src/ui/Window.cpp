@@ -166,12 +166,18 @@ bool Window::click(const std::string& name, int index) {
 
 bool Window::pressKey(const std::string& key) {
     auto found = m_keyButtons.find(key);
-    if (found == m_keyButtons.end()) return false;
-    for (const auto& [name, index] : found->second()) {
-        Control* control = find(name, index);
-        if (control && canTouch(*control)) return click(name, index);
+    if (found != m_keyButtons.end()) {
+        for (const auto& [name, index] : found->second()) {
+            Control* control = find(name, index);
+            if (control && !control->dimmed && canTouch(*control)) return click(name, index);
+        }
     }
-    return false;
+    auto action = m_keyActions.find(key);
+    if (action == m_keyActions.end() || !m_enabled || m_busy) return false;
+    bool acted = false;
+    std::function<bool()> run = action->second;
+    dispatch([&] { acted = run(); });
+    return acted;
 }
 
 bool Window::choose(const std::string& name, int index, const std::string& item) {

@@ -54,8 +54,15 @@ class Window {
     void onKey(const std::string& key, std::function<Buttons()> buttons) {
         m_keyButtons[key] = std::move(buttons);
     }
-    // A key press ("Return", "Escape"): clicks the first button it stands for that the player
-    // could click. False when none could be.
+    // A key that moves something of the window's own instead of clicking (the keyboard's focus
+    // frame over the cards): tried when none of the key's buttons could be clicked, and run as an
+    // event. It answers whether it did anything.
+    void onKeyAction(const std::string& key, std::function<bool()> action) {
+        m_keyActions[key] = std::move(action);
+    }
+    // A key press ("Return", "Escape", "Left", "F1", "P", "3"): clicks the first button it stands
+    // for that the player could click to some effect (a dimmed one would do nothing), or else runs
+    // its action. False when it did nothing.
     bool pressKey(const std::string& key);
     // Asks the front end to put the keyboard focus in a control at its next redraw.
     void requestFocus(const Control& control) { m_focusRequest = &control; }
@@ -112,6 +119,7 @@ class Window {
     std::map<std::string, IndexHandler> m_clickHandlers;
     std::map<int, Handler> m_timerHandlers;
     std::map<std::string, std::function<Buttons()>> m_keyButtons;
+    std::map<std::string, std::function<bool()>> m_keyActions;
     const Control* m_focusRequest = nullptr;
     bool m_enabled = true;
     bool m_busy = false;

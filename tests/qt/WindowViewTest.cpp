@@ -208,6 +208,42 @@ TEST_F(WindowViewTest, TypingGoesIntoTheTextBoxControl) {
     EXPECT_EQ(edit->text(), "");
 }
 
+TEST_F(WindowViewTest, TheGamesKeysGoToTheModelAndTooltipsToTheWidgets) {
+    std::vector<std::string> keys;
+    w.onKey("Return", [] { return Window::Buttons{{"Label6", 1}}; });
+    w.onKey("P", [] { return Window::Buttons{{"Label6", 0}}; });
+    w.onKeyAction("Left", [&] {
+        keys.push_back("Left");
+        return true;
+    });
+    w.onKeyAction("F1", [&] {
+        keys.push_back("F1");
+        return true;
+    });
+    const auto press = [&](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool repeat = false) {
+        QKeyEvent event(QEvent::KeyPress, key, modifiers, QString(), repeat);
+        QApplication::sendEvent(view.get(), &event);
+    };
+    press(Qt::Key_Return);
+    press(Qt::Key_P);
+    press(Qt::Key_Left);
+    press(Qt::Key_F1);
+    // A held key repeats nothing, and Ctrl or Alt keys are the desktop's.
+    press(Qt::Key_Left, Qt::NoModifier, true);
+    press(Qt::Key_P, Qt::ControlModifier);
+    EXPECT_EQ(clicks, (std::vector<int>{1, 0}));
+    EXPECT_EQ(keys, (std::vector<std::string>{"Left", "F1"}));
+    EXPECT_EQ(WindowView::keyName(Qt::Key_7), "7");
+    EXPECT_EQ(WindowView::keyName(Qt::Key_Tab), "");
+
+    caption->toolTip = "Punti: punti della classifica mondiale";
+    view->sync();
+    EXPECT_EQ(view->widgetOf("Label5")->toolTip(), QString::fromStdString(caption->toolTip));
+    caption->toolTip.clear();
+    view->sync();
+    EXPECT_TRUE(view->widgetOf("Label5")->toolTip().isEmpty());
+}
+
 TEST_F(WindowViewTest, ControlsAddedAfterTheViewWasBuiltAppearOnTheirPanel) {
     Control& late = w.add("Label9", ControlKind::Label, panel);
     late.left = 0;

@@ -167,6 +167,35 @@ TEST_F(WindowTest, CombosSelectByTextAndRunTheirHandler) {
     EXPECT_EQ(seen, (std::vector<std::string>{"2", "3"}));
 }
 
+TEST_F(WindowTest, AKeyClicksItsFirstLiveButtonAndOnlyThenRunsItsAction) {
+    std::vector<std::string> done;
+    for (const char* name : {"Label47", "Label41"}) {
+        w.add(name, ControlKind::Label);
+        w.onClick(name, [&done, name](int) { done.push_back(name); });
+    }
+    w.onKey("Escape", [] { return Window::Buttons{{"Label47", -1}, {"Label41", -1}, {"Label99", -1}}; });
+    w.onKeyAction("Escape", [&] {
+        done.push_back("action");
+        return true;
+    });
+    // The first button that a click would reach is the one pressed, and nothing else happens.
+    EXPECT_TRUE(w.pressKey("Escape"));
+    w("Label47").visible = false;
+    EXPECT_TRUE(w.pressKey("Escape"));
+    // A dimmed button would do nothing: the key passes it by.
+    w("Label41").dimmed = true;
+    EXPECT_TRUE(w.pressKey("Escape"));
+    EXPECT_EQ(done, (std::vector<std::string>{"Label47", "Label41", "action"}));
+    // A disabled window takes no key at all; an action that did nothing says so.
+    w.setEnabled(false);
+    EXPECT_FALSE(w.pressKey("Escape"));
+    w.setEnabled(true);
+    w.onKeyAction("Left", [] { return false; });
+    EXPECT_FALSE(w.pressKey("Left"));
+    EXPECT_FALSE(w.pressKey("F1"));
+    EXPECT_EQ(done.size(), 3u);
+}
+
 TEST(PicturePath, MatchesEveryComponentWithoutRegardToCase) {
     namespace fs = std::filesystem;
     const fs::path root = fs::temp_directory_path() / ("velmora-pictures-" + std::to_string(::getpid()));

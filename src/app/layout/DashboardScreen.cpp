@@ -163,6 +163,14 @@ void buildDashboardScreen(Window& w) {
     progress.backTransparent = false;
     progress.backColor = look::kBrass;
     progress.visible = false;
+
+    // What the last tournament earned, under the ranking grid and beside the week's actions, once
+    // its prize board is closed.
+    Control& summary = w.add("Label57", ControlKind::Label, dashboard);
+    look::place(summary, kGridLeft, 10050, kBoardLeft + kBoardWidth - 5800 - 300 - kGridLeft, 1150);
+    look::caption(summary, 12, false, look::kIvory);
+    summary.wordWrap = false;
+    summary.visible = false;
 }
 
 } // namespace velmora

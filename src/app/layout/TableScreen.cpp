@@ -51,6 +51,17 @@ void addHiddenButton(Window& w, Control* table, const std::string& name, const s
     label.visible = false;
 }
 
+// The keys of the table, on the rule sheet's button: a player who looks for the rules finds them.
+const char kKeysHelp[] = "Regole (F1)\n\n"
+                         "Tasti al tavolo:\n"
+                         "Frecce \u2190 \u2192: scegli la carta\n"
+                         "Invio o Spazio: gioca la carta scelta\n"
+                         "Hearts: Spazio mette da parte la carta scelta, Invio passa le tre carte\n"
+                         "Uno: P pesca, S passa; il colore con 1-4 o B, G, R, V\n"
+                         "Invio: INIZIA e PROSSIMO TURNO\n"
+                         "Esc: chiude le regole, o esce dal torneo";
+const char* const kColourNames[4] = {"blu", "giallo", "rosso", "verde"};
+
 // Seats: the turn marker (a disc) sits beside each seat's name on its plate.
 constexpr int kMarker = 330;
 constexpr double kSeatPoints = 9.75;
@@ -161,6 +172,7 @@ void buildSeats(Window& w, Control* table) {
     Control& pile = w("Image10", 3);
     look::place(pile, 5340, kCentreRowTop, kCardWidth, kCardHeight);
     pile.visible = false;
+    pile.toolTip = "Pesca una carta (P)";
 }
 
 void buildCentre(Window& w, Control* table) {
@@ -227,11 +239,17 @@ void buildButtons(Window& w, Control* table) {
         look::pill(button, 10.5, colours[k], look::kInk, look::kIvory);
         button.font.bold = true;
         button.visible = false;
+        button.toolTip =
+            std::string(kColourNames[k]) + " (" + std::to_string(k + 1) + " o " + initials[k] + ")";
     }
     addHiddenButton(w, table, "Label44", "Passa", {6015, 6450, 1500, 420}, kSmallButton);
     addHiddenButton(w, table, "Label54", "Passa 3 carte - destra", {4965, 6450, 3600, 420}, kSmallButton);
     addHiddenButton(w, table, "Label42", "INIZIA", {5565, 6980, 2400, 560}, kLargeButton);
     addHiddenButton(w, table, "Label49", "PROSSIMO TURNO", {4965, 6980, 3600, 560}, kLargeButton);
+    w("Label44").toolTip = "Passa il turno (S)";
+    w("Label54").toolTip = "Scegli tre carte da passare (Spazio), poi Invio";
+    w("Label42").toolTip = "Invio";
+    w("Label49").toolTip = "Invio";
 
     w.addArray("Label38", 21, 21, ControlKind::Label, table);
     Control& notice = w("Label38", 21);
@@ -313,10 +331,12 @@ void buildCaptions(Window& w, Control* table) {
     look::place(rules, 25560, 9640, 520, 520);
     look::pill(rules, 13.5, look::kDeepFelt, look::kGold, look::kBrass);
     rules.font.family = "DejaVu Serif";
+    rules.toolTip = kKeysHelp;
     Control& leave = w.add("Label41", ControlKind::Label, table);
     leave.text = "Esci";
     look::place(leave, 26260, 9640, 2100, 520);
     look::pill(leave, 13.5, look::kDeepFelt, look::kIvory, look::kBrass);
+    leave.toolTip = "Lascia il torneo (Esc)";
 }
 
 void buildMarker(Window& w, Control* table) {
@@ -344,6 +364,7 @@ void buildRulePanel(Window& w) {
     close.text = "X";
     look::place(close, 10200, 150, 450, 450);
     look::pill(close, 12, look::kBrass, look::kInk, look::kGold);
+    close.toolTip = "Chiudi (Esc)";
 }
 
 } // namespace

@@ -23,6 +23,7 @@ class HeartsGame : public GameTable {
     void cardClick(int index) override;
     bool humanToPlay() override { return m_table.humanToPlay(); }
     bool humanMayPlayCard(int slot) override { return m_table.humanMayPlaySlot(slot); }
+    bool humanSettingAside() override { return m_table.passPhase(); }
     void drawScoreboard() override;
     void drawRoundScoreboard() override;
     bool watchesRoundEnd() const override { return false; }

@@ -127,6 +127,7 @@ void HeartsTable::setUp() {
     f.c("Shape1").visible = false;
     f.passDirection = HeartsPassChoice::drawDirection(f.random());
     f.c("Label54").text = HeartsPassChoice::caption(f.passDirection);
+    showPassReady();
 
     f.c("Label42").visible = true;
     f.c("Picture5").visible = true;
@@ -135,6 +136,19 @@ void HeartsTable::setUp() {
 bool HeartsTable::passPhase() {
     return f.handOver == 0 && !f.c("Label38", board::kNotice).visible && !f.c("Label49").visible &&
            f.c("Label54").visible && !f.timer(7).enabled();
+}
+
+bool HeartsTable::passReady() {
+    for (const Card& card : f.passSelection) {
+        if (freePlace(card)) return false;
+    }
+    return true;
+}
+
+// The pass button looks ready only once three cards are set aside: before that its click does
+// nothing, and it must not look as if it would.
+void HeartsTable::showPassReady() {
+    f.c("Label54").dimmed = !passReady();
 }
 
 bool HeartsTable::humanToPlay() {
@@ -174,6 +188,7 @@ void HeartsTable::cardClick(int index) {
             }
         }
         f.handDisplay().showFrenchHand();
+        showPassReady();
         return;
     }
 
@@ -190,10 +205,7 @@ void HeartsTable::cardClick(int index) {
 
 void HeartsTable::Label54_Click() {
     DisabledWindow disabled(f.window());
-    if (!passPhase()) return;
-    for (const Card& card : f.passSelection) {
-        if (freePlace(card)) return;
-    }
+    if (!passPhase() || !passReady()) return;
     f.passToHuman = HeartsPassChoice::pass(f.seatHand, f.passDirection, f.passSelection, f.random());
     for (int k = 0; k < 3; ++k) {
         Control& shown = f.c("Image11", kFirstPassPlace + k);

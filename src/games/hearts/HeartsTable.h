@@ -38,6 +38,8 @@ class HeartsTable {
 
     // Whether the human's clicks set cards aside (before the pass) rather than play them.
     bool passPhase();
+    // Whether three cards are set aside for the pass.
+    bool passReady();
     // Whether the human may play a card now.
     bool humanToPlay();
     // Whether the rules take the card of a hand place now: the one test behind both the click and
@@ -61,6 +63,7 @@ class HeartsTable {
     // The other tables show their whole simulated hand before the round is decided.
     void revealOtherTables();
     void clearTrick();
+    void showPassReady();
 
     GameContext& f;
 };

@@ -20,6 +20,7 @@ constexpr double kDesignDpi = 96.0;
 const QColor kDisabledText(128, 128, 128);
 const QColor kDimmedVeil(10, 25, 15, 140);
 const QColor kMarkedRim(255, 213, 74);
+const QColor kFramedRim(255, 255, 255);
 const QColor kHoverVeil(255, 255, 255, 40);
 
 QColor rgb(std::uint32_t colour) {
@@ -106,7 +107,7 @@ void ControlWidget::paintEvent(QPaintEvent*) {
 
     // A button under the pointer shows it: its fill lightens (a card or a bare caption gets a soft
     // veil instead).
-    const bool hovered = m_hovered && c.clickable && c.enabled;
+    const bool hovered = m_hovered && c.clickable && c.enabled && !c.dimmed;
     if (!c.backTransparent && c.kind != ControlKind::Picture)
         painter.fillPath(outline(box), hovered ? rgb(c.backColor).lighter(135) : rgb(c.backColor));
     if (!c.picture.empty()) paintPicture(painter, c.kind == ControlKind::Panel || !c.stretch);
@@ -119,7 +120,17 @@ void ControlWidget::paintEvent(QPaintEvent*) {
         painter.drawRoundedRect(box.adjusted(rim / 2, rim / 2, -rim / 2, -rim / 2), 4 * m_factor,
                                 4 * m_factor);
     }
-    if (hovered && (c.backTransparent || c.kind == ControlKind::Picture) && !c.dimmed)
+    // The keyboard's frame: a white rim inside a thin dark one, so it reads on any card face.
+    if (c.framed) {
+        const double rim = std::max(2.0, 3 * m_factor);
+        const QRectF frame = box.adjusted(rim, rim, -rim, -rim);
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(kFramedRim, rim));
+        painter.drawRoundedRect(frame, 4 * m_factor, 4 * m_factor);
+        painter.setPen(QPen(QColor(0, 0, 0), std::max(1.0, m_factor)));
+        painter.drawRoundedRect(frame.adjusted(rim, rim, -rim, -rim), 3 * m_factor, 3 * m_factor);
+    }
+    if (hovered && (c.backTransparent || c.kind == ControlKind::Picture))
         painter.fillPath(outline(box), kHoverVeil);
     if (c.kind == ControlKind::Label) paintCaption(painter);
     if (c.border) {
@@ -162,7 +173,7 @@ void ControlWidget::paintCaption(QPainter& painter) {
     painter.scale(scale * squeeze, scale);
     const QFont font = scaledFont(c.font, m_factor / scale, logicalDpiY());
     painter.setFont(font);
-    painter.setPen(c.enabled ? rgb(c.foreColor) : kDisabledText);
+    painter.setPen(c.enabled && !c.dimmed ? rgb(c.foreColor) : kDisabledText);
     const double inset = c.border ? 2 * m_factor : 0;
     const QRectF box = QRectF(rect()).adjusted(inset, inset / 2, -inset, 0);
     const QRectF area(box.left() / (scale * squeeze), box.top() / scale, box.width() / (scale * squeeze),

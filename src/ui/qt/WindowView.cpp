@@ -49,7 +49,8 @@ struct WindowView::Entry {
     int listIndex = -1;
     int radius = 0;
     double glyphWidth = 1.0;
-    bool dimmed = false, marked = false;
+    bool dimmed = false, marked = false, framed = false;
+    std::string toolTip;
 
     bool sameLook(const Control& c) const {
         return text == c.text && enabled == c.enabled && backColor == c.backColor &&
@@ -58,7 +59,8 @@ struct WindowView::Entry {
                clickable == c.clickable && stretch == c.stretch && family == c.font.family &&
                fontSize == c.font.size && bold == c.font.bold && italic == c.font.italic &&
                align == c.align && picture == c.picture && listIndex == c.listIndex && radius == c.radius &&
-               glyphWidth == c.glyphWidth && dimmed == c.dimmed && marked == c.marked && items == c.items;
+               glyphWidth == c.glyphWidth && dimmed == c.dimmed && marked == c.marked && framed == c.framed &&
+               toolTip == c.toolTip && items == c.items;
     }
 
     void takeLook(const Control& c) {
@@ -83,6 +85,8 @@ struct WindowView::Entry {
         glyphWidth = c.glyphWidth;
         dimmed = c.dimmed;
         marked = c.marked;
+        framed = c.framed;
+        toolTip = c.toolTip;
         if (items != c.items) items = c.items;
     }
 };
@@ -213,6 +217,8 @@ bool WindowView::apply(Entry& e, bool force) {
     const bool itemsChanged = !e.applied || e.items != c.items;
     e.takeLook(c);
     e.applied = true;
+    const QString toolTip = QString::fromStdString(c.toolTip);
+    if (e.widget->toolTip() != toolTip) e.widget->setToolTip(toolTip);
     const double factor = m_scale.factor();
     if (e.painted) {
         e.painted->setFactor(factor);
@@ -335,11 +341,37 @@ void WindowView::paintEvent(QPaintEvent*) {
     painter.fillRect(m_scale.stage(), kStageFelt);
 }
 
+std::string WindowView::keyName(int key) {
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return "Return";
+    case Qt::Key_Escape:
+        return "Escape";
+    case Qt::Key_Left:
+        return "Left";
+    case Qt::Key_Right:
+        return "Right";
+    case Qt::Key_Space:
+        return "Space";
+    case Qt::Key_F1:
+        return "F1";
+    default:
+        break;
+    }
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return std::string(1, static_cast<char>('A' + (key - Qt::Key_A)));
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        return std::string(1, static_cast<char>('0' + (key - Qt::Key_0)));
+    return "";
+}
+
 void WindowView::keyPressEvent(QKeyEvent* event) {
-    const char* key = nullptr;
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) key = "Return";
-    if (event->key() == Qt::Key_Escape) key = "Escape";
-    if (!key || event->isAutoRepeat()) {
+    // A held key would play card after card: only a fresh press counts. Keys with Ctrl or Alt are
+    // the desktop's, not the game's.
+    const std::string key = keyName(event->key());
+    if (key.empty() || event->isAutoRepeat() ||
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
         QWidget::keyPressEvent(event);
         return;
     }
@@ -350,6 +382,9 @@ void WindowView::keyPressEvent(QKeyEvent* event) {
 }
 
 void WindowView::clicked(const Control& control) {
+    // A click on the table takes the keyboard back from a list or a text box, so the arrows move
+    // the card frame again rather than the list's choice.
+    setFocus(Qt::MouseFocusReason);
     m_window.setNow(m_window.platform().nowMs());
     m_window.click(control.name, control.index);
     sync();

@@ -41,13 +41,17 @@ class WindowView : public QWidget {
     // The widget showing a control, or nullptr.
     QWidget* widgetOf(const std::string& name, int index = -1) const;
     const DesignScale& scale() const { return m_scale; }
+    // The model's name of a Qt key ("Return", "Left", "F1", "P", "3"), or "" for a key the game
+    // does not use.
+    static std::string keyName(int key);
     // How many widgets the last sync changed.
     int lastSyncChanges() const { return m_lastChanges; }
 
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-    // Enter and Esc go to the model, which clicks the button they stand for.
+    // The game's keys go to the model, which clicks the button they stand for or moves the card
+    // frame.
     void keyPressEvent(QKeyEvent* event) override;
 
   private:

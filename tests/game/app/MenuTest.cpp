@@ -61,7 +61,11 @@ TEST_F(MenuTest, CaricaWithoutAWorldLeavesTheScreenAsItWas) {
     form->db().execute("delete * from giocatori ");
     click("Label1", 1);
     click("Label1", 4);
-    EXPECT_TRUE(platform.takeMessages().empty());
+    // Nothing opens, and the player is told why and where to start instead.
+    const auto messages = platform.takeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("\"Nuova\""), std::string::npos) << messages[0];
+    EXPECT_EQ(platform.lastTitle(), "Velmora");
     EXPECT_FALSE(c("Picture1").visible);
     EXPECT_FALSE(c("Picture2").visible);
     for (int entry : {5, 6, 7, 16, 17})

@@ -1,0 +1,47 @@
+#include "career/TournamentSummary.h"
+
+#include "career/Dashboard.h"
+#include "data/Quoting.h"
+#include "state/GameContext.h"
+#include "state/StoreColumns.h"
+
+namespace velmora {
+
+std::string TournamentSummary::worldPosition() {
+    const std::string& lines = f.c("Label1", 15).text;
+    return lines.substr(0, lines.find('\n'));
+}
+
+long TournamentSummary::pointsWon(const std::string& event) {
+    // The week's simulation replaced last season's edition, so the tournament has one row per
+    // entrant.
+    const Rows rows =
+        f.db().query("SELECT punti FROM tornei where torneo='" + fApici(event) + "' and cognome='" +
+                     fApici(f.playerSurname) + "' and nome='" + fApici(f.playerFirstName) + "'");
+    return rows.last() >= 0 ? static_cast<long>(rows.at(0, 0).toInt()) : 0;
+}
+
+void TournamentSummary::begin(long fee, long prize) {
+    m_fee = fee;
+    m_prize = prize;
+    f.dashboard().rankingPositions();
+    m_positionBefore = worldPosition();
+}
+
+void TournamentSummary::show() {
+    const std::string event = f.eventRows.at(calendario::kEventName, 0).str();
+    Control& summary = f.c("Label57");
+    summary.text = "Ultimo torneo: " + event + "\nIscrizione €" + std::to_string(m_fee) + "  -  Premio €" +
+                   std::to_string(m_prize) + "  -  Punti vinti " + std::to_string(pointsWon(event)) +
+                   "\nPosizione mondiale: prima " + m_positionBefore + ", ora " + worldPosition();
+    summary.visible = true;
+    m_week = f.currentWeek;
+}
+
+void TournamentSummary::keepForItsWeek() {
+    Control* summary = f.window().find("Label57");
+    if (!summary || !summary->visible) return;
+    if (f.currentWeek != m_week || !f.c("Picture2").visible) summary->visible = false;
+}
+
+} // namespace velmora
