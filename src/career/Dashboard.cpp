@@ -145,11 +145,11 @@ void Dashboard::showEventSlot(int slot, const std::string& ownFlagKey, TierTable
         flag.visible = true;
     }
 
+    // Before the finals weeks a click on the marker withdraws the entry: the marker says so.
+    entered.toolTip = f.currentWeek > kLastOrdinaryWeek ? "" : "Clic per ritirare l'iscrizione";
     if (f.enteredEvent != "0" && name == f.enteredEvent) {
         entered.visible = true;
         enter.visible = false;
-        // Before the finals weeks a click on the marker withdraws the entry: the marker says so.
-        entered.toolTip = f.currentWeek > kLastOrdinaryWeek ? "" : "Clic per ritirare l'iscrizione";
     } else {
         entered.visible = false;
     }

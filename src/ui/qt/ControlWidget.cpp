@@ -20,7 +20,7 @@ constexpr double kDesignDpi = 96.0;
 const QColor kDisabledText(128, 128, 128);
 const QColor kDimmedVeil(10, 25, 15, 140);
 const QColor kMarkedRim(255, 213, 74);
-const QColor kFramedRim(255, 255, 255);
+const QColor kFramedRim(0, 160, 255);
 const QColor kHoverVeil(255, 255, 255, 40);
 
 QColor rgb(std::uint32_t colour) {
@@ -120,9 +120,10 @@ void ControlWidget::paintEvent(QPaintEvent*) {
         painter.drawRoundedRect(box.adjusted(rim / 2, rim / 2, -rim / 2, -rim / 2), 4 * m_factor,
                                 4 * m_factor);
     }
-    // The keyboard's frame: a white rim inside a thin dark one, so it reads on any card face.
+    // The keyboard's frame: a broad blue rim inside a thin dark one, a colour no card face and no
+    // other cue of the table uses, so it reads on white faces and on the felt alike.
     if (c.framed) {
-        const double rim = std::max(2.0, 3 * m_factor);
+        const double rim = std::max(3.0, 5 * m_factor);
         const QRectF frame = box.adjusted(rim, rim, -rim, -rim);
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(kFramedRim, rim));
