@@ -98,7 +98,9 @@ TEST_P(KeyboardPlayTest, AWholeTournamentByKeysAloneEndsInASummaryOfWhatWasStore
     EXPECT_GE(play.cardsPlayed, game == "Uno" ? 1 : 13);
     EXPECT_GT(play.frameMoves, 0);
     EXPECT_EQ(play.dimmedFramed, 0) << "the frame stood on a card the rules refuse";
-    if (game == "Hearts") EXPECT_EQ(play.cardsPassed, 3 * play.rounds);
+    if (game == "Hearts") {
+        EXPECT_EQ(play.cardsPassed, 3 * play.rounds);
+    }
     expectHeaderExplained(d, 9, 6, "Car");
     std::cout << "  " << game << ": " << play.rounds << " rounds, " << play.cardsPlayed << " cards, "
               << play.draws << " draws, " << play.passes << " passes, " << play.colours << " colours, "
