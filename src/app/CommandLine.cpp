@@ -26,11 +26,14 @@ constexpr std::string_view kHelp =
     "  Avviato dalla cartella di compilazione, usa il velmora.mdb accanto all'eseguibile.\n"
     "\n"
     "Tasti al tavolo:\n"
-    "  Sinistra, Destra   scelgono la carta da giocare\n"
-    "  Invio, Spazio      giocano la carta scelta (a Hearts, con tre carte scelte, le passano)\n"
-    "  P, Q               a Uno pescano una carta e passano il turno\n"
-    "  1-4 o R, G, V, B   a Uno scelgono il colore dopo un jolly\n"
-    "  F1, Esc            aprono e chiudono il foglio delle regole\n";
+    "  Sinistra, Destra   spostano la cornice sulle carte che si possono giocare\n"
+    "  Spazio             gioca la carta nella cornice (al passaggio di Hearts la mette da parte)\n"
+    "  Invio              gioca la carta nella cornice, passa le tre carte di Hearts, preme\n"
+    "                     INIZIA, PROSSIMO TURNO e il seguito del tabellone dei premi\n"
+    "  P, S               a Uno pescano una carta e passano il turno\n"
+    "  1-4 o B, G, R, V   a Uno scelgono il colore dopo un jolly (blu, giallo, rosso, verde)\n"
+    "  F1, Esc            aprono e chiudono il foglio delle regole; Esc a foglio chiuso chiede\n"
+    "                     se lasciare il tavolo\n";
 
 bool is(const char* argument, std::string_view longName, std::string_view shortName) {
     const std::string_view word(argument);

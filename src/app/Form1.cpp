@@ -134,13 +134,14 @@ void Form1::wireKeys() {
     Window& w = m_window;
     // Enter is the screen's next step: the Hearts pass once three cards are set aside, the framed
     // card, "INIZIA", "PROSSIMO TURNO", the prize board's continue button, "Avanti" on the new
-    // career, "Gioca Torneo" or "Prossima Settimana" on the dashboard. Space takes the framed card
-    // only. The first of them the player could use now is clicked.
+    // career, "Gioca Torneo" on the dashboard. A week is never moved on by a key: an Enter too many
+    // after the prize board would throw away the week's events. Space takes the framed card only.
+    // The first of them the player could use now is clicked.
     w.onKey("Return", [this] {
         return Window::Buttons{{"Label54", -1}, {"Image11", m_tableKeys->framedSlot()},
                                {"Label42", -1}, {"Label49", -1},
                                {"Label50", -1}, {"Label3", 0},
-                               {"Label39", -1}, {"Label8", -1}};
+                               {"Label39", -1}};
     });
     w.onKey("Space", [this] { return Window::Buttons{{"Image11", m_tableKeys->framedSlot()}}; });
     // With no card framed yet, the first Enter, Space or arrow shows the frame.
