@@ -52,6 +52,7 @@ void PrizeMoney::Label50_Click() {
         snapshot.restoreAndRefresh();
         throw;
     }
+    f.weekCommitted();
 }
 
 } // namespace velmora
