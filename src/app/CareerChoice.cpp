@@ -37,18 +37,20 @@ std::string column(const std::string& text, size_t width) {
 }
 
 std::string careerLine(const CareerFiles::Summary& career) {
-    if (!career.problem.empty()) return column(career.file, 30) + "non si apre: file danneggiato";
-    if (career.player.empty()) return column(career.file, 30) + "carriera non ancora cominciata";
-    return column(career.player, 28) + column(career.nation, 16) + column(std::to_string(career.week), 9) +
+    if (!career.problem.empty()) return " " + column(career.file, 28) + "non si apre: file danneggiato";
+    if (career.player.empty()) return " " + column(career.file, 28) + "carriera non ancora cominciata";
+    return " " + column(career.player, 28) + column(career.nation, 16) + column(std::to_string(career.week), 9) +
            column("€" + std::to_string(career.money), 12) + career.lastPlayed;
 }
 
-const char kCareersHeading[] =
-    "Giocatore                     Nazione           Settimana  Denaro        Ultima partita";
-const char kBackupsHeading[] = "Backup della settimana         Salvato il";
+// Every line starts with a blank, so its text stands off the line's edge.
+std::string careersHeading() {
+    return " " + column("Giocatore", 28) + column("Nazione", 16) + column("Settimana", 9) + column("Denaro", 12) +
+           "Ultima partita";
+}
 
 std::string backupLine(const CareerBackups::Backup& backup) {
-    return column(backup.week > 0 ? std::to_string(backup.week) : "-", 28) +
+    return " " + column(backup.week > 0 ? std::to_string(backup.week) : "-", 28) +
            CareerFiles::changedText(backup.path);
 }
 
@@ -233,7 +235,7 @@ void CareerChoice::showCareers() {
         lines.push_back(careerLine(m_careers.back()));
     }
     f.c("Label58").text = "Carriere";
-    f.c("Label63").text = kCareersHeading;
+    f.c("Label63").text = careersHeading();
     showLines(lines, true);
 }
 
@@ -246,7 +248,8 @@ void CareerChoice::showBackups(const std::string& file) {
         lines.push_back(backupLine(backup));
     const CareerFiles::Summary career = files().summary(file);
     f.c("Label58").text = "Backup della carriera " + whose(career);
-    f.c("Label63").text = lines.empty() ? "Nessun backup: se ne salva uno dopo ogni settimana." : kBackupsHeading;
+    f.c("Label63").text = lines.empty() ? " Nessun backup: se ne salva uno dopo ogni settimana."
+                                        : " " + column("Backup della settimana", 28) + "Salvato il";
     showLines(lines, false);
 }
 

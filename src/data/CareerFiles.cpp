@@ -40,7 +40,8 @@ fs::file_time_type changedAt(const std::string& path) {
 }
 
 std::string timeText(fs::file_time_type when) {
-    const auto system = std::chrono::clock_cast<std::chrono::system_clock>(when);
+    const auto system =
+        std::chrono::time_point_cast<std::chrono::system_clock::duration>(std::chrono::file_clock::to_sys(when));
     const std::time_t time = std::chrono::system_clock::to_time_t(system);
     std::tm local{};
     localtime_r(&time, &local);

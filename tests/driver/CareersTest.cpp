@@ -162,8 +162,8 @@ TEST_F(CareersTest, RestoringABackupGivesBackTheWeekItHolds) {
 
     carica();
     d().click("Label61", 0);
-    EXPECT_EQ(d().caption("Label59", 0).rfind("5 ", 0), 0u) << "the newest backup holds week 5";
-    EXPECT_EQ(d().caption("Label59", 1).rfind("4 ", 0), 0u);
+    EXPECT_EQ(d().caption("Label59", 0).rfind(" 5 ", 0), 0u) << "the newest backup holds week 5";
+    EXPECT_EQ(d().caption("Label59", 1).rfind(" 4 ", 0), 0u);
     EXPECT_FALSE(d().visible("Label59", 2));
     d().run("answer yes");
     d().click("Label59", 1);

@@ -8,8 +8,8 @@ namespace {
 constexpr int kRows = 8;
 constexpr int kListLeft = 1800;
 constexpr int kListTop = 2300;
-constexpr int kRowStep = 760;
-constexpr int kRowHeight = 600;
+constexpr int kRowStep = 600;
+constexpr int kRowHeight = 420;
 constexpr int kRowWidth = 18200;
 constexpr int kButtonWidth = 2400;
 constexpr double kRowPoints = 11;

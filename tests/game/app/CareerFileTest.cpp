@@ -10,6 +10,7 @@
 
 #include <sqlcipher/sqlite3.h>
 
+#include <cctype>
 #include <filesystem>
 #include <fstream>
 #include <functional>
