@@ -146,6 +146,7 @@ std::string CareerChoice::templatePath() {
 }
 
 bool CareerChoice::Carica() {
+    if (m_quitting) return false;
     const std::vector<std::string> names = files().names();
     if (names.size() > 1) {
         showCareers();

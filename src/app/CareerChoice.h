@@ -26,6 +26,8 @@ class CareerChoice {
     // "Carica": true when it took the click over (the list is shown, or the career was refused);
     // false leaves the menu's own step, the dashboard of the open career.
     bool Carica();
+    // The game is quitting: no career is opened again by a click that still arrives.
+    void quitting() { m_quitting = true; }
     // "Avanti" of the new-career form: create makes the world in the open career, or in a new file
     // beside the others when the player keeps the open one.
     void newCareer(const std::function<void()>& create);
@@ -64,6 +66,7 @@ class CareerChoice {
     std::vector<CareerFiles::Summary> m_careers; // the lines of the careers list
     std::string m_backupsOf;                     // the career whose backups are listed, or ""
     std::vector<CareerBackups::Backup> m_backups;
+    bool m_quitting = false;
 };
 
 } // namespace velmora

@@ -77,6 +77,7 @@ void StartUp::Label1_Click(int index) {
         break;
     }
     case 2: // "Esci"
+        f.careerChoice().quitting();
         f.closeDatabase();
         f.platform().quit();
         break;
