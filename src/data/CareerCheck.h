@@ -23,7 +23,8 @@ class CareerCheck {
   public:
     // How the pages are checked. Tables only looks for the game's tables; Structure also walks
     // every table and index (PRAGMA quick_check); Pages instead verifies each page's
-    // authentication code (PRAGMA cipher_integrity_check).
+    // authentication code (PRAGMA cipher_integrity_check, which SQLCipher 3 does not know and
+    // answers with nothing, so the game checks the structure).
     enum class Depth { Tables, Structure, Pages };
 
     // What is wrong with the file as it lies on disk ("" when nothing): missing, a folder, empty,
