@@ -6,6 +6,7 @@
 #include "career/EventEntry.h"
 #include "career/NewCareer.h"
 #include "career/WeekSimulation.h"
+#include "data/CareerCheck.h"
 #include "data/Database.h"
 #include "data/Transaction.h"
 #include "ui/ScriptedPlatform.h"
@@ -13,6 +14,7 @@
 #include <sqlcipher/sqlite3.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -172,6 +174,23 @@ Floor floorMs(const BenchFolder& folder, const CareerRows& world) {
     return floor;
 }
 
+// What opening a full career costs: the two ways of checking its pages, and the whole start-up.
+void careerCheckFigures(Form1& form, ScriptedPlatform& platform) {
+    std::error_code error;
+    report("career file size", static_cast<double>(std::filesystem::file_size(form.db().path(), error)) / 1024.0,
+           "KiB");
+    report("career check: PRAGMA quick_check on a full career",
+           bestMs(5, [&] { CareerCheck::contentProblem(form.db(), CareerCheck::Depth::Structure); }), "ms");
+    report("career check: PRAGMA cipher_integrity_check on a full career (SQLCipher 4 only: 3.x answers nothing)",
+           bestMs(5, [&] { CareerCheck::contentProblem(form.db(), CareerCheck::Depth::Pages); }), "ms");
+    report("start-up to the title menu with a full career (checked)", bestMs(5, [&] {
+               Form1 started(platform);
+               started.Form_Load();
+           }),
+           "ms");
+    if (!platform.takeMessages().empty()) throw std::runtime_error("the start-up refused the career");
+}
+
 } // namespace
 
 void careerFigures() {
@@ -204,12 +223,20 @@ void careerFigures() {
         });
         report("week simulation on a full world (week 10, one transaction)", weekMs, "ms");
 
-        const double clickMs = bestMs(3, [&] {
-            form.currentWeek = 10;
-            form.enteredEvent = "0";
-            form.eventEntry().Label8_Click();
-        });
+        const auto nextWeekClick = [&](bool backup) {
+            form.weeklyBackups = backup;
+            return bestMs(5, [&] {
+                form.currentWeek = 10;
+                form.enteredEvent = "0";
+                form.eventEntry().Label8_Click();
+            });
+        };
+        const double clickMs = nextWeekClick(false);
         report("next week click (world's week, week advance, dashboard refresh)", clickMs, "ms");
+        const double backupMs = nextWeekClick(true);
+        report("next week click with the weekly backup", backupMs, "ms");
+        report("next week click with the backup as a multiple of without", backupMs / clickMs, "x");
+        careerCheckFigures(form, platform);
     }
 
     // The floor replaces the world the weeks above left with the rows of the last new career.

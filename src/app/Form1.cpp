@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "app/CareerChoice.h"
 #include "app/StartUp.h"
 #include "app/layout/Screens.h"
 #include "career/Dashboard.h"
@@ -31,6 +32,7 @@ namespace velmora {
 
 Form1::Form1(Platform& platform)
     : GameContext(platform), m_startUp(std::make_unique<StartUp>(*this)),
+      m_careerChoice(std::make_unique<CareerChoice>(*this)),
       m_dashboard(std::make_unique<Dashboard>(*this)), m_eventEntry(std::make_unique<EventEntry>(*this)),
       m_weekSimulation(std::make_unique<WeekSimulation>(*this)),
       m_newCareer(std::make_unique<NewCareer>(*this)), m_prizeMoney(std::make_unique<PrizeMoney>(*this)),
@@ -61,6 +63,7 @@ void Form1::buildControls() {
     buildRecordScreens(m_window);
     buildTableScreen(m_window);
     buildPrizeBoardScreen(m_window);
+    buildCareerListScreen(m_window);
 }
 
 void Form1::wireEvents() {
@@ -73,7 +76,15 @@ void Form1::wireEvents() {
     w.onClick("Label52", [this](int) { m_startUp->Label52_Click(); });
     w.onClick("Label41", [this](int) { m_startUp->Label41_Click(); });
     // Career.
-    w.onClick("Label3", [this](int i) { m_newCareer->Label3_Click(i); });
+    // "Avanti" asks before replacing a career, or makes the new one beside it.
+    w.onClick("Label3", [this](int i) {
+        if (i != 0) return m_newCareer->Label3_Click(i);
+        m_careerChoice->newCareer([this] { m_newCareer->Label3_Click(0); });
+    });
+    w.onClick("Label59", [this](int i) { m_careerChoice->Label59_Click(i); });
+    w.onClick("Label60", [this](int i) { m_careerChoice->Label60_Click(i); });
+    w.onClick("Label61", [this](int i) { m_careerChoice->Label61_Click(i); });
+    w.onClick("Label62", [this](int) { m_careerChoice->Label62_Click(); });
     w.onClick("Label6", [this](int i) { m_eventEntry->Label6_Click(i); });
     w.onClick("Label7", [this](int i) { m_eventEntry->Label7_Click(i); });
     w.onClick("Label8", [this](int) { m_eventEntry->Label8_Click(); });

@@ -7,6 +7,7 @@
 namespace velmora {
 
 class StartUp;
+class CareerChoice;
 class Dashboard;
 class EventEntry;
 class WeekSimulation;
@@ -40,6 +41,7 @@ class Form1 : public GameContext {
 
     // The screens and their handlers.
     StartUp& startUp() { return *m_startUp; }
+    CareerChoice& careerChoice() { return *m_careerChoice; }
     NewCareer& newCareer() { return *m_newCareer; }
     PrizeMoney& prizeMoney() { return *m_prizeMoney; }
     TournamentStart& tournamentStart() { return *m_tournamentStart; }
@@ -55,6 +57,7 @@ class Form1 : public GameContext {
     void wireKeys();
 
     std::unique_ptr<StartUp> m_startUp;
+    std::unique_ptr<CareerChoice> m_careerChoice;
     std::unique_ptr<Dashboard> m_dashboard;
     std::unique_ptr<EventEntry> m_eventEntry;
     std::unique_ptr<WeekSimulation> m_weekSimulation;

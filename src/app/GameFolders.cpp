@@ -1,5 +1,7 @@
 #include "app/GameFolders.h"
 
+#include "data/SafeFile.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -55,57 +57,6 @@ bool folderTakesWrites(const fs::path& folder) {
     return ok;
 }
 
-void syncFolder(const fs::path& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
-}
-
-// Moves from onto to unless to exists; true when to is there afterwards (ours or one made meanwhile).
-bool renameWithoutReplacing(const std::string& from, const fs::path& to) {
-    if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
-    if (errno == EEXIST) return true;
-    // A file system without the no-replace rename: the career was checked absent a moment ago.
-    if (errno != EINVAL && errno != ENOSYS) return false;
-    std::error_code error;
-    if (fs::exists(fs::symlink_status(to, error))) return true;
-    return ::rename(from.c_str(), to.c_str()) == 0;
-}
-
-// Copies the shipped database to a temporary file beside the career, flushed to disk, and renames it
-// into place: the career is either absent or whole, whatever happens meanwhile.
-bool copyThroughTemporary(const fs::path& shipped, const fs::path& career) {
-    const int in = ::open(shipped.c_str(), O_RDONLY | O_CLOEXEC);
-    if (in < 0) return false;
-    std::string temporary;
-    const int out = makeTemporary(career.parent_path(), ".velmora.mdb-", temporary);
-    if (out < 0) {
-        ::close(in);
-        return false;
-    }
-    std::vector<char> buffer(64 * 1024);
-    bool ok = true;
-    for (;;) {
-        const ssize_t got = ::read(in, buffer.data(), buffer.size());
-        if (got < 0 && errno == EINTR) continue;
-        if (got < 0) ok = false;
-        if (got <= 0) break;
-        if (!writeAll(out, buffer.data(), static_cast<size_t>(got))) {
-            ok = false;
-            break;
-        }
-    }
-    ::close(in);
-    ok = ::fsync(out) == 0 && ok;
-    ok = ::close(out) == 0 && ok;
-    ok = ok && renameWithoutReplacing(temporary, career);
-    // After a rename the temporary name is gone; after a failure (or a career made meanwhile) it goes.
-    ::unlink(temporary.c_str());
-    if (ok) syncFolder(career.parent_path());
-    return ok;
-}
-
 } // namespace
 
 GameFolders GameFolders::locate(const std::string& exeFolder, const std::string& installedData,
@@ -115,14 +66,20 @@ GameFolders GameFolders::locate(const std::string& exeFolder, const std::string&
     folders.m_career = exeFolder;
     std::error_code error;
     const fs::path exe(exeFolder);
-    // A career or pictures beside the executable: the build folder, run as it always was.
-    if (fs::exists(exe / kCareerFile, error) || fs::exists(exe / kPictureFolder, error)) return folders;
+    // A career or pictures beside the executable: the build folder, run as it always was. The
+    // build keeps the database it ships in share/ beside bin/.
+    if (fs::exists(exe / kCareerFile, error) || fs::exists(exe / kPictureFolder, error)) {
+        const fs::path built = (exe / ".." / "share" / kCareerFile).lexically_normal();
+        if (fs::is_regular_file(built, error)) folders.m_shipped = built.string();
+        return folders;
+    }
     if (installedData.empty()) return folders;
     const fs::path data = (exe / installedData).lexically_normal();
     if (!fs::is_directory(data, error)) return folders;
 
     folders.m_installed = true;
     folders.m_pictures = withoutTrailingSlash(data.string());
+    folders.m_shipped = (data / kCareerFile).string();
     // A relative XDG_DATA_HOME is invalid and ignored, as the XDG base directories say.
     fs::path base;
     if (xdgDataHome && xdgDataHome[0] == '/')
@@ -158,7 +115,7 @@ std::string GameFolders::prepareCareer() const {
     if (!fs::is_regular_file(shipped, error)) {
         return "Impossibile trovare il database del gioco " + shipped.string() + ". Reinstalla il gioco.";
     }
-    return copyThroughTemporary(shipped, career) ? "" : unwritable;
+    return SafeFile::copy(shipped.string(), career.string(), SafeFile::Existing::Keep) ? "" : unwritable;
 }
 
 } // namespace velmora

@@ -21,6 +21,8 @@ class GameFolders {
     // Folder holding the career's velmora.mdb; empty when installed with no data folder to use.
     const std::string& career() const { return m_career; }
     bool installed() const { return m_installed; }
+    // The database the game ships with (new careers beside the others start from it), or "".
+    const std::string& shipped() const { return m_shipped; }
 
     // Makes the career ready before the window loads. Installed, the first start copies the shipped
     // database into the career folder through a temporary file and a rename, so a crash never leaves
@@ -31,6 +33,7 @@ class GameFolders {
   private:
     std::string m_pictures;
     std::string m_career;
+    std::string m_shipped;
     bool m_installed = false;
 };
 

@@ -1,12 +1,12 @@
 #include "app/StartUp.h"
 
+#include "app/CareerChoice.h"
 #include "app/Form1.h"
 #include "state/MenuFrames.h"
 #include "cards/RandomCounter.h"
 #include "career/Dashboard.h"
 #include "rankings/EventCalendar.h"
 #include "rankings/PlayerCard.h"
-#include "rankings/RecordIndexes.h"
 #include "rankings/RecordPanels.h"
 #include "rankings/WorldRankings.h"
 #include "ui/DisabledWindow.h"
@@ -33,10 +33,11 @@ void StartUp::Form_Load() {
     f.appTitle = "Velmora";
     f.window().setTitle(f.appTitle);
 
-    f.openDatabase();
-    RecordIndexes::ensure(f.db());
+    // A career that is not sound is refused (a backup offered); the title menu still opens, so a
+    // new career can be started.
+    const bool open = f.careerChoice().openAtStart();
     // Each run starts its draws further along the same fixed sequence.
-    advanceRandomCounter(f.temp(), f.random());
+    if (open) advanceRandomCounter(f.temp(), f.random());
 
     f.loadPicture(f.c("Image1", 0), "\\immagini\\cards.gif");
     f.loadPicture(f.c("Image1", 1), "\\immagini\\cards.gif");
@@ -46,7 +47,8 @@ void StartUp::Form_Load() {
     fillNumbers(ages, 14, 90);
     f.window().setComboText(ages, "30");
 
-    f.nationRows = f.db().query("SELECT * FROM nazionalita order by nazione asc ");
+    f.nationRows = open ? f.db().query("SELECT * FROM nazionalita order by nazione asc ")
+                        : f.careerChoice().templateNations();
     f.nationRowsLast = f.nationRows.last();
     Control& nations = f.c("Combo1", 1);
     nations.items.clear();
@@ -76,6 +78,7 @@ void StartUp::Label1_Click(int index) {
         break;
     }
     case 2: // "Esci"
+        f.careerChoice().quitting();
         f.closeDatabase();
         f.platform().quit();
         break;
@@ -87,7 +90,8 @@ void StartUp::Label1_Click(int index) {
         f.c("Picture1").visible = true;
         Combo1_Click(1);
         break;
-    case 4: { // "Carica": only when a world has been made
+    case 4: { // "Carica": the list of careers when there are several, else the one career
+        if (f.careerChoice().Carica()) break;
         Rows players = f.db().query("SELECT * FROM giocatori order by cognome asc, nome asc  ");
         if (players.last() >= 0) {
             f.dashboard().refresh();

@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
         QCoreApplication::applicationDirPath().toStdString(), VELMORA_INSTALLED_DATA,
         std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     velmora::QtFrontEnd frontEnd;
-    frontEnd.useFolders(folders.pictures(), folders.career());
+    frontEnd.useFolders(folders.pictures(), folders.career(), folders.shipped());
     // A career that cannot be written would fail at the first click; say so now and stop.
     const std::string problem = folders.prepareCareer();
     if (!problem.empty()) {

@@ -74,6 +74,7 @@ void EventEntry::Label8_Click() {
         snapshot.restoreAndRefresh();
         throw;
     }
+    f.weekCommitted();
 }
 
 void EventEntry::storeNextWeek() {

@@ -54,6 +54,7 @@ void PrizeMoney::Label50_Click() {
         snapshot.restoreAndRefresh();
         throw;
     }
+    f.weekCommitted();
 }
 
 } // namespace velmora

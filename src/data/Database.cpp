@@ -1,5 +1,6 @@
 #include "data/Database.h"
 
+#include "data/CareerCheck.h"
 #include "data/DatabaseError.h"
 #include "data/JetDialect.h"
 #include "data/PreparedStatement.h"
@@ -15,7 +16,8 @@ namespace velmora {
 namespace {
 
 const char kProvider[] = "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=";
-const char kFileAndPassword[] = "\\velmora.mdb;Jet OLEDB:Database Password=qz20481736lomeri";
+const char kFirstCareer[] = "velmora.mdb";
+const char kPassword[] = ";Jet OLEDB:Database Password=qz20481736lomeri";
 
 // The text after "key=" up to the next ';' (or the end).
 std::string connectionPart(const std::string& connection, const std::string& key) {
@@ -43,9 +45,13 @@ Value columnValue(sqlite3_stmt* statement, int column) {
 } // namespace
 
 std::string Database::connectionString(const std::string& appFolder) {
+    return connectionString(appFolder, kFirstCareer);
+}
+
+std::string Database::connectionString(const std::string& appFolder, const std::string& fileName) {
     std::string folder = appFolder;
     while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
-    return kProvider + folder + kFileAndPassword;
+    return kProvider + folder + "\\" + fileName + kPassword;
 }
 
 Database::Database(const std::string& connection) {
@@ -69,11 +75,13 @@ Database::Database(const std::string& connection) {
     }
     sqlite3_key(m_db, password.data(), static_cast<int>(password.size()));
     // The key is only checked on the first read; a wrong one makes the file unreadable.
-    if (sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) != SQLITE_OK) {
-        std::string message = sqlite3_errmsg(m_db);
+    const int read = sqlite3_exec(m_db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr);
+    if (read != SQLITE_OK) {
         sqlite3_close(m_db);
         m_db = nullptr;
-        throw DatabaseError("Password del database non valida o file danneggiato '" + source + "': " + message);
+        // A first page that decrypts but describes pages the file no longer has reads as corrupt.
+        throw CareerRefused((read & 0xFF) == SQLITE_CORRUPT ? CareerCheck::cutShort(source)
+                                                            : CareerCheck::wrongKey(source));
     }
     sqlite3_busy_timeout(m_db, 5000);
 }

@@ -24,6 +24,8 @@ public:
 
     // The connection string for the database file of the given application folder.
     static std::string connectionString(const std::string& appFolder);
+    // The connection string for another career file of the same folder (a bare file name).
+    static std::string connectionString(const std::string& folder, const std::string& fileName);
 
     // Opens the file named by the connection string's data source with its database password as
     // the key. A missing file or a wrong password throws DatabaseError and never creates or

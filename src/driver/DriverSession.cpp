@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
+#include <QStyleHints>
 #include <QString>
 
 #include <algorithm>
@@ -174,6 +176,8 @@ bool DriverSession::execute(const std::string& rawLine, std::ostream& out) {
             click(line, answer);
         } else if (command == "key") {
             key(texts(words));
+        } else if (command == "doubleclick") {
+            doubleClick(line);
         } else if (command == "type") {
             type(line, answer);
         } else if (command == "choose") {
@@ -277,6 +281,45 @@ void DriverSession::key(const std::vector<std::string>& words) {
     if (!window.pressKey(name)) throw CommandError("the key " + name + " does nothing now");
 }
 
+// Two clicks of the left button within the desktop's double-click interval, delivered to the
+// control's widget as the Qt front end receives them from the window system: press, release, the
+// second press as a double-click event, release. Meanwhile half the interval passes on the clock.
+void DriverSession::doubleClick(const std::string& line) {
+    Target t = target(line, false);
+    const Control& c = *t.control;
+    if (c.kind != ControlKind::Label && c.kind != ControlKind::Picture) {
+        throw CommandError(c.displayName() + " is a " + kindName(c.kind) + ", not a label or picture");
+    }
+    Window& window = m_form.window();
+    window.setNow(m_platform.nowMs());
+    if (!window.canTouch(c)) {
+        throw CommandError("cannot double-click " + c.displayName() + ": " + whyUntouchable(window, c));
+    }
+    if (!m_view) m_view = std::make_unique<WindowView>(window);
+    m_view->sync();
+    QWidget* widget = m_view->widgetOf(c.name, c.index);
+    if (!widget) throw CommandError(c.displayName() + " has no widget");
+    const int interval = QGuiApplication::styleHints()->mouseDoubleClickInterval();
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    const auto send = [&](QEvent::Type type, Qt::MouseButtons held, ulong timestamp) {
+        QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        event.setTimestamp(timestamp);
+        QApplication::sendEvent(widget, &event);
+    };
+    const ulong start = static_cast<ulong>(m_platform.nowMs());
+    send(QEvent::MouseButtonPress, Qt::LeftButton, start);
+    send(QEvent::MouseButtonRelease, Qt::NoButton, start);
+    advanceClock(interval / 2);
+    if (m_platform.quitRequested()) return;
+    // The first click's redraw may have rebuilt the widget; the second press reaches it again.
+    m_view->sync();
+    widget = m_view->widgetOf(c.name, c.index);
+    if (!widget) return;
+    const ulong second = start + static_cast<ulong>(interval / 2);
+    send(QEvent::MouseButtonDblClick, Qt::LeftButton, second);
+    send(QEvent::MouseButtonRelease, Qt::NoButton, second);
+}
+
 void DriverSession::type(const std::string& line, std::ostream&) {
     Target t = target(line, true);
     const Control& c = *t.control;
@@ -318,6 +361,10 @@ void DriverSession::advance(const std::vector<std::string>& words) {
     if (words.size() != 2 || !parseInteger(words[1], ms) || ms < 0) {
         throw CommandError("advance takes a number of milliseconds");
     }
+    advanceClock(ms);
+}
+
+void DriverSession::advanceClock(long long ms) {
     Window& window = m_form.window();
     const long long target = m_platform.nowMs() + ms;
     // Tick by tick, so the handlers see the platform's clock at the moment of their tick.

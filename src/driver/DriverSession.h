@@ -33,10 +33,12 @@ class DriverSession {
     void click(const std::string& line, std::ostream& out);
     void key(const std::vector<std::string>& words);
     static std::string keyName(const std::string& word);
+    void doubleClick(const std::string& line);
     void type(const std::string& line, std::ostream& out);
     void choose(const std::string& line, std::ostream& out);
     void setAnswer(const std::vector<std::string>& words);
     void advance(const std::vector<std::string>& words);
+    void advanceClock(long long ms);
     void get(const std::vector<std::string>& words, std::ostream& out);
     void messages(std::ostream& out);
     void sql(const std::string& statement, std::ostream& out);

@@ -21,6 +21,10 @@ int main(int argc, char** argv) {
     QApplication application(qtArgc, argv);
 
     velmora::ScriptedPlatform platform(folder.empty() ? std::string(argv[1]) : folder.string());
+    // New careers beside the others start from the database the build ships, as in the game.
+    const auto shipped = std::filesystem::path(QCoreApplication::applicationDirPath().toStdString()) / ".." /
+                         "share" / "velmora.mdb";
+    if (std::filesystem::is_regular_file(shipped, ignored)) platform.setShippedDatabase(shipped.lexically_normal());
     velmora::Form1 form(platform);
     velmora::DriverSession session(form, platform);
     session.run(std::cin, std::cout);

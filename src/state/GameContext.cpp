@@ -1,5 +1,8 @@
 #include "state/GameContext.h"
 
+#include "data/CareerBackups.h"
+#include "data/CareerCheck.h"
+#include "data/CareerFiles.h"
 #include "data/DatabaseError.h"
 #include "ui/PicturePath.h"
 
@@ -18,11 +21,30 @@ GameTable* GameContext::gameTable(const std::string& name) {
     return found == m_games.end() ? nullptr : found->second;
 }
 
+std::string GameContext::careerPath() {
+    return CareerFiles(platform().careerFolder()).path(careerFile);
+}
+
 void GameContext::openDatabase() {
-    std::string folder = platform().careerFolder();
-    accedi_databaseox = Database::connectionString(folder);
-    cnox = std::make_unique<Database>(accedi_databaseox);
+    closeDatabase();
+    const std::string folder = platform().careerFolder();
+    // Nothing is written before the file has shown it is a career: a damaged one stays as it was.
+    const std::string problem = CareerCheck::fileProblem(careerPath());
+    if (!problem.empty()) throw CareerRefused(problem);
+    accedi_databaseox = Database::connectionString(folder, careerFile);
+    auto database = std::make_unique<Database>(accedi_databaseox);
+    const std::string damage = CareerCheck::contentProblem(*database);
+    if (!damage.empty()) throw CareerRefused(damage);
+    cnox = std::move(database);
     m_temp = std::make_unique<KeyValueStore>(*cnox);
+}
+
+void GameContext::weekCommitted() {
+    if (!weeklyBackups || !cnox) return;
+    if (!CareerBackups(cnox->path()).keep(currentWeek)) {
+        throw std::runtime_error("La settimana è salvata, ma non è stato possibile scriverne il backup in " +
+                                 CareerBackups(cnox->path()).folder() + ".");
+    }
 }
 
 void GameContext::closeDatabase() {

@@ -61,8 +61,14 @@ class GameContext : public CareerState,
     void loadPicture(Control& picture, const std::string& path);
     // A picture path of a nation's flag.
     static std::string flagPath(const std::string& key) { return "\\immagini\\flags\\" + key + ".jpg"; }
-    // Opens the career's database (done by the load; tests may call it alone).
+    // Opens the career file careerFile of the career folder (done by the load; tests may call it
+    // alone). A file that is not a sound career is refused with CareerRefused, untouched.
     void openDatabase();
+    // The open career's file, or the one to open next.
+    std::string careerPath();
+    // After a week's transaction is committed: the career as it now is becomes the week's backup.
+    // The week stays played when the copy fails; the failure is then reported.
+    void weekCommitted();
     // Closes the database (quitting); later handlers get the failure of db() instead of a crash.
     void closeDatabase();
     // Lets progress labels repaint during a long operation.
@@ -85,6 +91,8 @@ class GameContext : public CareerState,
     // ---- Application ----
     std::string appTitle = "Velmora";
     std::string accedi_databaseox;
+    std::string careerFile = "velmora.mdb"; // the career's file name in the career folder
+    bool weeklyBackups = true;
     std::unique_ptr<Database> cnox;
     Rows nationRows;
     int nationRowsLast = -1;

@@ -18,6 +18,9 @@ public:
     virtual std::string appFolder() const = 0;
     // Folder of the career's velmora.mdb; the application folder unless the game is installed.
     virtual std::string careerFolder() const { return appFolder(); }
+    // The database the game ships with, from which a new career beside the others is made; "" when
+    // it cannot be found (the game then starts from a copy of a career).
+    virtual std::string shippedDatabase() const { return ""; }
     // Milliseconds since an arbitrary start; drives the window's timers.
     virtual long long nowMs() const = 0;
     // Closes the window and ends the program.

@@ -18,6 +18,8 @@ public:
     bool askYesNo(const std::string& text, const std::string& title) override;
     void yield() override { ++m_yields; }
     std::string appFolder() const override { return m_appFolder; }
+    std::string shippedDatabase() const override { return m_shipped; }
+    void setShippedDatabase(std::string path) { m_shipped = std::move(path); }
     long long nowMs() const override { return m_now; }
     void quit() override { m_quit = true; }
 
@@ -32,6 +34,7 @@ public:
 
 private:
     std::string m_appFolder;
+    std::string m_shipped;
     long long m_now = 0;
     int m_nextAnswer = -1;
     std::vector<std::string> m_messages;

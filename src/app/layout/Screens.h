@@ -23,5 +23,7 @@ void buildTableScreen(Window& w);
 void buildPrizeBoardScreen(Window& w);
 // Picture3, Picture4, Picture8: rankings, calendar and players.
 void buildRecordScreens(Window& w);
+// Picture10: the list of careers and of a career's backups.
+void buildCareerListScreen(Window& w);
 
 } // namespace velmora

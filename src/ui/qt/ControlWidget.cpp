@@ -238,6 +238,14 @@ void ControlWidget::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
 
+void ControlWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    // Qt turns a second press within the desktop's double-click interval into this event. The
+    // first press and release already clicked; a player who double-clicks "Prossima Settimana"
+    // or a card means it once, so the release that follows clicks nothing.
+    m_pressed = false;
+    event->accept();
+}
+
 void ControlWidget::mouseReleaseEvent(QMouseEvent* event) {
     const bool clicked =
         m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());

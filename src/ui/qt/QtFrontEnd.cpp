@@ -31,8 +31,8 @@ Platform& QtFrontEnd::platform() {
     return *m_platform;
 }
 
-void QtFrontEnd::useFolders(const std::string& pictures, const std::string& career) {
-    m_platform->setFolders(pictures, career);
+void QtFrontEnd::useFolders(const std::string& pictures, const std::string& career, const std::string& shipped) {
+    m_platform->setFolders(pictures, career, shipped);
 }
 
 void QtFrontEnd::show(Window& window) {

@@ -23,7 +23,7 @@ class QtFrontEnd {
 
     Platform& platform();
     // Reads the pictures and keeps the career in these folders instead of the executable's; before show.
-    void useFolders(const std::string& pictures, const std::string& career);
+    void useFolders(const std::string& pictures, const std::string& career, const std::string& shipped = "");
     // Builds the widgets for the window's controls, sizes the window to fit the screen and shows
     // it; from then on every event the model runs is mirrored on screen and its timers tick.
     void show(Window& window);

@@ -28,14 +28,16 @@ class QtPlatform : public Platform {
     // The folder of the executable unless other folders were set.
     std::string appFolder() const override;
     std::string careerFolder() const override;
+    std::string shippedDatabase() const override { return m_shipped; }
     long long nowMs() const override { return m_clock.elapsed(); }
     // Ends the event loop once the running handler returns (also when called before it started).
     void quit() override;
 
     // Where the pictures and the career are, when not beside the executable (an installed game).
-    void setFolders(std::string pictures, std::string career) {
+    void setFolders(std::string pictures, std::string career, std::string shipped = "") {
         m_pictures = std::move(pictures);
         m_career = std::move(career);
+        m_shipped = std::move(shipped);
     }
     // The window dialogs are centred on.
     void setDialogParent(QWidget* parent) { m_dialogParent = parent; }
@@ -51,6 +53,7 @@ class QtPlatform : public Platform {
     QElapsedTimer m_clock;
     std::string m_pictures;
     std::string m_career;
+    std::string m_shipped;
     QPointer<QWidget> m_dialogParent;
     std::function<void()> m_beforeYield;
     long long m_lastYield = -1000;

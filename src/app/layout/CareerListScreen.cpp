@@ -1,0 +1,77 @@
+#include "app/layout/Look.h"
+#include "app/layout/Screens.h"
+
+namespace velmora {
+
+namespace {
+
+constexpr int kRows = 8;
+constexpr int kListLeft = 1800;
+constexpr int kListTop = 2300;
+constexpr int kRowStep = 600;
+constexpr int kRowHeight = 420;
+constexpr int kRowWidth = 18200;
+constexpr int kButtonWidth = 2400;
+constexpr double kRowPoints = 11;
+// One monospaced face for the heading and the rows, so their columns stand under each other.
+const Font kRowFont{"DejaVu Sans Mono", kRowPoints, false, false};
+
+void row(Control& label, int left, int top, int width) {
+    look::place(label, left, top, width, kRowHeight);
+    label.font = kRowFont;
+    label.foreColor = look::kInk;
+    label.backColor = look::kIvory;
+    label.backTransparent = false;
+    label.wordWrap = false;
+    label.clickable = true;
+}
+
+void button(Control& label, const char* text, int left, int top, int width) {
+    label.text = text;
+    look::place(label, left, top, width, kRowHeight);
+    look::pill(label, kRowPoints, look::kDeepFelt, look::kIvory, look::kBrass);
+    label.clickable = true;
+}
+
+} // namespace
+
+// Picture10: the careers of the folder, one line each (player, nation, week, money, last played)
+// with its delete and backup buttons; the same lines list a career's backups to restore.
+void buildCareerListScreen(Window& w) {
+    Control& panel = w.add("Picture10", ControlKind::Panel);
+    look::place(panel, 240, 3360, kWindowWidth - 480, kWindowHeight - 3600);
+    panel.backTransparent = false;
+    panel.backColor = look::kPanelFelt;
+    panel.border = true;
+    panel.borderColor = look::kBrass;
+    panel.visible = false;
+
+    Control& title = w.add("Label58", ControlKind::Label, &panel);
+    title.text = "Carriere";
+    look::place(title, kListLeft, 700, kRowWidth, 700);
+    look::caption(title, 20, true, look::kGold);
+
+    Control& heading = w.add("Label63", ControlKind::Label, &panel);
+    look::place(heading, kListLeft, kListTop - 560, kRowWidth, 480);
+    heading.font = Font{"DejaVu Sans Mono", kRowPoints, true, false};
+    heading.foreColor = look::kGold;
+    heading.wordWrap = false;
+
+    w.addArray("Label59", 0, kRows - 1, ControlKind::Label, &panel);
+    w.addArray("Label60", 0, kRows - 1, ControlKind::Label, &panel);
+    w.addArray("Label61", 0, kRows - 1, ControlKind::Label, &panel);
+    const int deleteLeft = kListLeft + kRowWidth + 300;
+    const int backupLeft = deleteLeft + kButtonWidth + 200;
+    for (int i = 0; i < kRows; ++i) {
+        const int top = kListTop + i * kRowStep;
+        row(w("Label59", i), kListLeft, top, kRowWidth);
+        button(w("Label60", i), "Elimina", deleteLeft, top, kButtonWidth);
+        button(w("Label61", i), "Backup", backupLeft, top, kButtonWidth);
+        for (const char* name : {"Label59", "Label60", "Label61"})
+            w(name, i).visible = false;
+    }
+    button(w.add("Label62", ControlKind::Label, &panel), "Indietro", kListLeft, kListTop + kRows * kRowStep + 300,
+           kButtonWidth);
+}
+
+} // namespace velmora

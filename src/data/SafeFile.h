@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+namespace velmora {
+
+// Whole-file writes that a crash or a full disk can never leave half done: the bytes go to a
+// temporary file beside the target, are flushed to disk, and only then renamed onto it.
+class SafeFile {
+  public:
+    enum class Existing { Keep, Replace };
+
+    // Copies from onto to. With Existing::Keep an existing to is left alone (and counts as done).
+    // False when the copy could not be made; to is then as it was.
+    static bool copy(const std::string& from, const std::string& to, Existing existing);
+    // A new, empty file of a unique name in folder, from the prefix name; "" when none can be made.
+    static std::string makeTemporary(const std::string& folder, const std::string& name);
+    // Renames from onto to (replacing it) and flushes the folder, so the new name survives a crash.
+    static bool moveInto(const std::string& from, const std::string& to);
+    // Flushes a folder's entries to disk.
+    static void syncFolder(const std::string& folder);
+};
+
+} // namespace velmora
