@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/Platform.h"
+#include "ui/qt/TableSpeed.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -28,7 +29,9 @@ class QtPlatform : public Platform {
     // The folder of the executable unless other folders were set.
     std::string appFolder() const override;
     std::string careerFolder() const override;
-    long long nowMs() const override { return m_clock.elapsed(); }
+    // The table clock: the wall clock at the pace the player chose for the table.
+    long long nowMs() const override { return m_speed.nowMs(); }
+    TableSpeed& speed() { return m_speed; }
     // Ends the event loop once the running handler returns (also when called before it started).
     void quit() override;
 
@@ -48,7 +51,8 @@ class QtPlatform : public Platform {
   private:
     static constexpr long long kFrameMs = 15;
 
-    QElapsedTimer m_clock;
+    QElapsedTimer m_clock; // the wall clock, for repainting
+    TableSpeed m_speed;
     std::string m_pictures;
     std::string m_career;
     QPointer<QWidget> m_dialogParent;

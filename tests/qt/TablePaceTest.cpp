@@ -1,0 +1,157 @@
+// The table's pace in the game's own desktop window. A seeded table of each game, played by the
+// same scripted human, must end exactly as it does at the game's own pace on a virtual clock (the
+// clock of the headless driver): at "Rapida" throughout, and with the pace changed mid-hand from
+// "Normale" to "Veloce" to "Rapida". The same table lines (counters, cards on the table, turn marker,
+// buttons) must come at the same moments of the table clock, and the round must leave the same
+// entrant rows to be stored. The wall-clock seconds of each run are printed, never judged.
+
+#include "app/Form1.h"
+#include "qt/DesktopTablePlayer.h"
+#include "qt/QtTestSupport.h"
+#include "support/AppFolder.h"
+#include "ui/ScriptedPlatform.h"
+#include "ui/qt/QtFrontEnd.h"
+#include "ui/qt/TableSpeed.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+#include <utility>
+#include <vector>
+
+namespace velmora {
+namespace {
+
+using test::DesktopTablePlayer;
+using test::TableEvent;
+
+constexpr int kMaxTicks = 400000;
+constexpr long long kMaxWallMs = 240000;
+
+struct TableRun {
+    std::vector<std::string> transcript;
+    std::vector<std::string> rows;
+    double wallSeconds = 0;
+};
+
+// The user's settings go to a folder of the test's own.
+void privateSettings() {
+    static QTemporaryDir folder;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+}
+
+TableRun onVirtualClock(const TableEvent& event) {
+    test::AppFolder folder;
+    test::buildCareerAt(folder.path(), event);
+    ScriptedPlatform platform(folder.path());
+    Form1 form(platform);
+    DesktopTablePlayer player(form);
+    form.window().setChangedCallback([&] { player.onEvent(); });
+    form.Form_Load();
+    player.sitDown(event);
+    Window& w = form.window();
+    for (int ticks = 0; !player.roundClosed(); ++ticks) {
+        const long long due = w.nextDue();
+        if (due < 0 || ticks > kMaxTicks) throw std::runtime_error("the table stopped before its round closed");
+        platform.setNow(due);
+        w.runDueTimers(due);
+    }
+    form.window().setChangedCallback(nullptr);
+    return {player.transcript(), player.entrantRows(), 0};
+}
+
+// Plays in the desktop window; paces are (table ms after "INIZIA", item), the first at 0.
+TableRun inDesktopWindow(const TableEvent& event, const std::vector<std::pair<long long, std::string>>& paces) {
+    test::AppFolder folder;
+    test::buildCareerAt(folder.path(), event);
+    QtFrontEnd front;
+    front.useFolders(folder.path(), folder.path());
+    Form1 form(front.platform());
+    front.show(form.window());
+    form.Form_Load();
+    DesktopTablePlayer player(form);
+    for (size_t k = 1; k < paces.size(); ++k)
+        player.changePaceAt(paces[k].first, paces[k].second);
+    front.setAfterEvent([&] { player.onEvent(); });
+    QElapsedTimer wall;
+    wall.start();
+    player.sitDown(event, paces.front().second);
+    QEventLoop loop;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (player.roundClosed() || wall.elapsed() > kMaxWallMs) loop.quit();
+    });
+    watch.start(20);
+    loop.exec();
+    front.setAfterEvent(nullptr);
+    TableRun run{player.transcript(), player.entrantRows(), wall.elapsed() / 1000.0};
+    if (!player.roundClosed()) throw std::runtime_error("the round did not close in time");
+    return run;
+}
+
+class TablePaceTest : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(TablePaceTest, ASeededTableEndsTheSameAtEveryPace) {
+    test::qtApplication();
+    privateSettings();
+    test::AppFolder shipped;
+    const TableEvent event = test::firstEvent(shipped.path(), GetParam(), 8);
+    const TableRun designed = onVirtualClock(event);
+    ASSERT_GT(designed.transcript.size(), 40u) << "the table hardly moved";
+    ASSERT_EQ(designed.rows.size(), 8u);
+
+    const std::vector<std::vector<std::pair<long long, std::string>>> runs = {
+        {{0, "Rapida"}},
+        {{0, "Normale"}, {3000, "Veloce"}, {12000, "Rapida"}},
+    };
+    for (const auto& paces : runs) {
+        SCOPED_TRACE("starting at " + paces.front().second + ", " + std::to_string(paces.size()) + " paces");
+        const TableRun run = inDesktopWindow(event, paces);
+        ASSERT_EQ(run.transcript.size(), designed.transcript.size());
+        for (size_t k = 0; k < run.transcript.size(); ++k)
+            ASSERT_EQ(run.transcript[k], designed.transcript[k]) << "table line " << k;
+        EXPECT_EQ(run.rows, designed.rows);
+        std::cout << "  " << GetParam() << " table from " << paces.front().second << ": " << run.wallSeconds
+                  << " s wall, " << run.transcript.size() << " table lines" << std::endl;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Games, TablePaceTest, ::testing::Values("Uno", "Hearts", "Brisolo"));
+
+TEST(TablePaceTest, ThePaceIsThePlayersOwnFromOneSessionToTheNext) {
+    test::qtApplication();
+    privateSettings();
+    test::AppFolder folder;
+    {
+        QtFrontEnd front;
+        front.useFolders(folder.path(), folder.path());
+        Form1 form(front.platform());
+        front.show(form.window());
+        form.c("Picture5").visible = true; // the selector is on the table screen
+        EXPECT_EQ(form.c("Combo12").items, (std::vector<std::string>{"Normale", "Veloce", "Rapida"}));
+        ASSERT_TRUE(form.window().choose("Combo12", -1, "Normale"));
+        EXPECT_EQ(TableSpeed::current(), 1);
+        ASSERT_TRUE(form.window().choose("Combo12", -1, "Rapida"));
+        EXPECT_EQ(TableSpeed::current(), 10);
+    }
+    QtFrontEnd front;
+    front.useFolders(folder.path(), folder.path());
+    Form1 form(front.platform());
+    front.show(form.window());
+    form.c("Picture5").visible = true;
+    EXPECT_EQ(form.c("Combo12").text, "Rapida");
+    EXPECT_EQ(TableSpeed::current(), 10);
+    ASSERT_TRUE(form.window().choose("Combo12", -1, "Veloce"));
+    EXPECT_EQ(TableSpeed::current(), 3);
+    ASSERT_TRUE(form.window().choose("Combo12", -1, "Normale"));
+}
+
+} // namespace
+} // namespace velmora
