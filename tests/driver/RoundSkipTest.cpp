@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,16 @@ struct StoredTournament {
     bool operator==(const StoredTournament&) const = default;
 };
 
+void PrintTo(const StoredTournament& stored, std::ostream* out) {
+    *out << stored.results.size() << " results, money " << stored.money << ", random counter "
+         << stored.randomCounter << ";";
+    for (const auto& row : stored.results) {
+        *out << "\n ";
+        for (const std::string& field : row)
+            *out << " " << field;
+    }
+}
+
 // How the player meets the end of his part of each round.
 struct Skipping {
     bool skip = false;
@@ -39,20 +50,21 @@ struct Skipping {
 
 struct Play {
     StoredTournament stored;
-    int skips = 0;     // rounds he skipped
+    int skips = 0;      // rounds he skipped
     int shownSteps = 0; // steps at which the button was up
 };
 
 class RoundSkipTest : public ::testing::TestWithParam<std::string> {
   protected:
-    CalendarEvent eightPlayerEvent() {
+    CalendarEvent sixtyFourPlayerEvent() {
         AppFolder shipped;
         DriverProcess reader(VELMORA_DRIVER, shipped.path());
         reader.run("load");
-        const auto found = calendarEvents(reader, "gioco='" + GetParam() +
-                                                      "' and giocatori=8 and iscrizione>0 and nazione<>'conti' "
-                                                      "and torneo not like '%''%' order by settimana asc");
-        if (found.empty()) throw DriverFailure("no 8-player " + GetParam() + " event");
+        const auto found =
+            calendarEvents(reader, "gioco='" + GetParam() +
+                                       "' and giocatori=64 and iscrizione>0 and nazione<>'conti' "
+                                       "and torneo not like '%''%' order by settimana asc");
+        if (found.empty()) throw DriverFailure("no 64-player " + GetParam() + " event");
         return found.front();
     }
 
@@ -122,9 +134,9 @@ class RoundSkipTest : public ::testing::TestWithParam<std::string> {
 };
 
 TEST_P(RoundSkipTest, SkippingAtAnyMomentStoresTheTournamentWaitingStores) {
-    const CalendarEvent event = eightPlayerEvent();
+    const CalendarEvent event = sixtyFourPlayerEvent();
     const Play waited = play(event, {});
-    ASSERT_EQ(waited.stored.results.size(), 8u);
+    ASSERT_EQ(waited.stored.results.size(), 64u);
     ASSERT_GT(waited.shownSteps, 0) << "the button never came up";
     EXPECT_EQ(waited.skips, 0);
     // Skipped at once, a step later, and well into the wait: every moment the button is up.

@@ -59,7 +59,8 @@ TableRun onVirtualClock(const TableEvent& event) {
     Window& w = form.window();
     for (int ticks = 0; !player.roundClosed(); ++ticks) {
         const long long due = w.nextDue();
-        if (due < 0 || ticks > kMaxTicks) throw std::runtime_error("the table stopped before its round closed");
+        if (due < 0 || ticks > kMaxTicks)
+            throw std::runtime_error("the table stopped before its round closed");
         platform.setNow(due);
         w.runDueTimers(due);
     }
@@ -68,7 +69,8 @@ TableRun onVirtualClock(const TableEvent& event) {
 }
 
 // Plays in the desktop window; paces are (table ms after "INIZIA", item), the first at 0.
-TableRun inDesktopWindow(const TableEvent& event, const std::vector<std::pair<long long, std::string>>& paces) {
+TableRun inDesktopWindow(const TableEvent& event,
+                         const std::vector<std::pair<long long, std::string>>& paces) {
     test::AppFolder folder;
     test::buildCareerAt(folder.path(), event);
     QtFrontEnd front;
@@ -102,10 +104,10 @@ TEST_P(TablePaceTest, ASeededTableEndsTheSameAtEveryPace) {
     test::qtApplication();
     privateSettings();
     test::AppFolder shipped;
-    const TableEvent event = test::firstEvent(shipped.path(), GetParam(), 8);
+    const TableEvent event = test::firstEvent(shipped.path(), GetParam(), 64);
     const TableRun designed = onVirtualClock(event);
     ASSERT_GT(designed.transcript.size(), 40u) << "the table hardly moved";
-    ASSERT_EQ(designed.rows.size(), 8u);
+    ASSERT_EQ(designed.rows.size(), 64u);
 
     const std::vector<std::vector<std::pair<long long, std::string>>> runs = {
         {{0, "Rapida"}},

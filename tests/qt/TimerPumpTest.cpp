@@ -1,9 +1,9 @@
 #include "ui/qt/TimerPump.h"
+#include "qt/QtTestSupport.h"
+#include "ui/Window.h"
 #include "ui/qt/TableSpeed.h"
 #include "ui/qt/TrickHold.h"
 #include "ui/qt/WindowView.h"
-#include "qt/QtTestSupport.h"
-#include "ui/Window.h"
 
 #include <gtest/gtest.h>
 
