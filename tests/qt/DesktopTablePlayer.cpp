@@ -88,6 +88,10 @@ void DesktopTablePlayer::onEvent() {
     }
     for (int move = 0; move < kMovesPerEvent && !roundClosed() && act(); ++move) {
     }
+    if (m_onSkipOffered && !m_skipTaken && shown("Label55")) {
+        m_skipTaken = true;
+        m_onSkipOffered();
+    }
     m_acting = false;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -46,6 +47,10 @@ class DesktopTablePlayer {
         m_paceChanges.emplace_back(afterStartMs, std::move(item));
     }
 
+    // Called once per round, the first time "Salta al risultato" is offered, instead of waiting.
+    void setOnSkipOffered(std::function<void()> hook) { m_onSkipOffered = std::move(hook); }
+    bool skipTaken() const { return m_skipTaken; }
+
     // What the table showed, one line at each change: the table clock since "INIZIA", the seats'
     // counters, the cards on the table, the turn marker and the buttons up.
     const std::vector<std::string>& transcript() const { return m_transcript; }
@@ -68,6 +73,8 @@ class DesktopTablePlayer {
     bool m_acting = false;
     int m_actions = 0;
     std::vector<std::pair<long long, std::string>> m_paceChanges;
+    std::function<void()> m_onSkipOffered;
+    bool m_skipTaken = false;
     std::vector<std::string> m_transcript;
     std::string m_lastLine;
 };

@@ -12,6 +12,7 @@
 #include "ui/ScriptedPlatform.h"
 #include "ui/qt/QtFrontEnd.h"
 #include "ui/qt/TableSpeed.h"
+#include "ui/qt/WindowView.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -22,6 +23,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <iostream>
 #include <utility>
 #include <vector>
@@ -68,9 +70,10 @@ TableRun onVirtualClock(const TableEvent& event) {
     return {player.transcript(), player.entrantRows(), 0};
 }
 
-// Plays in the desktop window; paces are (table ms after "INIZIA", item), the first at 0.
-TableRun inDesktopWindow(const TableEvent& event,
-                         const std::vector<std::pair<long long, std::string>>& paces) {
+// Plays in the desktop window; paces are (table ms after "INIZIA", item), the first at 0. With a
+// skip, it is run the first time "Salta al risultato" is offered.
+TableRun inDesktopWindow(const TableEvent& event, const std::vector<std::pair<long long, std::string>>& paces,
+                         const std::function<void(QtFrontEnd&, Form1&)>& skip = {}) {
     test::AppFolder folder;
     test::buildCareerAt(folder.path(), event);
     QtFrontEnd front;
@@ -82,19 +85,23 @@ TableRun inDesktopWindow(const TableEvent& event,
     for (size_t k = 1; k < paces.size(); ++k)
         player.changePaceAt(paces[k].first, paces[k].second);
     front.setAfterEvent([&] { player.onEvent(); });
+    if (skip) player.setOnSkipOffered([&] { skip(front, form); });
     QElapsedTimer wall;
     wall.start();
     player.sitDown(event, paces.front().second);
     QEventLoop loop;
     QTimer watch;
     QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (player.roundClosed() || wall.elapsed() > kMaxWallMs) loop.quit();
+        // A skip ends its run at the next round's "INIZIA".
+        const bool nextRound = player.skipTaken() && form.c("Label42").visible;
+        if (player.roundClosed() || nextRound || wall.elapsed() > kMaxWallMs) loop.quit();
     });
     watch.start(20);
     loop.exec();
     front.setAfterEvent(nullptr);
     TableRun run{player.transcript(), player.entrantRows(), wall.elapsed() / 1000.0};
-    if (!player.roundClosed()) throw std::runtime_error("the round did not close in time");
+    if (!player.roundClosed() && !player.skipTaken())
+        throw std::runtime_error("the round did not close in time");
     return run;
 }
 
@@ -126,6 +133,37 @@ TEST_P(TablePaceTest, ASeededTableEndsTheSameAtEveryPace) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Games, TablePaceTest, ::testing::Values("Uno", "Hearts", "Brisolo"));
+
+// The impatient player in the window: a double click on "Salta al risultato" with the mouse, and
+// "PROSSIMO TURNO" clicked the instant it shows. The round closes once, as waiting closes it.
+TEST(TablePaceTest, ADoubleClickedSkipClosesTheRoundAsWaitingDoes) {
+    test::qtApplication();
+    privateSettings();
+    test::AppFolder shipped;
+    const TableEvent event = test::firstEvent(shipped.path(), "Brisolo", 64);
+    const TableRun waited = onVirtualClock(event);
+    bool nextRoundSeated = false;
+    const TableRun skipped = inDesktopWindow(event, {{0, "Rapida"}}, [&](QtFrontEnd& front, Form1& form) {
+        WindowView& view = *front.view();
+        QWidget* button = view.widgetOf("Label55");
+        ASSERT_TRUE(button && button->isVisibleTo(&view));
+        const QPoint at = test::centreInView(&view, button);
+        test::clickViewAt(&view, at);
+        test::clickViewAt(&view, at); // the second click of a double click
+        ASSERT_TRUE(form.c("Label49").visible) << "the round is not closed";
+        EXPECT_FALSE(form.c("Label55").visible);
+        const TableRun closed{{}, test::DesktopTablePlayer(form).entrantRows(), 0};
+        EXPECT_EQ(closed.rows, waited.rows);
+        QWidget* next = view.widgetOf("Label49");
+        test::clickViewAt(&view, test::centreInView(&view, next));
+        nextRoundSeated = form.c("Label42").visible;
+    });
+    EXPECT_TRUE(nextRoundSeated) << "\"PROSSIMO TURNO\" did not seat the next round";
+    // Up to the skip the table showed what it shows when waited for.
+    ASSERT_LE(skipped.transcript.size(), waited.transcript.size());
+    for (size_t k = 0; k < skipped.transcript.size(); ++k)
+        EXPECT_EQ(skipped.transcript[k], waited.transcript[k]) << "table line " << k;
+}
 
 TEST(TablePaceTest, ThePaceIsThePlayersOwnFromOneSessionToTheNext) {
     test::qtApplication();
