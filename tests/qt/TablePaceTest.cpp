@@ -112,9 +112,9 @@ TEST_P(TablePaceTest, ASeededTableEndsTheSameAtEveryPace) {
     privateSettings();
     test::AppFolder shipped;
     const TableEvent event = test::firstEvent(shipped.path(), GetParam(), 64);
-    const TableRun designed = onVirtualClock(event);
-    ASSERT_GT(designed.transcript.size(), 40u) << "the table hardly moved";
-    ASSERT_EQ(designed.rows.size(), 64u);
+    const TableRun ownPace = onVirtualClock(event);
+    ASSERT_GT(ownPace.transcript.size(), 40u) << "the table hardly moved";
+    ASSERT_EQ(ownPace.rows.size(), 64u);
 
     const std::vector<std::vector<std::pair<long long, std::string>>> runs = {
         {{0, "Rapida"}},
@@ -123,10 +123,10 @@ TEST_P(TablePaceTest, ASeededTableEndsTheSameAtEveryPace) {
     for (const auto& paces : runs) {
         SCOPED_TRACE("starting at " + paces.front().second + ", " + std::to_string(paces.size()) + " paces");
         const TableRun run = inDesktopWindow(event, paces);
-        ASSERT_EQ(run.transcript.size(), designed.transcript.size());
+        ASSERT_EQ(run.transcript.size(), ownPace.transcript.size());
         for (size_t k = 0; k < run.transcript.size(); ++k)
-            ASSERT_EQ(run.transcript[k], designed.transcript[k]) << "table line " << k;
-        EXPECT_EQ(run.rows, designed.rows);
+            ASSERT_EQ(run.transcript[k], ownPace.transcript[k]) << "table line " << k;
+        EXPECT_EQ(run.rows, ownPace.rows);
         std::cout << "  " << GetParam() << " table from " << paces.front().second << ": " << run.wallSeconds
                   << " s wall, " << run.transcript.size() << " table lines" << std::endl;
     }

@@ -23,6 +23,10 @@ TableSpeed::TableSpeed() {
     g_current = m_factor;
 }
 
+TableSpeed::~TableSpeed() {
+    g_current = 1;
+}
+
 long long TableSpeed::nowMs() const {
     return m_tableBase + (m_wall.elapsed() - m_wallBase) * m_factor;
 }

@@ -18,6 +18,10 @@ class TableSpeed {
     static constexpr std::array<int, 3> kFactors{1, 3, 10};
 
     TableSpeed();
+    // With it goes the table it paced: what is shown next runs at the game's own pace.
+    ~TableSpeed();
+    TableSpeed(const TableSpeed&) = delete;
+    TableSpeed& operator=(const TableSpeed&) = delete;
 
     // The table clock, in milliseconds since the game started.
     long long nowMs() const;
