@@ -20,6 +20,7 @@
 #include "state/MenuFrames.h"
 #include "tournament/BackgroundTables.h"
 #include "tournament/HandDisplay.h"
+#include "tournament/RoundSkip.h"
 #include "tournament/Rounds.h"
 #include "tournament/TableCues.h"
 #include "tournament/TableFlow.h"
@@ -40,7 +41,8 @@ Form1::Form1(Platform& platform)
       m_tableFlow(std::make_unique<TableFlow>(*this)),
       m_backgroundTables(std::make_unique<BackgroundTables>(*this)),
       m_rounds(std::make_unique<Rounds>(*this)), m_handDisplay(std::make_unique<HandDisplay>(*this)),
-      m_tableCues(std::make_unique<TableCues>(*this)), m_unoTable(std::make_unique<UnoTable>(*this)),
+      m_tableCues(std::make_unique<TableCues>(*this)),
+      m_roundSkip(std::make_unique<RoundSkip>(*this)), m_unoTable(std::make_unique<UnoTable>(*this)),
       m_unoComputer(std::make_unique<UnoComputer>(*this)), m_unoGame(std::make_unique<UnoGame>(*this)),
       m_brisoloGame(std::make_unique<BrisoloGame>(*this)), m_heartsGame(std::make_unique<HeartsGame>(*this)),
       m_worldRankings(std::make_unique<WorldRankings>(*this)),
@@ -100,6 +102,9 @@ void Form1::wireEvents() {
     w.onClick("Image10", [this](int i) { m_tableFlow->Image10_Click(i); });
     w.onClick("Label48", [this](int i) { m_unoTable->Label48_Click(i); });
     w.onClick("Label44", [this](int) { m_unoTable->Label44_Click(); });
+    w.onClick("Label55", [this](int) { m_roundSkip->Label55_Click(); });
+    // The table's pace (Combo12) only sets how fast the desktop window runs the table clock: the
+    // game itself has nothing to do when it changes.
     // Records: rankings, calendar, players.
     w.onClick("Combo2", [this](int) { m_worldRankings->Combo2_Click(); });
     w.onClick("Combo3", [this](int) { m_worldRankings->Combo3_Click(); });
@@ -138,6 +143,7 @@ void Form1::wireEvents() {
         m_tableCues->refresh();
         m_tableKeys->refresh();
         m_prizeMoney->keepSummaryForItsWeek();
+        m_roundSkip->refresh();
     });
 }
 

@@ -20,6 +20,7 @@ class Rounds;
 class HandDisplay;
 class TableCues;
 class TableKeys;
+class RoundSkip;
 class UnoTable;
 class UnoComputer;
 class UnoGame;
@@ -70,6 +71,7 @@ class Form1 : public GameContext {
     std::unique_ptr<HandDisplay> m_handDisplay;
     std::unique_ptr<TableCues> m_tableCues;
     std::unique_ptr<TableKeys> m_tableKeys;
+    std::unique_ptr<RoundSkip> m_roundSkip;
     bool m_newCareerShown = false; // the new career form was up after the last event
     std::unique_ptr<UnoTable> m_unoTable;
     std::unique_ptr<UnoComputer> m_unoComputer;

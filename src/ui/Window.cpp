@@ -1,6 +1,7 @@
 #include "ui/Window.h"
 
 #include <algorithm>
+#include <limits>
 #include <stdexcept>
 #include <vector>
 
@@ -234,23 +235,30 @@ long long Window::nextDue() const {
     return best;
 }
 
+int Window::firstDue(long long limit, long long& due) const {
+    int number = 0;
+    for (int i = 0; i < kTimers; ++i) {
+        const Timer& timer = m_timers[static_cast<size_t>(i)];
+        if (timer.enabled() && timer.interval() > 0 && timer.dueAt() <= limit &&
+            (number == 0 || timer.dueAt() < due)) {
+            number = i + 1;
+            due = timer.dueAt();
+        }
+    }
+    return number;
+}
+
+void Window::tick(int number, long long due) {
+    m_now = due;
+    timer(number).ticked(due);
+}
+
 int Window::runDueTimers(long long now) {
     if (m_busy) return 0;
     int delivered = 0;
-    for (;;) {
-        int number = 0;
-        long long due = 0;
-        for (int i = 0; i < kTimers; ++i) {
-            const Timer& timer = m_timers[static_cast<size_t>(i)];
-            if (timer.enabled() && timer.interval() > 0 && timer.dueAt() <= now &&
-                (number == 0 || timer.dueAt() < due)) {
-                number = i + 1;
-                due = timer.dueAt();
-            }
-        }
-        if (number == 0) break;
-        m_now = due;
-        timer(number).ticked(due);
+    long long due = 0;
+    while (const int number = firstDue(now, due)) {
+        tick(number, due);
         auto handler = m_timerHandlers.find(number);
         if (handler != m_timerHandlers.end()) {
             Handler run = handler->second;
@@ -259,6 +267,23 @@ int Window::runDueTimers(long long now) {
         ++delivered;
     }
     m_now = now;
+    return delivered;
+}
+
+int Window::playOn(const std::function<bool()>& done, int maxTicks) {
+    int delivered = 0;
+    long long due = 0;
+    while (delivered < maxTicks && !done()) {
+        const int number = firstDue(std::numeric_limits<long long>::max(), due);
+        if (number == 0) break;
+        tick(number, due);
+        auto handler = m_timerHandlers.find(number);
+        if (handler != m_timerHandlers.end()) {
+            Handler run = handler->second; // a handler may rewire the timers
+            run();
+        }
+        ++delivered;
+    }
     return delivered;
 }
 

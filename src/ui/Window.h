@@ -92,6 +92,11 @@ class Window {
     // Delivers every timer tick due up to the moment now, in time order (lower timer first on equal
     // times). Returns the number of ticks delivered.
     int runDueTimers(long long now);
+    // From inside a running event, plays the timers on as the clock would if left to run: every
+    // tick in time order (lower timer first on equal times), each handler seeing the clock at its
+    // own tick, until done() holds, no timer runs or maxTicks were delivered. The clock is left at
+    // the last tick. Returns the number of ticks delivered.
+    int playOn(const std::function<bool()>& done, int maxTicks);
     // The clock the timers count from; the front end keeps it current.
     void setNow(long long now) { m_now = now; }
     long long now() const { return m_now; }
@@ -110,6 +115,12 @@ class Window {
     void setChangedCallback(std::function<void()> callback) { m_changed = std::move(callback); }
 
   private:
+    // The timer (1..8) whose tick comes first at or before the moment limit, 0 when none; its
+    // moment goes to due.
+    int firstDue(long long limit, long long& due) const;
+    // Delivers one tick of a timer at its moment, without making an event of it.
+    void tick(int number, long long due);
+
     Platform& m_platform;
     std::string m_title = "Velmora";
     std::vector<std::unique_ptr<Control>> m_controls;

@@ -62,6 +62,7 @@ BrisoloTournamentPlay ScriptedBrisoloPlayer::playTournament() {
                 ++play.cardsPlayed;
             }
         }
+        if (m_beforeStep) m_beforeStep();
         m_driver.run("advance 500");
         ++play.ticks;
     }

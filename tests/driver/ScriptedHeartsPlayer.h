@@ -48,6 +48,8 @@ class ScriptedHeartsPlayer {
     void setAfterTable(std::function<void()> hook) { m_afterTable = std::move(hook); }
     // Called after each card the human plays, with the number he has played in the tournament.
     void setAfterCard(std::function<void(int)> hook) { m_afterCard = std::move(hook); }
+    // Called before each half-second step of the clock, at a moment the player could click.
+    void setBeforeStep(std::function<void()> hook) { m_beforeStep = std::move(hook); }
 
   private:
     void tableClosed() {
@@ -71,6 +73,7 @@ class ScriptedHeartsPlayer {
     DriverProcess& m_driver;
     std::function<void()> m_afterTable;
     std::function<void(int)> m_afterCard;
+    std::function<void()> m_beforeStep;
 };
 
 } // namespace velmora::test

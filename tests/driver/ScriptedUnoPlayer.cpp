@@ -171,6 +171,7 @@ UnoTournamentPlay ScriptedUnoPlayer::playTournament() {
             }
         }
         turnsWithoutTime = 0;
+        if (m_beforeStep) m_beforeStep();
         m_driver.run("advance 500");
         ++play.ticks;
     }

@@ -51,6 +51,8 @@ class ScriptedUnoPlayer {
     // Called each time the human's table closes: at its round's "PROSSIMO TURNO", or when the prize
     // board opens without one.
     void setAfterTable(std::function<void()> hook) { m_afterTable = std::move(hook); }
+    // Called before each half-second step of the clock, at a moment the player could click.
+    void setBeforeStep(std::function<void()> hook) { m_beforeStep = std::move(hook); }
 
   private:
     bool humansTurn();
@@ -69,6 +71,7 @@ class ScriptedUnoPlayer {
 
     DriverProcess& m_driver;
     std::function<void()> m_afterTable;
+    std::function<void()> m_beforeStep;
 };
 
 } // namespace velmora::test

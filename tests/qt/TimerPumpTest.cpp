@@ -1,6 +1,9 @@
 #include "ui/qt/TimerPump.h"
 #include "qt/QtTestSupport.h"
 #include "ui/Window.h"
+#include "ui/qt/TableSpeed.h"
+#include "ui/qt/TrickHold.h"
+#include "ui/qt/WindowView.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +11,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <thread>
 #include <vector>
 
 namespace velmora {
@@ -76,6 +80,99 @@ TEST(TimerPumpTest, AYieldInsideAHandlerDeliversNoTick) {
     EXPECT_EQ(ticksDuringClick, 0);
     runEventsFor(50); // the refused tick is tried again once the click is over
     EXPECT_EQ(ticks, 1);
+}
+
+// A platform whose clock is the table clock, as the desktop game's is.
+class TableClockPlatform : public ScriptedPlatform {
+  public:
+    TableClockPlatform() : ScriptedPlatform("/tmp") {}
+    long long nowMs() const override { return speed.nowMs(); }
+    TableSpeed speed;
+};
+
+TEST(TimerPumpTest, TheTableClockRunsAtThePaceWithoutJumping) {
+    TableSpeed speed;
+    EXPECT_EQ(TableSpeed::factorOfItem(0), 1); // the game's own pace comes first
+    EXPECT_EQ(TableSpeed::factorOfItem(1), 3);
+    EXPECT_EQ(TableSpeed::factorOfItem(2), 10);
+    EXPECT_EQ(TableSpeed::factorOfItem(-1), 1);
+    speed.setFactor(10);
+    EXPECT_EQ(TableSpeed::current(), 10);
+    // A second of the table is a tenth of a second on the wall.
+    const long long wait = speed.wallWaitUntil(speed.nowMs() + 1000);
+    EXPECT_LE(wait, 100);
+    EXPECT_GE(wait, 99);
+    EXPECT_EQ(speed.wallWaitUntil(speed.nowMs() - 5), 0);
+    // Changing the pace neither rewinds nor leaps the table clock.
+    const long long before = speed.nowMs();
+    speed.setFactor(1);
+    const long long after = speed.nowMs();
+    EXPECT_GE(after, before);
+    EXPECT_LE(after, before + 20);
+    speed.holdAt(after - 500);
+    EXPECT_LE(speed.nowMs(), after - 500 + 20);
+    speed.setFactor(1);
+}
+
+TEST(TimerPumpTest, ALateTableLosesTimeButNeverATickNorItsOrder) {
+    test::qtApplication();
+    TableClockPlatform platform;
+    Window w(platform);
+    TimerPump pump(w);
+    pump.followSpeed(platform.speed, nullptr);
+    std::vector<int> ticks;
+    for (int n : {1, 2})
+        w.onTimer(n, [&, n] { ticks.push_back(n); });
+    w.setNow(platform.nowMs());
+    w.timer(2).setInterval(100);
+    w.timer(1).setInterval(300);
+    w.timer(2).setEnabled(true);
+    w.timer(1).setEnabled(true);
+    pump.arm();
+    std::this_thread::sleep_for(std::chrono::milliseconds(700)); // the program was busy
+    QCoreApplication::processEvents();
+    EXPECT_EQ(pump.delivered(), 1) << "the late ticks came in a burst";
+    runEventsFor(450);
+    ASSERT_GE(ticks.size(), 4u);
+    // As on the game's own clock: 2 at 100 and 200, then 1 and 2 together at 300.
+    EXPECT_EQ(std::vector<int>(ticks.begin(), ticks.begin() + 4), (std::vector<int>{2, 2, 1, 2}));
+    platform.speed.setFactor(1);
+}
+
+TEST(TimerPumpTest, AtSpeedATakenTrickStaysOnScreenUntilTheNextCardLands) {
+    test::qtApplication();
+    ScriptedPlatform platform("/tmp");
+    Window w(platform);
+    Control& table = w.add("Picture5", ControlKind::Panel);
+    table.width = 10000;
+    table.height = 8000;
+    w.add("Label42", ControlKind::Label, &table).visible = false;
+    w.addArray("Image9", 0, 4, ControlKind::Picture, &table);
+    WindowView view(w);
+    view.show();
+    auto cardShown = [&](int seat) { return view.widgetOf("Image9", seat)->isVisibleTo(&view); };
+    for (int factor : {1, 10}) {
+        SCOPED_TRACE("pace " + std::to_string(factor));
+        TableSpeed speed;
+        speed.setFactor(factor);
+        for (int seat = 0; seat < 4; ++seat)
+            w("Image9", seat).visible = true;
+        view.sync();
+        for (int seat = 0; seat < 4; ++seat)
+            w("Image9", seat).visible = false; // the trick is taken
+        view.sync();
+        EXPECT_EQ(cardShown(0), factor > 1);
+        EXPECT_EQ(cardShown(3), factor > 1);
+        EXPECT_FALSE(w("Image9", 0).visible) << "the game's own state is untouched";
+        w("Image9", 2).visible = true; // the next trick's lead
+        view.sync();
+        EXPECT_TRUE(cardShown(2));
+        EXPECT_FALSE(cardShown(0));
+        EXPECT_FALSE(cardShown(3));
+        w("Image9", 2).visible = false;
+        speed.setFactor(1);
+        view.sync();
+    }
 }
 
 } // namespace

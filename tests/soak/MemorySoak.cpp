@@ -2,6 +2,9 @@
 // velmora-soak shots DIR WIDTH HEIGHT: pictures of the dashboard, the world rankings, an Uno and a
 // Brisolo table as it closes and their prize boards, and a Hearts table in the middle of a hand, as
 // the window shows them at that size.
+// velmora-soak TABLES WIDTH HEIGHT SPEED: tables of Uno, Brisolo and Hearts in turn, each played in
+// the game's own window on the desktop's real timers at the pace SPEED ("Normale", "Veloce" or
+// "Rapida"), printing the wall-clock seconds each table took from "INIZIA" to the close of its round.
 //
 // A career is written into a fresh application folder and opened through velmora-driver with the
 // window shown (offscreen) at the given size, 1366 x 768 unless told. The human then enters Uno,
@@ -15,9 +18,18 @@
 #include "driver/ScriptedHeartsPlayer.h"
 #include "driver/ScriptedUnoPlayer.h"
 
+#include "app/Form1.h"
 #include "data/Database.h"
+#include "qt/DesktopTablePlayer.h"
+#include "ui/qt/QtFrontEnd.h"
+#include "ui/qt/WindowView.h"
 #include "support/AppFolder.h"
 #include "support/WorldBuilder.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 
 #include <chrono>
 #include <cstdio>
@@ -231,6 +243,54 @@ int readmeShots(const std::string& folder, int width, int height) {
     return 0;
 }
 
+// One table of a game in the game's own window at a pace: the first event of the game with the
+// most players, from a fresh career at its week. Returns the wall-clock seconds.
+double paceTable(const std::string& game, const std::string& speed, int width, int height, long long& tableMs) {
+    AppFolder folder;
+    TableEvent event;
+    for (int entrants : {128, 64, 8}) {
+        try {
+            event = firstEvent(folder.path(), game, entrants);
+            break;
+        } catch (const std::exception&) {
+        }
+    }
+    buildCareerAt(folder.path(), event);
+    QtFrontEnd front;
+    front.useFolders(folder.path(), folder.path());
+    Form1 form(front.platform());
+    front.show(form.window());
+    front.view()->resize(width, height);
+    form.Form_Load();
+    DesktopTablePlayer player(form);
+    front.setAfterEvent([&] { player.onEvent(); });
+    QElapsedTimer wall;
+    wall.start();
+    player.sitDown(event, speed);
+    QEventLoop loop;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (player.roundClosed()) loop.quit();
+    });
+    watch.start(20);
+    loop.exec();
+    front.setAfterEvent(nullptr);
+    tableMs = player.tableClockMs();
+    return wall.elapsed() / 1000.0;
+}
+
+int paceRun(int tables, int width, int height, const std::string& speed) {
+    for (int table = 0; table < tables; ++table) {
+        const std::string& game = kGames[static_cast<size_t>(table) % kGames.size()];
+        long long tableMs = 0;
+        const double seconds = paceTable(game, speed, width, height, tableMs);
+        std::printf("table %3d: %-7s at %-7s %7.1f s wall  (%.1f s on the table clock)\n", table + 1,
+                    game.c_str(), speed.c_str(), seconds, tableMs / 1000.0);
+        std::fflush(stdout);
+    }
+    return 0;
+}
+
 } // namespace
 } // namespace velmora::test
 
@@ -239,6 +299,15 @@ int main(int argc, char** argv) {
         try {
             const auto take = std::string(argv[1]) == "shots" ? velmora::test::shots : velmora::test::readmeShots;
             return take(argv[2], std::atoi(argv[3]), std::atoi(argv[4]));
+        } catch (const std::exception& error) {
+            std::fprintf(stderr, "velmora-soak: %s\n", error.what());
+            return 1;
+        }
+    }
+    if (argc == 5) {
+        QApplication application(argc, argv);
+        try {
+            return velmora::test::paceRun(std::atoi(argv[1]), std::atoi(argv[2]), std::atoi(argv[3]), argv[4]);
         } catch (const std::exception& error) {
             std::fprintf(stderr, "velmora-soak: %s\n", error.what());
             return 1;

@@ -339,6 +339,23 @@ void buildCaptions(Window& w, Control* table) {
     leave.toolTip = "Lascia il torneo (Esc)";
 }
 
+// The pace of the table and the skip to the round's result. The pace (Combo12) sits with the
+// table's other controls under the boards, reachable all through play; the skip (Label55) comes up
+// under the waiting notice, away from "PROSSIMO TURNO" so that a hurried second click on it cannot
+// land on the next round.
+void buildPace(Window& w, Control* table) {
+    Control& pace = w.add("Combo12", ControlKind::Combo, table);
+    look::place(pace, kBoardLeft + 100, 9730, 2400, 340);
+    pace.font = {"DejaVu Sans", 9, true, false};
+    pace.backTransparent = false;
+    pace.backColor = look::kIvory;
+    pace.foreColor = look::kInk;
+    pace.items = {"Normale", "Veloce", "Rapida"}; // the first is the game's own pace
+    pace.text = pace.items.front();
+    pace.listIndex = 0;
+    addHiddenButton(w, table, "Label55", "Salta al risultato", {5115, 7560, 3300, 340}, kSmallButton);
+}
+
 void buildMarker(Window& w, Control* table) {
     Control& marker = w.add("Shape1", ControlKind::Shape, table); // whose turn it is
     look::place(marker, 2760, 5520, kMarker, kMarker);
@@ -379,6 +396,7 @@ void buildTableScreen(Window& w) {
     buildHand(w, table);
     buildButtons(w, table);
     buildCaptions(w, table);
+    buildPace(w, table);
     buildMarker(w, table);
     buildRulePanel(w);
 

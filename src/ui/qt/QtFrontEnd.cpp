@@ -4,6 +4,7 @@
 #include "ui/qt/DesignScale.h"
 #include "ui/qt/InputSwallower.h"
 #include "ui/qt/QtPlatform.h"
+#include "ui/qt/TableSpeed.h"
 #include "ui/qt/TimerPump.h"
 #include "ui/qt/WindowView.h"
 
@@ -45,6 +46,12 @@ void QtFrontEnd::show(Window& window) {
         m_view->sync();
     });
     window.setChangedCallback([this] { eventDone(); });
+    // The table's pace is the player's own choice from his last session.
+    if (Control* pace = window.find("Combo12")) {
+        const int item = TableSpeed::storedItem();
+        if (item < static_cast<int>(pace->items.size())) window.setComboText(*pace, pace->items[item]);
+        m_pump->followSpeed(m_platform->speed(), pace);
+    }
 
     QSize size = DesignScale::designPixels();
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -74,6 +81,7 @@ void QtFrontEnd::eventDone() {
         m_pump->setHeld(false);
     }
     m_view->sync();
+    if (m_afterEvent) m_afterEvent();
     m_pump->arm();
 }
 

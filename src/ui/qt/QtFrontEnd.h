@@ -2,6 +2,7 @@
 
 #include "ui/Platform.h"
 
+#include <functional>
 #include <memory>
 
 namespace velmora {
@@ -29,6 +30,9 @@ class QtFrontEnd {
     void show(Window& window);
     // The view, once shown.
     WindowView* view() { return m_view.get(); }
+    // Run after every event the window ran, once the screen shows it and before the next tick:
+    // where a scripted player acts at the very moment of the event (soak runs, tests).
+    void setAfterEvent(std::function<void()> hook) { m_afterEvent = std::move(hook); }
 
   private:
     // After each event the model ran: clear input queued during it, then redraw and re-arm timers.
@@ -40,6 +44,7 @@ class QtFrontEnd {
     std::unique_ptr<TimerPump> m_pump;
     Window* m_window = nullptr;
     long long m_yieldsSeen = 0;
+    std::function<void()> m_afterEvent;
 };
 
 } // namespace velmora

@@ -25,7 +25,7 @@ bool QtPlatform::askYesNo(const std::string& text, const std::string& title) {
 }
 
 void QtPlatform::yield() {
-    const long long now = nowMs();
+    const long long now = m_clock.elapsed();
     if (now - m_lastYield < kFrameMs) return;
     m_lastYield = now;
     ++m_yields;

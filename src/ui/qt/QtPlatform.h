@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/Platform.h"
+#include "ui/qt/TableSpeed.h"
 
 #include <QElapsedTimer>
 #include <QPointer>
@@ -29,7 +30,9 @@ class QtPlatform : public Platform {
     std::string appFolder() const override;
     std::string careerFolder() const override;
     std::string shippedDatabase() const override { return m_shipped; }
-    long long nowMs() const override { return m_clock.elapsed(); }
+    // The table clock: the wall clock at the pace the player chose for the table.
+    long long nowMs() const override { return m_speed.nowMs(); }
+    TableSpeed& speed() { return m_speed; }
     // Ends the event loop once the running handler returns (also when called before it started).
     void quit() override;
 
@@ -50,7 +53,8 @@ class QtPlatform : public Platform {
   private:
     static constexpr long long kFrameMs = 15;
 
-    QElapsedTimer m_clock;
+    QElapsedTimer m_clock; // the wall clock, for repainting
+    TableSpeed m_speed;
     std::string m_pictures;
     std::string m_career;
     std::string m_shipped;

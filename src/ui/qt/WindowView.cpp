@@ -1,4 +1,5 @@
 #include "ui/qt/WindowView.h"
+#include "ui/qt/TableSpeed.h"
 
 #include "ui/Window.h"
 #include "ui/qt/ComboArrowStyle.h"
@@ -205,9 +206,10 @@ bool WindowView::apply(Entry& e, bool force) {
         e.geometry = geometry;
         touched = true;
     }
-    if (fresh || c.visible != e.visible) {
-        e.widget->setVisible(c.visible);
-        e.visible = c.visible;
+    const bool visible = c.visible || m_trickHold.keeps(c);
+    if (fresh || visible != e.visible) {
+        e.widget->setVisible(visible);
+        e.visible = visible;
         touched = true;
     }
     if (!fresh && e.sameLook(c)) {
@@ -284,6 +286,7 @@ void WindowView::sync() {
     buildNewControls();
     // A window resized while hidden gets its resize event only when shown; a sync must not wait.
     if (size() != m_fittedFor) placeStage();
+    m_trickHold.update(m_window, TableSpeed::current());
     int changes = 0;
     for (auto& entry : m_entries) {
         if (apply(*entry, false)) ++changes;

@@ -3,6 +3,7 @@
 #include "ui/Control.h"
 #include "ui/qt/DesignScale.h"
 #include "ui/qt/PictureCache.h"
+#include "ui/qt/TrickHold.h"
 
 #include <QImage>
 #include <QWidget>
@@ -69,6 +70,7 @@ class WindowView : public QWidget {
 
     Window& m_window;
     PictureCache m_pictures;
+    TrickHold m_trickHold;
     DesignScale m_scale;
     QSize m_fittedFor; // the size the stage was last fitted to
     QWidget* m_stage = nullptr;
