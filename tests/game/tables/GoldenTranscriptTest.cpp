@@ -106,7 +106,7 @@ class GoldenTranscript : public GameTest, public ::testing::WithParamInterface<s
         return s;
     }
 
-    // Writes one event: its heading, what happened in it as it happened, then what it changed.
+    // Writes one event: its heading, then the draws it took, the intervals it set and what it changed.
     void record(const std::string& heading, const Snapshot& before) {
         const Snapshot after = snapshot();
         m_text += heading + "\n";
