@@ -48,13 +48,13 @@ class HeartsTableSimulation {
     static int seatPoints(const SimulatedHand& hand, int seat);
     // The lowest heart seat 0..3 takes over the whole hand (kNoHeart when none).
     static int seatLowestHeart(const SimulatedHand& hand, int seat);
+    // The points of one trick (one draw), before the check against what is left.
+    static int drawPoints(int trick, bool queenTaken, RandomSequence& random);
 
   private:
     // Draws a heart not yet taken, marks it taken and records it as the seat's lowest in the trick.
     static void dealHeart(SimulatedHand& hand, HeartsLeft& hearts, int trick, int seat,
                           RandomSequence& random);
-    // The points of one trick, before the check against what is left.
-    static int drawPoints(int trick, bool queenTaken, RandomSequence& random);
 };
 
 } // namespace velmora

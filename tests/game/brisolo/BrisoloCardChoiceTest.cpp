@@ -101,6 +101,23 @@ TEST(BrisoloCardChoice, EveryBranchPlaysItsCardAndTakesItsDrawsInOrder) {
          {{100, 0, 8}, {100, 0, 40}, {100, 0, 40}, {100, 41, A}, {100, 0, 40}},
          0,
          5},
+        // Each odd play begins at a draw of exactly 8 and not at 9.
+        {"lead: r1 = 8 plays at random", {9, 3, 12, 5, 14}, {}, 5, {{100, 8, 8}, {12, 4, 4}}, 4, 2},
+        {"lead: r1 = 9 does not", {9, 3, 12, 5, 14}, {}, 5, {{100, 9, 9}, {100, 9, 9}}, 1, 2},
+        {"lead: r2 = 8 plays rank 6..8", kFull, {}, 13, {{100, 9, 9}, {100, 8, 8}}, 0, 2},
+        {"lead: r2 = 2 plays rank 6..8", kFull, {}, 13, {{100, 9, 9}, {100, 2, 2}}, 0, 2},
+        {"lead: r2 = 9 plays the lowest", kFull, {}, 13, {{100, 9, 9}, {100, 9, 9}}, 5, 2},
+        {"second: r' = 8 passes; a draw of 2 picks, 3 skips",
+         kSeven,
+         {11},
+         7,
+         {{100, 0, 92}, {100, 8, 8}, {10, 2, 2}, {10, 3, 3}},
+         2,
+         4},
+        {"second: r' = 9 the card just above", kSeven, {11}, 7, {{100, 0, 92}, {100, 9, 9}}, 2, 2},
+        {"last: r = 8 scans; 41 picks, 40 skips", {3, 14}, {13, 2, 2}, 2, {{100, 8, 8}, {100, 41, 41}, {100, 40, 40}}, 0, 3},
+        {"last: r = 9 the highest", kSeven, {13, 2, 2}, 7, {{100, 9, 9}}, 4, 1},
+        {"cheap: five reaching cards are many", kNine, {9, 2, 3}, 9, {{100, 9, A}, {2, 0, 0}}, 3, 2},
     };
     for (const Case& c : cases) {
         RandomSequence random;

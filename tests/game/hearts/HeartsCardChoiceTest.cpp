@@ -53,6 +53,7 @@ TEST(HeartsCardChoice, OnASpadeTrickTheQueenIsKeptBackAndTheLastSeatThrowsItsKin
         {"9picche 13picche", "picche", "12picche 11picche 10picche", false, false, 1}, // last: the king
         {"14picche 2picche 13picche", "picche", "5picche 3cuori 4picche", false, false, 0},
         {"9picche 13picche", "picche", "12picche 11picche", false, false, 0}, // not last
+        {"12picche 5picche", "picche", "14picche 3cuori 4picche", false, false, 1}, // last: a queen is no king
     };
     for (const Case& c : cases)
         check(c);

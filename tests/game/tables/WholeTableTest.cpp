@@ -9,6 +9,8 @@
 #include "support/GameTest.h"
 #include "tournament/GameTable.h"
 
+#include "TableRound.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -35,55 +37,6 @@ class WholeTable : public GameTest, public ::testing::WithParamInterface<std::st
     }
 
     GameTable& game() { return *form->gameTable(); }
-
-    // Two tables of four; the human, Rossi Mario, is the first entrant of table 1.
-    void seatRound() {
-        clearEntrantTable(form->roundPlayers);
-        clearEntrantTable(form->tablePlayers);
-        clearEntrantTable(form->boardRows);
-        for (int r = 0; r < 4 * kTables; ++r) {
-            EntrantRow& row = form->roundPlayers[static_cast<size_t>(r)];
-            row[entrant::kSurname] = Value(r == 0 ? std::string("Rossi") : "Giocatore" + std::to_string(r));
-            row[entrant::kFirstName] = Value(r == 0 ? "Mario" : "Nome");
-            row[entrant::kAge] = Value(30);
-            row[entrant::kFlag] = Value("it");
-            row[entrant::kRankingPoints] = Value(1000 - r);
-            row[entrant::kWorldPosition] = Value(r + 1);
-            row[entrant::kTable] = Value(r / 4 + 1);
-            row[entrant::kCards] = Value(cardGame(GetParam()).handSize);
-        }
-        for (int k = 0; k < 20; ++k)
-            form->boardRows[static_cast<size_t>(k)] =
-                form->roundPlayers[static_cast<size_t>(k % (4 * kTables))];
-        form->tableCount = kTables;
-        form->humanTable = 1;
-        form->qualifierCount = kTables * 2;
-        form->roundNumber = 1;
-    }
-
-    // One move of the player, as the mouse allows it; false when he had nothing to do.
-    bool playerMoves() {
-        if (c("Label54").visible && c("Label54").text.rfind("Passa", 0) == 0) {
-            // A pass is offered: his first three cards go to the pass places, then the button.
-            int setAside = 0;
-            for (int i = 0; i < kHandSlots && setAside < 3; ++i) {
-                if (!c("Image11", i).visible) continue;
-                form->window().click("Image11", i);
-                ++setAside;
-            }
-            return form->window().click("Label54");
-        }
-        if (!game().humanToPlay()) return false;
-        for (int i = 0; i < kHandSlots; ++i) {
-            if (!c("Image11", i).visible || !game().humanMayPlayCard(i)) continue;
-            form->window().click("Image11", i);
-            if (c("Label48", 0).visible) form->window().click("Label48", 0); // a colour for a wild card
-            return true;
-        }
-        // Nothing fits: draw, then pass if still stuck.
-        if (c("Image10", 3).visible && form->window().click("Image10", 3)) return true;
-        return c("Label44").visible && form->window().click("Label44");
-    }
 
     void expectInvariants(const std::string& where) {
         ASSERT_TRUE(form->window().enabled()) << where;
@@ -126,14 +79,14 @@ class WholeTable : public GameTest, public ::testing::WithParamInterface<std::st
 TEST_P(WholeTable, SeededRoundsEndWithTwoOutAtEveryTableAndNothingLostOnTheWay) {
     for (int seed = 1; seed <= kSeeds; ++seed) {
         const std::string at = GetParam() + " seed " + std::to_string(seed);
-        seatRound();
+        seatRound(*form, kTables);
         form->random().setState(RandomSequence::kStart + 104729ULL * static_cast<unsigned>(seed));
         game().setUp();
         ASSERT_TRUE(c("Picture5").visible) << at;
         ASSERT_TRUE(form->window().click("Label42")) << at << ": no \"INIZIA\"";
         int step = 0;
         for (; step < kMaxSteps && !c("Label49").visible; ++step) {
-            if (!playerMoves()) advance(kStepMs);
+            if (playerMoves(*form).empty()) advance(kStepMs);
             expectInvariants(at + ", step " + std::to_string(step));
             if (HasFatalFailure()) return;
         }

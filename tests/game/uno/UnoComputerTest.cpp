@@ -64,6 +64,37 @@ TEST_F(UnoComputerSeat, Piu2TakesAFourthTickInWhichTheSeatInBetweenDraws) {
     EXPECT_EQ(f().turnSeat, 2);
 }
 
+// The seat in between takes its two or four cards as a penalty, not as a draw of its own: the seat
+// after it, with nothing that fits, still draws its one card, and passes only if that does not fit.
+TEST_F(UnoComputerSeat, TheSeatAfterAPenaltyWithNothingToPlayDrawsItsOneCardThenPasses) {
+    for (const char* penalty : {"piu2rosso", "piu4"}) {
+        SCOPED_TRACE(penalty);
+        setPile("5rosso");
+        setHand(0, {penalty, "1blu"});
+        setHand(1, {"9verde"});
+        setHand(2, {"3giallo", "7verde"});
+        f().drewCard = 0;
+        f().dealIndex = 40;
+        f().unoDeck[44] = unoCard("8giallo"); // after two or four penalty cards, seat 2's draw
+        f().unoDeck[42] = unoCard("8giallo");
+        computerToMove(0);
+        tick3(4); // play, and the penalty drawn by seat 1
+        ASSERT_EQ(f().turnSeat, 2);
+        const int penaltyDealt = f().dealIndex;
+        EXPECT_EQ(cardsOf(1), 1 + penaltyDealt - 40);
+        tick3(); // seat 2 finds nothing to play
+        EXPECT_EQ(f().tablePhase, 2) << "seat 2 passed without drawing";
+        tick3(2); // the card back shown, the card drawn
+        EXPECT_EQ(cardsOf(2), 3);
+        EXPECT_EQ(f().dealIndex, penaltyDealt + 1);
+        EXPECT_EQ(f().turnSeat, 2);
+        tick3(); // the 8 giallo does not fit either: now it passes, to the human
+        EXPECT_EQ(cardsOf(2), 3);
+        EXPECT_EQ(f().turnSeat, 3);
+        EXPECT_FALSE(f().timer(3).enabled());
+    }
+}
+
 TEST_F(UnoComputerSeat, Piu2PastAFinishedSeatHitsTheHumanAndThenHandsHimTheTurn) {
     // Seat 2 plays into seat 3 antiorario... here seat 1 plays orario with seat 2 finished.
     setHand(1, {"piu2rosso", "1blu"});
