@@ -76,7 +76,14 @@ QFont ControlWidget::scaledFont(const Font& font, double factor, double logicalD
     return qfont;
 }
 
+void ControlWidget::setVeiled(bool veiled) {
+    if (veiled == m_veiled) return;
+    m_veiled = veiled;
+    update();
+}
+
 void ControlWidget::paintEvent(QPaintEvent*) {
+    if (m_veiled) return;
     const Control& c = m_control;
     QPainter painter(this);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |

@@ -23,6 +23,10 @@ class ControlWidget : public QWidget {
     // Runs on a click of the left button.
     void setClickHandler(std::function<void()> handler) { m_onClick = std::move(handler); }
     const Control& control() const { return m_control; }
+    // While veiled the widget draws nothing (a card sliding into it is drawn over the stage) but
+    // takes clicks as ever.
+    void setVeiled(bool veiled);
+    bool veiled() const { return m_veiled; }
 
     // A control's font at the given scale for a device of the given logical dpi. Symbol faces are
     // drawn with the ordinary face (their letters are mapped to symbols).
@@ -44,6 +48,7 @@ class ControlWidget : public QWidget {
     double m_factor = 1.0;
     bool m_pressed = false;
     bool m_hovered = false; // the pointer is over a clickable control
+    bool m_veiled = false;
     std::function<void()> m_onClick;
 };
 
