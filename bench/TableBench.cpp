@@ -10,7 +10,11 @@
 #include <QApplication>
 #include <QImage>
 
+#include <algorithm>
 #include <cstdlib>
+#include <ctime>
+#include <functional>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -34,10 +38,13 @@ void playToMidHand(Form1& form, ScriptedPlatform& platform) {
     form.c("Text1", 1).text = "Rossi";
     form.c("Combo1", 0).text = "30";
     form.newCareer().Label3_Click(0);
+    const Rows events =
+        form.db().query("SELECT torneo FROM calendario where settimana=1 and gioco='Brisolo'");
+    const std::string brisolo = events.last() >= 0 ? events.at(0, 0).str() : std::string("?");
     int slot = -1;
     for (int i = 0; i < 4 && slot < 0; ++i) {
         const Control& event = form.c("Label5", i);
-        if (event.visible && event.text.find("Brisolo") != std::string::npos) slot = i;
+        if (event.visible && event.text.rfind(brisolo, 0) == 0) slot = i;
     }
     if (slot < 0 || !click(form, "Label6", slot) || !click(form, "Label39") || !click(form, "Label42"))
         throw std::runtime_error("no Brisolo table to play in the first week");
@@ -62,6 +69,22 @@ void playToMidHand(Form1& form, ScriptedPlatform& platform) {
     if (!platform.takeMessages().empty()) throw std::runtime_error("the table reported a failure");
 }
 
+// Milliseconds of this thread's processor time taken by fn, best of the given number of runs. A
+// repaint is drawing work on one thread: on a machine shared with other work its wall time would
+// mostly measure the wait for a processor.
+double bestCpuMs(int runs, const std::function<void()>& fn) {
+    double best = std::numeric_limits<double>::max();
+    for (int i = 0; i < runs; ++i) {
+        timespec start{}, end{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &start);
+        fn();
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &end);
+        best = std::min(best, static_cast<double>(end.tv_sec - start.tv_sec) * 1e3 +
+                                  static_cast<double>(end.tv_nsec - start.tv_nsec) / 1e6);
+    }
+    return best;
+}
+
 } // namespace
 
 // One whole repaint of a table in the middle of a hand on a 4K screen: every card, seat and both
@@ -83,8 +106,8 @@ void tableFigures() {
     const QSize size(kWideWidth, kWideHeight);
     QImage picture(size, QImage::Format_RGB32);
     view.shot(size); // lays the view out and reads every picture once, as the first frame would
-    const double ms = bestMs(5, [&] { view.render(&picture); });
-    report("table repaint at 3840x2160", ms, "ms");
+    report("table repaint at 3840x2160", bestCpuMs(20, [&] { view.render(&picture); }), "ms");
+    report("table repaint at 3840x2160, wall time", bestMs(20, [&] { view.render(&picture); }), "ms");
 }
 
 } // namespace velmora::bench

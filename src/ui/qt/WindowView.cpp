@@ -229,7 +229,7 @@ bool WindowView::apply(Entry& e, bool force) {
         } else {
             e.painted->unsetCursor();
         }
-        e.painted->update();
+        e.painted->lookChanged();
         return true;
     }
     QPalette palette = e.widget->palette();

@@ -152,6 +152,13 @@ class HeartsWholeTable : public GameTest {
         EXPECT_EQ(played.size(), 52u) << where;
         EXPECT_TRUE(cardsHeld().empty()) << where;
         EXPECT_TRUE(c("Label49").visible) << where;
+        // The closed round's board prints every column it fills right of the flags.
+        const Control& flag = c("Image15", 0);
+        for (int item : {12, 13, 14, 15, 16, 17, 19, 22, 23, 27}) {
+            const Control& column = c("Label38", item);
+            if (column.width > 0 && column.text.find_first_not_of('\n') != std::string::npos)
+                EXPECT_GE(column.left, flag.left + flag.width) << where << " column " << item;
+        }
         EXPECT_TRUE(form->window().enabled()) << where;
         EXPECT_FALSE(form->timer(7).enabled() || form->timer(8).enabled()) << where;
         for (int t = 1; t <= form->tableCount; ++t) {
