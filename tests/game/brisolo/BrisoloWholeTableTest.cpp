@@ -225,9 +225,10 @@ TEST_F(BrisoloWholeTable, EveryMancheShowsWhoTookItUntilTheNextCardIsLed) {
             EXPECT_TRUE(c("Image23", seat).visible) << "seat " << seat;
             EXPECT_EQ(c("Image23", seat).picture, down[static_cast<size_t>(seat)]) << "seat " << seat;
             EXPECT_EQ(c("Image23", seat).marked, seat == winner) << "seat " << seat;
-            if (seat != winner)
+            if (seat != winner) {
                 EXPECT_NE(c("SeatPlate", seat).backColor, c("SeatPlate", winner).backColor)
                     << "seat " << seat;
+            }
             // His won cards show beside a seat once it has taken a manche ("Ma").
             const EntrantRow& row = f().tablePlayers[static_cast<size_t>(
                 findEntrant(f().tablePlayers, f().seatNames[static_cast<size_t>(seat)][0].str(),

@@ -156,8 +156,9 @@ class HeartsWholeTable : public GameTest {
         const Control& flag = c("Image15", 0);
         for (int item : {12, 13, 14, 15, 16, 17, 19, 22, 23, 27}) {
             const Control& column = c("Label38", item);
-            if (column.width > 0 && column.text.find_first_not_of('\n') != std::string::npos)
+            if (column.width > 0 && column.text.find_first_not_of('\n') != std::string::npos) {
                 EXPECT_GE(column.left, flag.left + flag.width) << where << " column " << item;
+            }
         }
         EXPECT_TRUE(form->window().enabled()) << where;
         EXPECT_FALSE(form->timer(7).enabled() || form->timer(8).enabled()) << where;
