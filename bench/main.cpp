@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdio>
 #include <limits>
+#include <string>
 
 namespace velmora::bench {
 
@@ -24,9 +25,13 @@ double bestMs(int runs, const std::function<void()>& fn) {
 
 } // namespace velmora::bench
 
-int main() {
-    velmora::bench::startUpFigures();
-    velmora::bench::careerFigures();
-    velmora::bench::recordsFigures();
+// With a name (startup, career, records, table) only that group of figures is printed.
+int main(int argc, char** argv) {
+    const std::string only = argc > 1 ? argv[1] : "";
+    auto wanted = [&](const char* group) { return only.empty() || only == group; };
+    if (wanted("startup")) velmora::bench::startUpFigures();
+    if (wanted("career")) velmora::bench::careerFigures();
+    if (wanted("records")) velmora::bench::recordsFigures();
+    if (wanted("table")) velmora::bench::tableFigures();
     return 0;
 }

@@ -21,6 +21,7 @@
 #include "tournament/BackgroundTables.h"
 #include "tournament/HandDisplay.h"
 #include "tournament/RoundSkip.h"
+#include "tournament/OutcomeBanner.h"
 #include "tournament/Rounds.h"
 #include "tournament/TableCues.h"
 #include "tournament/TableFlow.h"
@@ -42,7 +43,8 @@ Form1::Form1(Platform& platform)
       m_backgroundTables(std::make_unique<BackgroundTables>(*this)),
       m_rounds(std::make_unique<Rounds>(*this)), m_handDisplay(std::make_unique<HandDisplay>(*this)),
       m_tableCues(std::make_unique<TableCues>(*this)),
-      m_roundSkip(std::make_unique<RoundSkip>(*this)), m_unoTable(std::make_unique<UnoTable>(*this)),
+      m_roundSkip(std::make_unique<RoundSkip>(*this)),
+      m_outcomeBanner(std::make_unique<OutcomeBanner>(*this)), m_unoTable(std::make_unique<UnoTable>(*this)),
       m_unoComputer(std::make_unique<UnoComputer>(*this)), m_unoGame(std::make_unique<UnoGame>(*this)),
       m_brisoloGame(std::make_unique<BrisoloGame>(*this)), m_heartsGame(std::make_unique<HeartsGame>(*this)),
       m_worldRankings(std::make_unique<WorldRankings>(*this)),
@@ -117,6 +119,8 @@ void Form1::wireEvents() {
     w.onClick("Combo11", [this](int) { m_playerCard->Combo11_Click(); });
     w.onClick("Image18", [this](int) { m_playerCard->Image18_Click(); });
     w.onClick("Label54", [this](int) { m_heartsGame->table().Label54_Click(); });
+    w.onClick("Image24", [this](int) { m_tableCues->Image24_Click(); });
+    w.onClick("Label56", [this](int) { m_outcomeBanner->Label56_Click(); });
     // Timers.
     w.onTimer(1, [this] { m_tableFlow->Timer1_Timer(); });
     w.onTimer(2, [this] { m_unoGame->backgroundTick(); });
@@ -144,6 +148,7 @@ void Form1::wireEvents() {
         m_tableKeys->refresh();
         m_prizeMoney->keepSummaryForItsWeek();
         m_roundSkip->refresh();
+        m_outcomeBanner->refresh();
     });
 }
 

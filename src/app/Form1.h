@@ -21,6 +21,7 @@ class HandDisplay;
 class TableCues;
 class TableKeys;
 class RoundSkip;
+class OutcomeBanner;
 class UnoTable;
 class UnoComputer;
 class UnoGame;
@@ -48,6 +49,7 @@ class Form1 : public GameContext {
     TournamentStart& tournamentStart() { return *m_tournamentStart; }
     Rounds& rounds() { return *m_rounds; }
     TableCues& tableCues() { return *m_tableCues; }
+    OutcomeBanner& outcomeBanner() { return *m_outcomeBanner; }
     WorldRankings& worldRankings() { return *m_worldRankings; }
     EventCalendar& eventCalendar() { return *m_eventCalendar; }
     PlayerCard& playerCard() { return *m_playerCard; }
@@ -72,6 +74,7 @@ class Form1 : public GameContext {
     std::unique_ptr<TableCues> m_tableCues;
     std::unique_ptr<TableKeys> m_tableKeys;
     std::unique_ptr<RoundSkip> m_roundSkip;
+    std::unique_ptr<OutcomeBanner> m_outcomeBanner;
     bool m_newCareerShown = false; // the new career form was up after the last event
     std::unique_ptr<UnoTable> m_unoTable;
     std::unique_ptr<UnoComputer> m_unoComputer;

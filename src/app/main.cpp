@@ -1,8 +1,10 @@
 #include "app/CommandLine.h"
 #include "app/Form1.h"
 #include "app/GameFolders.h"
+#include "app/layout/Screens.h"
 #include "ui/qt/DialogLanguage.h"
 #include "ui/qt/QtFrontEnd.h"
+#include "ui/qt/WindowView.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -42,6 +44,7 @@ int main(int argc, char** argv) {
 
     velmora::Form1 form(frontEnd.platform());
     frontEnd.show(form.window());
+    frontEnd.view()->setSlideRoutes(velmora::tableSlides());
     form.Form_Load();
     return application.exec();
 }

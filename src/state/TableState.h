@@ -22,6 +22,12 @@ struct TableState {
     int humanFinished = 0;
     std::array<Card, 4> trickCards{};
     std::string trickWinner = "-1";
+    // The last trick (a manche at Brisolo) taken at the human's table: the pictures of the four
+    // cards by seat and the seat that took it (-1 before the first of the hand), so the table can
+    // show who took it; and how many tricks each seat has taken in the hand.
+    std::array<std::string, 4> lastTrickPictures{};
+    int lastTrickWinner = -1;
+    std::array<int, 4> tricksWon{};
     int backgroundStep = 0;
     std::array<int, 128> leadSeats{}; // the seat that leads each background table
 

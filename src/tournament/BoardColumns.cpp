@@ -67,8 +67,11 @@ void align(Window& w, int headerItem, const std::vector<Column>& columns) {
             if (found != words.size()) break;
         }
         Control& label = w("Label38", column.item);
-        if (found == words.size()) { // this game's header has no such column
+        if (found == words.size()) {
+            // This game's header has no such column: a board routine of another game that fills it
+            // anyway (Hearts closes its round with the Brisolo board) must not print over the flags.
             label.toolTip.clear();
+            label.width = 0;
             continue;
         }
         const Word& word = words[found];

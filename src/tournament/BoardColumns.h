@@ -12,13 +12,17 @@ class BoardColumns {
     // A face with every letter of the name pools (Vietnamese among them), so no name needs a
     // fallback face of another width.
     static constexpr const char* kFontFamily = "Noto Sans Mono";
-    // Twenty names and their figures must read on a small screen, and the widest header (140
-    // characters) must still fit across the board: the face is taller than its columns are wide,
-    // each character as narrow as one of 8.25 points. Both sizes are whole pixels at the design
-    // scale (15 and 11), so the glyph advance is exact there.
-    static constexpr double kFontSize = 11.25;    // points
+    // Twenty names and their figures must read on a small screen (digits at least 9 pixels tall
+    // in a 1366 x 768 window), and the widest header (140 characters) must still fit across the
+    // board: the face is much taller than its columns are wide, each character as narrow as one
+    // of 8.25 points. Both sizes are whole pixels at the design scale (19 and 11), so the glyph
+    // advance is exact there.
+    static constexpr double kFontSize = 14.25;    // points
     static constexpr double kColumnPoints = 8.25; // the size whose advance a character takes
     static constexpr double kGlyphWidth = kColumnPoints / kFontSize;
+    // Distance from one line of a board to the next, in twips (20 pixels at the design scale):
+    // tighter than the tall face's own spacing, so twenty rows still fit above the standings.
+    static constexpr int kLinePitch = 300;
 
     // Width of one character of the board face, in twips.
     static double charWidth();

@@ -57,6 +57,9 @@ class GameTable {
     // play need nothing here.
     virtual void backgroundHandOver() {}
 
+    // How the human's own table has left him: 0 while it is still being played, 1 through to the
+    // next round, -1 out. In a final the place he took says the rest.
+    virtual int humanTableVerdict() { return 0; }
     // "PROSSIMO TURNO": true when the human went out in the round just closed.
     virtual bool humanOutOfRound() = 0;
     // Places the four of a final the human played, once it is over.

@@ -11,6 +11,10 @@ constexpr int kHandPlaces = 27;
 // The lit plate: a warm gold frame on a lighter felt, so the seat to move is found at a glance.
 constexpr std::uint32_t kLitFrame = 0xFFD54A;
 constexpr std::uint32_t kLitPlate = 0x24573A;
+// The plate of the seat that has just taken a trick glows brighter than the turn's.
+constexpr std::uint32_t kWonFrame = 0xFFF2B0;
+constexpr std::uint32_t kWonPlate = 0x7A5B12;
+const char* const kWonPile = "\\immagini\\52\\dietro.jpg";
 
 std::map<std::string, int> cardsOf(const Hand& hand) {
     std::map<std::string, int> cards;
@@ -47,6 +51,41 @@ void TableCues::refresh() {
         card.dimmed = humanToPlay && card.visible && !game->humanMayPlayCard(slot);
     }
     markFreshCards(playing);
+    showLastTrick();
+}
+
+void TableCues::Image24_Click() {
+    if (f.lastTrickWinner < 0) return;
+    const long long now = f.window().now();
+    m_recallUntil = now < m_recallUntil ? 0 : now + kRecallMs;
+}
+
+void TableCues::showLastTrick() {
+    if (!f.window().find("Image23", 0)) return;
+    bool led = false;
+    for (int seat = 0; seat < 4; ++seat)
+        led = led || f.c("Image9", seat).visible;
+    if (f.lastTrickWinner < 0) m_recallUntil = 0;
+    // Held from the moment it is taken until the next card is led; called back for a while.
+    const bool recalled = f.window().now() < m_recallUntil;
+    const bool shown = f.lastTrickWinner >= 0 && (!led || recalled);
+    for (int seat = 0; seat < 4; ++seat) {
+        Control& card = f.c("Image23", seat);
+        const std::string& picture = f.lastTrickPictures[static_cast<size_t>(seat)];
+        card.visible = shown && !picture.empty();
+        if (card.visible && card.picture != picture) f.loadPicture(card, picture);
+        card.marked = seat == f.lastTrickWinner;
+        Control& pile = f.c("Image24", seat);
+        pile.visible = f.tricksWon[static_cast<size_t>(seat)] > 0;
+        if (pile.visible && pile.picture.empty()) f.loadPicture(pile, kWonPile);
+    }
+    if (shown) lightWinner();
+}
+
+void TableCues::lightWinner() {
+    Control& plate = f.c("SeatPlate", f.lastTrickWinner);
+    plate.borderColor = kWonFrame;
+    plate.backColor = kWonPlate;
 }
 
 void TableCues::lightSeats(bool playing) {
@@ -126,6 +165,13 @@ void TableCues::markFreshCards(bool playing) {
 void TableCues::clear() {
     m_fresh.clear();
     m_lastHand.clear();
+    m_recallUntil = 0;
+    if (f.window().find("Image23", 0)) {
+        for (int seat = 0; seat < 4; ++seat) {
+            f.c("Image23", seat).visible = false;
+            f.c("Image24", seat).visible = false;
+        }
+    }
     if (!f.window().find("Image11", 0)) return;
     if (Control* row = f.window().find("HandRow")) row->visible = false;
     for (int slot = 0; slot < kHandPlaces; ++slot) {

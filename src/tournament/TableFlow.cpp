@@ -37,6 +37,10 @@ bool seatedAt(const EntrantRow& row, int table) {
 void TableFlow::groupTablePlayers() {
     // Every game seats a new round through here: the round is open until it is decided.
     f.roundClosed = false;
+    // A new deal: no trick has been taken yet.
+    f.lastTrickPictures.fill(std::string());
+    f.lastTrickWinner = -1;
+    f.tricksWon.fill(0);
     int row = 0;
     for (int t = 1; t <= f.tableCount; ++t) {
         for (const EntrantRow& entrant : f.roundPlayers) {
@@ -141,12 +145,17 @@ void TableFlow::closeRound() {
 }
 
 bool TableFlow::humanMarkedOut() {
+    const EntrantRow* human = humanRow();
+    return human && (*human)[entrant::kOut].num() == 1;
+}
+
+EntrantRow* TableFlow::humanRow() {
     EntrantRow human;
     human.fill(Value(0));
     human[entrant::kSurname] = Value(f.playerSurname);
     human[entrant::kFirstName] = Value(f.playerFirstName);
     const int row = findIn(f.tablePlayers, 4 * f.tableCount, human);
-    return row >= 0 && f.tablePlayers[static_cast<size_t>(row)][entrant::kOut].num() == 1;
+    return row >= 0 ? &f.tablePlayers[static_cast<size_t>(row)] : nullptr;
 }
 
 std::vector<EntrantRow*> TableFlow::tableRows(int table) {
@@ -249,6 +258,16 @@ void TableFlow::decideTrickWinner() {
     }
     f.trickWinner = std::to_string(winner);
     f.turnSeat = winner;
+}
+
+void TableFlow::keepLastTrick(int winner) {
+    if (winner < 0 || winner > 3) return;
+    for (int seat = 0; seat < 4; ++seat) {
+        const Control& card = f.c("Image9", seat);
+        f.lastTrickPictures[static_cast<size_t>(seat)] = card.visible ? card.picture : std::string();
+    }
+    f.lastTrickWinner = winner;
+    ++f.tricksWon[static_cast<size_t>(winner)];
 }
 
 void TableFlow::compactComputerHands() {

@@ -39,6 +39,8 @@ class TableFlow {
     void closeRound();
     // True when the human's row among the round's tables is marked out.
     bool humanMarkedOut();
+    // The human's row in tablePlayers, or null when he is not seated.
+    EntrantRow* humanRow();
     // The four rows of a table in tablePlayers.
     std::vector<EntrantRow*> tableRows(int table);
     // Until a game has tables of its own: groups the round and tells the player it is not open.
@@ -50,6 +52,9 @@ class TableFlow {
     void checkTrickComplete();
     // The highest card takes the manche; of equal cards the one played later.
     void decideTrickWinner();
+    // Remembers the four cards on the table as the trick `winner` (a seat) has just taken, before
+    // they are cleared away.
+    void keepLastTrick(int winner);
     // Packs the cards of the three computer hands into their first slots, keeping their order.
     void compactComputerHands();
     // Moves the turn marker to a seat (0..3).

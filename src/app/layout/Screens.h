@@ -1,6 +1,9 @@
 #pragma once
 
+#include "ui/SlideRoute.h"
 #include "ui/Window.h"
+
+#include <vector>
 
 namespace velmora {
 
@@ -19,6 +22,9 @@ void buildNewCareerScreen(Window& w);
 void buildDashboardScreen(Window& w);
 // Picture5 and Picture6: the card table, its scoreboard, standings board and rule panel.
 void buildTableScreen(Window& w);
+// How the table's cards move on a screen that shows motion: a played card from its seat to its
+// place, a taken trick to the plate of the seat that took it.
+std::vector<SlideRoute> tableSlides();
 // Picture7: the prize board.
 void buildPrizeBoardScreen(Window& w);
 // Picture3, Picture4, Picture8: rankings, calendar and players.

@@ -71,7 +71,7 @@ constexpr double kCounterPoints = 11.25;
 constexpr int kBoardLeft = 14300, kBoardWidth = 14260;
 constexpr int kBoardTextLeft = kBoardLeft + 100;
 constexpr int kScoreboardTop = 120;
-constexpr int kStandingsTop = 6000;
+constexpr int kStandingsTop = 6770;
 constexpr int kScoreRows = 20, kStandingRows = 4;
 constexpr int kFlagWidth = 280, kFlagHeight = 210;
 
@@ -95,7 +95,7 @@ constexpr SeatPlace kSeats[4] = {
 };
 
 int boardLine() {
-    return look::lineHeight(BoardColumns::kFontSize);
+    return BoardColumns::kLinePitch;
 }
 
 // The dark sheet behind a board (item 0 the scoreboard, 1 the standings board).
@@ -198,6 +198,36 @@ void buildCentre(Window& w, Control* table) {
     look::place(manche, 6045, kCentreRowTop + 380, 1440, look::lineHeight(19.5) + 40);
     look::caption(manche, 19.5, true, look::kGold, Align::Center);
     manche.wordWrap = false;
+}
+
+// The last trick taken, held over the places of the cards played (Image23), and each seat's won
+// cards beside its plate (Image24), which call that trick back.
+void buildTrickCues(Window& w, Control* table) {
+    w.addArray("Image23", 0, 3, ControlKind::Picture, table);
+    for (int seat = 0; seat < 4; ++seat) {
+        Control& held = w("Image23", seat);
+        look::place(held, kSeats[seat].cardLeft, kSeats[seat].cardTop, kCardWidth, kCardHeight);
+        held.visible = false;
+    }
+    constexpr Box kPiles[4] = {
+        {10020, 1140, 480, 720}, {10350, 6200, 480, 720}, {10020, 9420, 480, 720}, {2450, 6200, 480, 720}};
+    w.addArray("Image24", 0, 3, ControlKind::Picture, table);
+    for (int seat = 0; seat < 4; ++seat) {
+        Control& pile = w("Image24", seat);
+        const Box& box = kPiles[seat];
+        look::place(pile, box.left, box.top, box.width, box.height);
+        pile.clickable = true;
+        pile.visible = false;
+    }
+}
+
+// Label56: how the human's table has left him, across the upper felt, clear of the buttons below.
+void buildOutcomeBanner(Window& w, Control* table) {
+    Control& banner = w.add("Label56", ControlKind::Label, table);
+    look::place(banner, 2400, 3620, 7800, 2 * look::lineHeight(15) + 260);
+    look::pill(banner, 15, look::kBrass, look::kInk, look::kGold);
+    banner.radius = 240;
+    banner.visible = false;
 }
 
 void buildHand(Window& w, Control* table) {
@@ -317,24 +347,24 @@ void buildStandings(Window& w, Control* table) {
 void buildCaptions(Window& w, Control* table) {
     w.addArray("Label38", 20, 20, ControlKind::Label, table); // the round
     Control& round = w("Label38", 20);
-    look::place(round, kBoardLeft, 8150, kBoardWidth, look::lineHeight(24) + 60);
+    look::place(round, kBoardLeft, 9020, kBoardWidth, look::lineHeight(24) + 60);
     look::caption(round, 24, true, look::kGold, Align::Center);
     round.wordWrap = false;
     w.addArray("Label38", 10, 10, ControlKind::Label, table); // the human's table
     Control& caption = w("Label38", 10);
-    look::place(caption, kBoardLeft, 8800, kBoardWidth, look::lineHeight(15) + 40);
+    look::place(caption, kBoardLeft, 9660, kBoardWidth, look::lineHeight(15) + 40);
     look::caption(caption, 15, false, look::kIvory, Align::Center);
     caption.wordWrap = false;
 
     Control& rules = w.add("Label45", ControlKind::Label, table);
     rules.text = "I";
-    look::place(rules, 25560, 9640, 520, 520);
+    look::place(rules, 25560, 10180, 520, 520);
     look::pill(rules, 13.5, look::kDeepFelt, look::kGold, look::kBrass);
     rules.font.family = "DejaVu Serif";
     rules.toolTip = kKeysHelp;
     Control& leave = w.add("Label41", ControlKind::Label, table);
     leave.text = "Esci";
-    look::place(leave, 26260, 9640, 2100, 520);
+    look::place(leave, 26260, 10180, 2100, 520);
     look::pill(leave, 13.5, look::kDeepFelt, look::kIvory, look::kBrass);
     leave.toolTip = "Lascia il torneo (Esc)";
 }
@@ -386,6 +416,19 @@ void buildRulePanel(Window& w) {
 
 } // namespace
 
+std::vector<SlideRoute> tableSlides() {
+    std::vector<SlideRoute> routes;
+    // The computer seats play from their card backs; the human's card comes from his hand (found
+    // by its picture), the plate of his seat standing in for it. Uno's discard pile takes his card
+    // the same way.
+    for (int seat = 0; seat < 3; ++seat)
+        routes.push_back({"Image9", seat, "Image10", seat, false});
+    routes.push_back({"Image9", 3, "SeatPlate", 3, false});
+    routes.push_back({"Image9", 4, "", -1, false});
+    routes.push_back({"Image23", -1, "SeatPlate", -1, true});
+    return routes;
+}
+
 void buildTableScreen(Window& w) {
     Control* table = &w("Picture5");
     buildTable(w, table);
@@ -393,11 +436,13 @@ void buildTableScreen(Window& w) {
     buildStandings(w, table);
     buildSeats(w, table);
     buildCentre(w, table);
+    buildTrickCues(w, table);
     buildHand(w, table);
     buildButtons(w, table);
     buildCaptions(w, table);
     buildPace(w, table);
     buildMarker(w, table);
+    buildOutcomeBanner(w, table);
     buildRulePanel(w);
 
     // Designed timer intervals (ms); the games set them again as they start.

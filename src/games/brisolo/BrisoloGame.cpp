@@ -44,6 +44,13 @@ void BrisoloGame::qualify() {
     if (f.qualifierCount == 2) BrisoloPlaces::placeFinalTable(f.tablePlayers, 0);
 }
 
+int BrisoloGame::humanTableVerdict() {
+    // The two with the fewest points are marked as soon as the thirteenth manche is scored.
+    const EntrantRow* human = f.tableFlow().humanRow();
+    if (!human || f.handOver != 1 || !(*human)[entrant::kCards].isEmpty()) return 0;
+    return (*human)[entrant::kOut].num() == 1 ? -1 : 1;
+}
+
 bool BrisoloGame::humanOutOfRound() {
     return f.tableFlow().humanMarkedOut();
 }

@@ -27,6 +27,7 @@ class BrisoloGame : public GameTable {
     bool finishedAtTable(const EntrantRow& row) const override;
     void qualify() override;
     void backgroundTick() override { m_background.Timer5_Timer(); }
+    int humanTableVerdict() override;
     bool humanOutOfRound() override;
     void decideFinal(const std::vector<EntrantRow*>& finalists) override;
     std::string standingsHeader() const override;

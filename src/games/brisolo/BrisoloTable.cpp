@@ -232,6 +232,7 @@ void BrisoloTable::scoreManche() {
     f.handOver = 0;
     f.c("Label51").text = "0";
     showSeatScores();
+    f.tableFlow().keepLastTrick(winner);
     for (int seat = 0; seat < 4; ++seat) {
         f.c("Image9", seat).visible = false;
         f.trickCards[static_cast<size_t>(seat)] = Card{Value(0), Value(0)};

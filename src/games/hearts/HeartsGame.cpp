@@ -58,6 +58,12 @@ void HeartsGame::backgroundHandOver() {
     m_table.drawScoreboard();
 }
 
+int HeartsGame::humanTableVerdict() {
+    // The end of his hand settles every table of the round at once.
+    if (f.handOver != 1 || !f.roundClosed) return 0;
+    return f.tableFlow().humanMarkedOut() ? -1 : 1;
+}
+
 bool HeartsGame::humanOutOfRound() {
     return f.tableFlow().humanMarkedOut();
 }

@@ -31,6 +31,7 @@ class HeartsGame : public GameTable {
     void qualify() override;
     void backgroundTick() override { m_background.Timer8_Timer(); }
     void backgroundHandOver() override;
+    int humanTableVerdict() override;
     bool humanOutOfRound() override;
     void decideFinal(const std::vector<EntrantRow*>& finalists) override;
     std::string standingsHeader() const override;

@@ -356,6 +356,7 @@ void HeartsTable::resolveTrick() {
         f.tableFlow().mirrorColumns(row, {entrant::kCards, hearts::kPoints, hearts::kLowestHeart});
     }
     if (winner >= 0) f.turnSeat = winner;
+    f.tableFlow().keepLastTrick(winner);
 
     if (f.handOver == 0) {
         if (HeartsRules::breaksHearts(trick)) f.heartsBroken = 1;

@@ -58,6 +58,13 @@ void UnoGame::qualify() {
     }
 }
 
+int UnoGame::humanTableVerdict() {
+    // The first two to empty their hands go on: once he has, he is through; once two others have,
+    // he is out.
+    if (f.humanFinished == 1) return 1;
+    return f.handOver == 1 ? -1 : 0;
+}
+
 bool UnoGame::humanOutOfRound() {
     const int human = findEntrant(f.roundPlayers, f.playerSurname, f.playerFirstName);
     const bool humanOut = human >= 0 && f.roundPlayers[static_cast<size_t>(human)][entrant::kCards].num() > 0;

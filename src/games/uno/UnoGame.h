@@ -24,6 +24,7 @@ class UnoGame : public GameTable {
     bool finishedAtTable(const EntrantRow& row) const override;
     void qualify() override;
     void backgroundTick() override { m_background.Timer2_Timer(); }
+    int humanTableVerdict() override;
     bool humanOutOfRound() override;
     void placePlayedFinal() override;
     void decideFinal(const std::vector<EntrantRow*>& finalists) override;

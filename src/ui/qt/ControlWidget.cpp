@@ -50,6 +50,22 @@ ControlWidget::ControlWidget(const Control& control, PictureCache& pictures, QWi
 void ControlWidget::setFactor(double factor) {
     if (factor == m_factor) return;
     m_factor = factor;
+    m_caption = QPixmap();
+    m_drawn = QPixmap();
+    update();
+}
+
+void ControlWidget::lookChanged() {
+    const Control& c = m_control;
+    // A square panel of plain felt or a stretched photograph covers every pixel it owns, so what
+    // lies beneath it need not be drawn.
+    const bool photo = c.kind == ControlKind::Picture && c.stretch &&
+                       QString::fromStdString(c.picture).endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive);
+    const bool felt =
+        c.kind == ControlKind::Panel && !c.backTransparent && c.radius == 0 && c.picture.empty();
+    setAttribute(Qt::WA_OpaquePaintEvent, (photo || felt) && !c.dimmed);
+    m_caption = QPixmap();
+    m_drawn = QPixmap();
     update();
 }
 
@@ -76,11 +92,43 @@ QFont ControlWidget::scaledFont(const Font& font, double factor, double logicalD
     return qfont;
 }
 
+void ControlWidget::setVeiled(bool veiled) {
+    if (veiled == m_veiled) return;
+    m_veiled = veiled;
+    update();
+}
+
 void ControlWidget::paintEvent(QPaintEvent*) {
-    const Control& c = m_control;
+    if (m_veiled) return;
     QPainter painter(this);
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                            QPainter::SmoothPixmapTransform);
+    // Rounded felt, plates and pills are curves the rasteriser works out afresh at every paint;
+    // drawn once per look and size they are only copied after that. A button under the pointer,
+    // a bare outline (mostly clear: copying it would cost more than drawing it) and pictures
+    // (already kept scaled) are drawn directly.
+    const Control& c = m_control;
+    const bool keep = c.picture.empty() && (c.kind == ControlKind::Shape || c.radius > 0) &&
+                      !c.backTransparent && !(m_hovered && c.clickable && c.enabled);
+    if (!keep) {
+        paintLook(painter);
+        return;
+    }
+    const double ratio = devicePixelRatioF();
+    const QSize device(std::max(1, qRound(width() * ratio)), std::max(1, qRound(height() * ratio)));
+    if (m_drawn.isNull() || m_drawn.size() != device) {
+        m_drawn = QPixmap(device);
+        m_drawn.setDevicePixelRatio(ratio);
+        m_drawn.fill(Qt::transparent);
+        QPainter look(&m_drawn);
+        look.setRenderHints(painter.renderHints());
+        paintLook(look);
+    }
+    painter.drawPixmap(QPointF(0, 0), m_drawn);
+}
+
+void ControlWidget::paintLook(QPainter& painter) {
+    const Control& c = m_control;
     const QRectF box = QRectF(rect());
     const double radius = c.radius / kTwipsPerPixel * m_factor;
     const double line = std::max(1.0, m_factor);
@@ -108,8 +156,14 @@ void ControlWidget::paintEvent(QPaintEvent*) {
     // A button under the pointer shows it: its fill lightens (a card or a bare caption gets a soft
     // veil instead).
     const bool hovered = m_hovered && c.clickable && c.enabled && !c.dimmed;
-    if (!c.backTransparent && c.kind != ControlKind::Picture)
-        painter.fillPath(outline(box), hovered ? rgb(c.backColor).lighter(135) : rgb(c.backColor));
+    if (!c.backTransparent && c.kind != ControlKind::Picture) {
+        const QColor fill = hovered ? rgb(c.backColor).lighter(135) : rgb(c.backColor);
+        if (radius > 0) {
+            painter.fillPath(outline(box), fill);
+        } else {
+            painter.fillRect(box, fill); // a plain panel: no curve to work out
+        }
+    }
     if (!c.picture.empty()) paintPicture(painter, c.kind == ControlKind::Panel || !c.stretch);
     // A card the rules refuse now is greyed; one that has just come into the hand gets a lit rim.
     if (c.dimmed) painter.fillPath(outline(box), kDimmedVeil);
@@ -133,7 +187,7 @@ void ControlWidget::paintEvent(QPaintEvent*) {
     }
     if (hovered && (c.backTransparent || c.kind == ControlKind::Picture))
         painter.fillPath(outline(box), kHoverVeil);
-    if (c.kind == ControlKind::Label) paintCaption(painter);
+    if (c.kind == ControlKind::Label) drawCaption(painter);
     if (c.border) {
         const double frameLine = hovered ? 2 * line : line;
         const QRectF frame = box.adjusted(frameLine / 2, frameLine / 2, -frameLine / 2, -frameLine / 2);
@@ -152,10 +206,31 @@ void ControlWidget::paintPicture(QPainter& painter, bool naturalSize) {
     const QSizeF logical = naturalSize ? QSizeF(full.size()) * m_factor : QSizeF(size());
     const QSize device(std::max(1, qRound(logical.width() * ratio)),
                        std::max(1, qRound(logical.height() * ratio)));
-    QPixmap pixmap = m_pictures.scaled(m_control.picture, device);
-    if (pixmap.isNull()) return;
-    pixmap.setDevicePixelRatio(ratio);
-    painter.drawPixmap(QPointF(0, 0), pixmap);
+    // The widget keeps the copy it shows: a picture as large as the window (the background on a
+    // 4K screen) does not fit the shared cache and would otherwise be scaled again at every paint.
+    const QString key = QString::fromStdString(m_control.picture);
+    if (m_picture.isNull() || m_pictureKey != key || m_picture.size() != device) {
+        m_picture = m_pictures.scaled(m_control.picture, device);
+        m_pictureKey = key;
+        if (m_picture.isNull()) return;
+        m_picture.setDevicePixelRatio(ratio);
+    }
+    painter.drawPixmap(QPointF(0, 0), m_picture);
+}
+
+void ControlWidget::drawCaption(QPainter& painter) {
+    if (m_control.text.empty()) return;
+    const double ratio = devicePixelRatioF();
+    const QSize device(std::max(1, qRound(width() * ratio)), std::max(1, qRound(height() * ratio)));
+    if (m_caption.isNull() || m_caption.size() != device) {
+        m_caption = QPixmap(device);
+        m_caption.setDevicePixelRatio(ratio);
+        m_caption.fill(Qt::transparent);
+        QPainter text(&m_caption);
+        text.setRenderHints(painter.renderHints());
+        paintCaption(text);
+    }
+    painter.drawPixmap(QPointF(0, 0), m_caption);
 }
 
 void ControlWidget::paintCaption(QPainter& painter) {
@@ -202,7 +277,7 @@ void ControlWidget::paintCaption(QPainter& painter) {
     }
     double y = top;
     for (const QString& paragraph : paragraphs) {
-        QTextLayout layout(paragraph, font, painter.device());
+        QTextLayout layout(paragraph, font, this);
         layout.setTextOption(option);
         layout.beginLayout();
         for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
@@ -215,6 +290,14 @@ void ControlWidget::paintCaption(QPainter& painter) {
         if (y > area.height()) break;
     }
     painter.restore();
+}
+
+void ControlWidget::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // What is out of sight keeps no drawn copies; the shared cache still has the small ones.
+    m_picture = QPixmap();
+    m_drawn = QPixmap();
+    m_caption = QPixmap();
 }
 
 void ControlWidget::enterEvent(QEnterEvent* event) {

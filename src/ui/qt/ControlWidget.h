@@ -3,6 +3,8 @@
 #include "ui/Control.h"
 
 #include <QFont>
+#include <QPixmap>
+#include <QString>
 #include <QWidget>
 
 #include <functional>
@@ -20,9 +22,15 @@ class ControlWidget : public QWidget {
 
     // Stage pixels per design pixel; fonts, borders and corners follow it.
     void setFactor(double factor);
+    // The control's look has changed: drawn afresh at the next paint.
+    void lookChanged();
     // Runs on a click of the left button.
     void setClickHandler(std::function<void()> handler) { m_onClick = std::move(handler); }
     const Control& control() const { return m_control; }
+    // While veiled the widget draws nothing (a card sliding into it is drawn over the stage) but
+    // takes clicks as ever.
+    void setVeiled(bool veiled);
+    bool veiled() const { return m_veiled; }
 
     // A control's font at the given scale for a device of the given logical dpi. Symbol faces are
     // drawn with the ordinary face (their letters are mapped to symbols).
@@ -36,9 +44,14 @@ class ControlWidget : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
   private:
+    void paintLook(class QPainter& painter);
     void paintPicture(class QPainter& painter, bool naturalSize);
+    // The caption, laid out once per look and size and kept as a picture: a board's columns are
+    // hundreds of laid-out lines, and a table repaints often.
+    void drawCaption(class QPainter& painter);
     void paintCaption(class QPainter& painter);
 
     const Control& m_control;
@@ -46,6 +59,11 @@ class ControlWidget : public QWidget {
     double m_factor = 1.0;
     bool m_pressed = false;
     bool m_hovered = false; // the pointer is over a clickable control
+    bool m_veiled = false;
+    QPixmap m_caption; // the caption as last drawn; null when it must be drawn again
+    QPixmap m_drawn;   // the whole control as last drawn, for the curved ones
+    QPixmap m_picture; // the picture as shown, scaled to the widget
+    QString m_pictureKey;
     std::function<void()> m_onClick;
 };
 

@@ -2,6 +2,7 @@
 #include "ui/qt/TableSpeed.h"
 
 #include "ui/Window.h"
+#include "ui/qt/CardSlides.h"
 #include "ui/qt/ComboArrowStyle.h"
 #include "ui/qt/ControlWidget.h"
 
@@ -102,6 +103,7 @@ WindowView::WindowView(Window& window, QWidget* parent)
     m_comboStyle = new ComboArrowStyle();
     m_comboStyle->setParent(this);
     buildNewControls();
+    m_slides = new CardSlides(m_pictures, m_stage);
     sync();
 }
 
@@ -229,7 +231,7 @@ bool WindowView::apply(Entry& e, bool force) {
         } else {
             e.painted->unsetCursor();
         }
-        e.painted->update();
+        e.painted->lookChanged();
         return true;
     }
     QPalette palette = e.widget->palette();
@@ -287,6 +289,7 @@ void WindowView::sync() {
     // A window resized while hidden gets its resize event only when shown; a sync must not wait.
     if (size() != m_fittedFor) placeStage();
     m_trickHold.update(m_window, TableSpeed::current());
+    if (!m_routes.empty()) startSlides();
     int changes = 0;
     for (auto& entry : m_entries) {
         if (apply(*entry, false)) ++changes;
@@ -299,6 +302,88 @@ void WindowView::sync() {
     }
     const QString title = QString::fromStdString(m_window.title());
     if (windowTitle() != title) setWindowTitle(title);
+}
+
+WindowView::Entry* WindowView::entryOf(const std::string& name, int index) const {
+    Control* control = m_window.find(name, index);
+    if (!control) return nullptr;
+    auto found = m_byControl.find(control);
+    return found == m_byControl.end() ? nullptr : found->second;
+}
+
+QRect WindowView::onStage(const Entry& e) const {
+    QWidget* parent = e.widget->parentWidget();
+    const QPoint at = parent == m_stage ? e.geometry.topLeft() : parent->mapTo(m_stage, e.geometry.topLeft());
+    return QRect(at, e.geometry.size());
+}
+
+bool WindowView::onScreen(const Control& control) const {
+    for (const Control* c = &control; c; c = c->panel) {
+        if (!c->visible) return false;
+    }
+    return true;
+}
+
+void WindowView::startSlides() {
+    for (const SlideRoute& route : m_routes) {
+        if (route.away) {
+            depart(route);
+        } else {
+            arrive(route);
+        }
+    }
+}
+
+void WindowView::arrive(const SlideRoute& route) {
+    Entry* target = entryOf(route.to, route.toIndex);
+    if (!target || !target->applied || !target->painted) return;
+    const Control& c = *target->control;
+    const bool arriving =
+        onScreen(c) && !c.picture.empty() && (!target->visible || target->picture != c.picture);
+    if (!arriving) return;
+    // The card comes from wherever it was showing a moment ago: a card of the hand.
+    const Entry* origin = nullptr;
+    for (const auto& entry : m_entries) {
+        const Control& other = *entry->control;
+        if (entry.get() == target || !entry->applied || !entry->visible || entry->picture != c.picture ||
+            other.kind != ControlKind::Picture)
+            continue;
+        if (!other.visible || other.picture != c.picture) {
+            origin = entry.get();
+            break;
+        }
+    }
+    if (!origin && !route.from.empty()) origin = entryOf(route.from, route.fromIndex);
+    if (!origin || !origin->applied) return;
+    // The landing place as this sync will put it.
+    Entry landing = *target;
+    landing.geometry = geometryOf(c);
+    m_slides->start(c.picture, onStage(*origin), onStage(landing), target->painted);
+}
+
+void WindowView::depart(const SlideRoute& route) {
+    // The outlined card of the group names the item of the destination array.
+    std::vector<Entry*> leaving;
+    int outlined = -1;
+    for (int item = 0;; ++item) {
+        Entry* e = entryOf(route.to, item);
+        if (!e) break;
+        if (e->marked) outlined = item;
+        const Control& c = *e->control;
+        if (e->applied && e->visible && !e->picture.empty() && !c.visible && c.panel && onScreen(*c.panel))
+            leaving.push_back(e);
+    }
+    if (leaving.empty() || outlined < 0) return;
+    const Entry* destination = entryOf(route.from, outlined);
+    if (!destination || !destination->applied) return;
+    const QRect plate = onStage(*destination);
+    for (const Entry* e : leaving) {
+        // The trick gathers on the winner's plate, at half its size.
+        const QRect from = onStage(*e);
+        QRect to(QPoint(0, 0), from.size() / 2);
+        to.moveCenter(plate.center());
+        m_slides->start(e->picture, from, to, nullptr);
+    }
 }
 
 void WindowView::syncAndRepaint() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/Control.h"
+#include "ui/SlideRoute.h"
 #include "ui/qt/DesignScale.h"
 #include "ui/qt/PictureCache.h"
 #include "ui/qt/TrickHold.h"
@@ -19,6 +20,7 @@ class QLineEdit;
 
 namespace velmora {
 
+class CardSlides;
 class ControlWidget;
 class Window;
 
@@ -38,6 +40,12 @@ class WindowView : public QWidget {
     void syncAndRepaint();
     // The window as shown at the given size (the design size gives 1910 x 1040 pixels).
     QImage shot(QSize size);
+
+    // Cards that move: from then on every sync starts the slides these routes call for. Without
+    // routes (the default) cards appear and go at once.
+    void setSlideRoutes(std::vector<SlideRoute> routes) { m_routes = std::move(routes); }
+    // The cards moving over the stage.
+    CardSlides& slides() { return *m_slides; }
 
     // The widget showing a control, or nullptr.
     QWidget* widgetOf(const std::string& name, int index = -1) const;
@@ -59,6 +67,14 @@ class WindowView : public QWidget {
     struct Entry;
 
     void buildNewControls();
+    // Compares what the routes' controls showed with what they show now and sets cards moving.
+    void startSlides();
+    void arrive(const SlideRoute& route);
+    void depart(const SlideRoute& route);
+    Entry* entryOf(const std::string& name, int index) const;
+    // Where an entry's widget was last placed, in stage pixels.
+    QRect onStage(const Entry& entry) const;
+    bool onScreen(const Control& control) const;
     void placeStage();
     bool apply(Entry& entry, bool force);
     QRect geometryOf(const Control& control);
@@ -77,6 +93,8 @@ class WindowView : public QWidget {
     QStyle* m_comboStyle = nullptr; // the combo boxes' arrow, scaled with the window (owned as a child)
     std::vector<std::unique_ptr<Entry>> m_entries;
     std::unordered_map<const Control*, Entry*> m_byControl;
+    std::vector<SlideRoute> m_routes;
+    CardSlides* m_slides = nullptr; // owned by the stage
     int m_lastChanges = 0;
 };
 

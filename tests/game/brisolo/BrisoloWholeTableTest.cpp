@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <set>
 #include <string>
 
@@ -161,6 +163,94 @@ TEST_F(BrisoloWholeTable, SeededTablesShareOutAllPointsAndPutTwoOut) {
             EXPECT_EQ(c("Label40", seat).text, row[11].str() + "\n" + row[12].str() + "\n" + row[14].str());
         }
     }
+}
+
+// After every manche its four cards stay on the table, the taking card outlined and the winner's
+// plate lit, until the next card is led; the won cards beside a seat call the manche back.
+TEST_F(BrisoloWholeTable, EveryMancheShowsWhoTookItUntilTheNextCardIsLed) {
+    seatPlayers();
+    f().random().setState(RandomSequence::kStart + 7919ULL);
+    f().gameTable("Brisolo")->setUp();
+    click("Label42");
+    std::array<std::string, 4> down{};
+    std::array<int, 4> values{};
+    int manches = 0, recalls = 0;
+    bool awaitingLead = false;
+    for (int step = 0; step < 5000 && !c("Label49").visible; ++step) {
+        SCOPED_TRACE("manche " + std::to_string(manches + 1));
+        bool led = false;
+        for (int seat = 0; seat < 4; ++seat) {
+            led = led || c("Image9", seat).visible;
+            if (c("Image9", seat).visible) {
+                down[static_cast<size_t>(seat)] = c("Image9", seat).picture;
+                values[static_cast<size_t>(seat)] =
+                    static_cast<int>(f().trickCards[static_cast<size_t>(seat)].value.toInt());
+            }
+            // Once a card of the next manche is led the last one is put away.
+            if (awaitingLead && c("Image9", seat).visible) {
+                for (int k = 0; k < 4; ++k)
+                    ASSERT_FALSE(c("Image23", k).visible) << "a manche still held after the next lead";
+                awaitingLead = false;
+            }
+        }
+        const int cardsBefore = static_cast<int>(f().tablePlayers[0][7].toInt());
+        if (f().turnSeat == 3 && !f().timer(6).enabled() && f().handOver == 0) {
+            if (led && manches > 0 && recalls < 3) {
+                // Called back while he is to follow: shown again over the cards led, then put away
+                // by a second click.
+                const int pile = f().lastTrickWinner;
+                ASSERT_TRUE(c("Image24", pile).visible);
+                ASSERT_FALSE(c("Image23", pile).visible);
+                click("Image24", pile);
+                EXPECT_TRUE(c("Image23", pile).visible);
+                EXPECT_TRUE(c("Image23", pile).marked);
+                click("Image24", pile);
+                EXPECT_FALSE(c("Image23", pile).visible);
+                ++recalls;
+            }
+            click("Image11", firstShownCard());
+        } else {
+            advance(200);
+        }
+        if (f().tablePlayers[0][7].toInt() >= cardsBefore) continue;
+        ++manches;
+        const int winner = f().lastTrickWinner;
+        ASSERT_GE(winner, 0);
+        EXPECT_EQ(std::to_string(winner), f().trickWinner);
+        int best = 0;
+        for (int seat = 0; seat < 4; ++seat)
+            best = std::max(best, values[static_cast<size_t>(seat)]);
+        EXPECT_EQ(values[static_cast<size_t>(winner)], best) << "the outlined card is not the highest";
+        for (int seat = 0; seat < 4; ++seat) {
+            EXPECT_TRUE(c("Image23", seat).visible) << "seat " << seat;
+            EXPECT_EQ(c("Image23", seat).picture, down[static_cast<size_t>(seat)]) << "seat " << seat;
+            EXPECT_EQ(c("Image23", seat).marked, seat == winner) << "seat " << seat;
+            if (seat != winner) {
+                EXPECT_NE(c("SeatPlate", seat).backColor, c("SeatPlate", winner).backColor)
+                    << "seat " << seat;
+            }
+            // His won cards show beside a seat once it has taken a manche ("Ma").
+            const EntrantRow& row = f().tablePlayers[static_cast<size_t>(
+                findEntrant(f().tablePlayers, f().seatNames[static_cast<size_t>(seat)][0].str(),
+                            f().seatNames[static_cast<size_t>(seat)][1].str()))];
+            EXPECT_EQ(c("Image24", seat).visible, row[12].toInt() > 0) << "seat " << seat;
+        }
+        awaitingLead = true;
+        if (manches == 13) {
+            // His table is decided the moment its last manche is scored, with the round still on.
+            const bool out = f().tablePlayers[0][8].toInt() == 1;
+            EXPECT_TRUE(c("Label56").visible);
+            EXPECT_EQ(c("Label56").text, out ? "ELIMINATO\nChiudi il torneo tra il 5° e l'8° posto"
+                                             : "QUALIFICATO!\nPassi al turno successivo");
+            click("Label56");
+            EXPECT_FALSE(c("Label56").visible) << "a click does not put the banner away";
+        }
+        if (HasFailure()) return;
+    }
+    EXPECT_EQ(manches, 13);
+    EXPECT_GE(recalls, 2);
+    // The last manche stays on the closed table.
+    EXPECT_TRUE(c("Image23", f().lastTrickWinner).visible);
 }
 
 TEST_F(BrisoloWholeTable, StartingSeatFavoursTheMiddleSeats) {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <set>
 #include <string>
@@ -103,12 +104,31 @@ class HeartsWholeTable : public GameTest {
 
         std::set<std::string> played;
         int tricks = 0, lastDown = 0;
+        std::array<Card, 4> lastTrick{};
+        std::string lastLed;
         for (int step = 0; step < 2000 && form->handOver == 0; ++step) {
             ASSERT_TRUE(form->window().enabled()) << where;
             const int down = static_cast<int>(
                 std::count_if(form->trickCards.begin(), form->trickCards.end(),
                               [](const Card& card) { return HeartsRules::value(card) != 0; }));
             if (down == 4 && lastDown != 4) ++tricks;
+            if (down == 4) {
+                lastTrick = form->trickCards;
+                lastLed = form->ledSuit;
+            } else if (lastDown == 4) {
+                // The trick just taken stays on the table, the card that took it outlined.
+                const int winner = HeartsRules::trickWinner(lastTrick, lastLed);
+                ASSERT_EQ(form->lastTrickWinner, winner) << where;
+                for (int seat = 0; seat < 4; ++seat) {
+                    const Control& held = c("Image23", seat);
+                    EXPECT_TRUE(held.visible) << where << " seat " << seat;
+                    EXPECT_EQ(held.marked, seat == winner) << where << " seat " << seat;
+                    EXPECT_NE(held.picture.find("\\" + lastTrick[static_cast<size_t>(seat)].code() + ".jpg"),
+                              std::string::npos)
+                        << where << " seat " << seat;
+                }
+                EXPECT_TRUE(c("Image24", winner).visible) << where;
+            }
             lastDown = down;
             for (const Card& card : form->trickCards) {
                 if (HeartsRules::value(card) != 0) played.insert(card.code());
@@ -132,6 +152,14 @@ class HeartsWholeTable : public GameTest {
         EXPECT_EQ(played.size(), 52u) << where;
         EXPECT_TRUE(cardsHeld().empty()) << where;
         EXPECT_TRUE(c("Label49").visible) << where;
+        // The closed round's board prints every column it fills right of the flags.
+        const Control& flag = c("Image15", 0);
+        for (int item : {12, 13, 14, 15, 16, 17, 19, 22, 23, 27}) {
+            const Control& column = c("Label38", item);
+            if (column.width > 0 && column.text.find_first_not_of('\n') != std::string::npos) {
+                EXPECT_GE(column.left, flag.left + flag.width) << where << " column " << item;
+            }
+        }
         EXPECT_TRUE(form->window().enabled()) << where;
         EXPECT_FALSE(form->timer(7).enabled() || form->timer(8).enabled()) << where;
         for (int t = 1; t <= form->tableCount; ++t) {

@@ -1,0 +1,70 @@
+#include "tournament/OutcomeBanner.h"
+
+#include "state/GameContext.h"
+#include "tournament/GameTable.h"
+#include "tournament/TableFlow.h"
+
+namespace velmora {
+
+namespace {
+
+// A place with its article: "il 33°", but "l'8°" and "l'11°", whose words start with a vowel.
+std::string placeWithArticle(int place) {
+    const bool vowel =
+        place == 8 || place == 11 || (place >= 80 && place <= 89) || (place >= 800 && place <= 899);
+    return (vowel ? "l'" : "il ") + std::to_string(place) + "°";
+}
+
+} // namespace
+
+std::string OutcomeBanner::text(int verdict, int qualifiers, int place) {
+    if (qualifiers == 2 && place > 0) {
+        if (place == 1) return "CAMPIONE!\nHai vinto il torneo";
+        return "FINALE CONCLUSA\nChiudi il torneo al " + std::to_string(place) + "° posto";
+    }
+    if (verdict > 0) return "QUALIFICATO!\nPassi al turno successivo";
+    // The losers of a round share the places just below those who go on: out among the last 32
+    // of 64 means a place from 33 to 64.
+    return "ELIMINATO\nChiudi il torneo tra " + placeWithArticle(qualifiers + 1) + " e " +
+           placeWithArticle(2 * qualifiers) + " posto";
+}
+
+void OutcomeBanner::refresh() {
+    Control* banner = f.window().find("Label56");
+    if (!banner) return;
+    GameTable* game = f.gameTable();
+    // A table laid out afresh ("INIZIA" showing) has nothing decided yet.
+    if (!game || !f.c("Picture5").visible || f.c("Picture7").visible || f.c("Label42").visible) {
+        m_told = false;
+        hide();
+        banner->text.clear();
+        return;
+    }
+    if (m_told) {
+        if (banner->visible && f.window().now() - m_shownAt >= kShownMs) hide();
+        return;
+    }
+    const int verdict = game->humanTableVerdict();
+    if (verdict == 0) return;
+    int place = 0;
+    if (f.qualifierCount == 2) {
+        // A final is told by the place taken, known once his table has settled it.
+        const EntrantRow* human = f.tableFlow().humanRow();
+        place = human ? static_cast<int>((*human)[entrant::kPlaceGroup].num()) : 0;
+        if (place <= 0) return;
+    }
+    banner->text = text(verdict, f.qualifierCount, place);
+    banner->visible = true;
+    m_told = true;
+    m_shownAt = f.window().now();
+}
+
+void OutcomeBanner::Label56_Click() {
+    hide();
+}
+
+void OutcomeBanner::hide() {
+    if (Control* banner = f.window().find("Label56")) banner->visible = false;
+}
+
+} // namespace velmora
