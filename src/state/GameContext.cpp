@@ -1,6 +1,7 @@
 #include "state/GameContext.h"
 
 #include "data/DatabaseError.h"
+#include "state/HistoryTables.h"
 #include "ui/PicturePath.h"
 
 #include <stdexcept>
@@ -22,6 +23,7 @@ void GameContext::openDatabase() {
     std::string folder = platform().careerFolder();
     accedi_databaseox = Database::connectionString(folder);
     cnox = std::make_unique<Database>(accedi_databaseox);
+    HistoryTables::ensure(*cnox);
     m_temp = std::make_unique<KeyValueStore>(*cnox);
 }
 

@@ -23,5 +23,7 @@ void buildTableScreen(Window& w);
 void buildPrizeBoardScreen(Window& w);
 // Picture3, Picture4, Picture8: rankings, calendar and players.
 void buildRecordScreens(Window& w);
+// Picture9: the career's statistics.
+void buildStatisticsScreen(Window& w);
 
 } // namespace velmora

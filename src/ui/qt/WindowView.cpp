@@ -1,6 +1,7 @@
 #include "ui/qt/WindowView.h"
 
 #include "ui/Window.h"
+#include "ui/qt/ChartWidget.h"
 #include "ui/qt/ComboArrowStyle.h"
 #include "ui/qt/ControlWidget.h"
 
@@ -31,6 +32,7 @@ struct WindowView::Entry {
     ControlWidget* painted = nullptr; // panels, labels, pictures, shapes
     QComboBox* combo = nullptr;
     QLineEdit* edit = nullptr;
+    ChartWidget* chart = nullptr;
 
     bool applied = false;
     const Control* panel = nullptr;
@@ -51,6 +53,7 @@ struct WindowView::Entry {
     double glyphWidth = 1.0;
     bool dimmed = false, marked = false, framed = false;
     std::string toolTip;
+    Chart chartData;
 
     bool sameLook(const Control& c) const {
         return text == c.text && enabled == c.enabled && backColor == c.backColor &&
@@ -60,7 +63,7 @@ struct WindowView::Entry {
                fontSize == c.font.size && bold == c.font.bold && italic == c.font.italic &&
                align == c.align && picture == c.picture && listIndex == c.listIndex && radius == c.radius &&
                glyphWidth == c.glyphWidth && dimmed == c.dimmed && marked == c.marked && framed == c.framed &&
-               toolTip == c.toolTip && items == c.items;
+               toolTip == c.toolTip && items == c.items && chartData == c.chart;
     }
 
     void takeLook(const Control& c) {
@@ -88,6 +91,7 @@ struct WindowView::Entry {
         framed = c.framed;
         toolTip = c.toolTip;
         if (items != c.items) items = c.items;
+        if (!(chartData == c.chart)) chartData = c.chart;
     }
 };
 
@@ -132,6 +136,11 @@ void WindowView::buildNewControls() {
             connect(edit, &QLineEdit::textEdited, this, [this, e](const QString& text) { typed(*e, text); });
             entry->edit = edit;
             entry->widget = edit;
+            break;
+        }
+        case ControlKind::Chart: {
+            entry->chart = new ChartWidget(m_stage);
+            entry->widget = entry->chart;
             break;
         }
         default: {
@@ -220,6 +229,10 @@ bool WindowView::apply(Entry& e, bool force) {
     const QString toolTip = QString::fromStdString(c.toolTip);
     if (e.widget->toolTip() != toolTip) e.widget->setToolTip(toolTip);
     const double factor = m_scale.factor();
+    if (e.chart) {
+        e.chart->draw(c, factor, e.chart->logicalDpiY());
+        return true;
+    }
     if (e.painted) {
         e.painted->setFactor(factor);
         if (c.clickable) {
