@@ -14,5 +14,6 @@ double bestMs(int runs, const std::function<void()>& fn);
 void startUpFigures();
 void careerFigures();
 void recordsFigures();
+void statisticsFigures();
 
 } // namespace velmora::bench

@@ -3,6 +3,7 @@
 #include "StatementLog.h"
 
 #include "app/Form1.h"
+#include "career/CareerHistory.h"
 #include "career/EventEntry.h"
 #include "career/NewCareer.h"
 #include "career/WeekSimulation.h"
@@ -203,6 +204,15 @@ void careerFigures() {
             transaction.commit();
         });
         report("week simulation on a full world (week 10, one transaction)", weekMs, "ms");
+
+        // The same week with the row the career's history keeps of it, as the week's end writes it.
+        const double historyMs = bestMs(5, [&] {
+            Transaction transaction(form.db());
+            form.weekSimulation().run();
+            CareerHistory(form).recordWeek(10);
+            transaction.commit();
+        });
+        report("week simulation with its history row (week 10, one transaction)", historyMs, "ms");
 
         const double clickMs = bestMs(3, [&] {
             form.currentWeek = 10;

@@ -28,5 +28,6 @@ int main() {
     velmora::bench::startUpFigures();
     velmora::bench::careerFigures();
     velmora::bench::recordsFigures();
+    velmora::bench::statisticsFigures();
     return 0;
 }
