@@ -15,5 +15,6 @@ void startUpFigures();
 void careerFigures();
 void recordsFigures();
 void tableFigures();
+void statisticsFigures();
 
 } // namespace velmora::bench

@@ -16,6 +16,7 @@
 #include "games/uno/UnoTable.h"
 #include "rankings/EventCalendar.h"
 #include "rankings/PlayerCard.h"
+#include "rankings/Statistics.h"
 #include "rankings/WorldRankings.h"
 #include "state/MenuFrames.h"
 #include "tournament/BackgroundTables.h"
@@ -49,7 +50,7 @@ Form1::Form1(Platform& platform)
       m_brisoloGame(std::make_unique<BrisoloGame>(*this)), m_heartsGame(std::make_unique<HeartsGame>(*this)),
       m_worldRankings(std::make_unique<WorldRankings>(*this)),
       m_eventCalendar(std::make_unique<EventCalendar>(*this)),
-      m_playerCard(std::make_unique<PlayerCard>(*this)) {
+      m_playerCard(std::make_unique<PlayerCard>(*this)), m_statistics(std::make_unique<Statistics>(*this)) {
     m_handlers = {m_dashboard.get(),        m_eventEntry.get(),  m_weekSimulation.get(), m_tableFlow.get(),
                   m_backgroundTables.get(), m_handDisplay.get(), m_unoTable.get(),       m_unoComputer.get()};
     m_games = {{"Uno", m_unoGame.get()}, {"Brisolo", m_brisoloGame.get()}, {"Hearts", m_heartsGame.get()}};
@@ -68,6 +69,7 @@ void Form1::buildControls() {
     buildTableScreen(m_window);
     buildPrizeBoardScreen(m_window);
     buildCareerListScreen(m_window);
+    buildStatisticsScreen(m_window);
 }
 
 void Form1::wireEvents() {

@@ -30,6 +30,7 @@ class HeartsGame;
 class WorldRankings;
 class EventCalendar;
 class PlayerCard;
+class Statistics;
 
 // The game's one window: it builds the screens, owns one handler per concern and wires control
 // events to them. The state every handler shares lives in the context it extends.
@@ -53,6 +54,7 @@ class Form1 : public GameContext {
     WorldRankings& worldRankings() { return *m_worldRankings; }
     EventCalendar& eventCalendar() { return *m_eventCalendar; }
     PlayerCard& playerCard() { return *m_playerCard; }
+    Statistics& statistics() { return *m_statistics; }
 
   private:
     void buildControls();
@@ -84,6 +86,7 @@ class Form1 : public GameContext {
     std::unique_ptr<WorldRankings> m_worldRankings;
     std::unique_ptr<EventCalendar> m_eventCalendar;
     std::unique_ptr<PlayerCard> m_playerCard;
+    std::unique_ptr<Statistics> m_statistics;
 };
 
 } // namespace velmora

@@ -8,6 +8,7 @@
 #include "rankings/EventCalendar.h"
 #include "rankings/PlayerCard.h"
 #include "rankings/RecordPanels.h"
+#include "rankings/Statistics.h"
 #include "rankings/WorldRankings.h"
 #include "ui/DisabledWindow.h"
 
@@ -63,7 +64,7 @@ void StartUp::Form_Load() {
     if (f.weekComboReady == 0) f.window().setComboText(weeks, "1");
     f.weekComboReady = 1;
 
-    for (int p = 1; p <= 8; ++p)
+    for (int p = 1; p <= 9; ++p)
         f.c("Picture" + std::to_string(p)).visible = false;
 }
 
@@ -119,6 +120,9 @@ void StartUp::Label1_Click(int index) {
         break;
     case 17: // "Giocatori"
         f.playerCard().open();
+        break;
+    case 18: // "Statistiche"
+        f.statistics().open();
         break;
     default: // the captions have no click effect
         break;

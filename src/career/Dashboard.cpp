@@ -173,6 +173,7 @@ void Dashboard::rankingPositions() {
     static const std::array<const char*, 4> kOrders = {"totalepunti", "unopunti", "heartspunti",
                                                        "brisolopunti"};
     std::string lines;
+    size_t placeIndex = 0;
     for (const char* order : kOrders) {
         const std::string sort = std::string("order by ") + order + " desc,cognome asc";
         // Only the names are needed to find the player's place.
@@ -184,13 +185,16 @@ void Dashboard::rankingPositions() {
         for (const std::string& statement : statements) {
             Rows players = f.db().query(statement);
             std::string position = "-"; // not ranked: the player is missing from the world
+            int place = 0;
             for (int r = 0; r <= players.last(); ++r) {
                 if (players.at(0, r).str() == f.playerSurname &&
                     players.at(1, r).str() == f.playerFirstName) {
-                    position = std::to_string(r + 1);
+                    place = r + 1;
+                    position = std::to_string(place);
                     break;
                 }
             }
+            f.rankingPlaces[placeIndex++] = place;
             if (!lines.empty()) lines += "\n";
             lines += position;
         }

@@ -1,5 +1,6 @@
 #include "career/EventEntry.h"
 
+#include "career/CareerHistory.h"
 #include "career/CareerSnapshot.h"
 #include "career/Dashboard.h"
 #include "career/WeekSimulation.h"
@@ -67,8 +68,10 @@ void EventEntry::Label8_Click() {
     snapshot.remember(f.c("Label9"));
     try {
         Transaction transaction(f.db());
+        const int livedWeek = f.currentWeek;
         f.weekSimulation().run();
         advanceWeek();
+        CareerHistory(f).recordWeek(livedWeek);
         transaction.commit();
     } catch (...) {
         snapshot.restoreAndRefresh();

@@ -1,5 +1,6 @@
 #include "career/NewCareer.h"
 
+#include "career/CareerHistory.h"
 #include "career/CareerSnapshot.h"
 #include "career/Dashboard.h"
 #include "career/NamePool.h"
@@ -98,6 +99,7 @@ void NewCareer::create(const std::string& firstName, const std::string& surname)
         temp.setNumber("tuodenaro", 20000);
         temp.setNumber("settimana", 1);
         temp.setText("evento", "0");
+        CareerHistory(f).startCareer();
 
         f.db().execute("delete * from giocatori ");
         f.progressCounter = kNamesDrawn;

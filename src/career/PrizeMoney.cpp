@@ -1,5 +1,6 @@
 #include "career/PrizeMoney.h"
 
+#include "career/CareerHistory.h"
 #include "career/CareerSnapshot.h"
 #include "career/Dashboard.h"
 #include "career/EventEntry.h"
@@ -43,11 +44,15 @@ void PrizeMoney::Label50_Click() {
         f.c("Picture7").visible = false;
         f.c("Picture5").visible = false;
 
+        const int livedWeek = f.currentWeek;
         f.weekSimulation().run();
+        CareerHistory history(f);
+        history.recordTournament(prize);
         f.eventEntry().storeNextWeek();
         f.temp().setText("evento", "0");
         f.enteredEvent = "0";
         f.dashboard().refresh();
+        history.recordWeek(livedWeek);
         m_summary.show();
         transaction.commit();
     } catch (...) {

@@ -123,6 +123,25 @@ std::string restAfter(const std::string& line, size_t end) {
     return end < line.size() ? line.substr(end) : std::string();
 }
 
+// A chart's number as written in an answer: whole numbers without decimals.
+std::string chartNumber(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.10g", value);
+    return text;
+}
+
+// A chart's lines, one per line of the answer: the name, a tab, then its points "x,y" apart by
+// blanks.
+void writeChartPoints(const Chart& chart, std::ostream& out) {
+    for (const ChartSeries& line : chart.series) {
+        out << oneLine(line.name) << '\t';
+        for (size_t i = 0; i < line.points.size(); ++i)
+            out << (i ? " " : "") << chartNumber(line.points[i].first) << ','
+                << chartNumber(line.points[i].second);
+        out << '\n';
+    }
+}
+
 const char* kindName(ControlKind kind) {
     switch (kind) {
     case ControlKind::Panel:
@@ -137,6 +156,8 @@ const char* kindName(ControlKind kind) {
         return "text box";
     case ControlKind::Shape:
         return "shape";
+    case ControlKind::Chart:
+        return "chart";
     }
     return "control";
 }
@@ -414,6 +435,15 @@ void DriverSession::get(const std::vector<std::string>& words, std::ostream& out
         line += " " + words[i];
     Target t = target(line, false);
     const Control& c = *t.control;
+    if (c.kind == ControlKind::Chart && (property == "points" || property == "marks")) {
+        if (property == "points") {
+            writeChartPoints(c.chart, out);
+        } else {
+            for (const auto& [x, label] : c.chart.xMarks)
+                out << chartNumber(x) << '\t' << oneLine(label) << '\n';
+        }
+        return;
+    }
     if (property == "caption" || property == "text") {
         out << oneLine(c.text);
     } else if (property == "visible") {

@@ -7,11 +7,11 @@ namespace velmora {
 struct Control;
 class Window;
 
-// Steps the three record screens share: which of them is open, and picking a list's entry.
+// Steps the record screens share: which of them is open, and picking a list's entry.
 class RecordPanels {
   public:
     // The record screens lie over the dashboard; one is open at a time.
-    static constexpr const char* kPanels[] = {"Picture3", "Picture4", "Picture8"};
+    static constexpr const char* kPanels[] = {"Picture3", "Picture4", "Picture8", "Picture9"};
 
     // Shows the panel and hides the other record screens.
     static void show(Window& window, const std::string& panel);

@@ -16,6 +16,9 @@ struct CareerState {
     int currentWeek = 1;
     std::string enteredEvent = "0"; // the tournament he is entered in this week; "0" for none
     Rows weekEvents;
+    // The twelve places the dashboard last showed (overall, Uno, Hearts, Brisolo; each world,
+    // continent, nation); 0 where he is not ranked.
+    std::array<int, 12> rankingPlaces{};
     Rows playerRows; // giocatori rows, points columns 9..12 updated in memory
     int playerRowsLast = -1;
     std::vector<int> busy; // one flag per playerRows row: already placed this week

@@ -4,6 +4,7 @@
 #include "data/CareerCheck.h"
 #include "data/CareerFiles.h"
 #include "data/DatabaseError.h"
+#include "state/HistoryTables.h"
 #include "ui/PicturePath.h"
 
 #include <stdexcept>
@@ -36,6 +37,7 @@ void GameContext::openDatabase() {
     const std::string damage = CareerCheck::contentProblem(*database);
     if (!damage.empty()) throw CareerRefused(damage);
     cnox = std::move(database);
+    HistoryTables::ensure(*cnox);
     m_temp = std::make_unique<KeyValueStore>(*cnox);
 }
 

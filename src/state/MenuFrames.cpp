@@ -26,6 +26,8 @@ std::string MenuFrames::frameName(int labelIndex) {
         return "Shape17";
     case 17:
         return "Shape18";
+    case 18:
+        return "Shape19";
     default:
         return "";
     }

@@ -9,6 +9,7 @@ constexpr int kEventName = 0;  // torneo
 constexpr int kImportance = 1; // importanza: the level that picks the prize and points tiers
 constexpr int kWeek = 2;       // settimana
 constexpr int kEntrants = 4;   // giocatori: the size of the field
+constexpr int kKind = 5;       // categoria: the kind of event (Challenger, Open, Masters, ...)
 constexpr int kGame = 6;       // gioco
 constexpr int kFee = 7;        // iscrizione, in euro
 constexpr int kHostNation = 8; // nazione: a nation key, or "conti" / "nazio" for the championships

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "ui/Chart.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace velmora {
 
-enum class ControlKind { Panel, Label, Picture, Combo, TextBox, Shape };
+enum class ControlKind { Panel, Label, Picture, Combo, TextBox, Shape, Chart };
 
 enum class Align { Left, Right, Center };
 
@@ -57,6 +59,7 @@ struct Control {
     bool marked = false; // drawn with a lit outline: a card that has just come into the hand
     bool framed = false; // drawn with the keyboard's focus frame: the card Enter or Space would take
     std::string toolTip; // shown when the pointer rests on the control; "" for none
+    Chart chart;         // what a chart control draws
 
     // Whether a player could click it now: it and every panel above it are visible and enabled.
     bool reachable() const;

@@ -31,5 +31,7 @@ void buildPrizeBoardScreen(Window& w);
 void buildRecordScreens(Window& w);
 // Picture10: the list of careers and of a career's backups.
 void buildCareerListScreen(Window& w);
+// Picture9: the career's statistics.
+void buildStatisticsScreen(Window& w);
 
 } // namespace velmora

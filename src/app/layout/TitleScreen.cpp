@@ -77,6 +77,8 @@ void buildTitleScreen(Window& w) {
         menuEntry(w, entry.index, entry.text, left, 1100, entryWidth, 580, 12.5, false, false);
         left += entryWidth + gap;
     }
+    // "Statistiche" follows the others on the right, narrower so the title picture stays clear.
+    menuEntry(w, 18, "Statistiche", left, 1100, 2050, 580, 12.5, false, false);
     // Label1 8..15 are captions of the dashboard and are made with it.
 
     const int panelLeft[] = {240, 240, 0, 0, 0, 0, 0, 0};

@@ -3,6 +3,7 @@
 
 #include "ui/Window.h"
 #include "ui/qt/CardSlides.h"
+#include "ui/qt/ChartWidget.h"
 #include "ui/qt/ComboArrowStyle.h"
 #include "ui/qt/ControlWidget.h"
 
@@ -33,6 +34,7 @@ struct WindowView::Entry {
     ControlWidget* painted = nullptr; // panels, labels, pictures, shapes
     QComboBox* combo = nullptr;
     QLineEdit* edit = nullptr;
+    ChartWidget* chart = nullptr;
 
     bool applied = false;
     const Control* panel = nullptr;
@@ -53,6 +55,7 @@ struct WindowView::Entry {
     double glyphWidth = 1.0;
     bool dimmed = false, marked = false, framed = false;
     std::string toolTip;
+    Chart chartData;
 
     bool sameLook(const Control& c) const {
         return text == c.text && enabled == c.enabled && backColor == c.backColor &&
@@ -62,7 +65,7 @@ struct WindowView::Entry {
                fontSize == c.font.size && bold == c.font.bold && italic == c.font.italic &&
                align == c.align && picture == c.picture && listIndex == c.listIndex && radius == c.radius &&
                glyphWidth == c.glyphWidth && dimmed == c.dimmed && marked == c.marked && framed == c.framed &&
-               toolTip == c.toolTip && items == c.items;
+               toolTip == c.toolTip && items == c.items && chartData == c.chart;
     }
 
     void takeLook(const Control& c) {
@@ -90,6 +93,7 @@ struct WindowView::Entry {
         framed = c.framed;
         toolTip = c.toolTip;
         if (items != c.items) items = c.items;
+        if (!(chartData == c.chart)) chartData = c.chart;
     }
 };
 
@@ -135,6 +139,11 @@ void WindowView::buildNewControls() {
             connect(edit, &QLineEdit::textEdited, this, [this, e](const QString& text) { typed(*e, text); });
             entry->edit = edit;
             entry->widget = edit;
+            break;
+        }
+        case ControlKind::Chart: {
+            entry->chart = new ChartWidget(m_stage);
+            entry->widget = entry->chart;
             break;
         }
         default: {
@@ -224,6 +233,10 @@ bool WindowView::apply(Entry& e, bool force) {
     const QString toolTip = QString::fromStdString(c.toolTip);
     if (e.widget->toolTip() != toolTip) e.widget->setToolTip(toolTip);
     const double factor = m_scale.factor();
+    if (e.chart) {
+        e.chart->draw(c, factor, e.chart->logicalDpiY());
+        return true;
+    }
     if (e.painted) {
         e.painted->setFactor(factor);
         if (c.clickable) {

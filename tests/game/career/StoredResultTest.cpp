@@ -31,12 +31,16 @@ class StoredResultTest : public CareerTest {
             }
         };
         Rows tables = form->db().query(
-            "SELECT name FROM sqlite_master WHERE type='table' AND name NOT LIKE 'sqlite_%' ORDER BY name");
+            "SELECT name FROM sqlite_master WHERE type='table' AND name NOT LIKE 'sqlite_%' "
+            "AND name NOT LIKE 'storico_%' ORDER BY name");
         for (int t = 0; t <= tables.last(); ++t) {
             const std::string table = tables.at(0, t).str();
             mix(table.data(), table.size() + 1);
             sqlite3_stmt* rows = nullptr;
-            const std::string sql = "SELECT rowid, * FROM \"" + table + "\" ORDER BY rowid";
+            // The career's history and its season counter are the game's own additions, checked by
+            // their own tests: the recorded digests are those of the world's tables.
+            const std::string sql = "SELECT rowid, * FROM \"" + table + "\"" +
+                                    (table == "temp" ? " WHERE dato <> 'stagione'" : "") + " ORDER BY rowid";
             if (sqlite3_prepare_v2(form->db().handle(), sql.c_str(), -1, &rows, nullptr) != SQLITE_OK) {
                 ADD_FAILURE() << sql;
                 return {};

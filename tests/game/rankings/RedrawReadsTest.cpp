@@ -31,8 +31,10 @@ TEST_F(RedrawReadsTest, ARedrawReadsEachStatementOnceAndTheNextSeesChanges) {
     // Places count from 1; a name that is not there has none.
     db.execute("UPDATE temp SET dato2='Rossi' WHERE dato='tuocognome'");
     // evento, nummag, settimana, tuaeta, tuanazionalita, tuocognome: the sixth key.
-    EXPECT_EQ(reads.position(db, "SELECT dato2, dato FROM temp ORDER BY dato", "Rossi", "tuocognome"), 6);
-    EXPECT_EQ(reads.position(db, "SELECT dato2, dato FROM temp ORDER BY dato", "Nessuno", "tuocognome"), 0);
+    // (The season counter of the career's history is left out.)
+    const std::string keys = "SELECT dato2, dato FROM temp WHERE dato <> 'stagione' ORDER BY dato";
+    EXPECT_EQ(reads.position(db, keys, "Rossi", "tuocognome"), 6);
+    EXPECT_EQ(reads.position(db, keys, "Nessuno", "tuocognome"), 0);
 }
 
 } // namespace

@@ -1,0 +1,69 @@
+#include "Bench.h"
+#include "BenchFolder.h"
+
+#include "app/Form1.h"
+#include "career/NewCareer.h"
+#include "data/Database.h"
+#include "data/PreparedStatement.h"
+#include "data/Transaction.h"
+#include "rankings/Statistics.h"
+#include "ui/ScriptedPlatform.h"
+
+#include <stdexcept>
+#include <vector>
+
+namespace velmora::bench {
+
+namespace {
+
+// Five seasons of a career that climbs from the bottom of the world to its top twenty, playing a
+// tournament every other week.
+void writeFiveSeasons(Database& database) {
+    Transaction transaction(database);
+    PreparedStatement& week = database.prepared(
+        "INSERT INTO storico_settimane VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, "
+        "?16, ?17, ?18, ?19)");
+    PreparedStatement& played = database.prepared("INSERT INTO storico_tornei VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, "
+                                                  "?8, ?9)");
+    const char* games[] = {"Uno", "Hearts", "Brisolo"};
+    const char* kinds[] = {"Challenger", "Open", "Masters", "Grand Slam"};
+    for (int season = 1; season <= 5; ++season) {
+        for (int w = 1; w <= 52; ++w) {
+            const int lived = (season - 1) * 52 + w;
+            std::vector<Value> row = {season, w, 20000 + lived * 350};
+            for (int place = 0; place < 12; ++place)
+                row.emplace_back(std::max(1, 1990 - lived * 7 - place * 13) / (place % 3 + 1));
+            for (int points = 0; points < 4; ++points)
+                row.emplace_back(lived * (points + 2));
+            week.run(row);
+            if (w % 2 == 0) {
+                played.run({season, w, "Open di Milano", games[w % 3], kinds[w % 4], 64, (lived * 7) % 33 + 1,
+                            1000, 120});
+            }
+        }
+    }
+    transaction.commit();
+}
+
+} // namespace
+
+// The "Statistiche" screen of a career with five seasons behind it.
+void statisticsFigures() {
+    BenchFolder folder;
+    ScriptedPlatform platform(folder.path());
+    Form1 form(platform);
+    form.Form_Load();
+    form.chosenNation = form.nationRows.at(1, 0).str();
+    form.c("Text1", 0).text = "Mario";
+    form.c("Text1", 1).text = "Rossi";
+    form.c("Combo1", 0).text = "30";
+    form.newCareer().Label3_Click(0);
+    writeFiveSeasons(form.db());
+
+    form.statistics().open();
+    const double redraw = bestMs(10, [&] { form.statistics().redraw(); });
+    report("statistics redraw, 5 seasons", redraw, "ms");
+    if (!platform.takeMessages().empty()) throw std::runtime_error("the statistics screen reported a failure");
+}
+
+} // namespace velmora::bench

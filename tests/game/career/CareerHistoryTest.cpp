@@ -1,0 +1,111 @@
+// The career's history is written with the week it tells of: a career begun before the history
+// existed keeps playing and starts its story at its next week, and a week that fails leaves no row.
+
+#include "CareerWorld.h"
+
+#include "career/EventEntry.h"
+#include "data/Database.h"
+#include "state/HistoryColumns.h"
+
+#include <string>
+#include <vector>
+
+namespace velmora::test {
+namespace {
+
+class CareerHistoryTest : public CareerTest {
+  protected:
+    void SetUp() override { openWorld(); }
+
+    long historyWeeks() {
+        return static_cast<long>(form->db().query("SELECT count(*) FROM storico_settimane").at(0, 0).toInt());
+    }
+};
+
+TEST_F(CareerHistoryTest, ACareerMadeBeforeTheHistoryPlaysOnAndTellsItsStoryFromThen) {
+    // Two weeks lived, then the history taken away: the career as an older game left it.
+    click("Label1", 1);
+    click("Label1", 4);
+    click("Label8");
+    click("Label8");
+    ASSERT_EQ(historyWeeks(), 2);
+    form->db().execute("DROP TABLE storico_settimane");
+    form->db().execute("DROP TABLE storico_tornei");
+    form->db().execute("DELETE FROM temp WHERE dato='stagione'");
+    const std::string before = dump();
+
+    // The game opened again on it, as a player starting it the next day.
+    form = std::make_unique<Form1>(platform);
+    load();
+    ASSERT_EQ(platform.takeMessages(), std::vector<std::string>{});
+    click("Label1", 1);
+    click("Label1", 4);
+    ASSERT_TRUE(c("Picture2").visible);
+    EXPECT_EQ(c("Label1", 14).text, "Prossimi Eventi Settimana 3");
+    EXPECT_EQ(historyWeeks(), 0);
+    EXPECT_EQ(form->temp().number("stagione"), 1);
+    // Opening only adds the empty history: the world and its results are as they were.
+    const auto section = [](const std::string& text, const std::string& table) {
+        const size_t at = text.find("[" + table + "]");
+        return at == std::string::npos ? std::string() : text.substr(at, text.find("\n[", at) - at);
+    };
+    const std::string after = dump();
+    for (const char* table : {"giocatori", "tornei", "calendario"})
+        EXPECT_TRUE(section(after, table) == section(before, table)) << table << " changed on opening";
+    EXPECT_FALSE(section(after, "giocatori").empty());
+
+    click("Label8");
+    ASSERT_EQ(platform.takeMessages(), std::vector<std::string>{});
+    const Rows weeks = form->db().query("SELECT * FROM storico_settimane");
+    ASSERT_EQ(weeks.rowCount(), 1);
+    EXPECT_EQ(weeks.at(storico_settimane::kSeason, 0).toInt(), 1);
+    EXPECT_EQ(weeks.at(storico_settimane::kWeek, 0).toInt(), 3);
+    EXPECT_EQ(weeks.at(storico_settimane::kMoney, 0).toInt(), 20000);
+
+    click("Label1", 18);
+    EXPECT_TRUE(c("Picture9").visible);
+    EXPECT_EQ(c("Label64", 1).text, "Mario Rossi  -  1 stagione, 1 settimana, 0 tornei giocati");
+    for (const ChartSeries& line : c("Chart1").chart.series) {
+        ASSERT_EQ(line.points.size(), 1u) << line.name;
+        EXPECT_EQ(line.points[0].first, 3) << line.name;
+    }
+    EXPECT_EQ(c("Chart1").chart.series[0].points[0].second, weeks.at(storico_settimane::place(0, 0), 0).num());
+}
+
+TEST_F(CareerHistoryTest, AWeekThatFailsAtItsLastStatementLeavesNoHistory) {
+    // The week's statements, found as the fewest that let the week through.
+    long low = 0, high = 5000;
+    while (low < high) {
+        const long middle = (low + high) / 2;
+        const std::string start = dump();
+        form->db().failAfter(middle);
+        const bool done = form->window().dispatch([this] { form->eventEntry().Label8_Click(); });
+        form->db().failAfter(-1);
+        platform.takeMessages();
+        if (done) {
+            high = middle;
+            // Back to the week before, for the next try.
+            form->cnox.reset();
+            openWorld();
+        } else {
+            ASSERT_EQ(dump(), start) << "a failure at statement " << middle << " changed the store";
+            low = middle + 1;
+        }
+    }
+    const std::string before = dump();
+    ASSERT_GT(low, 10);
+    // The last statement is the history's own row: failing there takes the whole week back.
+    form->db().failAfter(low - 1);
+    EXPECT_FALSE(form->window().dispatch([this] { form->eventEntry().Label8_Click(); }));
+    form->db().failAfter(-1);
+    EXPECT_EQ(platform.takeMessages().size(), 1u);
+    EXPECT_EQ(dump(), before);
+    EXPECT_EQ(historyWeeks(), 0);
+    EXPECT_EQ(form->currentWeek, 1);
+
+    EXPECT_TRUE(form->window().dispatch([this] { form->eventEntry().Label8_Click(); }));
+    EXPECT_EQ(historyWeeks(), 1);
+}
+
+} // namespace
+} // namespace velmora::test
