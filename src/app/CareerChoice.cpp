@@ -148,7 +148,11 @@ std::string CareerChoice::templatePath() {
 bool CareerChoice::Carica() {
     if (m_quitting) return false;
     const std::vector<std::string> names = files().names();
-    if (names.size() > 1) {
+    // The list opens for a choice of careers, and for a lone career that has backups, so that one
+    // of its weeks can be taken back.
+    const bool loneWithBackups =
+        names.size() == 1 && !CareerBackups(files().path(names.front())).list().empty();
+    if (names.size() > 1 || loneWithBackups) {
         showCareers();
         return true;
     }

@@ -40,6 +40,9 @@ TEST_F(CareerHistoryTest, ACareerMadeBeforeTheHistoryPlaysOnAndTellsItsStoryFrom
     ASSERT_EQ(platform.takeMessages(), std::vector<std::string>{});
     click("Label1", 1);
     click("Label1", 4);
+    // His two weeks left backups, so "Carica" lists the lone career (for a restore); its line opens it.
+    ASSERT_TRUE(c("Picture10").visible);
+    click("Label59", 0);
     ASSERT_TRUE(c("Picture2").visible);
     EXPECT_EQ(c("Label1", 14).text, "Prossimi Eventi Settimana 3");
     EXPECT_EQ(historyWeeks(), 0);
