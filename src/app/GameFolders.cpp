@@ -28,17 +28,6 @@ std::string withoutTrailingSlash(std::string path) {
     return path;
 }
 
-bool writeAll(int fd, const char* data, size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        data += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
-}
-
 // A new file of a unique name in folder, from the pattern name + "XXXXXX"; -1 when none can be made.
 int makeTemporary(const fs::path& folder, const char* name, std::string& path) {
     path = (folder / name).string() + "XXXXXX";
@@ -51,7 +40,7 @@ bool folderTakesWrites(const fs::path& folder) {
     const int fd = makeTemporary(folder, ".velmora-probe-", probe);
     if (fd < 0) return false;
     const std::vector<char> zeros(kProbeBytes, 0);
-    bool ok = writeAll(fd, zeros.data(), zeros.size()) && ::fsync(fd) == 0;
+    bool ok = SafeFile::writeAll(fd, zeros.data(), zeros.size()) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     ::unlink(probe.c_str());
     return ok;

@@ -14,17 +14,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool writeAll(int fd, const char* data, size_t size) {
-    while (size > 0) {
-        const ssize_t written = ::write(fd, data, size);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) return false;
-        data += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
-}
-
 // Moves from onto to unless to exists; true when to is there afterwards (ours or one made meanwhile).
 bool renameWithoutReplacing(const std::string& from, const std::string& to) {
     if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
@@ -44,7 +33,7 @@ bool copyBytes(int in, int out) {
         if (got < 0 && errno == EINTR) continue;
         if (got < 0) return false;
         if (got == 0) break;
-        if (!writeAll(out, buffer.data(), static_cast<size_t>(got))) return false;
+        if (!SafeFile::writeAll(out, buffer.data(), static_cast<size_t>(got))) return false;
     }
     return ::fsync(out) == 0;
 }
@@ -69,6 +58,17 @@ void SafeFile::syncFolder(const std::string& folder) {
 bool SafeFile::moveInto(const std::string& from, const std::string& to) {
     if (::rename(from.c_str(), to.c_str()) != 0) return false;
     syncFolder(fs::path(to).parent_path().string());
+    return true;
+}
+
+bool SafeFile::writeAll(int fd, const char* data, size_t size) {
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        data += written;
+        size -= static_cast<size_t>(written);
+    }
     return true;
 }
 

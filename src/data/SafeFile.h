@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace velmora {
@@ -19,6 +20,8 @@ class SafeFile {
     static bool moveInto(const std::string& from, const std::string& to);
     // Flushes a folder's entries to disk.
     static void syncFolder(const std::string& folder);
+    // Writes all size bytes to the open file fd, through interrupted and partial writes.
+    static bool writeAll(int fd, const char* data, size_t size);
 };
 
 } // namespace velmora
