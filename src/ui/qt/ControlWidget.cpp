@@ -17,6 +17,8 @@ namespace {
 
 constexpr double kTwipsPerPixel = 15.0;
 constexpr double kDesignDpi = 96.0;
+// A tenth of the window's area, in square twips.
+constexpr long long kLargeTwipsSquared = 28660LL * 15600 / 10;
 const QColor kDisabledText(128, 128, 128);
 const QColor kDimmedVeil(10, 25, 15, 140);
 const QColor kMarkedRim(255, 213, 74);
@@ -63,7 +65,11 @@ void ControlWidget::lookChanged() {
                        QString::fromStdString(c.picture).endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive);
     const bool felt =
         c.kind == ControlKind::Panel && !c.backTransparent && c.radius == 0 && c.picture.empty();
-    setAttribute(Qt::WA_OpaquePaintEvent, (photo || felt) && !c.dimmed);
+    // Only a large one is marked so: the toolkit cuts every opaque control out of the region the
+    // controls beneath repaint, and a hand of small cards would cut the table's felt into a
+    // hundred strips, each filled on its own, far slower than filling it whole.
+    const bool large = static_cast<long long>(c.width) * c.height >= kLargeTwipsSquared;
+    setAttribute(Qt::WA_OpaquePaintEvent, (photo || felt) && large && !c.dimmed);
     m_caption = QPixmap();
     m_drawn = QPixmap();
     update();
@@ -101,8 +107,9 @@ void ControlWidget::setVeiled(bool veiled) {
 void ControlWidget::paintEvent(QPaintEvent*) {
     if (m_veiled) return;
     QPainter painter(this);
-    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
-                           QPainter::SmoothPixmapTransform);
+    // Every picture is kept at the size it is shown, so none is scaled while painting; a smoothing
+    // hint would still send each copy down the toolkit's filtered path, many times slower.
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     // Rounded felt, plates and pills are curves the rasteriser works out afresh at every paint;
     // drawn once per look and size they are only copied after that. A button under the pointer,
     // a bare outline (mostly clear: copying it would cost more than drawing it) and pictures

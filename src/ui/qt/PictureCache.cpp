@@ -28,7 +28,11 @@ QImage PictureCache::image(const std::string& path) {
     if (!file.empty()) {
         QImageReader reader(QString::fromStdString(file));
         reader.setAutoTransform(true);
-        loaded = reader.read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        const QImage read = reader.read();
+        // A picture without transparency (the photographs, the flags) is kept without an alpha
+        // channel: drawing it is then a plain copy of rows instead of a blend of every pixel.
+        loaded = read.convertToFormat(read.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                             : QImage::Format_RGB32);
     }
     m_images.insert(key, new QImage(loaded), costKb(loaded.sizeInBytes()));
     return loaded;

@@ -102,6 +102,9 @@ WindowView::WindowView(Window& window, QWidget* parent)
     setWindowTitle(QString::fromStdString(window.title()));
     setMinimumSize(320, 180);
     setFocusPolicy(Qt::StrongFocus);
+    // The paint event below covers every pixel, so the toolkit need not clear the window first: at
+    // 4K that clearing alone is a fill of 33 MB per frame.
+    setAttribute(Qt::WA_OpaquePaintEvent);
     m_stage = new QWidget(this);
     // Made after the stage, so it is destroyed after the combo boxes that use it.
     m_comboStyle = new ComboArrowStyle();
