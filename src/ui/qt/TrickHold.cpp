@@ -6,9 +6,16 @@ namespace velmora {
 
 namespace {
 
-bool shown(Window& window, const char* name) {
-    const Control* control = window.find(name);
+bool shown(Window& window, const char* name, int index = -1) {
+    const Control* control = window.find(name, index);
     return control && control->visible;
+}
+
+// Hearts and Brisolo hold a taken trick on the seats' places themselves.
+bool tableHoldsTrick(Window& window) {
+    for (int seat = 0; seat < TrickHold::kTrickPlaces; ++seat)
+        if (shown(window, "Image23", seat)) return true;
+    return false;
 }
 
 } // namespace
@@ -24,9 +31,9 @@ void TrickHold::update(Window& window, int factor) {
         m_lastShown = onTable;
         return;
     }
-    // Held only while a hand is being played at speed.
+    // Held only while a hand is being played at speed, and not over a trick the table holds.
     const bool playing = factor > 1 && shown(window, "Picture5") && !shown(window, "Label42");
-    if (!playing) {
+    if (!playing || tableHoldsTrick(window)) {
         m_held.clear();
         m_lastShown.clear();
         return;

@@ -7,9 +7,11 @@ namespace velmora {
 class Control;
 class Window;
 
-// Keeps a trick readable when the table runs faster than the game's own pace: the cards the game
-// takes off the table stay on screen until the next card lands (or the table is dealt again, or
-// left), so at speed no card a computer plays flashes by unseen. The game's own state is not
+// Keeps a played card readable when the table runs faster than the game's own pace: the cards the
+// game takes off the seats' places stay on screen until the next card lands (or the table is dealt
+// again, or left), so at speed no card a computer plays flashes by unseen. At Uno that is the card a
+// seat has just put on the pile; at Hearts and Brisolo the table itself holds a taken trick on those
+// places (Image23) at every pace, and then nothing more is kept here. The game's own state is not
 // touched: only what the screen shows.
 class TrickHold {
   public:
