@@ -357,12 +357,14 @@ void WindowView::arrive(const SlideRoute& route) {
     const bool arriving =
         onScreen(c) && !c.picture.empty() && (!target->visible || target->picture != c.picture);
     if (!arriving) return;
-    // The card comes from wherever it was showing a moment ago: a card of the hand.
+    // The card comes from wherever it was showing a moment ago: a card of the hand. A seat's place
+    // never takes it from another seat's place, though Uno's decks hold every card twice; only
+    // the discard pile (a route from no seat) takes the card a seat has just put down.
     const Entry* origin = nullptr;
     for (const auto& entry : m_entries) {
         const Control& other = *entry->control;
         if (entry.get() == target || !entry->applied || !entry->visible || entry->picture != c.picture ||
-            other.kind != ControlKind::Picture)
+            other.kind != ControlKind::Picture || (!route.from.empty() && other.name == c.name))
             continue;
         if (!other.visible || other.picture != c.picture) {
             origin = entry.get();
