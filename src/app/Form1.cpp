@@ -122,6 +122,7 @@ void Form1::wireEvents() {
     w.onClick("Image18", [this](int) { m_playerCard->Image18_Click(); });
     w.onClick("Label54", [this](int) { m_heartsGame->table().Label54_Click(); });
     w.onClick("Image24", [this](int) { m_tableCues->Image24_Click(); });
+    w.onHover("Image24", [this](int, bool over) { m_tableCues->Image24_Hover(over); });
     w.onClick("Label56", [this](int) { m_outcomeBanner->Label56_Click(); });
     // Timers.
     w.onTimer(1, [this] { m_tableFlow->Timer1_Timer(); });

@@ -199,6 +199,8 @@ bool DriverSession::execute(const std::string& rawLine, std::ostream& out) {
             key(texts(words));
         } else if (command == "doubleclick") {
             doubleClick(line);
+        } else if (command == "hover") {
+            hover(line);
         } else if (command == "type") {
             type(line, answer);
         } else if (command == "choose") {
@@ -305,6 +307,26 @@ void DriverSession::key(const std::vector<std::string>& words) {
 // Two clicks of the left button within the desktop's double-click interval, delivered to the
 // control's widget as the Qt front end receives them from the window system: press, release, the
 // second press as a double-click event, release. Meanwhile half the interval passes on the clock.
+// The pointer rests on one control at a time: moving onto another leaves the one it was on.
+void DriverSession::hover(const std::string& line) {
+    const auto words = splitWords(line);
+    const bool away = words.size() == 2 && lower(words[1].text) == "off";
+    Control* onto = nullptr;
+    if (!away) {
+        onto = target(line, false).control;
+        if (onto->kind != ControlKind::Label && onto->kind != ControlKind::Picture)
+            throw CommandError(onto->displayName() + " is a " + kindName(onto->kind) + ", not a label or picture");
+        if (!m_form.window().canTouch(*onto))
+            throw CommandError("cannot hover " + onto->displayName() + ": " + whyUntouchable(m_form.window(), *onto));
+    }
+    Window& window = m_form.window();
+    window.setNow(m_platform.nowMs());
+    const auto [name, index] = m_pointerOn;
+    if (!name.empty() && (!onto || onto->name != name || onto->index != index)) window.hover(name, index, false);
+    m_pointerOn = onto ? std::make_pair(onto->name, onto->index) : std::make_pair(std::string(), -1);
+    if (onto) window.hover(onto->name, onto->index, true);
+}
+
 void DriverSession::doubleClick(const std::string& line) {
     Target t = target(line, false);
     const Control& c = *t.control;

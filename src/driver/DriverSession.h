@@ -34,6 +34,7 @@ class DriverSession {
     void key(const std::vector<std::string>& words);
     static std::string keyName(const std::string& word);
     void doubleClick(const std::string& line);
+    void hover(const std::string& line);
     void type(const std::string& line, std::ostream& out);
     void choose(const std::string& line, std::ostream& out);
     void setAnswer(const std::vector<std::string>& words);
@@ -54,6 +55,8 @@ class DriverSession {
     ScriptedPlatform& m_platform;
     std::unique_ptr<WindowView> m_view; // made on the first screenshot or by "window"
     bool m_windowOpen = false;          // "window" showed the view: it follows every event
+    // The control the pointer rests on ("hover"), by name and index; empty name for none.
+    std::pair<std::string, int> m_pointerOn{"", -1};
 };
 
 } // namespace velmora

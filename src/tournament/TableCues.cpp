@@ -65,9 +65,13 @@ void TableCues::showLastTrick() {
     bool led = false;
     for (int seat = 0; seat < 4; ++seat)
         led = led || f.c("Image9", seat).visible;
-    if (f.lastTrickWinner < 0) m_recallUntil = 0;
-    // Held from the moment it is taken until the next card is led; called back for a while.
-    const bool recalled = f.window().now() < m_recallUntil;
+    if (f.lastTrickWinner < 0) {
+        m_recallUntil = 0;
+        m_pileHovered = false;
+    }
+    // Held from the moment it is taken until the next card is led; called back for a while, or
+    // while the pointer rests on a pile of won cards.
+    const bool recalled = f.window().now() < m_recallUntil || m_pileHovered;
     const bool shown = f.lastTrickWinner >= 0 && (!led || recalled);
     for (int seat = 0; seat < 4; ++seat) {
         Control& card = f.c("Image23", seat);
@@ -166,6 +170,7 @@ void TableCues::clear() {
     m_fresh.clear();
     m_lastHand.clear();
     m_recallUntil = 0;
+    m_pileHovered = false;
     if (f.window().find("Image23", 0)) {
         for (int seat = 0; seat < 4; ++seat) {
             f.c("Image23", seat).visible = false;

@@ -24,6 +24,8 @@ class TableCues {
     // A click on the won cards of a seat (Image24): shows the last trick taken again, or puts it
     // away when it is showing.
     void Image24_Click();
+    // The pointer resting on a seat's won cards calls the last trick back for as long as it stays.
+    void Image24_Hover(bool over) { m_pileHovered = over; }
 
     // How long a card that came into the hand stays lifted, in milliseconds.
     static constexpr long long kFreshMs = 3000;
@@ -52,6 +54,7 @@ class TableCues {
     std::map<std::string, int> m_fresh;
     long long m_freshSince = 0;
     long long m_recallUntil = 0; // the trick called back shows until then (table clock)
+    bool m_pileHovered = false;  // the pointer rests on a seat's won cards
 };
 
 } // namespace velmora

@@ -165,6 +165,16 @@ bool Window::click(const std::string& name, int index) {
     return true;
 }
 
+bool Window::hover(const std::string& name, int index, bool over) {
+    Control* control = find(name, index);
+    if (!control || (over && !canTouch(*control))) return false;
+    auto handler = m_hoverHandlers.find(name);
+    if (handler == m_hoverHandlers.end()) return true; // nothing of the game reacts to it
+    HoverHandler run = handler->second;
+    dispatch([&] { run(index, over); });
+    return true;
+}
+
 bool Window::pressKey(const std::string& key) {
     auto found = m_keyButtons.find(key);
     if (found != m_keyButtons.end()) {

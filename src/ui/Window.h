@@ -49,6 +49,10 @@ class Window {
         m_clickHandlers[name] = std::move(handler);
     }
     void onTimer(int number, Handler handler) { m_timerHandlers[number] = std::move(handler); }
+    // What the pointer coming to rest on a control runs (over), and leaving it again (not over).
+    using HoverHandler = std::function<void(int index, bool over)>;
+    void onHover(const std::string& name, HoverHandler handler) { m_hoverHandlers[name] = std::move(handler); }
+    bool hasHover(const std::string& name) const { return m_hoverHandlers.count(name) > 0; }
     // A key stands for buttons: the first of them the player could click now is clicked.
     using Buttons = std::vector<std::pair<std::string, int>>;
     void onKey(const std::string& key, std::function<Buttons()> buttons) {
@@ -84,6 +88,10 @@ class Window {
     // Selects an item of a combo box as a player would and runs its click handler.
     bool choose(const std::string& name, int index, const std::string& item);
     bool type(const std::string& name, int index, const std::string& text);
+    // The pointer comes onto a control (over) or leaves it. Coming onto it needs canTouch; leaving
+    // is always delivered, since the control may have gone from under the pointer. Runs the
+    // control's hover handler as an event; false when it could not come onto it.
+    bool hover(const std::string& name, int index, bool over);
 
     // Sets a combo box's text the way the program does; when the text is one of its items the item
     // is selected and the box's click handler runs (later lists rely on this).
@@ -129,6 +137,7 @@ class Window {
     std::array<Timer, kTimers> m_timers;
     std::map<std::string, IndexHandler> m_clickHandlers;
     std::map<int, Handler> m_timerHandlers;
+    std::map<std::string, HoverHandler> m_hoverHandlers;
     std::map<std::string, std::function<Buttons()>> m_keyButtons;
     std::map<std::string, std::function<bool()>> m_keyActions;
     const Control* m_focusRequest = nullptr;

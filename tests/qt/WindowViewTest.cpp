@@ -6,7 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QEnterEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -152,6 +154,24 @@ TEST_F(WindowViewTest, AClickReachesTheTopmostControlUnlessThePlayerCouldNotClic
     view->sync();
     mouseClick(view->widgetOf("Label6", 0), QPoint(5, 5)); // a widget on a hidden panel
     EXPECT_EQ(clicks, (std::vector<int>{1, 0}));
+}
+
+TEST_F(WindowViewTest, ThePointerComingAndGoingReachesTheControlsThatWatchIt) {
+    std::vector<std::string> hovers;
+    w.onHover("Label6", [&](int i, bool over) { hovers.push_back(std::to_string(i) + (over ? " on" : " off")); });
+    QWidget* upper = view->widgetOf("Label6", 1);
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(upper, &enter);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(upper, &leave);
+    // A caption nobody watches makes no event of it.
+    QApplication::sendEvent(view->widgetOf("Label5"), &enter);
+    EXPECT_EQ(hovers, (std::vector<std::string>{"1 on", "1 off"}));
+    // While the window takes no input the pointer comes onto nothing, but leaving is still told.
+    w.setEnabled(false);
+    QApplication::sendEvent(upper, &enter);
+    QApplication::sendEvent(upper, &leave);
+    EXPECT_EQ(hovers, (std::vector<std::string>{"1 on", "1 off", "1 off"}));
 }
 
 TEST_F(WindowViewTest, ClickableControlsShowAHand) {

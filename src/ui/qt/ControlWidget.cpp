@@ -309,6 +309,7 @@ void ControlWidget::hideEvent(QHideEvent* event) {
 
 void ControlWidget::enterEvent(QEnterEvent* event) {
     QWidget::enterEvent(event);
+    if (m_onHover) m_onHover(true);
     if (m_control.clickable && !m_hovered) {
         m_hovered = true;
         update();
@@ -317,6 +318,7 @@ void ControlWidget::enterEvent(QEnterEvent* event) {
 
 void ControlWidget::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
+    if (m_onHover) m_onHover(false);
     if (m_hovered) {
         m_hovered = false;
         update();

@@ -26,6 +26,8 @@ class ControlWidget : public QWidget {
     void lookChanged();
     // Runs on a click of the left button.
     void setClickHandler(std::function<void()> handler) { m_onClick = std::move(handler); }
+    // Runs as the pointer comes onto the widget (true) and leaves it (false).
+    void setHoverHandler(std::function<void(bool over)> handler) { m_onHover = std::move(handler); }
     const Control& control() const { return m_control; }
     // While veiled the widget draws nothing (a card sliding into it is drawn over the stage) but
     // takes clicks as ever.
@@ -65,6 +67,7 @@ class ControlWidget : public QWidget {
     QPixmap m_picture; // the picture as shown, scaled to the widget
     QString m_pictureKey;
     std::function<void()> m_onClick;
+    std::function<void(bool)> m_onHover;
 };
 
 } // namespace velmora

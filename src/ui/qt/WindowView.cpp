@@ -154,6 +154,7 @@ void WindowView::buildNewControls() {
             if (c.kind == ControlKind::Label || c.kind == ControlKind::Picture) {
                 const Control* target = &c;
                 painted->setClickHandler([this, target] { clicked(*target); });
+                painted->setHoverHandler([this, target](bool over) { hovered(*target, over); });
             }
             entry->painted = painted;
             entry->widget = painted;
@@ -493,6 +494,15 @@ void WindowView::clicked(const Control& control) {
     setFocus(Qt::MouseFocusReason);
     m_window.setNow(m_window.platform().nowMs());
     m_window.click(control.name, control.index);
+    sync();
+}
+
+void WindowView::hovered(const Control& control, bool over) {
+    // Most controls do nothing under the pointer but light up; only those the game watches make
+    // an event of it.
+    if (!m_window.hasHover(control.name)) return;
+    m_window.setNow(m_window.platform().nowMs());
+    m_window.hover(control.name, control.index, over);
     sync();
 }
 

@@ -81,6 +81,7 @@ class WindowView : public QWidget {
     QWidget* parentWidgetOf(const Control& control);
     void applyCombo(Entry& entry, bool itemsChanged);
     void clicked(const Control& control);
+    void hovered(const Control& control, bool over);
     void chosen(Entry& entry, int item);
     void typed(Entry& entry, const QString& text);
 

@@ -188,6 +188,46 @@ TEST_F(HeartsWholeTable, EveryHandSharesTwentySixPointsOverThirteenTricksAndPuts
     }
 }
 
+// Once the next card is led the last trick goes; the pointer resting on a pile of won cards calls
+// it back for as long as it stays, and a click calls it back until a second click.
+TEST_F(HeartsWholeTable, TheLastTrickComesBackOnAClickOrWhileThePointerRests) {
+    seat(1, 2);
+    form->gameTable()->setUp();
+    click("Label42");
+    for (int k = 0; k < 3; ++k)
+        click("Image11", 0);
+    click("Label54");
+    auto heldShown = [&] {
+        int shown = 0;
+        for (int seat = 0; seat < 4; ++seat)
+            shown += c("Image23", seat).visible ? 1 : 0;
+        return shown;
+    };
+    auto led = [&] {
+        return c("Image9", 0).visible || c("Image9", 1).visible || c("Image9", 2).visible || c("Image9", 3).visible;
+    };
+    // Play on until the first trick is taken and the next one led.
+    for (int step = 0; step < 2000 && !(form->lastTrickWinner >= 0 && led() && heldShown() == 0); ++step) {
+        if (!form->timer(7).enabled() && !humanPlays()) advance(100);
+        if (form->timer(7).enabled()) advance(100);
+    }
+    const int winner = form->lastTrickWinner;
+    ASSERT_GE(winner, 0);
+    ASSERT_EQ(heldShown(), 0);
+    Window& w = form->window();
+
+    ASSERT_TRUE(w.hover("Image24", winner, true));
+    EXPECT_EQ(heldShown(), 4);
+    EXPECT_TRUE(c("Image23", winner).marked);
+    ASSERT_TRUE(w.hover("Image24", winner, false));
+    EXPECT_EQ(heldShown(), 0);
+
+    click("Image24", winner);
+    EXPECT_EQ(heldShown(), 4);
+    click("Image24", winner); // a second click puts it away
+    EXPECT_EQ(heldShown(), 0);
+}
+
 TEST_F(HeartsWholeTable, APlayedFinalPlacesItsFourOneTwoThreeThree) {
     for (int run = 0; run < 4; ++run) {
         form->random().setState(RandomSequence::kStart + 104729u * static_cast<unsigned>(run));
