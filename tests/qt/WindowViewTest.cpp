@@ -184,10 +184,13 @@ TEST_F(WindowViewTest, ChoosingAnItemRunsTheComboHandlerAndARefusedChoiceIsUndon
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->count(), 3);
     EXPECT_EQ(box->currentText(), "1");
+    box->setFocus();
+    ASSERT_EQ(view->focusWidget(), box);
     box->setCurrentIndex(2);
     emit box->activated(2);
     EXPECT_EQ(combo->text, "3");
     EXPECT_EQ(chosen, std::vector<std::string>{"3"});
+    EXPECT_EQ(view->focusWidget(), view.get()) << "the arrows go back to the game once the choice is made";
 
     w.setEnabled(false);
     box->setCurrentIndex(1);

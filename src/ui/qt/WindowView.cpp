@@ -515,6 +515,9 @@ void WindowView::chosen(Entry& e, int item) {
     }
     // A refused choice puts the box back as the model has it.
     if (!taken) e.applied = false;
+    // The choice is made: the keyboard goes back to the game, so the arrows move the card frame
+    // again instead of the list's choice.
+    setFocus(Qt::OtherFocusReason);
     sync();
 }
 
