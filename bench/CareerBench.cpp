@@ -39,18 +39,6 @@ void exec(sqlite3* db, const std::string& sql) {
     }
 }
 
-// The new-career screen filled in as a player would: names, age, the first nation of the list.
-void fillNewCareerScreen(Form1& form) {
-    if (form.nationRowsLast < 0) {
-        form.nationRows = form.db().query("SELECT * FROM nazionalita order by nazione asc ");
-        form.nationRowsLast = form.nationRows.last();
-    }
-    form.chosenNation = form.nationRows.at(1, 0).str();
-    form.c("Text1", 0).text = "Mario";
-    form.c("Text1", 1).text = "Rossi";
-    form.c("Combo1", 0).text = "30";
-}
-
 // Time of the first statements run one by one, each its own transaction, scaled to all of them.
 double naiveMs(const BenchFolder& folder, const std::vector<std::string>& statements, size_t& timed) {
     folder.resetDatabase();
@@ -196,6 +184,18 @@ void careerCheckFigures(Form1& form, ScriptedPlatform& platform) {
 }
 
 } // namespace
+
+// The new-career screen filled in as a player would: names, age, the first nation of the list.
+void fillNewCareerScreen(Form1& form) {
+    if (form.nationRowsLast < 0) {
+        form.nationRows = form.db().query("SELECT * FROM nazionalita order by nazione asc ");
+        form.nationRowsLast = form.nationRows.last();
+    }
+    form.chosenNation = form.nationRows.at(1, 0).str();
+    form.c("Text1", 0).text = "Mario";
+    form.c("Text1", 1).text = "Rossi";
+    form.c("Combo1", 0).text = "30";
+}
 
 void careerFigures() {
     BenchFolder folder;

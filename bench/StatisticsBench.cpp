@@ -53,10 +53,7 @@ void statisticsFigures() {
     ScriptedPlatform platform(folder.path());
     Form1 form(platform);
     form.Form_Load();
-    form.chosenNation = form.nationRows.at(1, 0).str();
-    form.c("Text1", 0).text = "Mario";
-    form.c("Text1", 1).text = "Rossi";
-    form.c("Combo1", 0).text = "30";
+    fillNewCareerScreen(form);
     form.newCareer().Label3_Click(0);
     writeFiveSeasons(form.db());
 

@@ -33,10 +33,7 @@ bool click(Form1& form, const std::string& name, int index = -1) {
 // A new career entered in the first week's Brisolo event, played to the middle of the hand: the
 // human plays his first card whenever it is his turn.
 void playToMidHand(Form1& form, ScriptedPlatform& platform) {
-    form.chosenNation = form.nationRows.at(1, 0).str();
-    form.c("Text1", 0).text = "Mario";
-    form.c("Text1", 1).text = "Rossi";
-    form.c("Combo1", 0).text = "30";
+    fillNewCareerScreen(form);
     form.newCareer().Label3_Click(0);
     const Rows events =
         form.db().query("SELECT torneo FROM calendario where settimana=1 and gioco='Brisolo'");
