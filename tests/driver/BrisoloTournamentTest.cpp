@@ -27,10 +27,7 @@ void openEvent(DriverProcess& d, const CalendarEvent& event) {
     d.click("Label1", 1);
     d.click("Label1", 4);
     ASSERT_TRUE(d.visible("Picture2"));
-    int slot = -1;
-    for (int i = 0; i < 4 && slot < 0; ++i) {
-        if (d.visible("Label5", i) && d.caption("Label5", i).rfind(event.name, 0) == 0) slot = i;
-    }
+    const int slot = dashboardSlot(d, event);
     ASSERT_GE(slot, 0) << "the event is not listed on the dashboard";
     d.click("Label6", slot);
     d.click("Label39");
@@ -47,17 +44,8 @@ void buildWorldFor(const AppFolder& folder, const CalendarEvent& event) {
 
 TEST(BrisoloTournamentTest, WholeTournamentsReachThePrizeBoardWithEveryPlaceStored) {
     std::vector<CalendarEvent> events;
-    {
-        AppFolder shipped;
-        DriverProcess reader(VELMORA_DRIVER, shipped.path());
-        reader.run("load");
-        for (int size : {8, 64, 128}) {
-            const auto found = calendarEvents(
-                reader, "gioco='Brisolo' and giocatori=" + std::to_string(size) +
-                            " and iscrizione>0 and nazione<>'conti' and torneo not like '%''%' "
-                            "order by settimana asc");
-            if (!found.empty()) events.push_back(found.front());
-        }
+    for (int size : {8, 64, 128}) {
+        if (CalendarEvent event = firstEnterableEvent("Brisolo", size); !event.name.empty()) events.push_back(event);
     }
     ASSERT_FALSE(events.empty()) << "no Brisolo event to enter";
     for (const CalendarEvent& event : events) {

@@ -3,6 +3,7 @@
 #include <set>
 
 #include "DriverProcess.h"
+#include "support/AppFolder.h"
 
 #include <cmath>
 
@@ -31,6 +32,23 @@ std::vector<CalendarEvent> calendarEvents(DriverProcess& driver, const std::stri
         found.push_back(event);
     }
     return found;
+}
+
+CalendarEvent firstEnterableEvent(const std::string& game, int entrants) {
+    AppFolder shipped;
+    DriverProcess reader(VELMORA_DRIVER, shipped.path());
+    reader.run("load");
+    const auto found = calendarEvents(reader, "gioco='" + game + "' and giocatori=" + std::to_string(entrants) +
+                                                  " and iscrizione>0 and nazione<>'conti' and torneo not "
+                                                  "like '%''%' order by settimana asc");
+    return found.empty() ? CalendarEvent{} : found.front();
+}
+
+int dashboardSlot(DriverProcess& driver, const CalendarEvent& event) {
+    for (int i = 0; i < 4; ++i) {
+        if (driver.visible("Label5", i) && driver.caption("Label5", i).rfind(event.name, 0) == 0) return i;
+    }
+    return -1;
 }
 
 std::vector<CalendarEvent> weekEvents(DriverProcess& driver, int week) {

@@ -45,6 +45,14 @@ long number(const std::string& text);
 // The calendar rows matching a condition (the text after "where", with any ordering).
 std::vector<CalendarEvent> calendarEvents(DriverProcess& driver, const std::string& condition);
 
+// The earliest event of a game with this many entrants that a player enters by hand, read from the
+// shipped calendar: it charges a fee, is not continental and has no apostrophe in its name. An
+// empty name when there is none.
+CalendarEvent firstEnterableEvent(const std::string& game, int entrants);
+
+// The dashboard slot (Label5 / Label6 index) listing the event, or -1.
+int dashboardSlot(DriverProcess& driver, const CalendarEvent& event);
+
 // The events of a week in the order the dashboard lists them.
 std::vector<CalendarEvent> weekEvents(DriverProcess& driver, int week);
 

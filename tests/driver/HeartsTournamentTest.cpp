@@ -75,17 +75,8 @@ HeartsTournamentPlay playAndCheck(DriverProcess& d, const CalendarEvent& event) 
 
 TEST(HeartsTournamentTest, WholeTournamentsReachThePrizeBoardWithEveryPlaceStored) {
     std::vector<CalendarEvent> events;
-    {
-        AppFolder shipped;
-        DriverProcess reader(VELMORA_DRIVER, shipped.path());
-        reader.run("load");
-        for (int size : {64, 128}) {
-            const auto found = calendarEvents(
-                reader, "gioco='Hearts' and giocatori=" + std::to_string(size) +
-                            " and iscrizione>0 and nazione<>'conti' and torneo not like '%''%' "
-                            "order by settimana asc");
-            if (!found.empty()) events.push_back(found.front());
-        }
+    for (int size : {64, 128}) {
+        if (CalendarEvent event = firstEnterableEvent("Hearts", size); !event.name.empty()) events.push_back(event);
     }
     ASSERT_EQ(events.size(), 2u) << "Hearts events of 64 and 128 players in the calendar";
     for (const CalendarEvent& event : events) {
@@ -100,10 +91,7 @@ TEST(HeartsTournamentTest, WholeTournamentsReachThePrizeBoardWithEveryPlaceStore
         DriverProcess d(VELMORA_DRIVER, folder.path());
         openCareer(d, world);
         if (HasFatalFailure()) return;
-        int slot = -1;
-        for (int i = 0; i < 4 && slot < 0; ++i) {
-            if (d.visible("Label5", i) && d.caption("Label5", i).rfind(event.name, 0) == 0) slot = i;
-        }
+        const int slot = dashboardSlot(d, event);
         ASSERT_GE(slot, 0) << "the event is not listed on the dashboard";
         d.click("Label6", slot);
         d.click("Label39");

@@ -46,18 +46,8 @@ class KeyboardPlayTest : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(KeyboardPlayTest, AWholeTournamentByKeysAloneEndsInASummaryOfWhatWasStored) {
     const std::string game = GetParam();
-    CalendarEvent event;
-    {
-        AppFolder shipped;
-        DriverProcess reader(VELMORA_DRIVER, shipped.path());
-        reader.run("load");
-        const auto found =
-            calendarEvents(reader, "gioco='" + game +
-                                       "' and giocatori=64 and iscrizione>0 and nazione<>'conti' "
-                                       "and torneo not like '%''%' order by settimana asc");
-        ASSERT_FALSE(found.empty()) << "no " << game << " event to enter";
-        event = found.front();
-    }
+    const CalendarEvent event = firstEnterableEvent(game, 64);
+    ASSERT_FALSE(event.name.empty()) << "no " << game << " event to enter";
     AppFolder folder;
     WorldOptions world;
     world.week = event.week;
@@ -69,9 +59,7 @@ TEST_P(KeyboardPlayTest, AWholeTournamentByKeysAloneEndsInASummaryOfWhatWasStore
     d.run("load");
     d.click("Label1", 1);
     d.click("Label1", 4);
-    int slot = -1;
-    for (int i = 0; i < 4 && slot < 0; ++i)
-        if (d.visible("Label5", i) && d.caption("Label5", i).rfind(event.name, 0) == 0) slot = i;
+    const int slot = dashboardSlot(d, event);
     ASSERT_GE(slot, 0) << "the event is not listed on the dashboard";
     d.click("Label6", slot);
     EXPECT_NE(d.property("Label7", slot, "tooltip"), "") << "the entry marker does not say a click withdraws";

@@ -108,10 +108,7 @@ BannerStory playEvent(const std::string& eventName, const std::string& game, int
     d.run("load");
     d.click("Label1", 1);
     d.click("Label1", 4);
-    int slot = -1;
-    for (int i = 0; i < 4 && slot < 0; ++i) {
-        if (d.visible("Label5", i) && d.caption("Label5", i).rfind(event.name, 0) == 0) slot = i;
-    }
+    const int slot = dashboardSlot(d, event);
     EXPECT_GE(slot, 0) << "the event is not listed on the dashboard";
     if (slot < 0) return {};
     d.click("Label6", slot);

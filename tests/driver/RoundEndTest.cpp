@@ -67,10 +67,7 @@ class RoundEndTest : public ::testing::Test {
 
     // Enters the event from the dashboard and opens its table.
     void enterAndStart(const CalendarEvent& event) {
-        int slot = -1;
-        for (int i = 0; i < 4 && slot < 0; ++i) {
-            if (d().visible("Label5", i) && d().caption("Label5", i).rfind(event.name, 0) == 0) slot = i;
-        }
+        const int slot = dashboardSlot(d(), event);
         ASSERT_GE(slot, 0) << "the event is not listed on the dashboard";
         d().click("Label6", slot);
         d().click("Label39");
@@ -92,16 +89,8 @@ class RoundEndTest : public ::testing::Test {
 
 TEST_F(RoundEndTest, ARoundClosesOnceAfterTheHumansTableHasSettled) {
     constexpr int kMaxCareers = 30;
-    std::vector<CalendarEvent> found;
-    {
-        AppFolder shipped;
-        DriverProcess reader(VELMORA_DRIVER, shipped.path());
-        reader.run("load");
-        found = calendarEvents(reader, "gioco='Uno' and giocatori=64 and iscrizione>0 and nazione<>'conti' "
-                                       "and torneo not like '%''%' order by settimana asc");
-    }
-    ASSERT_FALSE(found.empty()) << "no Uno event of 64 players to enter";
-    const CalendarEvent event = found.front();
+    const CalendarEvent event = firstEnterableEvent("Uno", 64);
+    ASSERT_FALSE(event.name.empty()) << "no Uno event of 64 players to enter";
 
     const std::set<std::string> wanted = {"a computer second with piu2", "a computer second with piu4",
                                           "the human second"};
@@ -147,17 +136,8 @@ TEST_F(RoundEndTest, ARoundClosesOnceAfterTheHumansTableHasSettled) {
 }
 
 TEST_F(RoundEndTest, TheStandingsBoardShowsTheClosedRoundOfTheHumansTable) {
-    CalendarEvent event;
-    {
-        AppFolder shipped;
-        DriverProcess reader(VELMORA_DRIVER, shipped.path());
-        reader.run("load");
-        const auto found = calendarEvents(reader, "gioco='Uno' and giocatori=64 and iscrizione>0 and "
-                                                  "nazione<>'conti' and torneo not like '%''%' "
-                                                  "order by settimana asc");
-        ASSERT_FALSE(found.empty()) << "no Uno event of 64 players to enter";
-        event = found.front();
-    }
+    const CalendarEvent event = firstEnterableEvent("Uno", 64);
+    ASSERT_FALSE(event.name.empty()) << "no Uno event of 64 players to enter";
     int checked = 0;
     for (int career = 1; career <= 3; ++career) {
         SCOPED_TRACE("career " + std::to_string(career));

@@ -57,15 +57,9 @@ struct Play {
 class RoundSkipTest : public ::testing::TestWithParam<std::string> {
   protected:
     CalendarEvent sixtyFourPlayerEvent() {
-        AppFolder shipped;
-        DriverProcess reader(VELMORA_DRIVER, shipped.path());
-        reader.run("load");
-        const auto found =
-            calendarEvents(reader, "gioco='" + GetParam() +
-                                       "' and giocatori=64 and iscrizione>0 and nazione<>'conti' "
-                                       "and torneo not like '%''%' order by settimana asc");
-        if (found.empty()) throw DriverFailure("no 64-player " + GetParam() + " event");
-        return found.front();
+        CalendarEvent event = firstEnterableEvent(GetParam(), 64);
+        if (event.name.empty()) throw DriverFailure("no 64-player " + GetParam() + " event");
+        return event;
     }
 
     Play play(const CalendarEvent& event, const Skipping& skipping) {
@@ -80,10 +74,7 @@ class RoundSkipTest : public ::testing::TestWithParam<std::string> {
         d.run("load");
         d.click("Label1", 1);
         d.click("Label1", 4);
-        int slot = -1;
-        for (int i = 0; i < 4 && slot < 0; ++i) {
-            if (d.visible("Label5", i) && d.caption("Label5", i).rfind(event.name, 0) == 0) slot = i;
-        }
+        const int slot = dashboardSlot(d, event);
         if (slot < 0) throw DriverFailure("the event is not listed on the dashboard");
         d.click("Label6", slot);
         d.click("Label39");

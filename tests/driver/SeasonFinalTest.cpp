@@ -400,18 +400,9 @@ TEST_F(SeasonFinalTest, WinningAndLosingTheFinalAtTheTablePayTheStoredPlace) {
 // him as soon as he presses "PROSSIMO TURNO", and he is recorded and paid as 33rd.
 TEST_F(SeasonFinalTest, OutInTheFirstRoundOfSixtyFourIsRecordedAndPaidAsThirtyThird) {
     constexpr int kMaxCareers = 12;
-    // The season's first Uno event of 64 players that a player may enter and that charges a fee,
-    // read from the shipped calendar.
-    std::vector<CalendarEvent> found;
-    {
-        AppFolder shipped;
-        DriverProcess reader(VELMORA_DRIVER, shipped.path());
-        reader.run("load");
-        found = calendarEvents(reader, "gioco='Uno' and giocatori=64 and iscrizione>0 and nazione<>'conti' "
-                                       "order by settimana asc");
-    }
-    ASSERT_FALSE(found.empty()) << "no Uno event of 64 players to enter";
-    const CalendarEvent event = found.front();
+    // The season's first Uno event of 64 players that a player may enter and that charges a fee.
+    const CalendarEvent event = firstEnterableEvent("Uno", 64);
+    ASSERT_FALSE(event.name.empty()) << "no Uno event of 64 players to enter";
     SCOPED_TRACE(event.name + " in week " + std::to_string(event.week));
 
     bool outInFirstRound = false;
