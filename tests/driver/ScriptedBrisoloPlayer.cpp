@@ -62,9 +62,7 @@ BrisoloTournamentPlay ScriptedBrisoloPlayer::playTournament() {
                 ++play.cardsPlayed;
             }
         }
-        if (m_beforeStep) m_beforeStep();
-        m_driver.run("advance 500");
-        ++play.ticks;
+        step(play.ticks);
     }
     throw DriverFailure("the tournament is not over after " + std::to_string(kMaxTicks / 2) +
                         " s on the table clock");

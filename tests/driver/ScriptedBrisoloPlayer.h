@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScriptedTablePlayer.h"
+
 #include <functional>
 #include <string>
 
@@ -18,9 +20,9 @@ struct BrisoloTournamentPlay {
 
 // Plays the human's seat at a Brisolo table through the driver: on his turn he clicks his first
 // shown card; between rounds he presses "PROSSIMO TURNO" and "INIZIA", until the prize board opens.
-class ScriptedBrisoloPlayer {
+class ScriptedBrisoloPlayer : public ScriptedTablePlayer {
   public:
-    explicit ScriptedBrisoloPlayer(DriverProcess& driver) : m_driver(driver) {}
+    explicit ScriptedBrisoloPlayer(DriverProcess& driver) : ScriptedTablePlayer(driver) {}
 
     // From the table screen with "INIZIA" showing to the prize board. Throws DriverFailure when the
     // table stops making progress.
@@ -28,24 +30,10 @@ class ScriptedBrisoloPlayer {
 
     static constexpr long kMaxTicks = 20000;
 
-    // Called each time the human's table closes: at its round's "PROSSIMO TURNO", or when the prize
-    // board opens without one.
-    void setAfterTable(std::function<void()> hook) { m_afterTable = std::move(hook); }
-    // Called before each half-second step of the clock, at a moment the player could click.
-    void setBeforeStep(std::function<void()> hook) { m_beforeStep = std::move(hook); }
-
   private:
     bool humansTurn();
     // The points of the four seats as their labels show them (first line of each).
     int seatPoints();
-
-    void tableClosed() {
-        if (m_afterTable) m_afterTable();
-    }
-
-    DriverProcess& m_driver;
-    std::function<void()> m_afterTable;
-    std::function<void()> m_beforeStep;
 };
 
 } // namespace velmora::test

@@ -170,9 +170,7 @@ HeartsTournamentPlay ScriptedHeartsPlayer::playTournament() {
             playOneCard(play);
             stillTicks = 0;
         }
-        if (m_beforeStep) m_beforeStep();
-        m_driver.run("advance 500");
-        ++play.ticks;
+        step(play.ticks);
         const std::string state = tableState();
         if (state == lastState) {
             if (++stillTicks >= kStallTicks)

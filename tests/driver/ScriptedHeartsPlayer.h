@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScriptedTablePlayer.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -30,9 +32,9 @@ struct HeartsTournamentPlay {
 // "INIZIA" he sets aside his first three shown cards and presses the pass button; on his turn he
 // tries his shown cards from the left until one is taken; between rounds he presses
 // "PROSSIMO TURNO" and "INIZIA", until the prize board opens.
-class ScriptedHeartsPlayer {
+class ScriptedHeartsPlayer : public ScriptedTablePlayer {
   public:
-    explicit ScriptedHeartsPlayer(DriverProcess& driver) : m_driver(driver) {}
+    explicit ScriptedHeartsPlayer(DriverProcess& driver) : ScriptedTablePlayer(driver) {}
 
     // From the table screen with "INIZIA" showing to the prize board. Throws DriverFailure, with a
     // description of the table, when the table stops making progress.
@@ -43,18 +45,10 @@ class ScriptedHeartsPlayer {
     // Half-second steps in which something at the table must change while the human waits.
     static constexpr int kStallTicks = 60;
 
-    // Called each time the human's table closes: at its round's "PROSSIMO TURNO", or when the prize
-    // board opens without one.
-    void setAfterTable(std::function<void()> hook) { m_afterTable = std::move(hook); }
     // Called after each card the human plays, with the number he has played in the tournament.
     void setAfterCard(std::function<void(int)> hook) { m_afterCard = std::move(hook); }
-    // Called before each half-second step of the clock, at a moment the player could click.
-    void setBeforeStep(std::function<void()> hook) { m_beforeStep = std::move(hook); }
 
   private:
-    void tableClosed() {
-        if (m_afterTable) m_afterTable();
-    }
     void startRound(HeartsTournamentPlay& play);
     void passThreeCards(HeartsTournamentPlay& play);
     bool humansTurn();
@@ -70,10 +64,7 @@ class ScriptedHeartsPlayer {
     // The table's counters, cards, timers and buttons, for a failure message.
     std::string describeTable();
 
-    DriverProcess& m_driver;
-    std::function<void()> m_afterTable;
     std::function<void(int)> m_afterCard;
-    std::function<void()> m_beforeStep;
 };
 
 } // namespace velmora::test

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ScriptedTablePlayer.h"
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -37,9 +39,9 @@ struct UnoTournamentPlay {
 // he tries his cards from the left, draws one when none fits, tries again, and passes when still
 // stuck; after a wild card he names the colour he holds most of. Between rounds he presses
 // "PROSSIMO TURNO" and "INIZIA", until the prize board opens.
-class ScriptedUnoPlayer {
+class ScriptedUnoPlayer : public ScriptedTablePlayer {
   public:
-    explicit ScriptedUnoPlayer(DriverProcess& driver) : m_driver(driver) {}
+    explicit ScriptedUnoPlayer(DriverProcess& driver) : ScriptedTablePlayer(driver) {}
 
     // From the table screen with "INIZIA" showing to the prize board. Throws DriverFailure when the
     // table stops making progress or a button the game must offer is not there.
@@ -47,12 +49,6 @@ class ScriptedUnoPlayer {
 
     // Longest a tournament may take on the virtual clock, in half-second steps.
     static constexpr long kMaxTicks = 40000;
-
-    // Called each time the human's table closes: at its round's "PROSSIMO TURNO", or when the prize
-    // board opens without one.
-    void setAfterTable(std::function<void()> hook) { m_afterTable = std::move(hook); }
-    // Called before each half-second step of the clock, at a moment the player could click.
-    void setBeforeStep(std::function<void()> hook) { m_beforeStep = std::move(hook); }
 
   private:
     bool humansTurn();
@@ -64,14 +60,6 @@ class ScriptedUnoPlayer {
     void watchFinishes(UnoRound& round);
     // The table's counters, timers and buttons, for a failure message.
     std::string describeTable();
-
-    void tableClosed() {
-        if (m_afterTable) m_afterTable();
-    }
-
-    DriverProcess& m_driver;
-    std::function<void()> m_afterTable;
-    std::function<void()> m_beforeStep;
 };
 
 } // namespace velmora::test
