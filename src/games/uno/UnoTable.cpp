@@ -36,6 +36,8 @@ void UnoTable::setUp() {
     f.timer(3).setEnabled(false);
     f.timer(4).setEnabled(false);
 
+    // A table left while he waited for the others must not hand its waiting notice to this one.
+    f.c("Label38", board::kNotice).visible = false;
     f.c("Label54").visible = false;
     f.c("Label49").visible = false;
     f.c("Image9", 4).visible = true;

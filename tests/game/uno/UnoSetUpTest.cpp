@@ -35,6 +35,7 @@ TEST_F(UnoSetUp, DealsTenEachTurnsUpANumberAndWaitsForInizia) {
     c("Label48", 2).visible = true;
     c("Image9", 1).visible = true;
     c("Label38", 22).text = "Pu";
+    c("Label38", 21).visible = true; // "ATTENDERE LA FINE DEL TURNO...", up when he left
 
     table().setUp();
 
@@ -75,6 +76,7 @@ TEST_F(UnoSetUp, DealsTenEachTurnsUpANumberAndWaitsForInizia) {
     EXPECT_TRUE(c("Label42").visible);
     EXPECT_TRUE(c("Picture5").visible);
     EXPECT_EQ(c("Label38", 22).text, "");
+    EXPECT_FALSE(c("Label38", 21).visible) << "the waiting notice before the first card";
 
     EXPECT_GE(f().turnSeat, 0);
     EXPECT_LE(f().turnSeat, 3);
