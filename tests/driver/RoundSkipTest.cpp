@@ -139,7 +139,8 @@ TEST_P(RoundSkipTest, SkippingAtAnyMomentStoresTheTournamentWaitingStores) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Games, RoundSkipTest, ::testing::Values("Uno", "Hearts", "Brisolo"));
+INSTANTIATE_TEST_SUITE_P(Games, RoundSkipTest, ::testing::Values("Uno", "Hearts", "Brisolo"),
+                         [](const auto& info) { return info.param; });
 
 } // namespace
 } // namespace velmora::test

@@ -132,7 +132,8 @@ TEST_P(TablePaceTest, ASeededTableEndsTheSameAtEveryPace) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Games, TablePaceTest, ::testing::Values("Uno", "Hearts", "Brisolo"));
+INSTANTIATE_TEST_SUITE_P(Games, TablePaceTest, ::testing::Values("Uno", "Hearts", "Brisolo"),
+                         [](const auto& info) { return info.param; });
 
 // The impatient player in the window: a double click on "Salta al risultato" with the mouse, and
 // "PROSSIMO TURNO" clicked the instant it shows. The round closes once, as waiting closes it.

@@ -108,7 +108,8 @@ TEST_P(TableSlidesTest, EveryCardSlidesFromWhereItWas) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Games, TableSlidesTest, ::testing::Values("Uno", "Hearts", "Brisolo"));
+INSTANTIATE_TEST_SUITE_P(Games, TableSlidesTest, ::testing::Values("Uno", "Hearts", "Brisolo"),
+                         [](const auto& info) { return info.param; });
 
 } // namespace
 } // namespace velmora
