@@ -224,8 +224,9 @@ void buildTrickCues(Window& w, Control* table) {
 // Label56: how the human's table has left him, across the upper felt, clear of the buttons below.
 void buildOutcomeBanner(Window& w, Control* table) {
     Control& banner = w.add("Label56", ControlKind::Label, table);
-    look::place(banner, 2400, 3620, 7800, 2 * look::lineHeight(15) + 260);
-    look::pill(banner, 15, look::kBrass, look::kInk, look::kGold);
+    // Between the far seat's card (down to 3510) and Uno's direction of play (from 4430).
+    look::place(banner, 2400, 3560, 7800, 2 * look::lineHeight(14) + 200);
+    look::pill(banner, 14, look::kBrass, look::kInk, look::kGold);
     banner.radius = 240;
     banner.visible = false;
 }

@@ -51,6 +51,11 @@ TEST_F(ScreenLayoutTest, ControlsShownTogetherLeaveEachOtherWhole) {
         {"Label40", 2, "SeatPlate", 2},
         {"Label40", 3, "SeatPlate", 3},
         {"Label40", 3, "Image9", 3},
+        // The banner over a decided table leaves Uno's direction of play and the card or held
+        // trick at the far seat in sight.
+        {"Label56", -1, "Image13", -1},
+        {"Label56", -1, "Image9", 0},
+        {"Label56", -1, "Image23", 0},
     };
     for (const Pair& p : apart) {
         EXPECT_FALSE(overlap(areaOf(c(p.name, p.index)), areaOf(c(p.other, p.otherIndex))))
