@@ -89,8 +89,8 @@ class Window {
     bool choose(const std::string& name, int index, const std::string& item);
     bool type(const std::string& name, int index, const std::string& text);
     // The pointer comes onto a control (over) or leaves it. Coming onto it needs canTouch; leaving
-    // is always delivered, since the control may have gone from under the pointer. Runs the
-    // control's hover handler as an event; false when it could not come onto it.
+    // does not, since the control may have gone from under the pointer. Runs the control's hover
+    // handler as an event (so not while another event runs); false when it could not come onto it.
     bool hover(const std::string& name, int index, bool over);
 
     // Sets a combo box's text the way the program does; when the text is one of its items the item
