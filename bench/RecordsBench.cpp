@@ -1,5 +1,5 @@
 #include "Bench.h"
-#include "BenchFolder.h"
+#include "BenchCareer.h"
 #include "StatementLog.h"
 
 #include "app/Form1.h"
@@ -27,13 +27,8 @@ long statementsOf(Form1& form, const std::function<void()>& redraw) {
 
 // The three record screens on a full world: 2000 players and one simulated season of results.
 void recordsFigures() {
-    BenchFolder folder;
-    ScriptedPlatform platform(folder.path());
-    Form1 form(platform);
-    form.Form_Load();
-    fillNewCareerScreen(form);
-    form.newCareer().Label3_Click(0);
-    if (!platform.takeMessages().empty()) throw std::runtime_error("the new career reported a failure");
+    BenchCareer career;
+    Form1& form = career.form;
 
     WorldRankings& rankings = form.worldRankings();
     rankings.open();
@@ -57,7 +52,7 @@ void recordsFigures() {
     report("player card redraw", player, "ms");
     report("player card redraw: statements",
            static_cast<double>(statementsOf(form, [&] { card.Combo9_Click(); })), "");
-    if (!platform.takeMessages().empty()) throw std::runtime_error("a record screen reported a failure");
+    if (!career.platform.takeMessages().empty()) throw std::runtime_error("a record screen reported a failure");
 }
 
 } // namespace velmora::bench

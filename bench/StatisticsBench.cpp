@@ -1,13 +1,11 @@
 #include "Bench.h"
-#include "BenchFolder.h"
+#include "BenchCareer.h"
 
 #include "app/Form1.h"
-#include "career/NewCareer.h"
 #include "data/Database.h"
 #include "data/PreparedStatement.h"
 #include "data/Transaction.h"
 #include "rankings/Statistics.h"
-#include "ui/ScriptedPlatform.h"
 
 #include <stdexcept>
 #include <vector>
@@ -49,18 +47,14 @@ void writeFiveSeasons(Database& database) {
 
 // The "Statistiche" screen of a career with five seasons behind it.
 void statisticsFigures() {
-    BenchFolder folder;
-    ScriptedPlatform platform(folder.path());
-    Form1 form(platform);
-    form.Form_Load();
-    fillNewCareerScreen(form);
-    form.newCareer().Label3_Click(0);
+    BenchCareer career;
+    Form1& form = career.form;
     writeFiveSeasons(form.db());
 
     form.statistics().open();
     const double redraw = bestMs(10, [&] { form.statistics().redraw(); });
     report("statistics redraw, 5 seasons", redraw, "ms");
-    if (!platform.takeMessages().empty()) throw std::runtime_error("the statistics screen reported a failure");
+    if (!career.platform.takeMessages().empty()) throw std::runtime_error("the statistics screen reported a failure");
 }
 
 } // namespace velmora::bench

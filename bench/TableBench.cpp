@@ -1,10 +1,8 @@
 #include "Bench.h"
-#include "BenchFolder.h"
+#include "BenchCareer.h"
 
 #include "app/Form1.h"
-#include "career/NewCareer.h"
 #include "tournament/GameTable.h"
-#include "ui/ScriptedPlatform.h"
 #include "ui/qt/WindowView.h"
 
 #include <QApplication>
@@ -34,8 +32,6 @@ bool click(Form1& form, const std::string& name, int index = -1) {
 // A new career entered in the first week's Brisolo event, played to the middle of the hand: the
 // human plays his first card whenever it is his turn.
 void playToMidHand(Form1& form, ScriptedPlatform& platform) {
-    fillNewCareerScreen(form);
-    form.newCareer().Label3_Click(0);
     const Rows events =
         form.db().query("SELECT torneo FROM calendario where settimana=1 and gioco='Brisolo'");
     const std::string brisolo = events.last() >= 0 ? events.at(0, 0).str() : std::string("?");
@@ -94,11 +90,9 @@ void tableFigures() {
     char* argv[] = {name, nullptr};
     QApplication application(argc, argv);
 
-    BenchFolder folder;
-    ScriptedPlatform platform(folder.path());
-    Form1 form(platform);
-    form.Form_Load();
-    playToMidHand(form, platform);
+    BenchCareer career;
+    Form1& form = career.form;
+    playToMidHand(form, career.platform);
 
     WindowView view(form.window());
     const QSize size(kWideWidth, kWideHeight);

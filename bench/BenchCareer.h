@@ -1,0 +1,20 @@
+#pragma once
+
+#include "BenchFolder.h"
+
+#include "app/Form1.h"
+#include "ui/ScriptedPlatform.h"
+
+namespace velmora::bench {
+
+// A game loaded in a scratch folder of its own, with a new career made as a player would make it
+// (see fillNewCareerScreen): the dashboard of its first week is up.
+struct BenchCareer {
+    BenchCareer();
+
+    BenchFolder folder;
+    ScriptedPlatform platform{folder.path()};
+    Form1 form{platform};
+};
+
+} // namespace velmora::bench
