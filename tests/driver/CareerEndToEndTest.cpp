@@ -460,13 +460,7 @@ TEST_P(ThreeGameSeasonTest, ASeasonOfAllThreeGamesKeepsMoneyResultsAndRankingsIn
     const std::vector<std::string> games = {"Uno", "Brisolo", "Hearts"};
     constexpr int kEventsPerGame = 2;
     driver.run("load");
-    driver.click("Label1", 1);
-    driver.click("Label1", 3);
-    driver.run("type Text1 0 " + firstName);
-    driver.run("type Text1 1 " + surname);
-    driver.run("choose Combo1 1 " + nation);
-    driver.click("Label3", 0);
-    ASSERT_TRUE(driver.visible("Picture2")) << "no dashboard after a new career";
+    ASSERT_TRUE(makeCareer(driver, firstName, surname, nation)) << "no dashboard after a new career";
 
     std::map<std::string, int> entered;
     int week = 1;

@@ -44,6 +44,17 @@ CalendarEvent firstEnterableEvent(const std::string& game, int entrants) {
     return found.empty() ? CalendarEvent{} : found.front();
 }
 
+bool makeCareer(DriverProcess& driver, const std::string& firstName, const std::string& surname,
+                const std::string& nation) {
+    driver.click("Label1", 1);
+    driver.click("Label1", 3);
+    driver.run("type Text1 0 " + firstName);
+    driver.run("type Text1 1 " + surname);
+    if (!nation.empty()) driver.run("choose Combo1 1 " + nation);
+    driver.click("Label3", 0);
+    return driver.visible("Picture2");
+}
+
 int dashboardSlot(DriverProcess& driver, const CalendarEvent& event) {
     for (int i = 0; i < 4; ++i) {
         if (driver.visible("Label5", i) && driver.caption("Label5", i).rfind(event.name, 0) == 0) return i;

@@ -50,6 +50,11 @@ std::vector<CalendarEvent> calendarEvents(DriverProcess& driver, const std::stri
 // empty name when there is none.
 CalendarEvent firstEnterableEvent(const std::string& game, int entrants);
 
+// From the loaded title menu: "Carriera", "Nuova", the names typed, the nation chosen (when
+// given) and the career made. Whether the dashboard is up afterwards.
+bool makeCareer(DriverProcess& driver, const std::string& firstName, const std::string& surname,
+                const std::string& nation = "");
+
 // The dashboard slot (Label5 / Label6 index) listing the event, or -1.
 int dashboardSlot(DriverProcess& driver, const CalendarEvent& event);
 

@@ -1,6 +1,7 @@
 // The three record screens through velmora-driver after a new career, as a player would visit them
 // from the dashboard's menu: rankings, calendar with results, player card, then back home.
 
+#include "CareerQueries.h"
 #include "DriverProcess.h"
 
 #include "support/AppFolder.h"
@@ -31,14 +32,8 @@ TEST(RecordScreensTest, RankingsCalendarAndPlayerCardAfterANewCareer) {
     AppFolder folder;
     DriverProcess driver{VELMORA_DRIVER, folder.path()};
     driver.run("load");
-    driver.click("Label1", 1);
-    driver.click("Label1", 3);
-    driver.run("type Text1 0 Mario");
-    driver.run("type Text1 1 D'Angelo");
-    driver.run("choose Combo1 1 Italia");
-    driver.click("Label3", 0);
+    ASSERT_TRUE(makeCareer(driver, "Mario", "D'Angelo", "Italia"));
     ASSERT_EQ(driver.messages(), std::vector<std::string>{});
-    ASSERT_TRUE(driver.visible("Picture2"));
     const auto resultsBefore = driver.query("SELECT count(*), sum(punti) FROM tornei");
 
     // Rankings: the world by overall points, where the world place is the line's own place; in a
@@ -100,11 +95,7 @@ TEST(RecordScreensTest, ThePlayerSearchFoldsTheLetterCaseOfEveryAlphabet) {
     AppFolder folder;
     DriverProcess driver{VELMORA_DRIVER, folder.path()};
     driver.run("load");
-    driver.click("Label1", 1);
-    driver.click("Label1", 3);
-    driver.run("type Text1 0 Mario");
-    driver.run("type Text1 1 Rossi");
-    driver.click("Label3", 0);
+    makeCareer(driver, "Mario", "Rossi");
     ASSERT_EQ(driver.messages(), std::vector<std::string>{});
     driver.click("Label1", 17);
     EXPECT_EQ(driver.caption("Label53", 10), "Hearts");

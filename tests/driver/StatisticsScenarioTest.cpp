@@ -38,14 +38,8 @@ class StatisticsScenarioTest : public ::testing::Test {
   protected:
     void newCareer() {
         driver.run("load");
-        driver.click("Label1", 1);
-        driver.click("Label1", 3);
-        driver.run("type Text1 0 " + firstName);
-        driver.run("type Text1 1 " + surname);
-        driver.run("choose Combo1 1 Italia");
-        driver.click("Label3", 0);
+        ASSERT_TRUE(makeCareer(driver, firstName, surname, "Italia"));
         ASSERT_EQ(driver.messages(), std::vector<std::string>{});
-        ASSERT_TRUE(driver.visible("Picture2"));
     }
 
     void playAtTheTable(const std::string& game) {

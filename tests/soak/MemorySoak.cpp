@@ -215,13 +215,7 @@ int readmeShots(const std::string& folder, int width, int height) {
     AppFolder app;
     DriverProcess driver(VELMORA_DRIVER, app.path());
     driver.run("load");
-    driver.click("Label1", 1);
-    driver.click("Label1", 3);
-    driver.run("type Text1 0 Giulia");
-    driver.run("type Text1 1 D'Angelo");
-    driver.run("choose Combo1 1 Italia");
-    driver.click("Label3", 0);
-    if (!driver.visible("Picture2")) throw DriverFailure("no dashboard after \"Nuova\"");
+    if (!makeCareer(driver, "Giulia", "D'Angelo", "Italia")) throw DriverFailure("no dashboard after \"Nuova\"");
     driver.run("window " + std::to_string(width) + " " + std::to_string(height));
     int week = 1;
     int slot = -1;

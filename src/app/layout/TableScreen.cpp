@@ -175,13 +175,18 @@ void buildSeats(Window& w, Control* table) {
     pile.toolTip = "Pesca una carta (P)";
 }
 
-void buildCentre(Window& w, Control* table) {
-    w.addArray("Image9", 0, 4, ControlKind::Picture, table);
+// Items 0..3 of a picture array on the places of the cards the four seats play, hidden.
+void addSeatCards(Window& w, const char* name, int last, Control* table) {
+    w.addArray(name, 0, last, ControlKind::Picture, table);
     for (int seat = 0; seat < 4; ++seat) {
-        Control& played = w("Image9", seat);
-        look::place(played, kSeats[seat].cardLeft, kSeats[seat].cardTop, kCardWidth, kCardHeight);
-        played.visible = false;
+        Control& card = w(name, seat);
+        look::place(card, kSeats[seat].cardLeft, kSeats[seat].cardTop, kCardWidth, kCardHeight);
+        card.visible = false;
     }
+}
+
+void buildCentre(Window& w, Control* table) {
+    addSeatCards(w, "Image9", 4, table);
     look::place(w("Image9", 4), 6345, kCentreRowTop, kCardWidth, kCardHeight); // the discard pile
 
     look::place(w.add("Image13", ControlKind::Picture, table), 6445, 4430, 640, 480); // direction of play
@@ -203,12 +208,7 @@ void buildCentre(Window& w, Control* table) {
 // The last trick taken, held over the places of the cards played (Image23), and each seat's won
 // cards beside its plate (Image24), which call that trick back.
 void buildTrickCues(Window& w, Control* table) {
-    w.addArray("Image23", 0, 3, ControlKind::Picture, table);
-    for (int seat = 0; seat < 4; ++seat) {
-        Control& held = w("Image23", seat);
-        look::place(held, kSeats[seat].cardLeft, kSeats[seat].cardTop, kCardWidth, kCardHeight);
-        held.visible = false;
-    }
+    addSeatCards(w, "Image23", 3, table);
     constexpr Box kPiles[4] = {
         {10020, 1140, 480, 720}, {10350, 6200, 480, 720}, {10020, 9420, 480, 720}, {2450, 6200, 480, 720}};
     w.addArray("Image24", 0, 3, ControlKind::Picture, table);
