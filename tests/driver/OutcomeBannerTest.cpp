@@ -68,20 +68,10 @@ BannerStory checkBanners(const std::vector<std::string>& banners, int place) {
     return story;
 }
 
-// At the close of each of his tables: the banner's words, and a check that it leaves "PROSSIMO
-// TURNO" clear.
+// At the close of each of his tables, the banner's words (that it leaves "PROSSIMO TURNO" clear is
+// a matter of the layout, checked with the table screen's other pairs).
 void noteBanner(DriverProcess& d, std::vector<std::string>& banners) {
-    if (!d.visible("Label49")) return;
-    banners.push_back(joined(d.caption("Label56")));
-    auto box = [&](const std::string& name) {
-        return std::vector<long>{number(d.property(name, "left")), number(d.property(name, "top")),
-                                 number(d.property(name, "width")), number(d.property(name, "height"))};
-    };
-    const auto banner = box("Label56");
-    const auto next = box("Label49");
-    const bool apart = banner[0] + banner[2] <= next[0] || next[0] + next[2] <= banner[0] ||
-                       banner[1] + banner[3] <= next[1] || next[1] + next[3] <= banner[1];
-    EXPECT_TRUE(apart) << "the banner covers \"PROSSIMO TURNO\"";
+    if (d.visible("Label49")) banners.push_back(joined(d.caption("Label56")));
 }
 
 // Plays `eventName` with the random sequence advanced by `draws` at the load, and checks its

@@ -53,6 +53,7 @@ TEST_F(ScreenLayoutTest, ControlsShownTogetherLeaveEachOtherWhole) {
         {"Label40", 3, "Image9", 3},
         // The banner over a decided table leaves Uno's direction of play and the card or held
         // trick at the far seat in sight.
+        {"Label56", -1, "Label49", -1},
         {"Label56", -1, "Image13", -1},
         {"Label56", -1, "Image9", 0},
         {"Label56", -1, "Image23", 0},
