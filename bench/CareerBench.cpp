@@ -1,5 +1,5 @@
 #include "Bench.h"
-#include "BenchFolder.h"
+#include "BenchCareer.h"
 #include "StatementLog.h"
 
 #include "app/Form1.h"
@@ -184,18 +184,6 @@ void careerCheckFigures(Form1& form, ScriptedPlatform& platform) {
 }
 
 } // namespace
-
-// The new-career screen filled in as a player would: names, age, the first nation of the list.
-void fillNewCareerScreen(Form1& form) {
-    if (form.nationRowsLast < 0) {
-        form.nationRows = form.db().query("SELECT * FROM nazionalita order by nazione asc ");
-        form.nationRowsLast = form.nationRows.last();
-    }
-    form.chosenNation = form.nationRows.at(1, 0).str();
-    form.c("Text1", 0).text = "Mario";
-    form.c("Text1", 1).text = "Rossi";
-    form.c("Combo1", 0).text = "30";
-}
 
 void careerFigures() {
     BenchFolder folder;

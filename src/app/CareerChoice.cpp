@@ -260,8 +260,7 @@ void CareerChoice::showBackups(const std::string& file) {
 
 void CareerChoice::showDashboard() {
     f.c("Picture10").visible = false;
-    Rows players = f.db().query("SELECT * FROM giocatori order by cognome asc, nome asc  ");
-    if (players.last() < 0) {
+    if (f.db().query("SELECT count(*) FROM giocatori").at(0, 0).toInt() == 0) {
         f.platform().messageBox("Questa carriera non è ancora cominciata: creala con \"Nuova\".", f.appTitle);
         return;
     }

@@ -2,7 +2,6 @@
 
 #include "data/SafeFile.h"
 
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -28,16 +27,10 @@ std::string withoutTrailingSlash(std::string path) {
     return path;
 }
 
-// A new file of a unique name in folder, from the pattern name + "XXXXXX"; -1 when none can be made.
-int makeTemporary(const fs::path& folder, const char* name, std::string& path) {
-    path = (folder / name).string() + "XXXXXX";
-    return ::mkostemp(path.data(), O_CLOEXEC);
-}
-
 // Writes, flushes to disk and removes a small file, the way the career will be written.
 bool folderTakesWrites(const fs::path& folder) {
     std::string probe;
-    const int fd = makeTemporary(folder, ".velmora-probe-", probe);
+    const int fd = SafeFile::openTemporary(folder.string(), ".velmora-probe-", probe);
     if (fd < 0) return false;
     const std::vector<char> zeros(kProbeBytes, 0);
     bool ok = SafeFile::writeAll(fd, zeros.data(), zeros.size()) && ::fsync(fd) == 0;

@@ -29,18 +29,19 @@ int CareerHistory::season() {
     return static_cast<int>(roundEven(f.temp().number(HistoryTables::kSeasonKey)));
 }
 
-void CareerHistory::recordTournament(long prize) {
+long CareerHistory::recordTournament(long prize) {
     const std::string name = f.eventRows.at(calendario::kEventName, 0).str();
     const Rows stored = f.db().query("SELECT posizione, punti FROM tornei where torneo='" + fApici(name) +
                                      "' and cognome='" + fApici(f.playerSurname) + "' and nome='" +
                                      fApici(f.playerFirstName) + "'");
     // The world's week stores a result for every entrant; without his there is nothing to tell.
-    if (stored.empty()) return;
+    if (stored.empty()) return 0;
     f.db()
         .prepared("INSERT INTO storico_tornei VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)")
         .run({season(), f.currentWeek, name, f.eventRows.at(calendario::kGame, 0).str(),
               f.eventRows.at(calendario::kKind, 0).str(), f.eventRows.at(calendario::kEntrants, 0).toInt(),
               stored.at(0, 0).toInt(), prize, stored.at(1, 0).toInt()});
+    return static_cast<long>(stored.at(1, 0).toInt());
 }
 
 void CareerHistory::recordWeek(int livedWeek) {

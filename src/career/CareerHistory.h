@@ -16,7 +16,8 @@ class CareerHistory {
     void startCareer();
     // The tournament of the week he has just played (form.eventRows), as its results were stored in
     // tornei this week, and the prize he was paid. Call after the world's week, before the week moves.
-    void recordTournament(long prize);
+    // Returns the ranking points stored for him (0 without a result of his).
+    long recordTournament(long prize);
     // The week he has just lived, with the money, places and points the dashboard now shows. Call
     // after the dashboard refresh of the next week; after week 52 the next season begins.
     void recordWeek(int livedWeek);

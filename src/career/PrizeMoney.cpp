@@ -47,13 +47,13 @@ void PrizeMoney::Label50_Click() {
         const int livedWeek = f.currentWeek;
         f.weekSimulation().run();
         CareerHistory history(f);
-        history.recordTournament(prize);
+        const long pointsWon = history.recordTournament(prize);
         f.eventEntry().storeNextWeek();
         f.temp().setText("evento", "0");
         f.enteredEvent = "0";
         f.dashboard().refresh();
         history.recordWeek(livedWeek);
-        m_summary.show();
+        m_summary.show(pointsWon);
         transaction.commit();
     } catch (...) {
         snapshot.restoreAndRefresh();

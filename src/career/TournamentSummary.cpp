@@ -1,7 +1,6 @@
 #include "career/TournamentSummary.h"
 
 #include "career/Dashboard.h"
-#include "data/Quoting.h"
 #include "state/GameContext.h"
 #include "state/StoreColumns.h"
 
@@ -12,15 +11,6 @@ std::string TournamentSummary::worldPosition() {
     return lines.substr(0, lines.find('\n'));
 }
 
-long TournamentSummary::pointsWon(const std::string& event) {
-    // The week's simulation replaced last season's edition, so the tournament has one row per
-    // entrant.
-    const Rows rows =
-        f.db().query("SELECT punti FROM tornei where torneo='" + fApici(event) + "' and cognome='" +
-                     fApici(f.playerSurname) + "' and nome='" + fApici(f.playerFirstName) + "'");
-    return rows.last() >= 0 ? static_cast<long>(rows.at(0, 0).toInt()) : 0;
-}
-
 void TournamentSummary::begin(long fee, long prize) {
     m_fee = fee;
     m_prize = prize;
@@ -28,11 +18,11 @@ void TournamentSummary::begin(long fee, long prize) {
     m_positionBefore = worldPosition();
 }
 
-void TournamentSummary::show() {
+void TournamentSummary::show(long pointsWon) {
     const std::string event = f.eventRows.at(calendario::kEventName, 0).str();
     Control& summary = f.c("Label57");
     summary.text = "Ultimo torneo: " + event + "\nIscrizione €" + std::to_string(m_fee) + "  -  Premio €" +
-                   std::to_string(m_prize) + "  -  Punti vinti " + std::to_string(pointsWon(event)) +
+                   std::to_string(m_prize) + "  -  Punti vinti " + std::to_string(pointsWon) +
                    "\nPosizione mondiale: prima " + m_positionBefore + ", ora " + worldPosition();
     summary.visible = true;
     m_week = f.currentWeek;

@@ -15,16 +15,15 @@ class TournamentSummary {
 
     // Before the tournament is closed: the fee and prize it settles and where he stands now.
     void begin(long fee, long prize);
-    // Once its results are stored and the dashboard is redrawn: writes and shows the summary.
-    void show();
+    // Once its results are stored and the dashboard is redrawn: writes and shows the summary with
+    // the ranking points they gave him.
+    void show(long pointsWon);
     // Hides a summary whose week is over or whose dashboard was left.
     void keepForItsWeek();
 
   private:
     // The human's place in the world ranking as the dashboard shows it (its first position line).
     std::string worldPosition();
-    // The ranking points the stored results of the tournament give him.
-    long pointsWon(const std::string& event);
 
     GameContext& f;
     long m_fee = 0;

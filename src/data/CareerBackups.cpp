@@ -85,7 +85,7 @@ bool CareerBackups::restore(const Backup& backup, int currentWeek) {
     std::error_code error;
     if (!fs::is_regular_file(backup.path, error)) return false;
     // The career being replaced may be the one the player wants after all: it is kept first.
-    if (fs::exists(m_career, error) && fs::is_regular_file(m_career, error) && !keep(currentWeek, backup.path))
+    if (fs::is_regular_file(m_career, error) && !keep(currentWeek, backup.path))
         return false;
     return SafeFile::copy(backup.path, m_career, SafeFile::Existing::Replace);
 }

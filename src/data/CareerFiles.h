@@ -37,7 +37,6 @@ class CareerFiles {
     static std::string changedText(const std::string& path);
     // The career last changed (played), or "" when there is none.
     std::string lastPlayed() const;
-    const std::string& folder() const { return m_folder; }
 
   private:
     std::string m_folder;

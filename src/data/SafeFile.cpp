@@ -40,9 +40,14 @@ bool copyBytes(int in, int out) {
 
 } // namespace
 
+int SafeFile::openTemporary(const std::string& folder, const std::string& name, std::string& path) {
+    path = (fs::path(folder) / name).string() + "XXXXXX";
+    return ::mkostemp(path.data(), O_CLOEXEC);
+}
+
 std::string SafeFile::makeTemporary(const std::string& folder, const std::string& name) {
-    std::string path = (fs::path(folder) / name).string() + "XXXXXX";
-    const int fd = ::mkostemp(path.data(), O_CLOEXEC);
+    std::string path;
+    const int fd = openTemporary(folder, name, path);
     if (fd < 0) return "";
     ::close(fd);
     return path;
@@ -77,15 +82,15 @@ bool SafeFile::copy(const std::string& from, const std::string& to, Existing exi
     if (in < 0) return false;
     const fs::path target(to);
     const std::string folder = target.parent_path().string();
-    const std::string temporary = makeTemporary(folder, "." + target.filename().string() + "-");
-    if (temporary.empty()) {
+    std::string temporary;
+    const int out = openTemporary(folder, "." + target.filename().string() + "-", temporary);
+    if (out < 0) {
         ::close(in);
         return false;
     }
-    const int out = ::open(temporary.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    bool ok = out >= 0 && copyBytes(in, out);
+    bool ok = copyBytes(in, out);
     ::close(in);
-    if (out >= 0) ok = ::close(out) == 0 && ok;
+    ok = ::close(out) == 0 && ok;
     if (ok) {
         ok = existing == Existing::Keep ? renameWithoutReplacing(temporary, to)
                                         : ::rename(temporary.c_str(), to.c_str()) == 0;

@@ -14,7 +14,10 @@ class SafeFile {
     // Copies from onto to. With Existing::Keep an existing to is left alone (and counts as done).
     // False when the copy could not be made; to is then as it was.
     static bool copy(const std::string& from, const std::string& to, Existing existing);
-    // A new, empty file of a unique name in folder, from the prefix name; "" when none can be made.
+    // A new, empty file of a unique name in folder, from the prefix name, open for writing: its
+    // descriptor, with its name in path; -1 when none can be made.
+    static int openTemporary(const std::string& folder, const std::string& name, std::string& path);
+    // The same, closed at once: its name, or "" when none can be made.
     static std::string makeTemporary(const std::string& folder, const std::string& name);
     // Renames from onto to (replacing it) and flushes the folder, so the new name survives a crash.
     static bool moveInto(const std::string& from, const std::string& to);

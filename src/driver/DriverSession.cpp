@@ -274,16 +274,20 @@ void DriverSession::load(const std::vector<std::string>& words, std::ostream&) {
     if (!m_form.cnox) throw CommandError("load failed: the database did not open (see messages)");
 }
 
-void DriverSession::click(const std::string& line, std::ostream&) {
-    Target t = target(line, false);
-    const Control& c = *t.control;
+Control& DriverSession::pointerTarget(const std::string& line, const std::string& verb) {
+    Control& c = *target(line, false).control;
     if (c.kind != ControlKind::Label && c.kind != ControlKind::Picture) {
         throw CommandError(c.displayName() + " is a " + kindName(c.kind) + ", not a label or picture");
     }
-    m_form.window().setNow(m_platform.nowMs());
-    if (!m_form.window().click(c.name, c.index)) {
-        throw CommandError("cannot click " + c.displayName() + ": " + whyUntouchable(m_form.window(), c));
-    }
+    Window& window = m_form.window();
+    window.setNow(m_platform.nowMs());
+    if (!window.canTouch(c)) throw CommandError("cannot " + verb + " " + c.displayName() + ": " + whyUntouchable(window, c));
+    return c;
+}
+
+void DriverSession::click(const std::string& line, std::ostream&) {
+    const Control& c = pointerTarget(line, "click");
+    m_form.window().click(c.name, c.index);
 }
 
 // The keys a player uses at the game, by the names the front end gives them.
@@ -304,21 +308,11 @@ void DriverSession::key(const std::vector<std::string>& words) {
     if (!window.pressKey(name)) throw CommandError("the key " + name + " does nothing now");
 }
 
-// Two clicks of the left button within the desktop's double-click interval, delivered to the
-// control's widget as the Qt front end receives them from the window system: press, release, the
-// second press as a double-click event, release. Meanwhile half the interval passes on the clock.
 // The pointer rests on one control at a time: moving onto another leaves the one it was on.
 void DriverSession::hover(const std::string& line) {
     const auto words = splitWords(line);
     const bool away = words.size() == 2 && lower(words[1].text) == "off";
-    Control* onto = nullptr;
-    if (!away) {
-        onto = target(line, false).control;
-        if (onto->kind != ControlKind::Label && onto->kind != ControlKind::Picture)
-            throw CommandError(onto->displayName() + " is a " + kindName(onto->kind) + ", not a label or picture");
-        if (!m_form.window().canTouch(*onto))
-            throw CommandError("cannot hover " + onto->displayName() + ": " + whyUntouchable(m_form.window(), *onto));
-    }
+    const Control* onto = away ? nullptr : &pointerTarget(line, "hover");
     Window& window = m_form.window();
     window.setNow(m_platform.nowMs());
     const auto [name, index] = m_pointerOn;
@@ -327,17 +321,12 @@ void DriverSession::hover(const std::string& line) {
     if (onto) window.hover(onto->name, onto->index, true);
 }
 
+// Two clicks of the left button within the desktop's double-click interval, delivered to the
+// control's widget as the Qt front end receives them from the window system: press, release, the
+// second press as a double-click event, release. Meanwhile half the interval passes on the clock.
 void DriverSession::doubleClick(const std::string& line) {
-    Target t = target(line, false);
-    const Control& c = *t.control;
-    if (c.kind != ControlKind::Label && c.kind != ControlKind::Picture) {
-        throw CommandError(c.displayName() + " is a " + kindName(c.kind) + ", not a label or picture");
-    }
+    const Control& c = pointerTarget(line, "double-click");
     Window& window = m_form.window();
-    window.setNow(m_platform.nowMs());
-    if (!window.canTouch(c)) {
-        throw CommandError("cannot double-click " + c.displayName() + ": " + whyUntouchable(window, c));
-    }
     if (!m_view) m_view = std::make_unique<WindowView>(window);
     m_view->sync();
     QWidget* widget = m_view->widgetOf(c.name, c.index);

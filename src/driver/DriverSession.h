@@ -50,6 +50,9 @@ class DriverSession {
     // The control a command names ("Label1 3 ..." or "Label39 ..."), starting at the word after the
     // command; the rest of the line follows it.
     Target target(const std::string& line, bool restFollows);
+    // The label or picture a pointer command names, which the player could reach now; the clock is
+    // set for the event. Throws CommandError saying why not.
+    Control& pointerTarget(const std::string& line, const std::string& verb);
 
     Form1& m_form;
     ScriptedPlatform& m_platform;

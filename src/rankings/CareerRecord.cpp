@@ -33,7 +33,6 @@ CareerRecord::CareerRecord(const Rows& rows) {
         played.event = rows.at(storico_tornei::kEvent, r).str();
         played.game = rows.at(storico_tornei::kGame, r).str();
         played.kind = rows.at(storico_tornei::kKind, r).str();
-        played.entrants = static_cast<int>(rows.at(storico_tornei::kEntrants, r).toInt());
         played.place = static_cast<int>(rows.at(storico_tornei::kPlace, r).toInt());
         played.prize = static_cast<long>(rows.at(storico_tornei::kPrize, r).toInt());
         played.points = static_cast<long>(rows.at(storico_tornei::kPoints, r).toInt());

@@ -13,7 +13,6 @@ struct PlayedEvent {
     int season = 0;
     int week = 0;
     std::string event, game, kind;
-    int entrants = 0;
     int place = 0;
     long prize = 0;  // euro
     long points = 0; // ranking points

@@ -17,8 +17,6 @@ constexpr int kFirstPlace = 3;
 constexpr int kRankings = 4;
 constexpr int kScopes = 3;
 constexpr int place(int ranking, int scope) { return kFirstPlace + ranking * kScopes + scope; }
-constexpr int kFirstPoints = 15; // unopunti, heartspunti, brisolopunti, totalepunti follow
-constexpr int kColumns = 19;
 } // namespace storico_settimane
 
 namespace storico_tornei {

@@ -3,15 +3,13 @@
 #include "state/GameContext.h"
 #include "tournament/GameTable.h"
 #include "tournament/Scoreboard.h"
+#include "tournament/TableFlow.h"
 #include "ui/DisabledWindow.h"
 
 namespace velmora {
 
 bool RoundSkip::available() {
-    Control* table = f.window().find("Picture5");
-    if (!table || !table->visible || !f.gameTable() || f.tableCount <= 0) return false;
-    // Play runs between "INIZIA" and the close of the round.
-    if (f.roundClosed || f.c("Label42").visible || f.c("Label49").visible) return false;
+    if (!f.tableFlow().playRunning() || f.tableCount <= 0) return false;
     if (f.window().nextDue() < 0) return false; // nothing would move: a table left or not yet started
     // His part is over once the waiting notice is up, or once the last card of his hand is down
     // while his table plays its last trick.
@@ -30,7 +28,6 @@ void RoundSkip::Label55_Click() {
     if (!available()) return;
     DisabledWindow disabled(f.window());
     f.window().playOn([this] { return f.roundClosed; }, kMaxTicks);
-    refresh();
 }
 
 } // namespace velmora

@@ -2,6 +2,7 @@
 
 #include "state/GameContext.h"
 #include "tournament/GameTable.h"
+#include "tournament/TableFlow.h"
 
 namespace velmora {
 
@@ -41,8 +42,7 @@ void TableCues::refresh() {
         clear();
         return;
     }
-    // Play runs between "INIZIA" and the close of the round.
-    const bool playing = !f.c("Label42").visible && !f.roundClosed && !f.c("Label49").visible;
+    const bool playing = f.tableFlow().playRunning();
     const bool humanToPlay = playing && game->humanToPlay();
     lightSeats(playing);
     lightHandRow(humanToPlay);

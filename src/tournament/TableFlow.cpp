@@ -120,6 +120,12 @@ void TableFlow::checkRoundOver() {
     endRound();
 }
 
+bool TableFlow::playRunning() {
+    const Control* table = f.window().find("Picture5");
+    return table && table->visible && f.gameTable() && !f.roundClosed && !f.c("Label42").visible &&
+           !f.c("Label49").visible;
+}
+
 void TableFlow::endRound() {
     GameTable* game = f.gameTable();
     if (!game || f.roundClosed) return;

@@ -16,6 +16,10 @@ class TableFlow {
   public:
     explicit TableFlow(GameContext& form) : f(form) {}
 
+    // Whether play runs at the human's table: it is shown, between "INIZIA" and the close of the
+    // round ("PROSSIMO TURNO" or the prize board).
+    bool playRunning();
+
     // Regroups the seated entrants of roundPlayers by table into tablePlayers (table t holds rows
     // 4(t-1)..4t-1) and refreshes the scoreboard rows from roundPlayers.
     void groupTablePlayers();

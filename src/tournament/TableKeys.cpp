@@ -2,6 +2,7 @@
 
 #include "state/GameContext.h"
 #include "tournament/GameTable.h"
+#include "tournament/TableFlow.h"
 
 #include <algorithm>
 
@@ -11,13 +12,17 @@ namespace {
 constexpr int kHandPlaces = 27;
 } // namespace
 
+bool TableKeys::handOpen() {
+    // Before "INIZIA" and once the round is over the cards are only to be looked at.
+    if (!f.tableFlow().playRunning()) return false;
+    GameTable* game = f.gameTable();
+    return game->humanSettingAside() || game->humanToPlay();
+}
+
 bool TableKeys::takes(int slot) {
     Window& w = f.window();
-    Control* table = w.find("Picture5");
     GameTable* game = f.gameTable();
-    if (!table || !table->visible || !game || slot < 0 || slot >= kPlaces) return false;
-    // Before "INIZIA" and once the round is over the cards are only to be looked at.
-    if (f.c("Label42").visible || f.c("Label49").visible || f.roundClosed) return false;
+    if (slot < 0 || slot >= kPlaces || !handOpen()) return false;
     Control& card = f.c("Image11", slot);
     if (!card.visible) return false;
     const bool taken = game->humanSettingAside() ||
@@ -69,6 +74,12 @@ int TableKeys::nearestTaking(int from, int first, int last) {
 
 void TableKeys::refresh() {
     if (!f.window().find("Image11", kPlaces - 1)) return;
+    // On a computer's turn no card is his to take: the frame stays where it was, unshown.
+    if (!handOpen()) {
+        for (int slot = 0; slot < kPlaces; ++slot)
+            f.c("Image11", slot).framed = false;
+        return;
+    }
     if (!takes(m_slot)) {
         // The card under the frame was played or set aside: the frame goes to its right-hand
         // neighbour, or to the left one at the end of the row, and stays in the hand (or among

@@ -27,6 +27,8 @@ class TableKeys {
     static constexpr int kPlaces = 30;
 
   private:
+    // Whether some card is his to take now: play runs and he is to play or to set cards aside.
+    bool handOpen();
     // Whether a click on a hand place would be taken now.
     bool takes(int slot);
     // The first place from `from` on, going by `step` round the hand, that takes a click; -1 if none.

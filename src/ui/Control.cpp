@@ -9,6 +9,13 @@ bool Control::reachable() const {
     return true;
 }
 
+bool Control::shown() const {
+    for (const Control* c = this; c; c = c->panel) {
+        if (!c->visible) return false;
+    }
+    return true;
+}
+
 std::string Control::displayName() const {
     return index < 0 ? name : name + "(" + std::to_string(index) + ")";
 }

@@ -63,6 +63,8 @@ struct Control {
 
     // Whether a player could click it now: it and every panel above it are visible and enabled.
     bool reachable() const;
+    // Whether it is on screen: it and every panel above it are visible.
+    bool shown() const;
     // Qualified name used in messages: "Label38(11)" or "Label39".
     std::string displayName() const;
 };

@@ -90,13 +90,6 @@ Area areaOf(const Control& control) {
     return {left, top, left + control.width, top + control.height};
 }
 
-bool shownOnScreen(const Control& control) {
-    for (const Control* c = &control; c; c = c->panel) {
-        if (!c->visible) return false;
-    }
-    return true;
-}
-
 // The chain from the window down to a control: its outermost panel first, the control last.
 std::vector<const Control*> chainOf(const Control& control) {
     std::vector<const Control*> chain;
@@ -137,7 +130,7 @@ std::vector<Area> cutOut(const Area& area, const Area& cover) {
 bool Window::covered(const Control& control) const {
     std::vector<Area> open = {areaOf(control)};
     for (const auto& other : m_controls) {
-        if (other->kind != ControlKind::Panel || other.get() == &control || !shownOnScreen(*other)) continue;
+        if (other->kind != ControlKind::Panel || other.get() == &control || !other->shown()) continue;
         if (!drawnAbove(*other, control)) continue;
         const Area cover = areaOf(*other);
         std::vector<Area> left;

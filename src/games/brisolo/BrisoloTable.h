@@ -38,13 +38,13 @@ class BrisoloTable {
     static std::string boardHeader();
     // The running points of the manche, as Label51 shows them.
     int manchePoints();
+
+  private:
     // Books the complete manche for its winner (turnSeat), worth manchePoints(): every player of
     // the table holds one card fewer; the winner adds the points and the manche, records the
     // manche's number (14 - cards left, so 2..14) and keeps his richest manche. Then it opens the
     // next manche, and after the thirteenth puts two players out. The driver's step 4.
     void scoreManche();
-
-  private:
     // The computer seat turnSeat puts down its card.
     void computerMove();
     // After the thirteenth manche: the two players of the table with the fewest points are out.

@@ -215,10 +215,9 @@ void ControlWidget::paintPicture(QPainter& painter, bool naturalSize) {
                        std::max(1, qRound(logical.height() * ratio)));
     // The widget keeps the copy it shows: a picture as large as the window (the background on a
     // 4K screen) does not fit the shared cache and would otherwise be scaled again at every paint.
-    const QString key = QString::fromStdString(m_control.picture);
-    if (m_picture.isNull() || m_pictureKey != key || m_picture.size() != device) {
+    if (m_picture.isNull() || m_pictureKey != m_control.picture || m_picture.size() != device) {
         m_picture = m_pictures.scaled(m_control.picture, device);
-        m_pictureKey = key;
+        m_pictureKey = m_control.picture;
         if (m_picture.isNull()) return;
         m_picture.setDevicePixelRatio(ratio);
     }

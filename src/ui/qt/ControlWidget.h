@@ -65,7 +65,7 @@ class ControlWidget : public QWidget {
     QPixmap m_caption; // the caption as last drawn; null when it must be drawn again
     QPixmap m_drawn;   // the whole control as last drawn, for the curved ones
     QPixmap m_picture; // the picture as shown, scaled to the widget
-    QString m_pictureKey;
+    std::string m_pictureKey; // the picture m_picture was scaled from
     std::function<void()> m_onClick;
     std::function<void(bool)> m_onHover;
 };

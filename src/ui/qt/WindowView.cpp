@@ -334,13 +334,6 @@ QRect WindowView::onStage(const Entry& e) const {
     return QRect(at, e.geometry.size());
 }
 
-bool WindowView::onScreen(const Control& control) const {
-    for (const Control* c = &control; c; c = c->panel) {
-        if (!c->visible) return false;
-    }
-    return true;
-}
-
 void WindowView::startSlides() {
     for (const SlideRoute& route : m_routes) {
         if (route.away) {
@@ -356,7 +349,7 @@ void WindowView::arrive(const SlideRoute& route) {
     if (!target || !target->applied || !target->painted) return;
     const Control& c = *target->control;
     const bool arriving =
-        onScreen(c) && !c.picture.empty() && (!target->visible || target->picture != c.picture);
+        c.shown() && !c.picture.empty() && (!target->visible || target->picture != c.picture);
     if (!arriving) return;
     // The card comes from wherever it was showing a moment ago: a card of the hand. A seat's place
     // never takes it from another seat's place, though Uno's decks hold every card twice; only
@@ -389,7 +382,7 @@ void WindowView::depart(const SlideRoute& route) {
         if (!e) break;
         if (e->marked) outlined = item;
         const Control& c = *e->control;
-        if (e->applied && e->visible && !e->picture.empty() && !c.visible && c.panel && onScreen(*c.panel))
+        if (e->applied && e->visible && !e->picture.empty() && !c.visible && c.panel && c.panel->shown())
             leaving.push_back(e);
     }
     if (leaving.empty() || outlined < 0) return;

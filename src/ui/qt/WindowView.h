@@ -74,7 +74,6 @@ class WindowView : public QWidget {
     Entry* entryOf(const std::string& name, int index) const;
     // Where an entry's widget was last placed, in stage pixels.
     QRect onStage(const Entry& entry) const;
-    bool onScreen(const Control& control) const;
     void placeStage();
     bool apply(Entry& entry, bool force);
     QRect geometryOf(const Control& control);
