@@ -4,12 +4,16 @@
 #include "career/Dashboard.h"
 #include "career/PlayerKey.h"
 #include "data/CareerCheck.h"
+#include "data/CareerLock.h"
 #include "data/Database.h"
 #include "data/SafeFile.h"
 #include "rankings/RecordIndexes.h"
 #include "ui/DisabledWindow.h"
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 
 namespace velmora {
@@ -37,7 +41,12 @@ std::string column(const std::string& text, size_t width) {
 }
 
 std::string careerLine(const CareerFiles::Summary& career) {
-    if (!career.problem.empty()) return " " + column(career.file, 28) + "non si apre: file danneggiato";
+    if (career.busy) {
+        return " " + column(career.player.empty() ? career.file : career.player, 28) +
+               "aperta in un'altra finestra di Velmora";
+    }
+    if (!career.problem.empty())
+        return " " + column(career.file, 28) + "danneggiata, non si apre: \"Backup\" per ripristinarne una copia";
     if (career.player.empty()) return " " + column(career.file, 28) + "carriera non ancora cominciata";
     return " " + column(career.player, 28) + column(career.nation, 16) + column(std::to_string(career.week), 9) +
            column("€" + std::to_string(career.money), 12) + career.lastPlayed;
@@ -49,14 +58,20 @@ std::string careersHeading() {
            "Ultima partita";
 }
 
+std::string seasonAndWeek(const CareerBackups::Backup& backup) {
+    if (backup.season > 0) return "Stagione " + std::to_string(backup.season) + ", settimana " + std::to_string(backup.week);
+    return "Settimana " + (backup.week > 0 ? std::to_string(backup.week) : std::string("?"));
+}
+
 std::string backupLine(const CareerBackups::Backup& backup) {
-    return " " + column(backup.week > 0 ? std::to_string(backup.week) : "-", 28) +
-           CareerFiles::changedText(backup.path);
+    return " " + column(seasonAndWeek(backup), 28) + column(CareerFiles::changedText(backup.path), 18) +
+           (backup.problem.empty() ? "" : "danneggiato: non si può ripristinare");
 }
 
 std::string backupName(const CareerBackups::Backup& backup) {
-    return "il backup della settimana " + std::to_string(backup.week) + " (" +
-           CareerFiles::changedText(backup.path) + ")";
+    std::string name = seasonAndWeek(backup);
+    name[0] = static_cast<char>(std::tolower(static_cast<unsigned char>(name[0])));
+    return "il backup della " + name + " (" + CareerFiles::changedText(backup.path) + ")";
 }
 
 } // namespace
@@ -71,6 +86,11 @@ std::string CareerChoice::whose(const CareerFiles::Summary& career) const {
 }
 
 bool CareerChoice::openAtStart() {
+    // Temporary files of a game stopped halfway (a new career, a copy) go, unless a running game
+    // still owns them.
+    const std::string folder = f.platform().careerFolder();
+    SafeFile::clearLeftovers(folder);
+    SafeFile::clearLeftovers((fs::path(folder) / "backups").string());
     const std::string last = files().lastPlayed();
     return open(last.empty() ? CareerFiles::kFirst : last);
 }
@@ -90,34 +110,58 @@ bool CareerChoice::open(const std::string& file) {
     try {
         openFile(file);
         return true;
+    } catch (const CareerBusy& busy) {
+        // Another window plays it: nothing here writes to it. The other careers are offered.
+        f.platform().messageBox(busy.what(), f.appTitle);
+        if (files().names().size() > 1) showCareers();
+        return false;
     } catch (const CareerRefused& refused) {
-        const std::vector<CareerBackups::Backup> backups = CareerBackups(files().path(file)).list();
-        if (backups.empty()) {
-            f.platform().messageBox(refused.what(), f.appTitle);
+        const CareerBackups backups(files().path(file));
+        const std::optional<CareerBackups::Backup> sound = backups.newestSound();
+        if (!sound) {
+            const std::string none = backups.list().empty()
+                                         ? ""
+                                         : "\n\nNessun backup di questa carriera è sano: nessuno si può ripristinare.";
+            f.platform().messageBox(refused.what() + none, f.appTitle);
             return false;
         }
-        const std::string question = std::string(refused.what()) + "\n\nRipristinare " +
-                                     backupName(backups.front()) +
-                                     "? Il file di adesso resta tra i backup.";
+        const std::string question = std::string(refused.what()) + "\n\nRipristinare " + backupName(*sound) +
+                                     ", il più recente ancora sano? Il file di adesso è messo da parte in " +
+                                     backups.folder() + "/danneggiati.";
         if (!f.platform().askYesNo(question, f.appTitle)) return false;
-        if (!restore(file, backups.front(), 0)) return false;
+        if (!restore(file, *sound)) return false;
+    } catch (const DatabaseError& failure) {
+        f.platform().messageBox(failure.what(), f.appTitle);
+        return false;
     }
     try {
         openFile(file);
         return true;
-    } catch (const CareerRefused& refused) {
-        f.platform().messageBox(refused.what(), f.appTitle);
+    } catch (const DatabaseError& failure) {
+        f.platform().messageBox(failure.what(), f.appTitle);
         return false;
     }
 }
 
-bool CareerChoice::restore(const std::string& file, const CareerBackups::Backup& backup, int week) {
-    if (f.careerFile == file) f.closeDatabase();
-    if (CareerBackups(files().path(file)).restore(backup, week)) return true;
-    f.platform().messageBox("Impossibile ripristinare " + backupName(backup) + " al posto di " +
-                                files().path(file) + ": la carriera è rimasta com'era.",
-                            f.appTitle);
+bool CareerChoice::restore(const std::string& file, const CareerBackups::Backup& backup) {
+    const bool wasOpen = f.cnox && f.careerFile == file;
+    if (wasOpen) f.closeDatabase();
+    const std::string problem = CareerBackups(files().path(file)).restore(backup);
+    if (problem.empty()) return true;
+    f.platform().messageBox(problem, f.appTitle);
+    if (wasOpen) {
+        try {
+            openFile(file);
+        } catch (const std::exception&) {
+            // The message above already says what is wrong; the list shows the career's state.
+        }
+    }
     return false;
+}
+
+void CareerChoice::keepFirstWeek() {
+    if (!f.c("Picture2").visible || f.c("Picture1").visible) return; // nothing was made
+    f.weekCommitted();
 }
 
 Rows CareerChoice::templateNations() {
@@ -170,14 +214,22 @@ void CareerChoice::newCareer(const std::function<void()>& create) {
     if (f.cnox) {
         const CareerFiles::Summary open = files().summary(f.careerFile);
         // A career not yet begun holds nothing to lose: it is simply filled.
-        inPlace = open.player.empty() ||
-                  f.platform().askYesNo("Sostituire la carriera " + whose(open) + "?", f.appTitle);
+        int answer = kReplace;
+        if (!open.player.empty()) {
+            answer = f.platform().askChoice(
+                "C'è già la carriera " + whose(open) +
+                    ". Vuoi sostituirla con la nuova, oppure tenerla e iniziare la nuova accanto a lei?",
+                f.appTitle, {"Sostituiscila", "Tienila e creane un'altra", "Annulla"});
+        }
+        if (answer != kReplace && answer != kBeside) return;
+        inPlace = answer == kReplace;
     }
     if (inPlace) {
         create();
     } else {
         createBeside(create);
     }
+    keepFirstWeek();
 }
 
 // The world is made in a hidden file that takes its career name only once it is complete, so a
@@ -188,10 +240,11 @@ void CareerChoice::createBeside(const std::function<void()>& create) {
     if (source.empty()) {
         throw std::runtime_error("Impossibile creare una nuova carriera: manca il database del gioco.");
     }
-    const std::string temporary = SafeFile::makeTemporary(folder, ".velmora-nuova-");
+    const std::string temporary = SafeFile::makeTemporary(folder, "nuova");
     if (temporary.empty() || !SafeFile::copy(source, temporary, SafeFile::Existing::Replace)) {
         if (!temporary.empty()) fs::remove(temporary);
-        throw std::runtime_error("Impossibile creare una nuova carriera nella cartella " + folder + ".");
+        throw std::runtime_error("Impossibile creare una nuova carriera nella cartella " + folder + ": " +
+                                 "la carriera di prima è com'era.\n" + CareerBackups::failureReason(folder));
     }
     const std::string previous = f.cnox ? f.careerFile : "";
     try {
@@ -219,15 +272,35 @@ void CareerChoice::createBeside(const std::function<void()>& create) {
 }
 
 void CareerChoice::showLines(const std::vector<std::string>& lines, bool careerButtons) {
+    m_lines = lines;
+    m_careerButtons = careerButtons;
+    m_page = 0;
+    showPage();
+}
+
+void CareerChoice::showPage() {
+    const int count = static_cast<int>(m_lines.size());
+    const int pages = std::max(1, (count + kLines - 1) / kLines);
+    m_page = std::clamp(m_page, 0, pages - 1);
     for (int i = 0; i < kLines; ++i) {
-        const bool used = i < static_cast<int>(lines.size());
+        const int at = m_page * kLines + i;
+        const bool used = at < count;
         Control& line = f.c("Label59", i);
-        line.text = used ? lines[static_cast<size_t>(i)] : "";
+        line.text = used ? m_lines[static_cast<size_t>(at)] : "";
         line.visible = used;
-        f.c("Label60", i).visible = used && careerButtons;
-        f.c("Label61", i).visible = used && careerButtons;
+        f.c("Label60", i).visible = used && m_careerButtons;
+        f.c("Label61", i).visible = used && m_careerButtons;
     }
+    f.c("Label74").visible = pages > 1 && m_page > 0;
+    f.c("Label75").visible = pages > 1 && m_page < pages - 1;
+    f.c("Label76").visible = pages > 1;
+    f.c("Label76").text = "Pagina " + std::to_string(m_page + 1) + " di " + std::to_string(pages);
     f.c("Picture10").visible = true;
+}
+
+void CareerChoice::turnPage(int step) {
+    m_page += step;
+    showPage();
 }
 
 void CareerChoice::showCareers() {
@@ -235,7 +308,6 @@ void CareerChoice::showCareers() {
     m_careers.clear();
     std::vector<std::string> lines;
     for (const std::string& name : files().names()) {
-        if (static_cast<int>(m_careers.size()) == kLines) break;
         m_careers.push_back(files().summary(name));
         lines.push_back(careerLine(m_careers.back()));
     }
@@ -246,15 +318,14 @@ void CareerChoice::showCareers() {
 
 void CareerChoice::showBackups(const std::string& file) {
     m_backupsOf = file;
-    m_backups = CareerBackups(files().path(file)).list();
-    if (static_cast<int>(m_backups.size()) > kLines) m_backups.resize(kLines);
+    m_backups = CareerBackups(files().path(file)).inspected();
     std::vector<std::string> lines;
     for (const CareerBackups::Backup& backup : m_backups)
         lines.push_back(backupLine(backup));
     const CareerFiles::Summary career = files().summary(file);
     f.c("Label58").text = "Backup della carriera " + whose(career);
     f.c("Label63").text = lines.empty() ? " Nessun backup: se ne salva uno dopo ogni settimana."
-                                        : " " + column("Backup della settimana", 28) + "Salvato il";
+                                        : " " + column("Backup", 28) + column("Salvato il", 18) + "Stato";
     showLines(lines, false);
 }
 
@@ -271,7 +342,7 @@ void CareerChoice::showDashboard() {
 
 void CareerChoice::Label59_Click(int index) {
     DisabledWindow disabled(f.window());
-    const auto line = static_cast<size_t>(index);
+    const auto line = static_cast<size_t>(m_page * kLines + index);
     if (m_backupsOf.empty()) {
         if (line >= m_careers.size()) return;
         const std::string file = m_careers[line].file;
@@ -284,11 +355,23 @@ void CareerChoice::Label59_Click(int index) {
     }
     if (line >= m_backups.size()) return;
     const std::string file = m_backupsOf;
+    const CareerBackups::Backup& backup = m_backups[line];
+    if (!backup.problem.empty()) {
+        f.platform().messageBox("Questo backup è danneggiato e non si può ripristinare.\n" + backup.problem,
+                                f.appTitle);
+        return;
+    }
     const CareerFiles::Summary career = files().summary(file);
-    const std::string question = "Sostituire la carriera " + whose(career) + "?\nTorna " +
-                                 backupName(m_backups[line]) + "; la carriera di adesso resta tra i backup.";
+    if (career.busy) {
+        f.platform().messageBox(CareerLock::busyMessage(files().path(file)), f.appTitle);
+        return;
+    }
+    const std::string kept = career.problem.empty() ? "la carriera di adesso resta tra i backup."
+                                                    : "il file di adesso è messo da parte tra i backup danneggiati.";
+    const std::string question =
+        "Sostituire la carriera " + whose(career) + "?\nTorna " + backupName(backup) + "; " + kept;
     if (!f.platform().askYesNo(question, f.appTitle)) return;
-    if (restore(file, m_backups[line], career.week) && open(file)) {
+    if (restore(file, backup) && open(file)) {
         showDashboard();
     } else {
         showBackups(file);
@@ -297,9 +380,13 @@ void CareerChoice::Label59_Click(int index) {
 
 void CareerChoice::Label60_Click(int index) {
     DisabledWindow disabled(f.window());
-    const auto line = static_cast<size_t>(index);
+    const auto line = static_cast<size_t>(m_page * kLines + index);
     if (!m_backupsOf.empty() || line >= m_careers.size()) return;
     const CareerFiles::Summary career = m_careers[line];
+    if (CareerLock::heldElsewhere(files().path(career.file))) {
+        f.platform().messageBox(CareerLock::busyMessage(files().path(career.file)), f.appTitle);
+        return;
+    }
     const std::string question = "Eliminare la carriera " + whose(career) + "?\nIl file " + career.file +
                                  " e i suoi backup saranno cancellati.";
     if (!f.platform().askYesNo(question, f.appTitle)) return;
@@ -315,7 +402,8 @@ void CareerChoice::Label60_Click(int index) {
 }
 
 void CareerChoice::Label61_Click(int index) {
-    const auto line = static_cast<size_t>(index);
+    DisabledWindow disabled(f.window());
+    const auto line = static_cast<size_t>(m_page * kLines + index);
     if (!m_backupsOf.empty() || line >= m_careers.size()) return;
     showBackups(m_careers[line].file);
 }

@@ -14,9 +14,10 @@ class Form1;
 
 // Several careers side by side, one file each. Opens the career last played at the window's load;
 // "Carica" lists the careers when there is more than one (player, nation, week, money, last
-// played), to open one, delete one or bring one back from a backup; "Nuova" replaces the open
-// career only when the player says so and otherwise starts the new one beside it. A file that is
-// not a sound career is refused untouched, and its newest backup offered.
+// played), to open one, delete one or bring one back from a backup; "Nuova" over a career asks
+// whether to replace it, keep it and start the new one beside it, or cancel. A file that is not a
+// sound career is refused untouched, and its newest sound backup offered; a career another window
+// plays is refused with the other careers offered.
 class CareerChoice {
   public:
     explicit CareerChoice(Form1& form) : f(form) {}
@@ -42,8 +43,12 @@ class CareerChoice {
     void Label61_Click(int index);
     // Back: from the backups to the careers, from the careers to the title menu.
     void Label62_Click();
+    // "Precedenti" (-1) and "Successivi" (+1): the list's pages of eight lines.
+    void turnPage(int step);
 
     static constexpr int kLines = 8;
+    // The answers to "Nuova" over a career, in the order of their buttons.
+    enum NewCareerAnswer { kReplace = 0, kBeside = 1, kCancel = 2 };
 
   private:
     // Opens a career file; a refused one is reported and its newest backup offered. False when no
@@ -51,11 +56,15 @@ class CareerChoice {
     bool open(const std::string& file);
     // Opens a career file or throws; makes what the game adds to every career.
     void openFile(const std::string& file);
-    // Puts a backup in the place of a career file; the file is kept as a backup first.
-    bool restore(const std::string& file, const CareerBackups::Backup& backup, int week);
+    // Puts a backup in the place of a career file; the file is kept first (as a backup when sound,
+    // aside when damaged). False, after telling the player, when the career stayed as it was.
+    bool restore(const std::string& file, const CareerBackups::Backup& backup);
+    // A new career's first week, kept as its season's first copy.
+    void keepFirstWeek();
     void showCareers();
     void showBackups(const std::string& file);
     void showLines(const std::vector<std::string>& lines, bool careerButtons);
+    void showPage();
     void showDashboard();
     void createBeside(const std::function<void()>& create);
     std::string templatePath();
@@ -66,6 +75,9 @@ class CareerChoice {
     std::vector<CareerFiles::Summary> m_careers; // the lines of the careers list
     std::string m_backupsOf;                     // the career whose backups are listed, or ""
     std::vector<CareerBackups::Backup> m_backups;
+    std::vector<std::string> m_lines; // every line of the list shown, a page of kLines at a time
+    bool m_careerButtons = false;
+    int m_page = 0;
     bool m_quitting = false;
 };
 

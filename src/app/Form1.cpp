@@ -91,6 +91,8 @@ void Form1::wireEvents() {
     w.onClick("Label60", [this](int i) { m_careerChoice->Label60_Click(i); });
     w.onClick("Label61", [this](int i) { m_careerChoice->Label61_Click(i); });
     w.onClick("Label62", [this](int) { m_careerChoice->Label62_Click(); });
+    w.onClick("Label74", [this](int) { m_careerChoice->turnPage(-1); });
+    w.onClick("Label75", [this](int) { m_careerChoice->turnPage(1); });
     w.onClick("Label6", [this](int i) { m_eventEntry->Label6_Click(i); });
     w.onClick("Label7", [this](int i) { m_eventEntry->Label7_Click(i); });
     w.onClick("Label8", [this](int) { m_eventEntry->Label8_Click(); });

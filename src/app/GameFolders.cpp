@@ -30,7 +30,7 @@ std::string withoutTrailingSlash(std::string path) {
 // Writes, flushes to disk and removes a small file, the way the career will be written.
 bool folderTakesWrites(const fs::path& folder) {
     std::string probe;
-    const int fd = SafeFile::openTemporary(folder.string(), ".velmora-probe-", probe);
+    const int fd = SafeFile::openTemporary(folder.string(), "probe", probe);
     if (fd < 0) return false;
     const std::vector<char> zeros(kProbeBytes, 0);
     bool ok = SafeFile::writeAll(fd, zeros.data(), zeros.size()) && ::fsync(fd) == 0;

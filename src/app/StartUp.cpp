@@ -10,6 +10,7 @@
 #include "rankings/RecordPanels.h"
 #include "rankings/Statistics.h"
 #include "rankings/WorldRankings.h"
+#include "data/DatabaseError.h"
 #include "ui/DisabledWindow.h"
 
 #include <string>
@@ -37,8 +38,17 @@ void StartUp::Form_Load() {
     // A career that is not sound is refused (a backup offered); the title menu still opens, so a
     // new career can be started.
     const bool open = f.careerChoice().openAtStart();
-    // Each run starts its draws further along the same fixed sequence.
-    if (open) advanceRandomCounter(f.temp(), f.random());
+    // Each run starts its draws further along the same fixed sequence. A career that cannot be
+    // written (a full disk, a folder without permission) keeps its counter this time; the title
+    // menu is still made whole and the player told once, at the end.
+    std::string failure;
+    if (open) {
+        try {
+            advanceRandomCounter(f.temp(), f.random());
+        } catch (const DatabaseError& error) {
+            failure = error.what();
+        }
+    }
 
     f.loadPicture(f.c("Image1", 0), "\\immagini\\cards.gif");
     f.loadPicture(f.c("Image1", 1), "\\immagini\\cards.gif");
@@ -66,6 +76,7 @@ void StartUp::Form_Load() {
 
     for (int p = 1; p <= 9; ++p)
         f.c("Picture" + std::to_string(p)).visible = false;
+    if (!failure.empty()) f.platform().messageBox(failure, f.appTitle);
 }
 
 void StartUp::Label1_Click(int index) {

@@ -1,12 +1,18 @@
 #include "data/CareerBackups.h"
 
+#include "data/CareerCheck.h"
+#include "data/CareerLock.h"
+#include "data/Database.h"
 #include "data/SafeFile.h"
+#include "data/StoreFailure.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
+#include <memory>
 
 namespace velmora {
 
@@ -17,6 +23,7 @@ namespace {
 const char kFolder[] = "backups";
 const char kWeekPart[] = "-settimana";
 const char kExtension[] = ".mdb";
+const char kDamagedFolder[] = "danneggiati";
 constexpr size_t kNumberDigits = 6;
 constexpr size_t kWeekDigits = 2;
 
@@ -31,6 +38,17 @@ bool digits(const std::string& text, size_t at, size_t count, long& value) {
 }
 
 } // namespace
+
+std::string CareerBackups::failureReason(const std::string& folder) {
+    switch (StoreFailure::kindOfErrno(SafeFile::lastError())) {
+    case StoreFailure::Kind::DiskFull:
+        return "Il disco è pieno: libera un po' di spazio, poi riprova.";
+    case StoreFailure::Kind::NotWritable:
+        return "Non si può scrivere nella cartella " + folder + ": controlla di avere il permesso di scriverci.";
+    default:
+        return "Non è stato possibile copiare i file nella cartella " + folder + ".";
+    }
+}
 
 CareerBackups::CareerBackups(std::string careerPath) : m_career(std::move(careerPath)) {
     const fs::path career(m_career);
@@ -60,40 +78,144 @@ std::vector<CareerBackups::Backup> CareerBackups::list() const {
     return found;
 }
 
-bool CareerBackups::keep(int week) {
-    return keep(week, "");
-}
-
-bool CareerBackups::keep(int week, const std::string& spared) {
+std::string CareerBackups::copyCareer(int week) {
     std::error_code error;
     fs::create_directories(m_folder, error);
     const std::vector<Backup> before = list();
     const long number = before.empty() ? 1 : before.front().number + 1;
     char name[64];
     std::snprintf(name, sizeof name, "-%06ld%s%02d%s", number, kWeekPart, std::clamp(week, 0, 99), kExtension);
-    if (!SafeFile::copy(m_career, (fs::path(m_folder) / (m_stem + name)).string(), SafeFile::Existing::Replace))
-        return false;
+    const std::string path = (fs::path(m_folder) / (m_stem + name)).string();
+    return SafeFile::copy(m_career, path, SafeFile::Existing::Replace) ? path : "";
+}
+
+bool CareerBackups::keep(int week) {
+    if (copyCareer(week).empty()) return false;
     // The newest few cover a mistake of the last weeks; the first week of each season stays for good.
+    std::error_code error;
     const std::vector<Backup> all = list();
     for (size_t i = kRecent; i < all.size(); ++i) {
-        if (all[i].week != 1 && all[i].path != spared) fs::remove(all[i].path, error);
+        if (all[i].week != 1) fs::remove(all[i].path, error);
     }
     return true;
 }
 
-bool CareerBackups::restore(const Backup& backup, int currentWeek) {
+void CareerBackups::inspect(Backup& backup) {
+    backup.problem = CareerCheck::problem(backup.path);
+    if (!backup.problem.empty()) return;
+    try {
+        const fs::path file(backup.path);
+        Database db(Database::connectionString(file.parent_path().string(), file.filename().string()));
+        const Rows rows = db.query("SELECT dato, dato1 FROM temp WHERE dato IN ('settimana', 'stagione')");
+        for (int r = 0; r <= rows.last(); ++r) {
+            const int value = static_cast<int>(rows.at(1, r).num());
+            if (rows.at(0, r).str() == "settimana") backup.week = value;
+            else backup.season = value;
+        }
+        // A career made before the game counted seasons is in its first.
+        if (backup.season == 0) backup.season = 1;
+    } catch (const std::exception& error) {
+        backup.problem = error.what();
+    }
+}
+
+std::vector<CareerBackups::Backup> CareerBackups::inspected() const {
+    std::vector<Backup> all = list();
+    for (Backup& backup : all)
+        inspect(backup);
+    return all;
+}
+
+std::optional<CareerBackups::Backup> CareerBackups::newestSound() const {
+    for (Backup backup : list()) {
+        inspect(backup);
+        if (backup.problem.empty()) return backup;
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> CareerBackups::damagedAside() const {
+    std::vector<std::pair<fs::file_time_type, std::string>> found;
     std::error_code error;
-    if (!fs::is_regular_file(backup.path, error)) return false;
-    // The career being replaced may be the one the player wants after all: it is kept first.
-    if (fs::is_regular_file(m_career, error) && !keep(currentWeek, backup.path))
-        return false;
-    return SafeFile::copy(backup.path, m_career, SafeFile::Existing::Replace);
+    for (const auto& entry : fs::directory_iterator(fs::path(m_folder) / kDamagedFolder, error)) {
+        const std::string name = entry.path().filename().string();
+        if (name.rfind(m_stem + "-", 0) != 0 || !entry.is_regular_file(error)) continue;
+        found.emplace_back(entry.last_write_time(error), entry.path().string());
+    }
+    std::sort(found.rbegin(), found.rend());
+    std::vector<std::string> paths;
+    for (auto& [when, path] : found)
+        paths.push_back(std::move(path));
+    return paths;
+}
+
+std::string CareerBackups::putAside() {
+    const fs::path folder = fs::path(m_folder) / kDamagedFolder;
+    std::error_code error;
+    fs::create_directories(folder, error);
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char stamp[32];
+    std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", &local);
+    std::string target;
+    for (int n = 1;; ++n) {
+        target = (folder / (m_stem + "-" + stamp + (n > 1 ? "-" + std::to_string(n) : "") + kExtension)).string();
+        if (!fs::exists(fs::symlink_status(target, error))) break;
+    }
+    // A rename: a file the game cannot read can still be put aside, and nothing is copied.
+    if (::rename(m_career.c_str(), target.c_str()) != 0) return "";
+    SafeFile::syncFolder(folder.string());
+    return target;
+}
+
+std::string CareerBackups::restore(const Backup& chosen) {
+    const std::string failed = "Impossibile ripristinare il backup: la carriera e i suoi backup sono rimasti com'erano.\n";
+    std::unique_ptr<CareerLock> lock;
+    try {
+        lock = std::make_unique<CareerLock>(m_career);
+    } catch (const CareerBusy& busy) {
+        return busy.what();
+    }
+    Backup backup = chosen;
+    inspect(backup);
+    if (!backup.problem.empty()) {
+        return "Questo backup è danneggiato e non si può ripristinare: la carriera e i suoi backup sono rimasti "
+               "com'erano.\n" +
+               backup.problem;
+    }
+    std::error_code error;
+    std::string keptCopy, asideCopy;
+    if (fs::exists(fs::symlink_status(m_career, error))) {
+        Backup career{m_career, 0, 0, 0, ""};
+        inspect(career);
+        if (career.problem.empty()) {
+            // The career being replaced may be the one the player wants after all: it is kept first.
+            keptCopy = copyCareer(career.week);
+            if (keptCopy.empty()) return failed + failureReason(m_folder);
+        } else {
+            asideCopy = putAside();
+            if (asideCopy.empty()) return failed + failureReason(m_folder);
+        }
+    }
+    if (!SafeFile::copy(backup.path, m_career, SafeFile::Existing::Replace)) {
+        const std::string why = failureReason(fs::path(m_career).parent_path().string());
+        if (!keptCopy.empty()) fs::remove(keptCopy, error);
+        if (!asideCopy.empty()) ::rename(asideCopy.c_str(), m_career.c_str());
+        return failed + why;
+    }
+    const std::vector<std::string> aside = damagedAside();
+    for (size_t i = kDamagedKept; i < aside.size(); ++i)
+        fs::remove(aside[i], error);
+    return "";
 }
 
 void CareerBackups::removeAll() {
     std::error_code error;
     for (const Backup& backup : list())
         fs::remove(backup.path, error);
+    for (const std::string& path : damagedAside())
+        fs::remove(path, error);
 }
 
 } // namespace velmora

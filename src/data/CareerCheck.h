@@ -28,11 +28,12 @@ class CareerCheck {
     enum class Depth { Tables, Structure, Pages };
 
     // What is wrong with the file as it lies on disk ("" when nothing): missing, a folder, empty,
-    // or an ordinary database without the game's protection. Reads the first bytes only.
+    // not readable, or an ordinary database without the game's protection. Reads the first bytes only.
     static std::string fileProblem(const std::string& path);
     // What is wrong with a career just opened with the game's password ("" when nothing): pages
-    // beyond the end of a cut-short file, pages that fail the check, or tables of the game missing.
-    // Tables the game does not know are allowed.
+    // beyond the end of a cut-short file, pages that fail the check, or tables or columns of the game
+    // missing. Tables the game does not know are allowed, and so is a career made before the game
+    // kept its history: those tables are added at open.
     static std::string contentProblem(Database& db, Depth depth = Depth::Structure);
     // The message for a career whose first page reads but whose pages are missing or damaged.
     static std::string cutShort(const std::string& path);
@@ -42,6 +43,11 @@ class CareerCheck {
     static std::string wrongKey(const std::string& path);
     // The tables every career holds.
     static const std::vector<std::string>& gameTables();
+    // The whole check a career passes at open, on a file not open: "" when it is sound. A backup
+    // passes it before it replaces anything.
+    static std::string problem(const std::string& path);
+    // The message for a file the game may not read.
+    static std::string unreadable(const std::string& path);
 };
 
 } // namespace velmora

@@ -1,6 +1,7 @@
 #include "data/CareerFiles.h"
 
 #include "data/CareerCheck.h"
+#include "data/CareerLock.h"
 #include "data/Database.h"
 #include "data/KeyValueStore.h"
 
@@ -90,9 +91,11 @@ CareerFiles::Summary CareerFiles::summary(const std::string& file) const {
     summary.lastPlayed = changedText(where);
     summary.problem = CareerCheck::fileProblem(where);
     if (!summary.problem.empty()) return summary;
+    summary.busy = CareerLock::heldElsewhere(where);
     try {
+        // Only read: a career another window plays can still be named in the list.
         Database db(Database::connectionString(m_folder, file));
-        summary.problem = CareerCheck::contentProblem(db, CareerCheck::Depth::Tables);
+        summary.problem = CareerCheck::contentProblem(db);
         if (!summary.problem.empty()) return summary;
         KeyValueStore temp(db);
         // A career not yet made holds no players: it has no name to show.

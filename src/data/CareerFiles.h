@@ -19,6 +19,7 @@ class CareerFiles {
         long money = 0;      // euro
         std::string lastPlayed; // "dd/mm/yyyy hh:mm" of the file's last change
         std::string problem; // why the career cannot be opened, "" when it can
+        bool busy = false;   // another window plays it
     };
 
     static constexpr const char* kFirst = "velmora.mdb";

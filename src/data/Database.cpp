@@ -1,9 +1,12 @@
 #include "data/Database.h"
 
 #include "data/CareerCheck.h"
+#include "data/CareerLock.h"
 #include "data/DatabaseError.h"
 #include "data/JetDialect.h"
 #include "data/PreparedStatement.h"
+#include "data/StoreFailure.h"
+#include "data/StoreFaults.h"
 
 #include <sqlcipher/sqlite3.h>
 
@@ -54,7 +57,7 @@ std::string Database::connectionString(const std::string& appFolder, const std::
     return kProvider + folder + "\\" + fileName + kPassword;
 }
 
-Database::Database(const std::string& connection) {
+Database::Database(const std::string& connection, Use use) {
     std::string source = connectionPart(connection, "Data Source");
     std::replace(source.begin(), source.end(), '\\', '/');
     const std::string password = connectionPart(connection, "Jet OLEDB:Database Password");
@@ -64,14 +67,19 @@ Database::Database(const std::string& connection) {
     if (!std::filesystem::is_regular_file(source, ignored)) {
         throw DatabaseError("Impossibile trovare il file del database '" + source + "'.");
     }
+    // Taken before the engine touches the file, so a career another game plays is never written.
+    if (use == Use::Play) m_lock = std::make_unique<CareerLock>(source);
+    StoreFaults::install();
     // Never SQLITE_OPEN_CREATE: a missing file must stay missing. The game runs on one thread, so
     // the connection needs no locking of its own.
     if (sqlite3_open_v2(source.c_str(), &m_db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr) !=
         SQLITE_OK) {
-        std::string message = m_db ? sqlite3_errmsg(m_db) : "impossibile aprire il file";
+        const std::string message = m_db ? sqlite3_errmsg(m_db) : "impossibile aprire il file";
+        const int code = m_db ? sqlite3_extended_errcode(m_db) : SQLITE_CANTOPEN;
         sqlite3_close(m_db);
         m_db = nullptr;
-        throw DatabaseError("Impossibile aprire il database '" + source + "': " + message);
+        StoreFailure::log(message + " [" + source + "]");
+        throw DatabaseError(StoreFailure::message(StoreFailure::kindOf(code, message), source, message));
     }
     sqlite3_key(m_db, password.data(), static_cast<int>(password.size()));
     // The key is only checked on the first read; a wrong one makes the file unreadable.
@@ -91,13 +99,17 @@ Database::~Database() {
     sqlite3_close(m_db);
 }
 
-void Database::fail(const std::string& what) {
-    throw DatabaseError(std::string(sqlite3_errmsg(m_db)) + " [" + what + "]");
+void Database::fail(const std::string& statement) {
+    const std::string message = sqlite3_errmsg(m_db);
+    StoreFailure::log(message + " [" + statement + "] in " + m_path);
+    throw DatabaseError(
+        StoreFailure::message(StoreFailure::kindOf(sqlite3_extended_errcode(m_db), message), m_path, message));
 }
 
 void Database::countStatement() {
     if (m_failAfter < 0) return;
-    if (m_failAfter == 0) throw DatabaseError("guasto simulato del database");
+    if (m_failAfter == 0)
+        throw DatabaseError(StoreFailure::message(StoreFailure::Kind::Other, m_path, "guasto simulato del database"));
     --m_failAfter;
 }
 

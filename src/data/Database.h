@@ -14,6 +14,7 @@ struct sqlite3_stmt;
 
 namespace velmora {
 
+class CareerLock;
 class PreparedStatement;
 
 // The game's one database connection: the password-protected velmora.mdb of the application folder.
@@ -30,7 +31,11 @@ public:
     // Opens the file named by the connection string's data source with its database password as
     // the key. A missing file or a wrong password throws DatabaseError and never creates or
     // changes a file.
-    explicit Database(const std::string& connectionString);
+    // How the file is used: a career the game plays is locked for this game alone (CareerBusy when
+    // another game holds it); a file only read (a list line, a backup being checked) is not.
+    enum class Use { Read, Play };
+
+    explicit Database(const std::string& connectionString, Use use = Use::Read);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -54,13 +59,17 @@ public:
     // Test seam: the statement after the next count ones fails as the engine would. -1 turns it off.
     void failAfter(long count) { m_failAfter = count; }
 
+    // Reports the engine's last failure on this connection: the player's message is thrown, the
+    // full error with the statement goes to standard error.
+    [[noreturn]] void fail(const std::string& statement);
+
 private:
     friend class PreparedStatement;
 
     sqlite3_stmt* prepare(const std::string& sql);
     void countStatement();
-    [[noreturn]] void fail(const std::string& what);
 
+    std::unique_ptr<CareerLock> m_lock;
     sqlite3* m_db = nullptr;
     std::string m_path;
     std::map<std::string, std::unique_ptr<PreparedStatement>, std::less<>> m_prepared;

@@ -11,12 +11,7 @@ namespace {
 int g_depth = 0;
 
 void run(Database& database, const std::string& sql) {
-    char* error = nullptr;
-    if (sqlite3_exec(database.handle(), sql.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
-        std::string message = error ? error : "errore sconosciuto";
-        sqlite3_free(error);
-        throw DatabaseError(message + " [" + sql + "]");
-    }
+    if (sqlite3_exec(database.handle(), sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK) database.fail(sql);
 }
 } // namespace
 

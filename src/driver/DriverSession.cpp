@@ -382,10 +382,17 @@ void DriverSession::choose(const std::string& line, std::ostream&) {
 }
 
 void DriverSession::setAnswer(const std::vector<std::string>& words) {
-    if (words.size() != 2) throw CommandError("answer yes or answer no");
+    const char usage[] = "answer yes, answer no, or answer N (the N-th button, from 1)";
+    if (words.size() != 2) throw CommandError(usage);
     const std::string reply = lower(words[1]);
-    if (reply != "yes" && reply != "no") throw CommandError("answer yes or answer no");
-    m_platform.answerNext(reply == "yes");
+    long long button = 0;
+    if (reply == "yes" || reply == "no") {
+        m_platform.answerNext(reply == "yes");
+    } else if (parseInteger(reply, button) && button >= 1 && button <= 9) {
+        m_platform.answerNextWith(static_cast<int>(button - 1));
+    } else {
+        throw CommandError(usage);
+    }
 }
 
 void DriverSession::advance(const std::vector<std::string>& words) {

@@ -33,7 +33,7 @@ void GameContext::openDatabase() {
     const std::string problem = CareerCheck::fileProblem(careerPath());
     if (!problem.empty()) throw CareerRefused(problem);
     accedi_databaseox = Database::connectionString(folder, careerFile);
-    auto database = std::make_unique<Database>(accedi_databaseox);
+    auto database = std::make_unique<Database>(accedi_databaseox, Database::Use::Play);
     const std::string damage = CareerCheck::contentProblem(*database);
     if (!damage.empty()) throw CareerRefused(damage);
     cnox = std::move(database);
@@ -43,9 +43,10 @@ void GameContext::openDatabase() {
 
 void GameContext::weekCommitted() {
     if (!weeklyBackups || !cnox) return;
+    const CareerBackups backups(cnox->path());
     if (!CareerBackups(cnox->path()).keep(currentWeek)) {
         throw std::runtime_error("La settimana è salvata, ma non è stato possibile scriverne il backup in " +
-                                 CareerBackups(cnox->path()).folder() + ".");
+                                 backups.folder() + ".\n" + CareerBackups::failureReason(backups.folder()));
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -12,6 +13,10 @@ public:
     virtual void messageBox(const std::string& text, const std::string& title) = 0;
     // Asks a Yes/No question; true for Yes.
     virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
+    // Asks a question whose buttons say what each answer does (the last one cancels, and is the
+    // answer when the question is closed); the index of the button chosen.
+    virtual int askChoice(const std::string& text, const std::string& title,
+                          const std::vector<std::string>& answers) = 0;
     // Lets the screen repaint (progress labels); never delivers clicks or timer ticks.
     virtual void yield() = 0;
     // Folder of the game's pictures (immagini/): the executable's, or the installation's data folder.

@@ -8,14 +8,15 @@
 namespace velmora {
 
 // A platform without a screen: a virtual clock moved on by hand, message boxes recorded instead of
-// shown, and Yes/No questions answered as told (No when nothing was said). Used by the headless
-// driver and the tests.
+// shown, and questions answered as told (with their last button, No or the cancelling one, when
+// nothing was said). Used by the headless driver and the tests.
 class ScriptedPlatform : public Platform {
 public:
     explicit ScriptedPlatform(std::string appFolder) : m_appFolder(std::move(appFolder)) {}
 
     void messageBox(const std::string& text, const std::string& title) override;
     bool askYesNo(const std::string& text, const std::string& title) override;
+    int askChoice(const std::string& text, const std::string& title, const std::vector<std::string>& answers) override;
     void yield() override { ++m_yields; }
     std::string appFolder() const override { return m_appFolder; }
     std::string shippedDatabase() const override { return m_shipped; }
@@ -25,7 +26,10 @@ public:
 
     void setNow(long long now) { m_now = now; }
     // The answer to the next Yes/No question only.
-    void answerNext(bool yes) { m_nextAnswer = yes ? 1 : 0; }
+    void answerNext(bool yes) { m_nextAnswer = yes ? 0 : 1; }
+    // The button (0 the first) chosen at the next question only; Yes is the first of a Yes/No
+    // question and No the second.
+    void answerNextWith(int button) { m_nextAnswer = button; }
     // Texts of the message boxes and questions shown since the last call.
     std::vector<std::string> takeMessages();
     const std::string& lastTitle() const { return m_lastTitle; }

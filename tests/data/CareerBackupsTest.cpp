@@ -1,5 +1,5 @@
 // The weekly copies of a career: which are kept as the seasons go by, that the names sort by age
-// and belong to their own career only, and that a restore keeps the career it replaces.
+// and belong to their own career only, and that a copy which is no career is never restored.
 
 #include "data/CareerBackups.h"
 #include "data/CareerFiles.h"
@@ -71,7 +71,7 @@ TEST(CareerBackups, KeepTheLastFiveWeeksAndTheFirstWeekOfEverySeason) {
     EXPECT_EQ(readText(backups.list().front().path), "week 9");
 }
 
-TEST(CareerBackups, BelongToTheirOwnCareerAndARestoreKeepsTheReplacedOne) {
+TEST(CareerBackups, BelongToTheirOwnCareerAndOneThatIsNoCareerIsNeverRestored) {
     test::AppFolder folder;
     const CareerFiles files(folder.path());
     const std::string first = folder.databasePath();
@@ -86,11 +86,13 @@ TEST(CareerBackups, BelongToTheirOwnCareerAndARestoreKeepsTheReplacedOne) {
     EXPECT_EQ(weeksOf(firstBackups), (std::vector<int>{5, 4}));
     EXPECT_EQ(weeksOf(secondBackups), (std::vector<int>{9}));
 
-    ASSERT_TRUE(firstBackups.restore(firstBackups.list().back(), 5));
-    EXPECT_EQ(readText(first), "first, week 4");
+    // These copies fail the check a career passes at open: nothing is replaced, kept or pruned.
+    const std::string refused = firstBackups.restore(firstBackups.list().back());
+    EXPECT_EQ(refused.rfind("Questo backup è danneggiato e non si può ripristinare", 0), 0u) << refused;
+    EXPECT_EQ(readText(first), "first, week 5");
     EXPECT_EQ(readText(second), "second, week 9");
-    EXPECT_EQ(weeksOf(firstBackups), (std::vector<int>{5, 5, 4}));
-    EXPECT_EQ(readText(firstBackups.list().front().path), "first, week 5");
+    EXPECT_EQ(weeksOf(firstBackups), (std::vector<int>{5, 4}));
+    EXPECT_EQ(readText(firstBackups.list().back().path), "first, week 4");
 
     EXPECT_EQ(files.names(), (std::vector<std::string>{"velmora.mdb", "velmora-2.mdb"}));
     EXPECT_EQ(files.nextFree(), "velmora-3.mdb");

@@ -110,28 +110,84 @@ TEST_F(CareersTest, EachCareerIsOpenedFromTheListAndPlayedWhileTheOtherKeepsEver
     EXPECT_EQ(CareerBackups(path("velmora-2.mdb")).list().front().week, 10);
 }
 
-TEST_F(CareersTest, NuovaAnsweredNoKeepsTheCareerAndStartsTheNewOneBesideIt) {
+// "Nuova" over a career asks what the player means; each button does what it says.
+TEST_F(CareersTest, NuovaOverACareerDoesWhatTheChosenButtonSays) {
+    struct Answer {
+        const char* button;     // the driver's answer
+        const char* career;     // whose career is open afterwards
+        bool beside;            // a second career file was made
+        bool kept;              // the first career keeps every byte
+    };
+    const std::vector<Answer> answers = {
+        {"1", "Luca Verdi", false, false}, // "Sostituiscila"
+        {"2", "Luca Verdi", true, true},   // "Tienila e creane un'altra"
+        {"3", "", false, true},            // "Annulla": the form stays, nothing is made
+    };
+    for (const Answer& answer : answers) {
+        SCOPED_TRACE(answer.button);
+        fs::remove_all(folder.path() + "/backups");
+        fs::remove(path("velmora-2.mdb"));
+        fs::remove(path("velmora.mdb"));
+        makeCareer("velmora.mdb", "Mario", "Rossi", 4);
+        start();
+        const std::string before = fileBytes(folder.databasePath());
+
+        d().click("Label1", 1);
+        d().click("Label1", 3);
+        d().run("type Text1 0 Luca");
+        d().run("type Text1 1 Verdi");
+        d().run(std::string("answer ") + answer.button);
+        d().click("Label3", 0);
+        EXPECT_EQ(d().messages(), std::vector<std::string>{
+                                      "C'è già la carriera di Mario Rossi (settimana 4). Vuoi sostituirla con la "
+                                      "nuova, oppure tenerla e iniziare la nuova accanto a lei?\\n[1] "
+                                      "Sostituiscila\\n[2] Tienila e creane un'altra\\n[3] Annulla"});
+        EXPECT_EQ(fs::exists(path("velmora-2.mdb")), answer.beside);
+        EXPECT_EQ(fileBytes(folder.databasePath()) == before, answer.kept);
+        if (answer.career[0]) {
+            expectDashboard(answer.career, 1);
+            // The new career's first week is kept as its season's first copy.
+            const std::string made = answer.beside ? path("velmora-2.mdb") : folder.databasePath();
+            const auto copies = CareerBackups(made).list();
+            ASSERT_FALSE(copies.empty());
+            EXPECT_EQ(copies.front().week, 1);
+        } else {
+            EXPECT_TRUE(d().visible("Picture1")) << "the form stays for another try";
+            EXPECT_FALSE(d().visible("Picture2"));
+            EXPECT_TRUE(CareerBackups(folder.databasePath()).list().empty());
+        }
+        driver.reset();
+    }
+}
+
+// One game per career: a second driver on the same folder is refused and writes nothing, and the
+// first one's week is all there.
+TEST_F(CareersTest, ASecondGameOnTheSameCareerIsRefusedAndTheFirstLosesNothing) {
     makeCareer("velmora.mdb", "Mario", "Rossi", 4);
     start();
-    const std::string before = fileBytes(folder.databasePath());
-
-    d().click("Label1", 1);
-    d().click("Label1", 3);
-    d().run("type Text1 0 Luca");
-    d().run("type Text1 1 Verdi");
-    d().run("answer no");
-    d().click("Label3", 0);
-    EXPECT_EQ(d().messages(), std::vector<std::string>{"Sostituire la carriera di Mario Rossi (settimana 4)?"});
-    EXPECT_EQ(fileBytes(folder.databasePath()), before);
-    ASSERT_TRUE(fs::exists(path("velmora-2.mdb")));
-    expectDashboard("Luca Verdi", 1);
-
-    // Both are in the list now.
-    leaveDashboard();
     carica();
-    EXPECT_NE(d().caption("Label59", 0).find("Mario Rossi"), std::string::npos);
-    EXPECT_NE(d().caption("Label59", 1).find("Luca Verdi"), std::string::npos);
-    EXPECT_EQ(fileBytes(folder.databasePath()), before);
+    expectDashboard("Mario Rossi", 4);
+    d().click("Label8");
+    expectDashboard("Mario Rossi", 5);
+    const std::string played = fileBytes(folder.databasePath());
+
+    DriverProcess second(VELMORA_DRIVER, folder.path());
+    const DriverAnswer refused = second.send("load");
+    EXPECT_FALSE(refused.ok);
+    const auto told = second.messages();
+    ASSERT_EQ(told.size(), 1u);
+    EXPECT_NE(told[0].find("è già aperta in un'altra finestra di Velmora"), std::string::npos) << told[0];
+    EXPECT_EQ(fileBytes(folder.databasePath()), played) << "the refused game wrote to the career";
+
+    // The first game plays on; its weeks are all kept.
+    d().click("Label8");
+    expectDashboard("Mario Rossi", 6);
+    EXPECT_EQ(d().messages(), std::vector<std::string>{});
+    EXPECT_EQ(d().query("SELECT count(*) FROM storico_settimane")[0][0], "2");
+    driver.reset();
+    // Once the first game has ended, the career opens again.
+    start();
+    EXPECT_EQ(storedNumber(d(), "settimana"), 6);
 }
 
 TEST_F(CareersTest, ADoubleClickActsOnce) {
@@ -162,8 +218,8 @@ TEST_F(CareersTest, RestoringABackupGivesBackTheWeekItHolds) {
 
     carica();
     d().click("Label61", 0);
-    EXPECT_EQ(d().caption("Label59", 0).rfind(" 5 ", 0), 0u) << "the newest backup holds week 5";
-    EXPECT_EQ(d().caption("Label59", 1).rfind(" 4 ", 0), 0u);
+    EXPECT_EQ(d().caption("Label59", 0).rfind(" Stagione 1, settimana 5 ", 0), 0u) << d().caption("Label59", 0);
+    EXPECT_EQ(d().caption("Label59", 1).rfind(" Stagione 1, settimana 4 ", 0), 0u);
     EXPECT_FALSE(d().visible("Label59", 2));
     d().run("answer yes");
     d().click("Label59", 1);

@@ -36,7 +36,8 @@ void button(Control& label, const char* text, int left, int top, int width) {
 } // namespace
 
 // Picture10: the careers of the folder, one line each (player, nation, week, money, last played)
-// with its delete and backup buttons; the same lines list a career's backups to restore.
+// with its delete and backup buttons; the same lines list a career's backups to restore. Past eight
+// lines the list pages (Label74 back, Label75 on, Label76 "Pagina N di M").
 void buildCareerListScreen(Window& w) {
     Control& panel = w.add("Picture10", ControlKind::Panel);
     look::place(panel, 240, 3360, kWindowWidth - 480, kWindowHeight - 3600);
@@ -70,8 +71,19 @@ void buildCareerListScreen(Window& w) {
         for (const char* name : {"Label59", "Label60", "Label61"})
             w(name, i).visible = false;
     }
-    button(w.add("Label62", ControlKind::Label, &panel), "Indietro", kListLeft, kListTop + kRows * kRowStep + 300,
-           kButtonWidth);
+    const int bottom = kListTop + kRows * kRowStep + 300;
+    button(w.add("Label62", ControlKind::Label, &panel), "Indietro", kListLeft, bottom, kButtonWidth);
+    // Past eight lines the list turns its pages (a folder of many careers, five seasons of backups).
+    const int pagesLeft = kListLeft + kRowWidth - 3 * kButtonWidth - 400;
+    Control& previous = w.add("Label74", ControlKind::Label, &panel);
+    button(previous, "Precedenti", pagesLeft, bottom, kButtonWidth);
+    Control& page = w.add("Label76", ControlKind::Label, &panel);
+    look::place(page, pagesLeft + kButtonWidth + 200, bottom, kButtonWidth, kRowHeight);
+    look::caption(page, kRowPoints, false, look::kIvory, Align::Center);
+    Control& next = w.add("Label75", ControlKind::Label, &panel);
+    button(next, "Successivi", pagesLeft + 2 * kButtonWidth + 400, bottom, kButtonWidth);
+    for (Control* pager : {&previous, &page, &next})
+        pager->visible = false;
 }
 
 } // namespace velmora

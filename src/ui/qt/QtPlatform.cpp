@@ -1,7 +1,9 @@
 #include "ui/qt/QtPlatform.h"
 
 #include <QCoreApplication>
+#include <QAbstractButton>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QMetaObject>
 
 namespace velmora {
@@ -22,6 +24,27 @@ bool QtPlatform::askYesNo(const std::string& text, const std::string& title) {
     box.setDefaultButton(QMessageBox::No);
     box.setEscapeButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
+}
+
+int QtPlatform::askChoice(const std::string& text, const std::string& title,
+                          const std::vector<std::string>& answers) {
+    QMessageBox box(QMessageBox::Question, QString::fromStdString(title), QString::fromStdString(text),
+                    QMessageBox::NoButton, m_dialogParent);
+    std::vector<QAbstractButton*> buttons;
+    for (size_t i = 0; i < answers.size(); ++i) {
+        const bool last = i + 1 == answers.size();
+        buttons.push_back(box.addButton(QString::fromStdString(answers[i]),
+                                        last ? QMessageBox::RejectRole : QMessageBox::AcceptRole));
+    }
+    if (buttons.empty()) return -1;
+    // Closing the question, or Escape, is the last answer: the one that changes nothing.
+    box.setDefaultButton(qobject_cast<QPushButton*>(buttons.back()));
+    box.setEscapeButton(buttons.back());
+    box.exec();
+    for (size_t i = 0; i < buttons.size(); ++i) {
+        if (box.clickedButton() == buttons[i]) return static_cast<int>(i);
+    }
+    return static_cast<int>(buttons.size()) - 1;
 }
 
 void QtPlatform::yield() {

@@ -23,6 +23,7 @@ class QtPlatform : public Platform {
     // A question with Yes and No buttons; No is the default, since the game only asks before
     // throwing work away.
     bool askYesNo(const std::string& text, const std::string& title) override;
+    int askChoice(const std::string& text, const std::string& title, const std::vector<std::string>& answers) override;
     // Repaints what changed and handles pending window-system events, but no clicks or keys.
     // Calls closer together than a frame do nothing, so tight loops that yield stay fast.
     void yield() override;

@@ -134,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(BadCareers, CareerFileTest, ::testing::ValuesIn(kBadFil
 
 class RefusedCareerTest : public GameTest {};
 
-TEST_F(RefusedCareerTest, TheNewestBackupIsOfferedAndBroughtBackWithTheDamagedFileKept) {
+TEST_F(RefusedCareerTest, TheNewestBackupIsOfferedAndBroughtBackWithTheDamagedFileKeptApart) {
     const std::string path = folder.databasePath();
     {
         Database db(Database::connectionString(folder.path()));
@@ -148,13 +148,16 @@ TEST_F(RefusedCareerTest, TheNewestBackupIsOfferedAndBroughtBackWithTheDamagedFi
     const auto messages = platform.takeMessages();
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_NE(messages[0].find("è vuoto"), std::string::npos) << messages[0];
-    EXPECT_NE(messages[0].find("Ripristinare il backup della settimana 7"), std::string::npos) << messages[0];
+    EXPECT_NE(messages[0].find("Ripristinare il backup della stagione 1, settimana 7"), std::string::npos)
+        << messages[0];
     ASSERT_TRUE(form->cnox);
     EXPECT_EQ(form->temp().number("settimana"), 7);
-    // The empty file the player had is now the newest backup, in case he wants it after all.
-    const auto backups = CareerBackups(path).list();
-    ASSERT_EQ(backups.size(), 2u);
-    EXPECT_EQ(fs::file_size(backups.front().path), 0u);
+    // The empty file the player had is put aside, in case he wants it after all, and never counted
+    // among the weekly copies.
+    EXPECT_EQ(CareerBackups(path).list().size(), 1u);
+    const auto aside = CareerBackups(path).damagedAside();
+    ASSERT_EQ(aside.size(), 1u);
+    EXPECT_EQ(fs::file_size(aside.front()), 0u);
 }
 
 TEST_F(RefusedCareerTest, AnsweredNoTheFileStaysAndANewCareerStartsBesideIt) {
