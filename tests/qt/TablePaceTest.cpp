@@ -11,6 +11,7 @@
 #include "support/AppFolder.h"
 #include "ui/ScriptedPlatform.h"
 #include "ui/qt/QtFrontEnd.h"
+#include "ui/qt/QtPlatform.h"
 #include "ui/qt/TableSpeed.h"
 #include "ui/qt/WindowView.h"
 
@@ -18,7 +19,6 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -42,12 +42,6 @@ struct TableRun {
     std::vector<std::string> rows;
     double wallSeconds = 0;
 };
-
-// The user's settings go to a folder of the test's own.
-void privateSettings() {
-    static QTemporaryDir folder;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
-}
 
 TableRun onVirtualClock(const TableEvent& event) {
     test::AppFolder folder;
@@ -109,7 +103,6 @@ class TablePaceTest : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(TablePaceTest, ASeededTableEndsTheSameAtEveryPace) {
     test::qtApplication();
-    privateSettings();
     test::AppFolder shipped;
     const TableEvent event = test::firstEvent(shipped.path(), GetParam(), 64);
     const TableRun ownPace = onVirtualClock(event);
@@ -139,7 +132,6 @@ INSTANTIATE_TEST_SUITE_P(Games, TablePaceTest, ::testing::Values("Uno", "Hearts"
 // "PROSSIMO TURNO" clicked the instant it shows. The round closes once, as waiting closes it.
 TEST(TablePaceTest, ADoubleClickedSkipClosesTheRoundAsWaitingDoes) {
     test::qtApplication();
-    privateSettings();
     test::AppFolder shipped;
     const TableEvent event = test::firstEvent(shipped.path(), "Brisolo", 64);
     const TableRun waited = onVirtualClock(event);
@@ -168,8 +160,8 @@ TEST(TablePaceTest, ADoubleClickedSkipClosesTheRoundAsWaitingDoes) {
 
 TEST(TablePaceTest, ThePaceIsThePlayersOwnFromOneSessionToTheNext) {
     test::qtApplication();
-    privateSettings();
     test::AppFolder folder;
+    auto factor = [](QtFrontEnd& front) { return static_cast<QtPlatform&>(front.platform()).speed().factor(); };
     {
         QtFrontEnd front;
         front.useFolders(folder.path(), folder.path());
@@ -178,19 +170,22 @@ TEST(TablePaceTest, ThePaceIsThePlayersOwnFromOneSessionToTheNext) {
         form.c("Picture5").visible = true; // the selector is on the table screen
         EXPECT_EQ(form.c("Combo12").items, (std::vector<std::string>{"Normale", "Veloce", "Rapida"}));
         ASSERT_TRUE(form.window().choose("Combo12", -1, "Normale"));
-        EXPECT_EQ(TableSpeed::current(), 1);
+        EXPECT_EQ(factor(front), 1);
         ASSERT_TRUE(form.window().choose("Combo12", -1, "Rapida"));
-        EXPECT_EQ(TableSpeed::current(), 10);
+        EXPECT_EQ(factor(front), 10);
     }
+    // Kept in the settings of the test's own folder, never in the player's.
+    const QString stored = QSettings("velmora", "velmora").fileName();
+    EXPECT_TRUE(stored.startsWith(QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME")))) << stored.toStdString();
     QtFrontEnd front;
     front.useFolders(folder.path(), folder.path());
     Form1 form(front.platform());
     front.show(form.window());
     form.c("Picture5").visible = true;
     EXPECT_EQ(form.c("Combo12").text, "Rapida");
-    EXPECT_EQ(TableSpeed::current(), 10);
+    EXPECT_EQ(factor(front), 10);
     ASSERT_TRUE(form.window().choose("Combo12", -1, "Veloce"));
-    EXPECT_EQ(TableSpeed::current(), 3);
+    EXPECT_EQ(factor(front), 3);
     ASSERT_TRUE(form.window().choose("Combo12", -1, "Normale"));
 }
 

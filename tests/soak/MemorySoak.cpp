@@ -24,6 +24,7 @@
 #include "ui/qt/QtFrontEnd.h"
 #include "ui/qt/WindowView.h"
 #include "support/AppFolder.h"
+#include "support/OwnSettings.h"
 #include "support/WorldBuilder.h"
 
 #include <QApplication>
@@ -289,6 +290,8 @@ int paceRun(int tables, int width, int height, const std::string& speed) {
 } // namespace velmora::test
 
 int main(int argc, char** argv) {
+    // The paces the soak plays at are no choice of the player's.
+    velmora::test::keepSettingsApart();
     if (argc == 5 && (std::string(argv[1]) == "shots" || std::string(argv[1]) == "readme")) {
         try {
             const auto take = std::string(argv[1]) == "shots" ? velmora::test::shots : velmora::test::readmeShots;

@@ -10,9 +10,9 @@
 
 namespace velmora {
 
-// A slide lasts its time at the game's own pace divided by the table's pace, so a faster table
-// never waits for its cards.
-int CardSlides::slideMs() { return kSlideMs / TableSpeed::current(); }
+int CardSlides::slideMs() const {
+    return kSlideMs / (m_speed ? m_speed->factor() : 1);
+}
 
 namespace {
 

@@ -12,6 +12,7 @@ namespace velmora {
 
 class ControlWidget;
 class PictureCache;
+class TableSpeed;
 
 // Cards in motion over the stage: each slide draws a card's picture moving from one place to
 // another for a short while. It only paints: the mouse goes through it to the controls below, and
@@ -32,9 +33,11 @@ class CardSlides : public QWidget {
     // Lands every card at once.
     void finishAll();
 
-    // How long a card takes from its seat to its place, in milliseconds.
+    // Cards move in step with the table's pace from then on (the game's own pace without one).
+    void followPace(const TableSpeed* speed) { m_speed = speed; }
+
+    // How long a card takes from its seat to its place at the game's own pace, in milliseconds.
     static constexpr int kSlideMs = 150;
-    static int slideMs();
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -47,10 +50,14 @@ class CardSlides : public QWidget {
         qint64 startedAt = 0;
     };
 
+    // A slide lasts its time at the game's own pace divided by the table's pace, so a faster table
+    // never waits for its cards.
+    int slideMs() const;
     void step();
     void land(Slide& slide);
 
     PictureCache& m_pictures;
+    const TableSpeed* m_speed = nullptr;
     std::vector<Slide> m_slides;
     QElapsedTimer m_clock;
     QTimer m_frames;

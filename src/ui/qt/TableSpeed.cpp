@@ -1,30 +1,11 @@
 #include "ui/qt/TableSpeed.h"
 
-#include <QSettings>
-
 #include <algorithm>
 
 namespace velmora {
 
-namespace {
-
-int g_current = 1;
-
-// Kept in the user's settings and not in the career: the pace is a taste of the player at this
-// desktop, not part of the world he plays in.
-constexpr const char* kSettingsKey = "table/speed";
-
-constexpr const char* kSettingsOwner = "velmora";
-
-} // namespace
-
 TableSpeed::TableSpeed() {
     m_wall.start();
-    g_current = m_factor;
-}
-
-TableSpeed::~TableSpeed() {
-    g_current = 1;
 }
 
 long long TableSpeed::nowMs() const {
@@ -40,7 +21,6 @@ void TableSpeed::rebase() {
 void TableSpeed::setFactor(int factor) {
     rebase();
     m_factor = std::max(1, factor);
-    g_current = m_factor;
 }
 
 int TableSpeed::factorOfItem(int item) {
@@ -57,21 +37,6 @@ long long TableSpeed::wallWaitUntil(long long tableMs) const {
 void TableSpeed::holdAt(long long tableMs) {
     rebase();
     m_tableBase = std::min(m_tableBase, tableMs);
-}
-
-int TableSpeed::current() {
-    return g_current;
-}
-
-int TableSpeed::storedItem() {
-    QSettings stored(kSettingsOwner, kSettingsOwner);
-    const int item = stored.value(kSettingsKey, 0).toInt();
-    return item >= 0 && item < static_cast<int>(kFactors.size()) ? item : 0;
-}
-
-void TableSpeed::storeItem(int item) {
-    QSettings stored(kSettingsOwner, kSettingsOwner);
-    stored.setValue(kSettingsKey, item);
 }
 
 } // namespace velmora

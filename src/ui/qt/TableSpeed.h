@@ -18,8 +18,6 @@ class TableSpeed {
     static constexpr std::array<int, 3> kFactors{1, 3, 10};
 
     TableSpeed();
-    // With it goes the table it paced: what is shown next runs at the game's own pace.
-    ~TableSpeed();
     TableSpeed(const TableSpeed&) = delete;
     TableSpeed& operator=(const TableSpeed&) = delete;
 
@@ -36,14 +34,6 @@ class TableSpeed {
     // Time the program lost while busy does not count for the table: from now on the table clock
     // stands at this earlier moment and runs on from there.
     void holdAt(long long tableMs);
-
-    // The pace of the table on screen, for whatever the front end moves in step with it (a card's
-    // slide lasts 1 / current() of its time at the game's own pace).
-    static int current();
-
-    // The selector item the player chose last time, from the user's settings (0 when none).
-    static int storedItem();
-    static void storeItem(int item);
 
   private:
     void rebase();
