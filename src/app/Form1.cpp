@@ -1,6 +1,9 @@
 #include "app/Form1.h"
 
 #include "app/CareerChoice.h"
+#include "app/Options.h"
+#include "app/ScreenReading.h"
+#include "app/SoundCues.h"
 #include "app/StartUp.h"
 #include "app/layout/Screens.h"
 #include "career/Dashboard.h"
@@ -35,6 +38,8 @@ namespace velmora {
 
 Form1::Form1(Platform& platform)
     : GameContext(platform), m_startUp(std::make_unique<StartUp>(*this)),
+      m_options(std::make_unique<Options>(*this)), m_screenReading(std::make_unique<ScreenReading>(*this)),
+      m_soundCues(std::make_unique<SoundCues>(*this)),
       m_careerChoice(std::make_unique<CareerChoice>(*this)),
       m_dashboard(std::make_unique<Dashboard>(*this)), m_eventEntry(std::make_unique<EventEntry>(*this)),
       m_weekSimulation(std::make_unique<WeekSimulation>(*this)),
@@ -57,6 +62,8 @@ Form1::Form1(Platform& platform)
     m_tableKeys = std::make_unique<TableKeys>(*this);
     buildControls();
     wireEvents();
+    m_window.setDescriber([this](const Control& control) { return m_screenReading->describe(control); });
+    m_options->restore();
 }
 
 Form1::~Form1() = default;
@@ -70,6 +77,7 @@ void Form1::buildControls() {
     buildPrizeBoardScreen(m_window);
     buildCareerListScreen(m_window);
     buildStatisticsScreen(m_window);
+    buildOptionsScreen(m_window);
 }
 
 void Form1::wireEvents() {
@@ -110,7 +118,13 @@ void Form1::wireEvents() {
     w.onClick("Label44", [this](int) { m_unoTable->Label44_Click(); });
     w.onClick("Label55", [this](int) { m_roundSkip->Label55_Click(); });
     // The table's pace (Combo12) only sets how fast the desktop window runs the table clock: the
-    // game itself has nothing to do when it changes.
+    // game itself only remembers it.
+    w.onClick("Combo12", [this](int) { m_options->Combo12_Click(); });
+    // The player's options (Picture13).
+    w.onClick("Label77", [this](int i) { m_options->Label77_Click(i); });
+    w.onClick("Combo13", [this](int) { m_options->Combo13_Click(); });
+    w.onClick("Combo14", [this](int) { m_options->Combo14_Click(); });
+    w.onClick("Combo15", [this](int) { m_options->Combo15_Click(); });
     // Records: rankings, calendar, players.
     w.onClick("Combo2", [this](int) { m_worldRankings->Combo2_Click(); });
     w.onClick("Combo3", [this](int) { m_worldRankings->Combo3_Click(); });
@@ -144,16 +158,19 @@ void Form1::wireEvents() {
         if (formShown && !m_newCareerShown) m_window.requestFocus(c("Text1", 0));
         m_newCareerShown = formShown;
         const bool menuShown = c("Label1", MenuFrames::kDashboardMenu.front()).visible;
-        if (c("Picture5").visible || c("Picture7").visible) {
+        if (c("Picture5").visible || c("Picture7").visible || c("Picture13").visible) {
             if (menuShown) MenuFrames::showDashboardMenu(m_window, false);
         } else if (c("Picture2").visible && !menuShown) {
             MenuFrames::showDashboardMenu(m_window, true);
         }
+        m_options->refresh();
         m_tableCues->refresh();
         m_tableKeys->refresh();
         m_prizeMoney->keepSummaryForItsWeek();
         m_roundSkip->refresh();
         m_outcomeBanner->refresh();
+        m_screenReading->announceChanges();
+        m_soundCues->afterEvent();
     });
 }
 
@@ -177,13 +194,15 @@ void Form1::wireKeys() {
     w.onKeyAction("Left", [this] { return m_tableKeys->move(-1); });
     w.onKeyAction("Right", [this] { return m_tableKeys->move(+1); });
     // F1 opens the rule sheet and Esc closes it; with the sheet closed Esc asks to leave the table,
-    // like its "Esci".
+    // like its "Esci". Esc also closes the options ("Indietro").
     w.onKey("F1", [] { return Window::Buttons{{"Label45", -1}}; });
-    w.onKey("Escape", [] { return Window::Buttons{{"Label47", -1}, {"Label41", -1}}; });
+    w.onKey("Escape", [] { return Window::Buttons{{"Label77", 4}, {"Label47", -1}, {"Label41", -1}}; });
     // Uno: P draws ("pesca"), S passes; after a wild card the colour is its number on the table
     // (1 blu, 2 giallo, 3 rosso, 4 verde) or its initial.
     w.onKey("P", [] { return Window::Buttons{{"Image10", 3}}; });
     w.onKey("S", [] { return Window::Buttons{{"Label44", -1}}; });
+    // M turns the sounds off and on again, at any screen (a text box keeps its letters).
+    w.onKeyAction("M", [this] { return m_options->toggleSounds(); });
     const char* initials = "BGRV";
     for (int k = 0; k < 4; ++k) {
         const auto colour = [k] { return Window::Buttons{{"Label48", k}}; };

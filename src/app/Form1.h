@@ -7,6 +7,9 @@
 namespace velmora {
 
 class StartUp;
+class Options;
+class ScreenReading;
+class SoundCues;
 class CareerChoice;
 class Dashboard;
 class EventEntry;
@@ -44,6 +47,8 @@ class Form1 : public GameContext {
 
     // The screens and their handlers.
     StartUp& startUp() { return *m_startUp; }
+    Options& options() { return *m_options; }
+    SoundCues& soundCues() { return *m_soundCues; }
     CareerChoice& careerChoice() { return *m_careerChoice; }
     NewCareer& newCareer() { return *m_newCareer; }
     PrizeMoney& prizeMoney() { return *m_prizeMoney; }
@@ -62,6 +67,9 @@ class Form1 : public GameContext {
     void wireKeys();
 
     std::unique_ptr<StartUp> m_startUp;
+    std::unique_ptr<Options> m_options;
+    std::unique_ptr<ScreenReading> m_screenReading;
+    std::unique_ptr<SoundCues> m_soundCues;
     std::unique_ptr<CareerChoice> m_careerChoice;
     std::unique_ptr<Dashboard> m_dashboard;
     std::unique_ptr<EventEntry> m_eventEntry;

@@ -132,6 +132,10 @@ void StartUp::Label1_Click(int index) {
     case 17: // "Giocatori"
         f.playerCard().open();
         break;
+    case 19: // "Opzioni", on the title menu
+    case 20: // and on the dashboard's
+        f.c("Picture13").visible = true;
+        break;
     case 18: // "Statistiche"
         f.statistics().open();
         break;

@@ -28,6 +28,10 @@ std::string MenuFrames::frameName(int labelIndex) {
         return "Shape18";
     case 18:
         return "Shape19";
+    case 19:
+        return "Shape50";
+    case 20:
+        return "Shape51";
     default:
         return "";
     }

@@ -13,8 +13,9 @@ class MenuFrames {
   public:
     // The two entries of the career submenu ("Nuova", "Carica").
     static constexpr std::array<int, 2> kCareerSubmenu = {3, 4};
-    // The dashboard menu: "Calendario", "Classifiche", "Esci", "Home", "Giocatori", "Statistiche".
-    static constexpr std::array<int, 6> kDashboardMenu = {5, 6, 7, 16, 17, 18};
+    // The dashboard menu: "Calendario", "Classifiche", "Esci", "Home", "Giocatori", "Statistiche",
+    // "Opzioni".
+    static constexpr std::array<int, 7> kDashboardMenu = {5, 6, 7, 16, 17, 18, 20};
 
     // Name of the frame shape behind Label1(index), or "" for a label that is no menu entry.
     static std::string frameName(int labelIndex);

@@ -30,6 +30,16 @@ public:
     virtual long long nowMs() const = 0;
     // Closes the window and ends the program.
     virtual void quit() = 0;
+    // Says a line to whoever listens for what changes on screen (a screen reader): whose turn it
+    // is, a card laid, a banner.
+    virtual void announce(const std::string& text) = 0;
+    // A sound the game makes (a card laid, a trick taken, the banner): the name of its file under
+    // suoni/ without the number of a variant ("carta", "presa-tua", "campione").
+    virtual void sound(const std::string& name) = 0;
+    // The player's own choices at this desktop (the table's pace, the options), kept beside the game
+    // and never in the career; "" for one never made.
+    virtual std::string preference(const std::string& key) const = 0;
+    virtual void setPreference(const std::string& key, const std::string& value) = 0;
 };
 
 } // namespace velmora

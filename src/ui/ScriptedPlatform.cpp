@@ -29,6 +29,23 @@ int ScriptedPlatform::askChoice(const std::string& text, const std::string& titl
     return chosen;
 }
 
+std::string ScriptedPlatform::preference(const std::string& key) const {
+    auto found = m_preferences.find(key);
+    return found == m_preferences.end() ? std::string() : found->second;
+}
+
+std::vector<std::string> ScriptedPlatform::takeAnnouncements() {
+    std::vector<std::string> taken;
+    taken.swap(m_announcements);
+    return taken;
+}
+
+std::vector<std::string> ScriptedPlatform::takeSounds() {
+    std::vector<std::string> taken;
+    taken.swap(m_sounds);
+    return taken;
+}
+
 std::vector<std::string> ScriptedPlatform::takeMessages() {
     std::vector<std::string> taken;
     taken.swap(m_messages);

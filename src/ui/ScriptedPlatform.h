@@ -2,6 +2,7 @@
 
 #include "ui/Platform.h"
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,17 @@ public:
     void setShippedDatabase(std::string path) { m_shipped = std::move(path); }
     long long nowMs() const override { return m_now; }
     void quit() override { m_quit = true; }
+    // Announcements are kept to be read back.
+    void announce(const std::string& text) override { m_announcements.push_back(text); }
+    // The announcements made since the last call.
+    std::vector<std::string> takeAnnouncements();
+    // Sounds are kept to be read back, never played.
+    void sound(const std::string& name) override { m_sounds.push_back(name); }
+    // The sounds raised since the last call, in order.
+    std::vector<std::string> takeSounds();
+    // Choices are kept for this run only: a script never touches the player's own settings.
+    std::string preference(const std::string& key) const override;
+    void setPreference(const std::string& key, const std::string& value) override { m_preferences[key] = value; }
 
     void setNow(long long now) { m_now = now; }
     // The answer to the next Yes/No question only.
@@ -45,6 +57,9 @@ private:
     std::string m_lastTitle;
     int m_yields = 0;
     bool m_quit = false;
+    std::map<std::string, std::string> m_preferences;
+    std::vector<std::string> m_announcements;
+    std::vector<std::string> m_sounds;
 };
 
 } // namespace velmora

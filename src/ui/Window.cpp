@@ -1,6 +1,7 @@
 #include "ui/Window.h"
 
 #include <algorithm>
+#include <cctype>
 #include <limits>
 #include <stdexcept>
 #include <vector>
@@ -288,6 +289,62 @@ int Window::playOn(const std::function<bool()>& done, int maxTicks) {
         ++delivered;
     }
     return delivered;
+}
+
+namespace {
+std::string lowerCase(std::string text) {
+    for (char& ch : text)
+        ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+    return text;
+}
+} // namespace
+
+void Window::showFolderAs(const std::string& folder, const std::string& shownFolder) {
+    const std::string key = lowerCase(folder);
+    auto found = m_shownFolders.find(key);
+    const std::string before = found == m_shownFolders.end() ? std::string() : found->second;
+    if (before == shownFolder) return;
+    if (shownFolder.empty()) {
+        m_shownFolders.erase(key);
+    } else {
+        m_shownFolders[key] = shownFolder;
+    }
+    ++m_pictureSet;
+}
+
+std::string Window::shownPicture(const std::string& path) const {
+    if (m_shownFolders.empty()) return path;
+    const std::string lower = lowerCase(path);
+    for (const auto& [folder, shown] : m_shownFolders) {
+        if (lower.compare(0, folder.size(), folder) == 0) return shown + path.substr(folder.size());
+    }
+    return path;
+}
+
+Accessible Window::describe(const Control& control) const {
+    if (m_describer) return m_describer(control);
+    Accessible said;
+    if (control.kind == ControlKind::Label)
+        said = {control.clickable ? AccessibleRole::Button : AccessibleRole::StaticText, control.text};
+    return said;
+}
+
+const char* Accessible::roleName(AccessibleRole role) {
+    switch (role) {
+    case AccessibleRole::Hidden:
+        return "hidden";
+    case AccessibleRole::Button:
+        return "button";
+    case AccessibleRole::StaticText:
+        return "text";
+    case AccessibleRole::Grouping:
+        return "group";
+    case AccessibleRole::Table:
+        return "table";
+    case AccessibleRole::Own:
+        break;
+    }
+    return "own";
 }
 
 } // namespace velmora

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/Accessible.h"
 #include "ui/Control.h"
 #include "ui/Platform.h"
 #include "ui/Timer.h"
@@ -37,6 +38,21 @@ class Window {
 
     // Timers are numbered 1..8 as on the form.
     Timer& timer(int number) { return m_timers.at(static_cast<size_t>(number - 1)); }
+
+    // The pictures of one folder are drawn from another instead (the Uno faces with their colour
+    // symbols): the game goes on naming the design's pictures, the screen shows the other set. An
+    // empty shown folder puts the design's pictures back. Folders in the game's form
+    // ("\immagini\uno\"), matched without regard to letter case.
+    void showFolderAs(const std::string& folder, const std::string& shownFolder);
+    // The picture the screen draws for a path the game gave.
+    std::string shownPicture(const std::string& path) const;
+    // Grows at every change of the shown folders, so a screen knows to draw its pictures again.
+    int pictureSet() const { return m_pictureSet; }
+
+    // What a screen reader is told of a control; the window's owner knows the game's words for it.
+    using Describer = std::function<Accessible(const Control&)>;
+    void setDescriber(Describer describer) { m_describer = std::move(describer); }
+    Accessible describe(const Control& control) const;
 
     bool enabled() const { return m_enabled; }
     void setEnabled(bool enabled) { m_enabled = enabled; }
@@ -141,6 +157,9 @@ class Window {
     std::map<std::string, std::function<Buttons()>> m_keyButtons;
     std::map<std::string, std::function<bool()>> m_keyActions;
     const Control* m_focusRequest = nullptr;
+    Describer m_describer;
+    std::map<std::string, std::string> m_shownFolders; // lower-case folder -> folder drawn instead
+    int m_pictureSet = 0;
     bool m_enabled = true;
     bool m_busy = false;
     long long m_now = 0;

@@ -50,6 +50,33 @@ QColor UnoCardPainter::colourFor(const QString& colourName) {
     return {};
 }
 
+QPainterPath UnoCardPainter::colourSymbol(const QString& colourName) {
+    // Four outlines that differ at a glance even in grey and at a few pixels: a point upward, a
+    // ring, four points and four arms.
+    QPainterPath shape;
+    if (colourName == QLatin1String("rosso")) {
+        shape.moveTo(0.0, -1.0);
+        shape.lineTo(0.95, 0.75);
+        shape.lineTo(-0.95, 0.75);
+        shape.closeSubpath();
+    } else if (colourName == QLatin1String("giallo")) {
+        shape.addEllipse(QPointF(0, 0), 0.92, 0.92);
+        shape.addEllipse(QPointF(0, 0), 0.45, 0.45); // a ring: its hole sets it apart from the others
+        shape.setFillRule(Qt::OddEvenFill);
+    } else if (colourName == QLatin1String("verde")) {
+        shape.moveTo(0.0, -1.0);
+        shape.lineTo(1.0, 0.0);
+        shape.lineTo(0.0, 1.0);
+        shape.lineTo(-1.0, 0.0);
+        shape.closeSubpath();
+    } else if (colourName == QLatin1String("blu")) {
+        shape.addRect(QRectF(-0.95, -0.34, 1.9, 0.68));
+        shape.addRect(QRectF(-0.34, -0.95, 0.68, 1.9));
+        shape = shape.simplified();
+    }
+    return shape;
+}
+
 bool UnoCardPainter::parse(const QString& code, Face& face) {
     if (code == kWildColour || code == kWildFour) {
         face.symbol = code == kWildColour ? Symbol::Wild : Symbol::WildDrawFour;
@@ -61,6 +88,7 @@ bool UnoCardPainter::parse(const QString& code, Face& face) {
         if (!code.endsWith(colour)) continue;
         face.value = code.left(code.size() - colour.size());
         face.colour = colourFor(colour);
+        face.colourName = colour;
         if (face.value.size() == 1 && face.value[0].isDigit())
             face.symbol = Symbol::Number;
         else if (face.value == QLatin1String("piu2"))
@@ -297,6 +325,12 @@ void UnoCardPainter::paintCorner(QPainter& painter, const Face& face) const {
     case Symbol::Wild:
         drawFourColourOval(painter, kCornerCentre, 10, 19, kOvalTilt);
         break;
+    }
+    if (m_symbols && !face.colourName.isEmpty()) {
+        QTransform t;
+        t.translate(kSymbolX, kSymbolY);
+        t.scale(kSymbolRadius - 2.0, kSymbolRadius - 2.0); // the ink rim fills the rest
+        drawInked(painter, t.map(colourSymbol(face.colourName)), Qt::white, 2.0, 0.0);
     }
 }
 

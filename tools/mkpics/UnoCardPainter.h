@@ -11,10 +11,21 @@ class QPainter;
 // Draws the Uno faces and back. A face code is the value followed by the colour ("7rosso",
 // "piu2verde", "saltaturnoblu"); the two wild cards are the value alone ("cambiacolore", "piu4");
 // "dietro" is the back.
+//
+// A painter made with colour symbols draws the set for players who tell colours apart poorly: each
+// face of a colour also carries that colour's shape under its corner index (rosso a triangle,
+// giallo a ring, verde a diamond, blu a cross), and nothing else differs.
 class UnoCardPainter {
   public:
     static constexpr int kWidth = 200;
     static constexpr int kHeight = 300;
+    // Where the top corner's symbol is centred and how far it reaches (pixels of the card); the
+    // bottom corner's is the same turned half round.
+    static constexpr double kSymbolX = 34.0, kSymbolY = 86.0, kSymbolRadius = 21.0;
+
+    explicit UnoCardPainter(bool colourSymbols = false) : m_symbols(colourSymbols) {}
+    // The shape of a colour, centred on the origin within a radius of 1.
+    static QPainterPath colourSymbol(const QString& colourName);
 
     static QStringList faceCodes();
     static QColor colourFor(const QString& colourName);
@@ -30,6 +41,7 @@ class UnoCardPainter {
         Symbol symbol = Symbol::Number;
         QString value;
         QColor colour;
+        QString colourName; // empty for the wild cards
     };
 
     static bool parse(const QString& code, Face& face);
@@ -46,4 +58,6 @@ class UnoCardPainter {
     void paintCentre(QPainter& painter, const Face& face) const;
     void paintCorner(QPainter& painter, const Face& face) const;
     void paintBack(QPainter& painter) const;
+
+    bool m_symbols = false;
 };

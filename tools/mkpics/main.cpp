@@ -141,7 +141,7 @@ int main(int argc, char** argv) {
     }
 
     Output out(positional[1] + QStringLiteral("/immagini"));
-    for (const char* sub : {"", "uno", "52", "flags", "giochi"})
+    for (const char* sub : {"", "uno", "unosimboli", "52", "flags", "giochi"})
         if (!out.makeDir(QString::fromLatin1(sub))) return 1;
 
     const QColor felt = TablePainter::feltColour();
@@ -150,6 +150,10 @@ int main(int argc, char** argv) {
     unoCodes << QStringLiteral("dietro");
     for (const QString& code : unoCodes)
         out.jpeg(uno.render(code, felt), QStringLiteral("uno/%1.jpg").arg(code));
+    // The same faces with each colour's symbol, for "Colori e simboli".
+    const UnoCardPainter unoSymbols(true);
+    for (const QString& code : unoCodes)
+        out.jpeg(unoSymbols.render(code, felt), QStringLiteral("unosimboli/%1.jpg").arg(code));
 
     const FrenchCardPainter french;
     QStringList frenchCodes = FrenchCardPainter::faceCodes();

@@ -3,6 +3,7 @@
 #include "ui/SlideRoute.h"
 #include "ui/Window.h"
 
+#include <string>
 #include <vector>
 
 namespace velmora {
@@ -33,5 +34,7 @@ void buildRecordScreens(Window& w);
 void buildCareerListScreen(Window& w);
 // Picture9: the career's statistics.
 void buildStatisticsScreen(Window& w);
+// Picture13: the player's options.
+void buildOptionsScreen(Window& w);
 
 } // namespace velmora

@@ -61,7 +61,8 @@ void buildTitleScreen(Window& w) {
     menuEntry(w, 1, "Carriera", middle - 3200, 5200, 6400, 960, 20, true, true);
     menuEntry(w, 3, "Nuova", middle - 2500, 6340, 5000, 700, 15, false, false);
     menuEntry(w, 4, "Carica", middle - 2500, 7160, 5000, 700, 15, false, false);
-    menuEntry(w, 2, "Esci", middle - 3200, 8080, 6400, 960, 20, true, true);
+    menuEntry(w, 19, "Opzioni", middle - 2500, 8080, 5000, 700, 15, false, true);
+    menuEntry(w, 2, "Esci", middle - 3200, 8980, 6400, 960, 20, true, true);
 
     // Dashboard menu, in the title band so that it stays above the record screens.
     struct Entry {
@@ -70,15 +71,16 @@ void buildTitleScreen(Window& w) {
     };
     const Entry dashboardMenu[] = {
         {16, "Home"}, {5, "Calendario"}, {6, "Classifiche"}, {17, "Giocatori"}, {7, "Esci"}};
-    const int entryWidth = 2800;
-    const int gap = 220;
-    int left = (kWindowWidth - 5 * entryWidth - 4 * gap) / 2;
+    const int entryWidth = 2600;
+    const int gap = 200;
+    int left = (kWindowWidth - 5 * entryWidth - 4 * gap) / 2 - 1000;
     for (const Entry& entry : dashboardMenu) {
         menuEntry(w, entry.index, entry.text, left, 1100, entryWidth, 580, 12.5, false, false);
         left += entryWidth + gap;
     }
     // "Statistiche" follows the others on the right, narrower so the title picture stays clear.
     menuEntry(w, 18, "Statistiche", left, 1100, 2050, 580, 12.5, false, false);
+    menuEntry(w, 20, "Opzioni", left + 2050 + gap, 1100, 1800, 580, 12.5, false, false);
     // Label1 8..15 are captions of the dashboard and are made with it.
 
     const int panelLeft[] = {240, 240, 0, 0, 0, 0, 0, 0};

@@ -20,7 +20,8 @@ int costKb(qsizetype bytes) {
 PictureCache::PictureCache(std::string appFolder)
     : m_appFolder(std::move(appFolder)), m_images(kImageBudgetKb), m_scaled(kScaledBudgetKb) {}
 
-QImage PictureCache::image(const std::string& path) {
+QImage PictureCache::image(const std::string& gamePath) {
+    const std::string path = shown(gamePath);
     const QString key = QString::fromStdString(path);
     if (const QImage* found = m_images.object(key)) return *found;
     QImage loaded;
@@ -38,8 +39,9 @@ QImage PictureCache::image(const std::string& path) {
     return loaded;
 }
 
-QPixmap PictureCache::scaled(const std::string& path, QSize devicePixels) {
+QPixmap PictureCache::scaled(const std::string& gamePath, QSize devicePixels) {
     if (devicePixels.isEmpty()) return {};
+    const std::string path = shown(gamePath);
     const QString key = QString::fromStdString(path) + QLatin1Char('@') +
                         QString::number(devicePixels.width()) + QLatin1Char('x') +
                         QString::number(devicePixels.height());

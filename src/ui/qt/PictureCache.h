@@ -6,6 +6,7 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <string>
 
 namespace velmora {
@@ -24,12 +25,18 @@ class PictureCache {
     // The picture scaled to exactly the given size in device pixels; null when missing.
     QPixmap scaled(const std::string& path, QSize devicePixels);
 
+    // Which file the screen draws for a path the game gave (the game may name the design's pictures
+    // while the player chose another set); the path itself without one.
+    void setShown(std::function<std::string(const std::string&)> shown) { m_shown = std::move(shown); }
+    std::string shown(const std::string& path) const { return m_shown ? m_shown(path) : path; }
+
     // Budgets of the two kinds, in kilobytes of pixels.
     static constexpr int kImageBudgetKb = 24 * 1024;
     static constexpr int kScaledBudgetKb = 24 * 1024;
 
   private:
     std::string m_appFolder;
+    std::function<std::string(const std::string&)> m_shown;
     QCache<QString, QImage> m_images;
     QCache<QString, QPixmap> m_scaled;
 };

@@ -4,6 +4,7 @@
 #include "ui/qt/DesignScale.h"
 #include "ui/qt/InputSwallower.h"
 #include "ui/qt/QtPlatform.h"
+#include "ui/qt/SoundBoard.h"
 #include "ui/qt/TableSpeed.h"
 #include "ui/qt/TimerPump.h"
 #include "ui/qt/WindowView.h"
@@ -25,6 +26,8 @@ QtFrontEnd::QtFrontEnd()
 QtFrontEnd::~QtFrontEnd() {
     // The pump goes first: no tick may reach a window that is being taken down.
     m_pump.reset();
+    m_platform->setAnnouncer(nullptr);
+    m_platform->setSoundPlayer(nullptr);
     m_view.reset();
 }
 
@@ -39,19 +42,19 @@ void QtFrontEnd::useFolders(const std::string& pictures, const std::string& care
 void QtFrontEnd::show(Window& window) {
     m_window = &window;
     m_view = std::make_unique<WindowView>(window);
-    m_pump = std::make_unique<TimerPump>(window);
+    m_pump = std::make_unique<TimerPump>(window, m_platform->speed());
+    m_view->followPace(&m_platform->speed());
     m_platform->setDialogParent(m_view.get());
+    m_platform->setAnnouncer([this](const std::string& text) { m_view->announce(text); });
+    m_sounds = std::make_unique<SoundBoard>(m_platform->appFolder(), m_platform->speed());
+    m_platform->setSoundPlayer([this](const std::string& name) { m_sounds->raise(name); });
     m_platform->setBeforeYield([this] {
         m_window->setNow(m_platform->nowMs());
         m_view->sync();
     });
     window.setChangedCallback([this] { eventDone(); });
-    // The table's pace is the player's own choice from his last session.
-    if (Control* pace = window.find("Combo12")) {
-        const int item = TableSpeed::storedItem();
-        if (item < static_cast<int>(pace->items.size())) window.setComboText(*pace, pace->items[item]);
-        m_pump->followSpeed(m_platform->speed(), pace);
-    }
+    // The table clock runs at the pace chosen in the pace selector.
+    m_pump->followSelector(window.find("Combo12"));
 
     QSize size = DesignScale::designPixels();
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -81,6 +84,7 @@ void QtFrontEnd::eventDone() {
         m_pump->setHeld(false);
     }
     m_view->sync();
+    m_sounds->eventDone();
     if (m_afterEvent) m_afterEvent();
     m_pump->arm();
 }

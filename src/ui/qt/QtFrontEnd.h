@@ -9,6 +9,7 @@ namespace velmora {
 
 class InputSwallower;
 class QtPlatform;
+class SoundBoard;
 class TimerPump;
 class Window;
 class WindowView;
@@ -30,6 +31,8 @@ class QtFrontEnd {
     void show(Window& window);
     // The view, once shown.
     WindowView* view() { return m_view.get(); }
+    // What plays the game's sounds, once shown.
+    SoundBoard* sounds() { return m_sounds.get(); }
     // Run after every event the window ran, once the screen shows it and before the next tick:
     // where a scripted player acts at the very moment of the event (soak runs, tests).
     void setAfterEvent(std::function<void()> hook) { m_afterEvent = std::move(hook); }
@@ -42,6 +45,7 @@ class QtFrontEnd {
     std::unique_ptr<InputSwallower> m_swallower;
     std::unique_ptr<WindowView> m_view;
     std::unique_ptr<TimerPump> m_pump;
+    std::unique_ptr<SoundBoard> m_sounds;
     Window* m_window = nullptr;
     long long m_yieldsSeen = 0;
     std::function<void()> m_afterEvent;

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QMetaObject>
+#include <QSettings>
 
 namespace velmora {
 
@@ -62,6 +63,22 @@ std::string QtPlatform::appFolder() const {
 
 std::string QtPlatform::careerFolder() const {
     return m_career.empty() ? appFolder() : m_career;
+}
+
+namespace {
+// Kept in the user's settings and not in the career: the pace and the options are the taste of the
+// player at this desktop, not part of the world he plays in.
+constexpr const char* kSettingsOwner = "velmora";
+} // namespace
+
+std::string QtPlatform::preference(const std::string& key) const {
+    QSettings stored(kSettingsOwner, kSettingsOwner);
+    return stored.value(QString::fromStdString(key)).toString().toStdString();
+}
+
+void QtPlatform::setPreference(const std::string& key, const std::string& value) {
+    QSettings stored(kSettingsOwner, kSettingsOwner);
+    stored.setValue(QString::fromStdString(key), QString::fromStdString(value));
 }
 
 void QtPlatform::quit() {

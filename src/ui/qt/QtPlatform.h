@@ -36,6 +36,19 @@ class QtPlatform : public Platform {
     TableSpeed& speed() { return m_speed; }
     // Ends the event loop once the running handler returns (also when called before it started).
     void quit() override;
+    // Hands the line to the window, which raises it for the desktop's screen reader.
+    void announce(const std::string& text) override {
+        if (m_announcer) m_announcer(text);
+    }
+    void setAnnouncer(std::function<void(const std::string&)> announcer) { m_announcer = std::move(announcer); }
+    // Hands the sound to the window's player, which plays it once the running event is over.
+    void sound(const std::string& name) override {
+        if (m_sounds) m_sounds(name);
+    }
+    void setSoundPlayer(std::function<void(const std::string&)> player) { m_sounds = std::move(player); }
+    // The user's settings of the desktop (QSettings), where the game's choices outlive the run.
+    std::string preference(const std::string& key) const override;
+    void setPreference(const std::string& key, const std::string& value) override;
 
     // Where the pictures and the career are, when not beside the executable (an installed game).
     void setFolders(std::string pictures, std::string career, std::string shipped = "") {
@@ -61,6 +74,8 @@ class QtPlatform : public Platform {
     std::string m_shipped;
     QPointer<QWidget> m_dialogParent;
     std::function<void()> m_beforeYield;
+    std::function<void(const std::string&)> m_announcer;
+    std::function<void(const std::string&)> m_sounds;
     long long m_lastYield = -1000;
     bool m_quitRequested = false;
     long long m_yields = 0;

@@ -5,10 +5,14 @@
 #include "ui/qt/CardSlides.h"
 #include "ui/qt/ChartWidget.h"
 #include "ui/qt/ComboArrowStyle.h"
+#include "ui/qt/ControlAccessible.h"
 #include "ui/qt/ControlWidget.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QAccessible>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QResizeEvent>
@@ -105,16 +109,30 @@ WindowView::WindowView(Window& window, QWidget* parent)
     // The paint event below covers every pixel, so the toolkit need not clear the window first: at
     // 4K that clearing alone is a fill of 33 MB per frame.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    ControlAccessible::install();
     m_stage = new QWidget(this);
+    m_stage->setObjectName(QStringLiteral("velmoraStage"));
+    m_stage->setAccessibleName(QString::fromStdString(window.title()));
+    // One pixel in the corner, under the stage: there for the screen reader, out of sight.
+    m_status = new QLabel(this);
+    m_status->setGeometry(0, 0, 1, 1);
+    m_status->setAccessibleDescription(QStringLiteral("Stato"));
+    m_status->lower();
     // Made after the stage, so it is destroyed after the combo boxes that use it.
     m_comboStyle = new ComboArrowStyle();
     m_comboStyle->setParent(this);
     buildNewControls();
     m_slides = new CardSlides(m_pictures, m_stage);
+    m_pictures.setShown([this](const std::string& path) { return m_window.shownPicture(path); });
     sync();
 }
 
 WindowView::~WindowView() = default;
+
+void WindowView::followPace(const TableSpeed* speed) {
+    m_speed = speed;
+    m_slides->followPace(speed);
+}
 
 void WindowView::buildNewControls() {
     const auto& controls = m_window.controls();
@@ -130,6 +148,8 @@ void WindowView::buildNewControls() {
             auto* combo = new QComboBox(m_stage);
             combo->setFocusPolicy(Qt::StrongFocus);
             combo->setStyle(m_comboStyle);
+            combo->installEventFilter(this);
+            combo->view()->installEventFilter(this);
             Entry* e = entry.get();
             connect(combo, &QComboBox::activated, this, [this, e](int item) { chosen(*e, item); });
             entry->combo = combo;
@@ -155,6 +175,10 @@ void WindowView::buildNewControls() {
                 const Control* target = &c;
                 painted->setClickHandler([this, target] { clicked(*target); });
                 painted->setHoverHandler([this, target](bool over) { hovered(*target, over); });
+            }
+            {
+                const Control* target = &c;
+                painted->setDescription([this, target] { return m_window.describe(*target); });
             }
             entry->painted = painted;
             entry->widget = painted;
@@ -304,8 +328,12 @@ void WindowView::applyCombo(Entry& e, bool itemsChanged) {
 void WindowView::sync() {
     buildNewControls();
     // A window resized while hidden gets its resize event only when shown; a sync must not wait.
-    if (size() != m_fittedFor) placeStage();
-    m_trickHold.update(m_window, TableSpeed::current());
+    // Another set of pictures is drawn anew everywhere.
+    if (size() != m_fittedFor || m_pictureSet != m_window.pictureSet()) {
+        m_pictureSet = m_window.pictureSet();
+        placeStage();
+    }
+    m_trickHold.update(m_window, m_speed ? m_speed->factor() : 1);
     if (!m_routes.empty()) startSlides();
     int changes = 0;
     for (auto& entry : m_entries) {
@@ -466,25 +494,64 @@ std::string WindowView::keyName(int key) {
     return "";
 }
 
-void WindowView::keyPressEvent(QKeyEvent* event) {
+bool WindowView::gameKey(QKeyEvent* event) {
     // A held key would play card after card: only a fresh press counts. Keys with Ctrl or Alt are
     // the desktop's, not the game's.
     const std::string key = keyName(event->key());
     if (key.empty() || event->isAutoRepeat() ||
-        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))) {
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return false;
+    m_window.setNow(m_window.platform().nowMs());
+    const bool taken = m_window.pressKey(key);
+    sync();
+    return taken;
+}
+
+void WindowView::keyPressEvent(QKeyEvent* event) {
+    if (keyName(event->key()).empty()) {
         QWidget::keyPressEvent(event);
         return;
     }
     event->accept();
-    m_window.setNow(m_window.platform().nowMs());
-    m_window.pressKey(key);
-    sync();
+    gameKey(event);
+}
+
+bool WindowView::eventFilter(QObject* watched, QEvent* event) {
+    auto* combo = qobject_cast<QComboBox*>(watched);
+    auto* list = combo ? nullptr : qobject_cast<QAbstractItemView*>(watched);
+    if (!combo && !list) return QWidget::eventFilter(watched, event);
+    // A list that closes leaves the keyboard with itself, out of sight, until the desktop gives the
+    // window back its activation, which a bare desktop never does: the window takes it back now.
+    if (list && event->type() == QEvent::Hide) {
+        activateWindow();
+        setFocus(Qt::PopupFocusReason);
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress) return false;
+    // An open list is the player's to scroll and pick from.
+    if ((combo && combo->view()->isVisible()) || (list && list->isVisible())) return false;
+    return gameKey(static_cast<QKeyEvent*>(event));
+}
+
+void WindowView::announce(const std::string& text) {
+    const QString line = QString::fromStdString(text);
+    // The same line twice is still news (two turns of the same player).
+    if (m_status->accessibleName() == line) m_status->setAccessibleName(QString());
+    m_status->setAccessibleName(line);
+    QAccessibleEvent changed(m_status, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+}
+
+QString WindowView::announced() const {
+    return m_status->accessibleName();
 }
 
 void WindowView::clicked(const Control& control) {
     // A click on the table takes the keyboard back from a list or a text box, so the arrows move
-    // the card frame again rather than the list's choice.
-    setFocus(Qt::MouseFocusReason);
+    // the card frame again rather than the list's choice; a button pressed from the keyboard keeps
+    // its focus, so Tab goes on from there.
+    QWidget* pressed = widgetOf(control.name, control.index);
+    if (!pressed || !pressed->hasFocus()) setFocus(Qt::MouseFocusReason);
     m_window.setNow(m_window.platform().nowMs());
     m_window.click(control.name, control.index);
     sync();

@@ -15,6 +15,7 @@
 #include <vector>
 
 class QComboBox;
+class QLabel;
 class QStyle;
 class QLineEdit;
 
@@ -22,6 +23,7 @@ namespace velmora {
 
 class CardSlides;
 class ControlWidget;
+class TableSpeed;
 class Window;
 
 // The window model on screen: one child widget per control (panels hold their controls), drawn in
@@ -46,6 +48,8 @@ class WindowView : public QWidget {
     void setSlideRoutes(std::vector<SlideRoute> routes) { m_routes = std::move(routes); }
     // The cards moving over the stage.
     CardSlides& slides() { return *m_slides; }
+    // What moves on screen keeps the table's pace from then on (the game's own pace without one).
+    void followPace(const TableSpeed* speed);
 
     // The widget showing a control, or nullptr.
     QWidget* widgetOf(const std::string& name, int index = -1) const;
@@ -53,6 +57,10 @@ class WindowView : public QWidget {
     // The model's name of a Qt key ("Return", "Left", "F1", "P", "3"), or "" for a key the game
     // does not use.
     static std::string keyName(int key);
+    // Says a line to the desktop's screen reader: the window's live status line takes it as its name.
+    void announce(const std::string& text);
+    // The line last said.
+    QString announced() const;
     // How many widgets the last sync changed.
     int lastSyncChanges() const { return m_lastChanges; }
 
@@ -62,10 +70,15 @@ class WindowView : public QWidget {
     // The game's keys go to the model, which clicks the button they stand for or moves the card
     // frame.
     void keyPressEvent(QKeyEvent* event) override;
+    // A closed list keeps the keyboard after the mouse changed it, yet the table's keys still reach
+    // the table: only the keys the game has no use for at that moment go to the list.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     struct Entry;
 
+    // Hands a key press to the model; true when the game did something with it.
+    bool gameKey(QKeyEvent* event);
     void buildNewControls();
     // Compares what the routes' controls showed with what they show now and sets cards moving.
     void startSlides();
@@ -90,12 +103,15 @@ class WindowView : public QWidget {
     DesignScale m_scale;
     QSize m_fittedFor; // the size the stage was last fitted to
     QWidget* m_stage = nullptr;
+    QLabel* m_status = nullptr; // the live status line a screen reader listens to
     QStyle* m_comboStyle = nullptr; // the combo boxes' arrow, scaled with the window (owned as a child)
     std::vector<std::unique_ptr<Entry>> m_entries;
     std::unordered_map<const Control*, Entry*> m_byControl;
     std::vector<SlideRoute> m_routes;
     CardSlides* m_slides = nullptr; // owned by the stage
+    const TableSpeed* m_speed = nullptr;
     int m_lastChanges = 0;
+    int m_pictureSet = 0; // the window's set of pictures at the last sync
 };
 
 } // namespace velmora
