@@ -214,6 +214,14 @@ bool DriverSession::execute(const std::string& rawLine, std::ostream& out) {
         } else if (command == "messages") {
             if (words.size() != 1) throw CommandError("messages takes no arguments");
             messages(answer);
+        } else if (command == "sounds") {
+            if (words.size() != 1) throw CommandError("sounds takes no arguments");
+            for (const auto& name : m_platform.takeSounds())
+                answer << name << '\n';
+        } else if (command == "announcements") {
+            if (words.size() != 1) throw CommandError("announcements takes no arguments");
+            for (const auto& text : m_platform.takeAnnouncements())
+                answer << oneLine(text) << '\n';
         } else if (command == "sql") {
             sql(restAfter(line, words.front().end), answer);
         } else if (command == "shot") {
@@ -491,6 +499,10 @@ void DriverSession::get(const std::vector<std::string>& words, std::ostream& out
         out << yesNo(c.dimmed);
     } else if (property == "framed") {
         out << yesNo(c.framed);
+    } else if (property == "accessible") {
+        const Accessible said = m_form.window().describe(c);
+        out << Accessible::roleName(said.role) << '\t' << oneLine(said.name);
+        if (!said.state.empty()) out << '\t' << said.state;
     } else if (property == "backcolor") {
         out << colourText(c.backColor);
     } else if (property == "forecolor") {

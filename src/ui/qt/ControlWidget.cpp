@@ -4,6 +4,7 @@
 #include "ui/qt/SymbolText.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -59,6 +60,8 @@ void ControlWidget::setFactor(double factor) {
 
 void ControlWidget::lookChanged() {
     const Control& c = m_control;
+    // Tab reaches every button; a mouse click leaves the keyboard with the window.
+    setFocusPolicy(c.clickable ? Qt::TabFocus : Qt::NoFocus);
     // A square panel of plain felt or a stretched photograph covers every pixel it owns, so what
     // lies beneath it need not be drawn.
     const bool photo = c.kind == ControlKind::Picture && c.stretch &&
@@ -98,6 +101,38 @@ QFont ControlWidget::scaledFont(const Font& font, double factor, double logicalD
     return qfont;
 }
 
+Accessible ControlWidget::description() const {
+    if (m_describe) return m_describe();
+    return {};
+}
+
+void ControlWidget::press() {
+    if (m_onClick) m_onClick();
+}
+
+void ControlWidget::keyPressEvent(QKeyEvent* event) {
+    // Only a button the player brought the focus to on purpose answers Enter and Space; every
+    // other key goes on to the window, where the table's keys keep their meanings.
+    const int key = event->key();
+    const bool pressKey = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    if (pressKey && m_control.clickable && !event->isAutoRepeat() && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        press();
+        return;
+    }
+    event->ignore();
+}
+
+void ControlWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void ControlWidget::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    update();
+}
+
 void ControlWidget::setVeiled(bool veiled) {
     if (veiled == m_veiled) return;
     m_veiled = veiled;
@@ -117,6 +152,15 @@ void ControlWidget::paintEvent(QPaintEvent*) {
     const Control& c = m_control;
     const bool keep = c.picture.empty() && (c.kind == ControlKind::Shape || c.radius > 0) &&
                       !c.backTransparent && !(m_hovered && c.clickable && c.enabled);
+    if (hasFocus()) {
+        // The focus Tab brought here is drawn round the whole control.
+        paintLook(painter);
+        const double line = std::max(2.0, 3.0 * m_factor);
+        painter.setPen(QPen(QColor(0xF2, 0xD3, 0x8A), line, Qt::DashLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(QRectF(rect()).adjusted(line / 2, line / 2, -line / 2, -line / 2));
+        return;
+    }
     if (!keep) {
         paintLook(painter);
         return;
@@ -215,9 +259,10 @@ void ControlWidget::paintPicture(QPainter& painter, bool naturalSize) {
                        std::max(1, qRound(logical.height() * ratio)));
     // The widget keeps the copy it shows: a picture as large as the window (the background on a
     // 4K screen) does not fit the shared cache and would otherwise be scaled again at every paint.
-    if (m_picture.isNull() || m_pictureKey != m_control.picture || m_picture.size() != device) {
+    const std::string shown = m_pictures.shown(m_control.picture);
+    if (m_picture.isNull() || m_pictureKey != shown || m_picture.size() != device) {
         m_picture = m_pictures.scaled(m_control.picture, device);
-        m_pictureKey = m_control.picture;
+        m_pictureKey = shown;
         if (m_picture.isNull()) return;
         m_picture.setDevicePixelRatio(ratio);
     }

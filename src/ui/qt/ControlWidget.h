@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/Accessible.h"
 #include "ui/Control.h"
 
 #include <QFont>
@@ -29,6 +30,12 @@ class ControlWidget : public QWidget {
     // Runs as the pointer comes onto the widget (true) and leaves it (false).
     void setHoverHandler(std::function<void(bool over)> handler) { m_onHover = std::move(handler); }
     const Control& control() const { return m_control; }
+    // What a screen reader is told of the control (the model words it).
+    void setDescription(std::function<Accessible()> describe) { m_describe = std::move(describe); }
+    Accessible description() const;
+    // Presses the control as a click would: from the keyboard (Enter or Space once Tab has brought
+    // the focus here) or from a screen reader's action.
+    void press();
     // While veiled the widget draws nothing (a card sliding into it is drawn over the stage) but
     // takes clicks as ever.
     void setVeiled(bool veiled);
@@ -47,6 +54,9 @@ class ControlWidget : public QWidget {
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
   private:
     void paintLook(class QPainter& painter);
@@ -68,6 +78,7 @@ class ControlWidget : public QWidget {
     std::string m_pictureKey; // the picture m_picture was scaled from
     std::function<void()> m_onClick;
     std::function<void(bool)> m_onHover;
+    std::function<Accessible()> m_describe;
 };
 
 } // namespace velmora

@@ -1,0 +1,163 @@
+#include "app/ScreenReading.h"
+
+#include "app/Form1.h"
+#include "cards/SpokenCard.h"
+#include "tournament/GameTable.h"
+
+#include <map>
+
+namespace velmora {
+
+namespace {
+
+constexpr int kHumanSeat = 3;
+constexpr int kFirstPassPlace = 27; // Image11 27..29 hold the Hearts pass
+
+// The screens by their panels.
+const std::map<std::string, std::string> kScreens = {
+    {"Picture1", "Nuova carriera"}, {"Picture2", "La tua settimana"}, {"Picture3", "Classifiche"},
+    {"Picture4", "Calendario"},     {"Picture5", "Tavolo"},           {"Picture6", "Regole del torneo"},
+    {"Picture7", "Montepremi"},     {"Picture8", "Giocatori"},        {"Picture9", "Statistiche"},
+    {"Picture10", "Carriere"},      {"Picture13", "Opzioni"}};
+
+const std::array<const char*, 4> kChooser = {"Blu", "Giallo", "Rosso", "Verde"};
+
+// A caption as one line to be read: its lines joined by commas, runs of blanks made one.
+std::string oneLine(const std::string& text) {
+    std::string line;
+    bool blank = false;
+    for (char ch : text) {
+        if (ch == '\n' || ch == '\r') {
+            while (!line.empty() && line.back() == ' ')
+                line.pop_back();
+            if (!line.empty() && line.back() != ',') line += ",";
+            blank = true;
+            continue;
+        }
+        if (ch == ' ' || ch == '\t') {
+            blank = true;
+            continue;
+        }
+        if (blank && !line.empty()) line += ' ';
+        blank = false;
+        line += ch;
+    }
+    if (!line.empty() && line.back() == ',') line.pop_back();
+    return line;
+}
+
+std::string colourOf(std::uint32_t rgb) {
+    switch (rgb) {
+    case 0xFFFF00:
+        return "giallo";
+    case 0x00FF00:
+        return "verde";
+    case 0xFF0000:
+        return "rosso";
+    case 0x1A89EE:
+        return "blu";
+    default:
+        return "";
+    }
+}
+
+} // namespace
+
+std::string ScreenReading::seatName(int seat) {
+    if (seat == kHumanSeat) return "te";
+    const std::string& caption = f.c("Label38", seat).text;
+    return caption.substr(0, caption.find('\n'));
+}
+
+void ScreenReading::say(const std::string& text) {
+    if (!text.empty()) f.platform().announce(text);
+}
+
+Accessible ScreenReading::describe(const Control& c) {
+    switch (c.kind) {
+    case ControlKind::Panel: {
+        auto found = kScreens.find(c.name);
+        return {AccessibleRole::Grouping, found == kScreens.end() ? "" : found->second};
+    }
+    case ControlKind::Shape:
+        return {AccessibleRole::Hidden};
+    case ControlKind::Picture: {
+        const std::string code = cardCodeOfPicture(c.picture);
+        if (code.empty()) {
+            // Felt, title pictures, flags and the backs of cards are not read; a back that acts (the
+            // Uno deck, the won cards) is read as what it does.
+            if (c.name == "Image10" && c.index == 3 && c.clickable) return {AccessibleRole::Button, "Pesca una carta"};
+            if (c.name == "Image24") return {AccessibleRole::Button, "Carte prese da " + seatName(c.index)};
+            if (c.name == "Image13")
+                return {AccessibleRole::StaticText,
+                        c.picture.find("sx") != std::string::npos ? "Giro orario" : "Giro antiorario"};
+            return {AccessibleRole::Hidden};
+        }
+        Accessible card{c.clickable ? AccessibleRole::Button : AccessibleRole::StaticText, spokenCard(code)};
+        if (c.name == "Image11") {
+            if (c.index >= kFirstPassPlace) {
+                card.state = "messa da parte per il passaggio";
+            } else if (c.dimmed) {
+                card.state = "non giocabile ora";
+                card.unavailable = true;
+            } else if (GameTable* game = f.gameTable(); game && game->humanToPlay()) {
+                card.state = "giocabile";
+            }
+        }
+        return card;
+    }
+    case ControlKind::Label: {
+        if (c.name == "Label43") return {AccessibleRole::StaticText, "Colore in gioco: " + colourOf(c.backColor)};
+        if (c.name == "Label71") return {AccessibleRole::StaticText, "Suoni spenti"};
+        if (c.name == "Label48") return {AccessibleRole::Button, kChooser[static_cast<size_t>(c.index & 3)]};
+        std::string name = oneLine(c.text);
+        // A board's column: its long name, then its rows.
+        if (!c.toolTip.empty() && c.name == "Label38" && c.text.find('\n') != std::string::npos)
+            return {AccessibleRole::Table, oneLine(c.toolTip) + ": " + name};
+        if (name.empty()) name = oneLine(c.toolTip);
+        if (name.empty()) return {AccessibleRole::Hidden};
+        Accessible said{c.clickable ? AccessibleRole::Button : AccessibleRole::StaticText, name};
+        said.unavailable = c.clickable && c.dimmed;
+        return said;
+    }
+    default:
+        return {AccessibleRole::Own};
+    }
+}
+
+void ScreenReading::announceChanges() {
+    const bool atTable = f.c("Picture5").visible && !f.c("Label42").visible;
+    if (atTable) {
+        for (int seat = 0; seat < 4; ++seat) {
+            const Control& place = f.c("Image9", seat);
+            const std::string card = place.visible ? spokenCard(cardCodeOfPicture(place.picture)) : "";
+            if (!card.empty() && card != m_laid[static_cast<size_t>(seat)])
+                say(seat == kHumanSeat ? "Hai giocato " + card : seatName(seat) + " gioca " + card);
+            m_laid[static_cast<size_t>(seat)] = card;
+        }
+        if (f.trickWinner != m_trickWinner && f.trickWinner != "-1" && f.trickWinner.size() == 1) {
+            const int seat = f.trickWinner[0] - '0';
+            if (seat >= 0 && seat < 4)
+                say(seat == kHumanSeat ? "Prendi la mano" : seatName(seat) + " prende la mano");
+        }
+        GameTable* game = f.gameTable();
+        const bool humanTurn = game && game->humanToPlay();
+        const int turn = humanTurn ? kHumanSeat : f.turnSeat;
+        if (turn != m_turn) say(turn == kHumanSeat ? std::string("Tocca a te") : "Tocca a " + seatName(turn));
+        m_turn = turn;
+    } else {
+        m_laid = {};
+        m_turn = -1;
+    }
+    m_trickWinner = f.trickWinner;
+    const Control& banner = f.c("Label56");
+    const std::string bannerText = banner.shown() ? oneLine(banner.text) : "";
+    if (bannerText != m_banner) say(bannerText);
+    m_banner = bannerText;
+    if (f.c("Picture2").visible && f.currentWeek != m_week) {
+        if (m_week != 0) say("Settimana " + std::to_string(f.currentWeek));
+        m_week = f.currentWeek;
+    }
+}
+
+} // namespace velmora
