@@ -1,0 +1,31 @@
+#pragma once
+
+#include <string>
+
+namespace velmora {
+
+class Form1;
+
+// The sounds of the game, raised through the platform as the moments they mark come: a table
+// shuffled and dealt, the banner over a decided table (qualified, eliminated, champion, a final's
+// place), the prize board's money and the week moving on. With "Suoni" at "No" nothing is raised.
+class SoundCues {
+  public:
+    explicit SoundCues(Form1& form) : f(form) {}
+
+    // Raises one sound unless the player turned the sounds off.
+    void raise(const std::string& name);
+    // After every event: the sounds of what changed since the last one.
+    void afterEvent();
+    // The banner's sound for its text.
+    static std::string bannerSound(const std::string& banner);
+
+  private:
+    Form1& f;
+    bool m_dealt = false;
+    std::string m_banner;
+    bool m_prizeBoard = false;
+    int m_week = 0;
+};
+
+} // namespace velmora

@@ -1,0 +1,107 @@
+// The desktop window's sounds and what its screen reader interface tells: the player the front end
+// plays through, thinning and skips; roles, names and presses through Qt's accessibility.
+
+#include "app/Form1.h"
+#include "qt/QtTestSupport.h"
+#include "support/AppFolder.h"
+#include "ui/qt/QtFrontEnd.h"
+#include "ui/qt/SoundBoard.h"
+#include "ui/qt/TableSpeed.h"
+#include "ui/qt/WindowView.h"
+
+#include <QAccessible>
+#include <QKeyEvent>
+
+#include <gtest/gtest.h>
+
+namespace velmora {
+namespace {
+
+TEST(SoundsAndReadingTest, ASkipPlaysOnlyItsOutcomeAndSpeedThinsTheCards) {
+    TableSpeed speed;
+    SoundBoard board("/nowhere", speed);
+    std::vector<std::string> played;
+    board.setPlayer([&](const std::string& file) { played.push_back(file); });
+    for (const char* name : {"carta", "presa-tua"})
+        board.raise(name);
+    board.eventDone();
+    EXPECT_EQ(played, (std::vector<std::string>{"carta1", "presa-tua"}));
+    played.clear();
+    for (int card = 0; card < 12; ++card)
+        board.raise("carta");
+    board.raise("presa");
+    board.raise("eliminato");
+    board.eventDone(); // the skip to the round's result
+    EXPECT_EQ(played, (std::vector<std::string>{"eliminato"}));
+    played.clear();
+    speed.setFactor(10);
+    for (int event = 0; event < 9; ++event) {
+        board.raise("carta");
+        board.eventDone();
+    }
+    EXPECT_EQ(played.size(), static_cast<size_t>(SoundBoard::kCardSoundsPerSecond));
+    EXPECT_NE(played[0], played[1]) << "every card laid sounds the same";
+}
+
+TEST(SoundsAndReadingTest, MutedTheWindowPlaysNothing) {
+    test::qtApplication();
+    test::AppFolder folder;
+    QtFrontEnd front;
+    front.useFolders(folder.path(), folder.path());
+    Form1 form(front.platform());
+    front.show(form.window());
+    form.Form_Load();
+    int played = 0;
+    front.sounds()->setPlayer([&](const std::string&) { ++played; });
+    ASSERT_TRUE(form.window().click("Label1", 19)); // "Opzioni"
+    for (const char* sounds : {"No", "Sì"}) {
+        ASSERT_TRUE(form.window().choose("Combo14", -1, sounds));
+        form.currentWeek += 1;
+        ASSERT_TRUE(form.window().click("Label77", 4)); // any event: "Indietro", then "Opzioni" again
+        ASSERT_TRUE(form.window().click("Label1", 19));
+        EXPECT_EQ(played, std::string(sounds) == "No" ? 0 : 1) << "Suoni: " << sounds;
+    }
+}
+
+TEST(SoundsAndReadingTest, AScreenReaderReadsButtonsByNameAndPressesThem) {
+    test::qtApplication();
+    test::AppFolder folder;
+    QtFrontEnd front;
+    front.useFolders(folder.path(), folder.path());
+    Form1 form(front.platform());
+    front.show(form.window());
+    form.Form_Load();
+    WindowView& view = *front.view();
+    QAccessibleInterface* carriera = QAccessible::queryAccessibleInterface(view.widgetOf("Label1", 1));
+    ASSERT_TRUE(carriera);
+    EXPECT_EQ(carriera->role(), QAccessible::Button);
+    EXPECT_EQ(carriera->text(QAccessible::Name), QStringLiteral("Carriera"));
+    ASSERT_TRUE(carriera->actionInterface());
+    carriera->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_TRUE(form.c("Label1", 3).visible) << "the press did not open the career menu";
+    // The felt is no part of what is read.
+    QAccessibleInterface* stage = QAccessible::queryAccessibleInterface(view.widgetOf("Label1", 1)->parentWidget());
+    ASSERT_TRUE(stage);
+    for (int i = 0; i < stage->childCount(); ++i)
+        EXPECT_NE(stage->child(i)->object(), view.widgetOf("Image2")) << "the background is read";
+    // Tab brings the focus to a button and Enter presses it; the keys stay the game's otherwise.
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    QApplication::setActiveWindow(&view);
+    QT_WARNING_POP
+    view.setFocus();
+    QWidget* nuova = view.widgetOf("Label1", 3);
+    for (int tab = 0; tab < 40 && QApplication::focusWidget() != nuova; ++tab) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+        QApplication::sendEvent(QApplication::focusWidget() ? QApplication::focusWidget() : &view, &press);
+    }
+    ASSERT_EQ(QApplication::focusWidget(), nuova) << "Tab never reached \"Nuova\"";
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(nuova, &enter);
+    EXPECT_TRUE(form.c("Picture1").visible) << "Enter on the focused \"Nuova\" did nothing";
+    view.announce("Tocca a te");
+    EXPECT_EQ(view.announced(), QStringLiteral("Tocca a te"));
+}
+
+} // namespace
+} // namespace velmora
