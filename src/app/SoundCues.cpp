@@ -1,12 +1,11 @@
 #include "app/SoundCues.h"
 
 #include "app/Form1.h"
-#include "app/Options.h"
 
 namespace velmora {
 
 void SoundCues::raise(const std::string& name) {
-    if (f.options().soundsOn()) f.platform().sound(name);
+    f.platform().sound(name);
 }
 
 std::string SoundCues::bannerSound(const std::string& banner) {

@@ -8,12 +8,13 @@ class Form1;
 
 // The sounds of the game, raised through the platform as the moments they mark come: a table
 // shuffled and dealt, the banner over a decided table (qualified, eliminated, champion, a final's
-// place), the prize board's money and the week moving on. With "Suoni" at "No" nothing is raised.
+// place), the prize board's money and the week moving on. Whether they are heard ("Suoni") is the
+// front end's to decide.
 class SoundCues {
   public:
     explicit SoundCues(Form1& form) : f(form) {}
 
-    // Raises one sound unless the player turned the sounds off.
+    // Raises one sound.
     void raise(const std::string& name);
     // After every event: the sounds of what changed since the last one.
     void afterEvent();

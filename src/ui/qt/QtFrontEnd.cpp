@@ -55,6 +55,7 @@ void QtFrontEnd::show(Window& window) {
     window.setChangedCallback([this] { eventDone(); });
     // The table clock runs at the pace chosen in the pace selector.
     m_pump->followSelector(window.find("Combo12"));
+    m_sounds->followMute(window.find("Combo14"));
 
     QSize size = DesignScale::designPixels();
     if (QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -1,5 +1,6 @@
 #include "ui/qt/SoundBoard.h"
 
+#include "ui/Control.h"
 #include "ui/qt/TableSpeed.h"
 
 #include <QSoundEffect>
@@ -38,6 +39,7 @@ void SoundBoard::raise(const std::string& name) {
 void SoundBoard::eventDone() {
     std::vector<std::string> raised;
     raised.swap(m_raised);
+    if (m_mute && m_mute->listIndex == 1) return;
     const bool skip = std::count(raised.begin(), raised.end(), std::string("carta")) > 1;
     for (const std::string& name : raised) {
         if (skip && !isOutcome(name)) continue;

@@ -15,18 +15,21 @@ class QSoundEffect;
 namespace velmora {
 
 class TableSpeed;
+struct Control;
 
 // Plays the sounds the game raises, from suoni/ under the game's folder, with Qt Multimedia. It
 // decides what is heard: the sounds one event raised are played once it is over; a skip to the
 // round's result (one event that lays many cards) plays only its outcome; at a pace above the
-// game's own the cards' sounds are thinned to four a second. A machine without a sound device
-// plays nothing and says nothing.
+// game's own the cards' sounds are thinned to four a second; with the sounds turned off in their
+// selector nothing is played. A machine without a sound device plays nothing and says nothing.
 class SoundBoard : public QObject {
   public:
     // The folder holds suoni/; the pace is the table's.
     SoundBoard(std::string folder, const TableSpeed& speed);
     ~SoundBoard() override;
 
+    // Plays nothing while this selector of the window shows its second item ("Suoni": "No").
+    void followMute(const Control* selector) { m_mute = selector; }
     // A sound the running event raised.
     void raise(const std::string& name);
     // The event is over: what it raised is played.
@@ -43,6 +46,7 @@ class SoundBoard : public QObject {
 
     std::string m_folder;
     const TableSpeed& m_speed;
+    const Control* m_mute = nullptr;
     std::vector<std::string> m_raised;
     std::deque<qint64> m_cardSounds; // wall moments of the card sounds played in the last second
     QElapsedTimer m_wall;
