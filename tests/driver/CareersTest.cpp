@@ -7,11 +7,14 @@
 #include "DriverProcess.h"
 
 #include "data/CareerBackups.h"
+#include "data/CareerLock.h"
 #include "data/Database.h"
 #include "support/AppFolder.h"
 #include "support/WorldBuilder.h"
 
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -108,6 +111,19 @@ TEST_F(CareersTest, EachCareerIsOpenedFromTheListAndPlayedWhileTheOtherKeepsEver
     }
     EXPECT_EQ(CareerBackups(path("velmora.mdb")).list().front().week, 5);
     EXPECT_EQ(CareerBackups(path("velmora-2.mdb")).list().front().week, 10);
+
+    // Past eight careers the list pages: the ninth is alone on the second page.
+    for (int n = 3; n <= 9; ++n)
+        fs::copy_file(path("velmora-2.mdb"), path("velmora-" + std::to_string(n) + ".mdb"));
+    carica();
+    EXPECT_TRUE(d().visible("Label59", 7));
+    EXPECT_FALSE(d().visible("Label74"));
+    EXPECT_EQ(d().caption("Label76"), "Pagina 1 di 2");
+    d().click("Label75");
+    EXPECT_TRUE(d().visible("Label59", 0));
+    EXPECT_FALSE(d().visible("Label59", 1));
+    EXPECT_FALSE(d().visible("Label75"));
+    EXPECT_EQ(d().caption("Label76"), "Pagina 2 di 2");
 }
 
 // "Nuova" over a career asks what the player means; each button does what it says.
@@ -165,7 +181,15 @@ TEST_F(CareersTest, NuovaOverACareerDoesWhatTheChosenButtonSays) {
 // first one's week is all there.
 TEST_F(CareersTest, ASecondGameOnTheSameCareerIsRefusedAndTheFirstLosesNothing) {
     makeCareer("velmora.mdb", "Mario", "Rossi", 4);
+    // A new career another game is making in the folder stays; one of a game long gone goes.
+    const std::string live = path(".velmora-" + std::to_string(::getpid()) + "-nuova-a1b2c3");
+    const std::string gone = path(".velmora-999999999-nuova-a1b2c3");
+    std::ofstream(live) << "x";
+    std::ofstream(gone) << "x";
     start();
+    EXPECT_TRUE(fs::exists(live));
+    EXPECT_FALSE(fs::exists(gone));
+    fs::remove(live);
     carica();
     expectDashboard("Mario Rossi", 4);
     d().click("Label8");
@@ -189,6 +213,31 @@ TEST_F(CareersTest, ASecondGameOnTheSameCareerIsRefusedAndTheFirstLosesNothing) 
     // Once the first game has ended, the career opens again.
     start();
     EXPECT_EQ(storedNumber(d(), "settimana"), 6);
+
+    // The career in play stays held when a backup takes its file's place, when "Nuova" starts one
+    // beside it, and when "Carica" switches careers; the one left is free.
+    carica();
+    d().click("Label61", 0);
+    d().run("answer yes");
+    d().click("Label59", 1);
+    expectDashboard("Mario Rossi", 5);
+    EXPECT_TRUE(CareerLock::heldElsewhere(folder.databasePath()));
+    leaveDashboard();
+    if (!d().visible("Label1", 3)) d().click("Label1", 1);
+    d().click("Label1", 3);
+    d().run("type Text1 0 Luca");
+    d().run("type Text1 1 Verdi");
+    d().run("answer 2");
+    d().click("Label3", 0);
+    expectDashboard("Luca Verdi", 1);
+    EXPECT_TRUE(CareerLock::heldElsewhere(path("velmora-2.mdb")));
+    EXPECT_FALSE(CareerLock::heldElsewhere(folder.databasePath()));
+    leaveDashboard();
+    carica();
+    d().click("Label59", 0);
+    expectDashboard("Mario Rossi", 5);
+    EXPECT_TRUE(CareerLock::heldElsewhere(folder.databasePath()));
+    EXPECT_FALSE(CareerLock::heldElsewhere(path("velmora-2.mdb")));
 }
 
 TEST_F(CareersTest, ADoubleClickActsOnce) {
