@@ -7,6 +7,7 @@
 #include "data/CareerLock.h"
 #include "data/Database.h"
 #include "data/SafeFile.h"
+#include "data/StoreFailure.h"
 #include "rankings/RecordIndexes.h"
 #include "ui/DisabledWindow.h"
 
@@ -244,7 +245,7 @@ void CareerChoice::createBeside(const std::function<void()>& create) {
     if (temporary.empty() || !SafeFile::copy(source, temporary, SafeFile::Existing::Replace)) {
         if (!temporary.empty()) fs::remove(temporary);
         throw std::runtime_error("Impossibile creare una nuova carriera nella cartella " + folder + ": " +
-                                 "la carriera di prima è com'era.\n" + CareerBackups::failureReason(folder));
+                                 "la carriera di prima è com'era.\n" + StoreFailure::copyMessage(SafeFile::lastError(), folder));
     }
     const std::string previous = f.cnox ? f.careerFile : "";
     try {
@@ -271,9 +272,8 @@ void CareerChoice::createBeside(const std::function<void()>& create) {
     }
 }
 
-void CareerChoice::showLines(const std::vector<std::string>& lines, bool careerButtons) {
+void CareerChoice::showLines(const std::vector<std::string>& lines) {
     m_lines = lines;
-    m_careerButtons = careerButtons;
     m_page = 0;
     showPage();
 }
@@ -288,8 +288,9 @@ void CareerChoice::showPage() {
         Control& line = f.c("Label59", i);
         line.text = used ? m_lines[static_cast<size_t>(at)] : "";
         line.visible = used;
-        f.c("Label60", i).visible = used && m_careerButtons;
-        f.c("Label61", i).visible = used && m_careerButtons;
+        // Careers can be deleted or their backups listed; backups are only chosen.
+        f.c("Label60", i).visible = used && m_backupsOf.empty();
+        f.c("Label61", i).visible = used && m_backupsOf.empty();
     }
     f.c("Label74").visible = pages > 1 && m_page > 0;
     f.c("Label75").visible = pages > 1 && m_page < pages - 1;
@@ -313,7 +314,7 @@ void CareerChoice::showCareers() {
     }
     f.c("Label58").text = "Carriere";
     f.c("Label63").text = careersHeading();
-    showLines(lines, true);
+    showLines(lines);
 }
 
 void CareerChoice::showBackups(const std::string& file) {
@@ -326,7 +327,7 @@ void CareerChoice::showBackups(const std::string& file) {
     f.c("Label58").text = "Backup della carriera " + whose(career);
     f.c("Label63").text = lines.empty() ? " Nessun backup: se ne salva uno dopo ogni settimana."
                                         : " " + column("Backup", 28) + column("Salvato il", 18) + "Stato";
-    showLines(lines, false);
+    showLines(lines);
 }
 
 void CareerChoice::showDashboard() {
@@ -357,8 +358,7 @@ void CareerChoice::Label59_Click(int index) {
     const std::string file = m_backupsOf;
     const CareerBackups::Backup& backup = m_backups[line];
     if (!backup.problem.empty()) {
-        f.platform().messageBox("Questo backup è danneggiato e non si può ripristinare.\n" + backup.problem,
-                                f.appTitle);
+        f.platform().messageBox(CareerBackups::refusal(backup), f.appTitle);
         return;
     }
     const CareerFiles::Summary career = files().summary(file);

@@ -63,7 +63,7 @@ class CareerChoice {
     void keepFirstWeek();
     void showCareers();
     void showBackups(const std::string& file);
-    void showLines(const std::vector<std::string>& lines, bool careerButtons);
+    void showLines(const std::vector<std::string>& lines);
     void showPage();
     void showDashboard();
     void createBeside(const std::function<void()>& create);
@@ -76,7 +76,6 @@ class CareerChoice {
     std::string m_backupsOf;                     // the career whose backups are listed, or ""
     std::vector<CareerBackups::Backup> m_backups;
     std::vector<std::string> m_lines; // every line of the list shown, a page of kLines at a time
-    bool m_careerButtons = false;
     int m_page = 0;
     bool m_quitting = false;
 };

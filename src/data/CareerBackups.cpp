@@ -39,17 +39,6 @@ bool digits(const std::string& text, size_t at, size_t count, long& value) {
 
 } // namespace
 
-std::string CareerBackups::failureReason(const std::string& folder) {
-    switch (StoreFailure::kindOfErrno(SafeFile::lastError())) {
-    case StoreFailure::Kind::DiskFull:
-        return "Il disco è pieno: libera un po' di spazio, poi riprova.";
-    case StoreFailure::Kind::NotWritable:
-        return "Non si può scrivere nella cartella " + folder + ": controlla di avere il permesso di scriverci.";
-    default:
-        return "Non è stato possibile copiare i file nella cartella " + folder + ".";
-    }
-}
-
 CareerBackups::CareerBackups(std::string careerPath) : m_career(std::move(careerPath)) {
     const fs::path career(m_career);
     m_folder = (career.parent_path() / kFolder).string();
@@ -169,6 +158,12 @@ std::string CareerBackups::putAside() {
     return target;
 }
 
+std::string CareerBackups::refusal(const Backup& damaged) {
+    return "Questo backup è danneggiato e non si può ripristinare: la carriera e i suoi backup sono rimasti "
+           "com'erano.\n" +
+           damaged.problem;
+}
+
 std::string CareerBackups::restore(const Backup& chosen) {
     const std::string failed = "Impossibile ripristinare il backup: la carriera e i suoi backup sono rimasti com'erano.\n";
     std::unique_ptr<CareerLock> lock;
@@ -179,11 +174,7 @@ std::string CareerBackups::restore(const Backup& chosen) {
     }
     Backup backup = chosen;
     inspect(backup);
-    if (!backup.problem.empty()) {
-        return "Questo backup è danneggiato e non si può ripristinare: la carriera e i suoi backup sono rimasti "
-               "com'erano.\n" +
-               backup.problem;
-    }
+    if (!backup.problem.empty()) return refusal(backup);
     std::error_code error;
     std::string keptCopy, asideCopy;
     if (fs::exists(fs::symlink_status(m_career, error))) {
@@ -192,14 +183,14 @@ std::string CareerBackups::restore(const Backup& chosen) {
         if (career.problem.empty()) {
             // The career being replaced may be the one the player wants after all: it is kept first.
             keptCopy = copyCareer(career.week);
-            if (keptCopy.empty()) return failed + failureReason(m_folder);
+            if (keptCopy.empty()) return failed + StoreFailure::copyMessage(SafeFile::lastError(), m_folder);
         } else {
             asideCopy = putAside();
-            if (asideCopy.empty()) return failed + failureReason(m_folder);
+            if (asideCopy.empty()) return failed + StoreFailure::copyMessage(SafeFile::lastError(), m_folder);
         }
     }
     if (!SafeFile::copy(backup.path, m_career, SafeFile::Existing::Replace)) {
-        const std::string why = failureReason(fs::path(m_career).parent_path().string());
+        const std::string why = StoreFailure::copyMessage(SafeFile::lastError(), fs::path(m_career).parent_path().string());
         if (!keptCopy.empty()) fs::remove(keptCopy, error);
         if (!asideCopy.empty()) ::rename(asideCopy.c_str(), m_career.c_str());
         return failed + why;

@@ -44,8 +44,8 @@ class CareerBackups {
     // with no copy dropped to make room; a damaged one is put aside in danneggiati/. Returns "" when
     // done, otherwise the player's message: the career and every backup are then as they were.
     std::string restore(const Backup& backup);
-    // Why the last copy into folder failed, in the player's words.
-    static std::string failureReason(const std::string& folder);
+    // The player's message for a backup that failed the check (its problem set).
+    static std::string refusal(const Backup& damaged);
     // The damaged careers put aside, newest first.
     std::vector<std::string> damagedAside() const;
     // Deletes every backup of the career.

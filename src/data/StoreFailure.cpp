@@ -92,6 +92,17 @@ std::string StoreFailure::message(Kind kind, const std::string& careerPath, cons
     return plain.empty() ? text : text + "\nDettaglio: " + plain;
 }
 
+std::string StoreFailure::copyMessage(int error, const std::string& folder) {
+    switch (kindOfErrno(error)) {
+    case Kind::DiskFull:
+        return "Il disco è pieno: libera un po' di spazio, poi riprova.";
+    case Kind::NotWritable:
+        return "Non si può scrivere nella cartella " + folder + ": controlla di avere il permesso di scriverci.";
+    default:
+        return "Non è stato possibile copiare i file nella cartella " + folder + ".";
+    }
+}
+
 void StoreFailure::log(const std::string& fullError) {
     std::cerr << "velmora: errore dell'archivio: " << fullError << std::endl;
 }

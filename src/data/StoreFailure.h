@@ -17,6 +17,8 @@ class StoreFailure {
     static Kind kindOfErrno(int error);
     // The player's message for a failure on the career file at careerPath.
     static std::string message(Kind kind, const std::string& careerPath, const std::string& detail);
+    // Why a copy of the game's files into folder failed with the error number error, and what to do.
+    static std::string copyMessage(int error, const std::string& folder);
     // Writes the full error to standard error.
     static void log(const std::string& fullError);
 };

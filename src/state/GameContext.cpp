@@ -4,6 +4,8 @@
 #include "data/CareerCheck.h"
 #include "data/CareerFiles.h"
 #include "data/DatabaseError.h"
+#include "data/SafeFile.h"
+#include "data/StoreFailure.h"
 #include "state/HistoryTables.h"
 #include "ui/PicturePath.h"
 
@@ -46,7 +48,7 @@ void GameContext::weekCommitted() {
     const CareerBackups backups(cnox->path());
     if (!CareerBackups(cnox->path()).keep(currentWeek)) {
         throw std::runtime_error("La settimana è salvata, ma non è stato possibile scriverne il backup in " +
-                                 backups.folder() + ".\n" + CareerBackups::failureReason(backups.folder()));
+                                 backups.folder() + ".\n" + StoreFailure::copyMessage(SafeFile::lastError(), backups.folder()));
     }
 }
 

@@ -106,18 +106,6 @@ class StoreFailureTest : public CareerTest {
         }
     }
 
-    void openPrizeBoard() {
-        form->temp().setText("evento", "Open di Milano");
-        loadCareer();
-        form->eventRows = form->db().query("SELECT * FROM calendario where  torneo='Open di Milano' ");
-        clearEntrantTable(form->roundPlayers);
-        form->roundPlayers[0][0] = Value("Rossi");
-        form->roundPlayers[0][1] = Value("Mario");
-        form->roundPlayers[0][9] = Value(8);
-        c("Picture7").visible = true;
-        c("Picture5").visible = true;
-    }
-
     // A second career beside the first, with one sound backup, listed for a restore.
     std::string secondCareerWithBackup() {
         const std::string second = folder.path() + "/velmora-2.mdb";

@@ -104,15 +104,7 @@ TEST_F(CareerFailureTest, NextWeek) {
 }
 
 TEST_F(CareerFailureTest, PrizeCollection) {
-    form->temp().setText("evento", "Open di Milano");
-    loadCareer();
-    form->eventRows = form->db().query("SELECT * FROM calendario where  torneo='Open di Milano' ");
-    clearEntrantTable(form->roundPlayers);
-    form->roundPlayers[0][0] = Value("Rossi");
-    form->roundPlayers[0][1] = Value("Mario");
-    form->roundPlayers[0][9] = Value(8);
-    c("Picture7").visible = true;
-    c("Picture5").visible = true;
+    openPrizeBoard();
     c("Label1", 13).text = "€20000";
     expectAllOrNothing(
         [this] {

@@ -65,6 +65,18 @@ void CareerTest::loadCareer() {
     form->enteredEvent = temp.text("evento");
 }
 
+void CareerTest::openPrizeBoard() {
+    form->temp().setText("evento", "Open di Milano");
+    loadCareer();
+    form->eventRows = form->db().query("SELECT * FROM calendario where  torneo='Open di Milano' ");
+    clearEntrantTable(form->roundPlayers);
+    form->roundPlayers[0][0] = Value("Rossi");
+    form->roundPlayers[0][1] = Value("Mario");
+    form->roundPlayers[0][9] = Value(8);
+    c("Picture7").visible = true;
+    c("Picture5").visible = true;
+}
+
 void CareerTest::createCareer(const std::string& firstName, const std::string& surname,
                               const std::string& nation) {
     // As "Nuova" leaves the screen: shown, with the progress label hidden.

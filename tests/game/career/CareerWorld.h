@@ -19,6 +19,8 @@ class CareerTest : public GameTest {
     // Fills the new-career screen and presses "Avanti" as a player would.
     void createCareer(const std::string& firstName, const std::string& surname,
                       const std::string& nation = "Italia");
+    // The prize board of "Open di Milano" open, the player ("Rossi Mario") eighth.
+    void openPrizeBoard();
 
     // Every row of every table, in storage order: equal dumps mean an unchanged database.
     std::string dump();
