@@ -116,13 +116,10 @@ TEST_F(CareersTest, EachCareerIsOpenedFromTheListAndPlayedWhileTheOtherKeepsEver
     for (int n = 3; n <= 9; ++n)
         fs::copy_file(path("velmora-2.mdb"), path("velmora-" + std::to_string(n) + ".mdb"));
     carica();
-    EXPECT_TRUE(d().visible("Label59", 7));
-    EXPECT_FALSE(d().visible("Label74"));
+    EXPECT_TRUE(d().visible("Label59", 7) && !d().visible("Label74"));
     EXPECT_EQ(d().caption("Label76"), "Pagina 1 di 2");
     d().click("Label75");
-    EXPECT_TRUE(d().visible("Label59", 0));
-    EXPECT_FALSE(d().visible("Label59", 1));
-    EXPECT_FALSE(d().visible("Label75"));
+    EXPECT_TRUE(d().visible("Label59", 0) && !d().visible("Label59", 1) && !d().visible("Label75"));
     EXPECT_EQ(d().caption("Label76"), "Pagina 2 di 2");
 }
 
@@ -189,7 +186,6 @@ TEST_F(CareersTest, ASecondGameOnTheSameCareerIsRefusedAndTheFirstLosesNothing) 
     start();
     EXPECT_TRUE(fs::exists(live));
     EXPECT_FALSE(fs::exists(gone));
-    fs::remove(live);
     carica();
     expectDashboard("Mario Rossi", 4);
     d().click("Label8");
@@ -214,8 +210,8 @@ TEST_F(CareersTest, ASecondGameOnTheSameCareerIsRefusedAndTheFirstLosesNothing) 
     start();
     EXPECT_EQ(storedNumber(d(), "settimana"), 6);
 
-    // The career in play stays held when a backup takes its file's place, when "Nuova" starts one
-    // beside it, and when "Carica" switches careers; the one left is free.
+    // The career in play stays held when a backup takes its file's place, and when "Nuova" starts
+    // one beside it (the one left is free).
     carica();
     d().click("Label61", 0);
     d().run("answer yes");
@@ -232,12 +228,6 @@ TEST_F(CareersTest, ASecondGameOnTheSameCareerIsRefusedAndTheFirstLosesNothing) 
     expectDashboard("Luca Verdi", 1);
     EXPECT_TRUE(CareerLock::heldElsewhere(path("velmora-2.mdb")));
     EXPECT_FALSE(CareerLock::heldElsewhere(folder.databasePath()));
-    leaveDashboard();
-    carica();
-    d().click("Label59", 0);
-    expectDashboard("Mario Rossi", 5);
-    EXPECT_TRUE(CareerLock::heldElsewhere(folder.databasePath()));
-    EXPECT_FALSE(CareerLock::heldElsewhere(path("velmora-2.mdb")));
 }
 
 TEST_F(CareersTest, ADoubleClickActsOnce) {
