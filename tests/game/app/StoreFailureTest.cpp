@@ -8,6 +8,7 @@
 //   start-up: disk full, read-only folder, busy career, missing column, unreadable file
 //   a week, the prize board, "Nuova" (replacing, and beside): disk full, read-only folder
 //   a backup restored: disk full, read-only folder, busy career, missing column, unreadable file
+//   a backup restored over a damaged career (put aside first): disk full, read-only folder
 
 #include "../career/CareerWorld.h"
 
@@ -39,7 +40,7 @@ namespace {
 namespace fs = std::filesystem;
 
 enum class Fault { DiskFull, ReadOnlyFolder, Busy, MissingColumn, Unreadable };
-enum class Point { StartUp, Week, PrizeBoard, NuovaReplacing, NuovaBeside, Restore };
+enum class Point { StartUp, Week, PrizeBoard, NuovaReplacing, NuovaBeside, Restore, RestoreOverDamaged };
 
 std::string bytes(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
@@ -170,6 +171,8 @@ TEST_F(StoreFailureTest, EachFailureAtEachPointIsToldInItalianAndChangesNothing)
         {Point::Restore, Fault::Busy, "è già aperta in un'altra finestra di Velmora"},
         {Point::Restore, Fault::MissingColumn, "danneggiato e non si può ripristinare"},
         {Point::Restore, Fault::Unreadable, "non si può leggere"},
+        {Point::RestoreOverDamaged, Fault::DiskFull, "Il disco è pieno"},
+        {Point::RestoreOverDamaged, Fault::ReadOnlyFolder, "Non si può scrivere nella cartella"},
     };
     for (const Case& test : cases) {
         SCOPED_TRACE(::testing::Message() << "point " << static_cast<int>(test.point) << ", fault "
@@ -223,8 +226,10 @@ TEST_F(StoreFailureTest, EachFailureAtEachPointIsToldInItalianAndChangesNothing)
             };
             break;
         }
-        case Point::Restore: {
+        case Point::Restore:
+        case Point::RestoreOverDamaged: {
             const std::string second = secondCareerWithBackup();
+            if (test.point == Point::RestoreOverDamaged) dropColumn(second);
             spoil(test.fault, test.fault == Fault::Busy ? second : CareerBackups(second).list().front().path);
             act = [this] {
                 restoreFromTheList();
@@ -233,7 +238,7 @@ TEST_F(StoreFailureTest, EachFailureAtEachPointIsToldInItalianAndChangesNothing)
             break;
         }
         }
-        if (test.point != Point::Restore) spoil(test.fault, career);
+        if (test.point < Point::Restore) spoil(test.fault, career);
         const auto before = careerFiles();
         EXPECT_FALSE(act()) << "the failure went unnoticed";
         const auto told = platform.takeMessages();
