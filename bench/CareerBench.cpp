@@ -4,6 +4,8 @@
 
 #include "app/Form1.h"
 #include "career/CareerHistory.h"
+#include "career/Dashboard.h"
+#include "career/WeekReport.h"
 #include "career/EventEntry.h"
 #include "career/NewCareer.h"
 #include "career/WeekSimulation.h"
@@ -218,15 +220,18 @@ void careerFigures() {
         // The same week with the row the career's history keeps of it, as the week's end writes it.
         const double historyMs = bestMs(5, [&] {
             Transaction transaction(form.db());
+            CareerHistory history(form);
+            const WeekStart start = history.beforeWorld();
             form.weekSimulation().run();
-            CareerHistory(form).recordWeek(10);
+            history.recordWeek({1, 10}, start);
             transaction.commit();
         });
         report("week simulation with its history row (week 10, one transaction)", historyMs, "ms");
         // The history's own share alone: the busy machine moves the figures above by more than it.
         const double rowMs = bestMs(20, [&] {
             Transaction transaction(form.db());
-            CareerHistory(form).recordWeek(10);
+            CareerHistory history(form);
+            history.recordWeek({1, 10}, history.beforeWorld());
             transaction.commit();
         });
         report("history row of one week alone (one transaction)", rowMs, "ms");
@@ -244,6 +249,30 @@ void careerFigures() {
         const double backupMs = nextWeekClick(true);
         report("next week click with the weekly backup", backupMs, "ms");
         report("next week click with the backup as a multiple of without", backupMs / clickMs, "x");
+
+        // Where a week's time goes, and the week's report's share of the click.
+        const double refreshMs = bestMs(10, [&] { form.dashboard().refresh(); });
+        report("  of which the dashboard refresh", refreshMs, "ms");
+        const double reportMs = bestMs(10, [&] { WeekReport(form).show(1); });
+        report("  of which the week's report (reads and texts)", reportMs, "ms");
+        report("next week click with its report as a multiple of without", clickMs / (clickMs - reportMs), "x");
+
+        // A season without play: "Fino alla settimana 50" from week 1, then the three finals weeks
+        // one click each, every week with its backup, history, report and progress.
+        form.weeklyBackups = true;
+        const double seasonMs = bestMs(1, [&] {
+            form.currentWeek = 1;
+            form.eventEntry().fillWeekChoices();
+            form.c("Combo16").text = "Fino alla settimana 50";
+            form.eventEntry().Label8_Click();
+            while (form.eventEntry().running())
+                form.eventEntry().runTick();
+            for (int week = 50; week <= 52; ++week) {
+                form.c("Combo16").text = "1 settimana";
+                form.eventEntry().Label8_Click();
+            }
+        });
+        report("a season without play (52 weeks, backups, history, reports, progress)", seasonMs, "ms");
         careerCheckFigures(form, platform);
     }
 

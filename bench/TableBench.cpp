@@ -1,5 +1,6 @@
 #include "Bench.h"
 #include "BenchCareer.h"
+#include "ScreenPaint.h"
 
 #include "app/Form1.h"
 #include "tournament/GameTable.h"
@@ -8,11 +9,6 @@
 #include <QApplication>
 #include <QImage>
 
-#include <algorithm>
-#include <cstdlib>
-#include <ctime>
-#include <functional>
-#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -63,32 +59,12 @@ void playToMidHand(Form1& form, ScriptedPlatform& platform) {
     if (!platform.takeMessages().empty()) throw std::runtime_error("the table reported a failure");
 }
 
-// Milliseconds of this thread's processor time taken by fn, best of the given number of runs. A
-// repaint is drawing work on one thread: on a machine shared with other work its wall time would
-// mostly measure the wait for a processor.
-double bestCpuMs(int runs, const std::function<void()>& fn) {
-    double best = std::numeric_limits<double>::max();
-    for (int i = 0; i < runs; ++i) {
-        timespec start{}, end{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &start);
-        fn();
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &end);
-        best = std::min(best, static_cast<double>(end.tv_sec - start.tv_sec) * 1e3 +
-                                  static_cast<double>(end.tv_nsec - start.tv_nsec) / 1e6);
-    }
-    return best;
-}
-
 } // namespace
 
 // One whole repaint of a table in the middle of a hand on a 4K screen: every card, seat and both
 // boards drawn into the window's picture.
 void tableFigures() {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    int argc = 1;
-    char name[] = "velmora-bench";
-    char* argv[] = {name, nullptr};
-    QApplication application(argc, argv);
+    benchApplication();
 
     BenchCareer career;
     Form1& form = career.form;

@@ -9,7 +9,10 @@
 #include "career/Dashboard.h"
 #include "career/EventEntry.h"
 #include "career/NewCareer.h"
+#include "career/CareerHistory.h"
 #include "career/PrizeMoney.h"
+#include "career/SeasonReview.h"
+#include "career/WeekReport.h"
 #include "career/WeekSimulation.h"
 #include "games/brisolo/BrisoloGame.h"
 #include "games/hearts/HeartsGame.h"
@@ -104,13 +107,22 @@ void Form1::wireEvents() {
     w.onClick("Label6", [this](int i) { m_eventEntry->Label6_Click(i); });
     w.onClick("Label7", [this](int i) { m_eventEntry->Label7_Click(i); });
     w.onClick("Label8", [this](int) { m_eventEntry->Label8_Click(); });
+    w.onClick("Label73", [this](int) { m_eventEntry->stopRun(); });
     w.onClick("Label50", [this](int) { m_prizeMoney->Label50_Click(); });
+    // The week's report and the season's review close at a click anywhere on them.
+    for (const char* part : {"Label66", "Label57"})
+        w.onClick(part, [this](int) { WeekReport(*this).close(); });
+    w.onClick("Label67", [this](int) { SeasonReview(*this).close(); });
+    w.onClick("Combo17", [this](int) {
+        if (const int season = m_statistics->chosenSeason()) SeasonReview(*this).show(season);
+    });
     // Tournament.
     w.onClick("Label39", [this](int) { m_tournamentStart->Label39_Click(); });
     w.onClick("Label42", [this](int) { m_tableFlow->Label42_Click(); });
     w.onClick("Label49", [this](int) { m_rounds->Label49_Click(); });
     w.onClick("Combo7", [this](int) { m_backgroundTables->Combo7_Click(); });
     w.onClick("Combo8", [this](int) { m_rounds->Combo8_Click(); });
+    w.onClick("Label80", [this](int) { m_rounds->Label80_Click(); });
     // The table.
     w.onClick("Image11", [this](int i) { m_tableFlow->Image11_Click(i); });
     w.onClick("Image10", [this](int i) { m_tableFlow->Image10_Click(i); });
@@ -130,6 +142,7 @@ void Form1::wireEvents() {
     w.onClick("Combo3", [this](int) { m_worldRankings->Combo3_Click(); });
     w.onClick("Combo4", [this](int) { m_worldRankings->Combo4_Click(); });
     w.onClick("Combo5", [this](int) { m_worldRankings->Combo5_Click(); });
+    w.onClick("Label69", [this](int) { m_worldRankings->Label69_Click(); });
     w.onClick("Combo6", [this](int) { m_eventCalendar->Combo6_Click(); });
     w.onClick("Label29", [this](int i) { m_eventCalendar->Label29_Click(i); });
     w.onClick("Combo9", [this](int) { m_playerCard->Combo9_Click(); });
@@ -141,7 +154,11 @@ void Form1::wireEvents() {
     w.onHover("Image24", [this](int, bool over) { m_tableCues->Image24_Hover(over); });
     w.onClick("Label56", [this](int) { m_outcomeBanner->Label56_Click(); });
     // Timers.
-    w.onTimer(1, [this] { m_tableFlow->Timer1_Timer(); });
+    // The table watch's timer also lives on several weeks, one a tick, while the dashboard is up.
+    w.onTimer(EventEntry::kRunTimer, [this] {
+        if (m_eventEntry->running()) return m_eventEntry->runTick();
+        m_tableFlow->Timer1_Timer();
+    });
     w.onTimer(2, [this] { m_unoGame->backgroundTick(); });
     w.onTimer(3, [this] { m_unoComputer->Timer3_Timer(); });
     w.onTimer(4, [this] { m_unoTable->Timer4_Timer(); });
@@ -166,7 +183,12 @@ void Form1::wireEvents() {
         m_options->refresh();
         m_tableCues->refresh();
         m_tableKeys->refresh();
-        m_prizeMoney->keepSummaryForItsWeek();
+        WeekReport(*this).keepForItsWeek();
+        // The season's review stands over the dashboard or the statistics: another screen closes it.
+        for (const char* screen : {"Picture3", "Picture4", "Picture5", "Picture7", "Picture8"})
+            if (c(screen).visible) c("Picture12").visible = false;
+        // His table of a round that has just closed, kept for the tournament's history.
+        if (roundClosed) CareerHistory(*this).rememberClosedRound();
         m_roundSkip->refresh();
         m_outcomeBanner->refresh();
         m_screenReading->announceChanges();
@@ -181,8 +203,10 @@ void Form1::wireKeys() {
     // career, "Gioca Torneo" on the dashboard. A week is never moved on by a key: an Enter too many
     // after the prize board would throw away the week's events. Space takes the framed card only.
     // The first of them the player could use now is clicked.
+    // Enter and Esc first close the season's review and the week's report when they are up.
     w.onKey("Return", [this] {
-        return Window::Buttons{{"Label54", -1}, {"Image11", m_tableKeys->framedSlot()},
+        return Window::Buttons{{"Label67", SeasonReview::kCatcher}, {"Label66", WeekReport::kCatcher},
+                               {"Label54", -1}, {"Image11", m_tableKeys->framedSlot()},
                                {"Label42", -1}, {"Label49", -1},
                                {"Label50", -1}, {"Label3", 0},
                                {"Label39", -1}};
@@ -196,7 +220,15 @@ void Form1::wireKeys() {
     // F1 opens the rule sheet and Esc closes it; with the sheet closed Esc asks to leave the table,
     // like its "Esci". Esc also closes the options ("Indietro").
     w.onKey("F1", [] { return Window::Buttons{{"Label45", -1}}; });
-    w.onKey("Escape", [] { return Window::Buttons{{"Label77", 4}, {"Label47", -1}, {"Label41", -1}}; });
+    // Esc also stops several weeks after the week in play.
+    w.onKey("Escape", [] {
+        return Window::Buttons{{"Label67", SeasonReview::kCatcher},
+                               {"Label66", WeekReport::kCatcher},
+                               {"Label73", -1},
+                               {"Label77", 4},
+                               {"Label47", -1},
+                               {"Label41", -1}};
+    });
     // Uno: P draws ("pesca"), S passes; after a wild card the colour is its number on the table
     // (1 blu, 2 giallo, 3 rosso, 4 verde) or its initial.
     w.onKey("P", [] { return Window::Buttons{{"Image10", 3}}; });

@@ -12,6 +12,7 @@
 #include "rankings/WorldRankings.h"
 #include "data/DatabaseError.h"
 #include "ui/DisabledWindow.h"
+#include "state/Season.h"
 
 #include <string>
 
@@ -69,7 +70,7 @@ void StartUp::Form_Load() {
     if (!nations.items.empty()) f.window().setComboText(nations, nations.items.front());
 
     Control& weeks = f.c("Combo6");
-    fillNumbers(weeks, 1, 52);
+    fillNumbers(weeks, 1, Season::kWeeks);
     // The calendar ignores its list until it is ready, so this first selection shows nothing.
     if (f.weekComboReady == 0) f.window().setComboText(weeks, "1");
     f.weekComboReady = 1;

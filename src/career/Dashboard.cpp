@@ -3,11 +3,14 @@
 #include "state/CardGame.h"
 
 #include "career/PlayerKey.h"
+#include "career/EventEntry.h"
 #include "career/TierTables.h"
+#include "career/WeekReport.h"
 #include "data/Quoting.h"
 #include "state/GameContext.h"
 #include "state/MenuFrames.h"
 #include "state/StoreColumns.h"
+#include "state/Season.h"
 
 #include <array>
 #include <string>
@@ -18,8 +21,11 @@ namespace velmora {
 namespace {
 
 constexpr int kEventSlots = 4;
-// Weeks 50, 51 and 52 hold the season finals.
-constexpr int kLastOrdinaryWeek = 49;
+const char* const kContinentalClosed = "Evento continentale: iscrizioni chiuse";
+const char* const kFinalsClosed =
+    "Le finali sono riservate agli otto migliori della classifica del gioco: chi e' tra loro e' iscritto da solo";
+// Players kept each side of his overall world place, to tell who passed whom over a week.
+constexpr int kNeighbours = 6;
 
 } // namespace
 
@@ -64,9 +70,54 @@ void Dashboard::refresh() {
                                 " order by importanza asc ");
 
     TierTables tiers(f.db());
+    readPointsToDefend();
     for (int slot = 0; slot < kEventSlots; ++slot)
         showEventSlot(slot, ownFlagKey, tiers);
     f.c("Label8").visible = f.enteredEvent == "0";
+    showPointsLeaving();
+    f.eventEntry().fillWeekChoices();
+    if (Control* choice = f.window().find("Combo16")) choice->visible = f.c("Label8").visible;
+    // A career just opened ("Carica", a restored backup) shows the report of its last week again.
+    if (m_opening != f.careerOpenings) {
+        m_opening = f.careerOpenings;
+        WeekReport(f).show(1);
+    }
+}
+
+// Last season's results of his at this week's events: the world's week takes them back from his
+// points, whether he plays them again or not.
+void Dashboard::readPointsToDefend() {
+    m_toDefend = f.db().query("SELECT torneo, tipo, punti FROM tornei where cognome='" + fApici(f.playerSurname) +
+                              "' and nome='" + fApici(f.playerFirstName) +
+                              "' and punti > 0 and torneo in (SELECT torneo FROM calendario where settimana=" +
+                              std::to_string(f.currentWeek) + ")");
+}
+
+long Dashboard::pointsToDefend(const std::string& event) const {
+    long points = 0;
+    for (int r = 0; r <= m_toDefend.last(); ++r) {
+        if (sameText(m_toDefend.at(0, r).str(), event)) points += static_cast<long>(m_toDefend.at(2, r).toInt());
+    }
+    return points;
+}
+
+void Dashboard::showPointsLeaving() {
+    Control* leaving = f.window().find("Label72");
+    if (!leaving) return;
+    long total = 0;
+    std::string perGame;
+    for (const CardGame& game : cardGames()) {
+        long points = 0;
+        for (int r = 0; r <= m_toDefend.last(); ++r) {
+            if (sameText(m_toDefend.at(1, r).str(), game.name)) points += static_cast<long>(m_toDefend.at(2, r).toInt());
+        }
+        if (points == 0) continue;
+        total += points;
+        perGame += std::string(perGame.empty() ? "" : ", ") + game.name + " " + std::to_string(points);
+    }
+    leaving->text = "In scadenza questa settimana: " + std::to_string(total) + " punti" +
+                    (perGame.empty() ? "" : " (" + perGame + ")");
+    leaving->visible = true;
 }
 
 std::string Dashboard::playerFlagKey() {
@@ -93,6 +144,11 @@ void Dashboard::showEventSlot(int slot, const std::string& ownFlagKey, TierTable
         stripe->visible = slot <= f.weekEvents.last();
     }
     Control& badge = f.c("Image22", slot);
+    Control* defend = f.window().find("Label65", slot);
+    Control* note = f.window().find("Label78", slot);
+    if (defend) defend->visible = false;
+    if (note) note->visible = false;
+    enter.toolTip.clear();
     if (slot > f.weekEvents.last()) {
         text.visible = enter.visible = flag.visible = entered.visible = badge.visible = false;
         return;
@@ -107,6 +163,12 @@ void Dashboard::showEventSlot(int slot, const std::string& ownFlagKey, TierTable
     const std::string badgePath = gameBadgePath(game);
     if (!badgePath.empty()) f.loadPicture(badge, badgePath);
     badge.visible = !badgePath.empty();
+    // The badge names its game in words for whoever does not know its picture yet.
+    badge.toolTip = "Gioco: " + game;
+    if (const long held = pointsToDefend(name); defend && held > 0) {
+        defend->text = "Da difendere: " + std::to_string(held) + " punti";
+        defend->visible = true;
+    }
 
     std::string caption = name + "\n" + entrants.str() + " giocatori";
     if (!fee.isEmpty()) {
@@ -133,20 +195,27 @@ void Dashboard::showEventSlot(int slot, const std::string& ownFlagKey, TierTable
         flag.visible = true;
         enter.visible = true;
     } else if (host == "conti") {
-        // Continental championships are by invitation only.
+        // Continental championships are by invitation only: the slot says so where the button
+        // would be.
         flag.visible = false;
         enter.visible = false;
+        if (note) {
+            note->text = kContinentalClosed;
+            note->visible = true;
+        }
     } else {
         f.loadPicture(flag, GameContext::flagPath(host));
-        if (f.currentWeek > kLastOrdinaryWeek && qualifiedForFinal(game)) f.enteredEvent = name;
+        if (Season::isFinalsWeek(f.currentWeek) && qualifiedForFinal(game)) f.enteredEvent = name;
         const bool hasEntry = f.enteredEvent != "0";
         f.c("Label39").visible = hasEntry;
         enter.visible = !hasEntry;
         flag.visible = true;
     }
 
+    // In the finals weeks nobody enters by hand: the button says why when the pointer rests on it.
+    if (Season::isFinalsWeek(f.currentWeek)) enter.toolTip = kFinalsClosed;
     // Before the finals weeks a click on the marker withdraws the entry: the marker says so.
-    entered.toolTip = f.currentWeek > kLastOrdinaryWeek ? "" : "Clic per ritirare l'iscrizione";
+    entered.toolTip = Season::isFinalsWeek(f.currentWeek) ? "" : "Clic per ritirare l'iscrizione";
     if (f.enteredEvent != "0" && name == f.enteredEvent) {
         entered.visible = true;
         enter.visible = false;
@@ -174,6 +243,7 @@ void Dashboard::rankingPositions() {
                                                        "brisolopunti"};
     std::string lines;
     size_t placeIndex = 0;
+    WorldGlance glance;
     for (const char* order : kOrders) {
         const std::string sort = std::string("order by ") + order + " desc,cognome asc";
         // Only the names are needed to find the player's place.
@@ -194,12 +264,31 @@ void Dashboard::rankingPositions() {
                     break;
                 }
             }
+            if (&statement == &statements.front()) {
+                // The world list of the ranking: its leader, and for the overall one his neighbours.
+                const size_t ranking = placeIndex / 3;
+                if (!players.empty()) glance.leaders[ranking] = players.at(0, 0).str() + " " + players.at(1, 0).str();
+                for (int r = place - 1 - kNeighbours; ranking == 0 && place > 0 && r <= place - 1 + kNeighbours; ++r) {
+                    if (r < 0 || r > players.last()) continue;
+                    glance.near.emplace_back(r + 1, r == place - 1 ? std::string()
+                                                                   : players.at(0, r).str() + " " + players.at(1, r).str());
+                }
+            }
             f.rankingPlaces[placeIndex++] = place;
             if (!lines.empty()) lines += "\n";
             lines += position;
         }
     }
     f.c("Label1", 15).text = lines;
+    f.worldGlance = std::move(glance);
+}
+
+} // namespace velmora
+
+namespace velmora {
+
+std::string Dashboard::finalsClosedReason() {
+    return kFinalsClosed;
 }
 
 } // namespace velmora

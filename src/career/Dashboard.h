@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Rows.h"
+
 #include <string>
 
 namespace velmora {
@@ -20,6 +22,8 @@ class Dashboard {
     void rankingPositions();
     // The badge picture of a game ("Uno", "Hearts", "Brisolo", in any case); "" for another game.
     static std::string gameBadgePath(const std::string& game);
+    // Why "ISCRIVITI" does nothing in the finals weeks.
+    static std::string finalsClosedReason();
 
   private:
     // Nation key (flag name) of the nation the player plays for.
@@ -30,6 +34,14 @@ class Dashboard {
     void showEventSlot(int slot, const std::string& ownFlagKey, TierTables& tiers);
     // Whether the human is among the eight best of the given game this week.
     bool qualifiedForFinal(const std::string& game);
+    void readPointsToDefend();
+    // The ranking points his result at last season's edition of an event gave him; 0 for none.
+    long pointsToDefend(const std::string& event) const;
+    // Label72: what this week takes away from his points, in all and per game.
+    void showPointsLeaving();
+
+    Rows m_toDefend; // torneo, tipo, punti of his results at this week's events
+    int m_opening = 0; // the career opening the dashboard was last drawn for
 
     GameContext& f;
 };

@@ -13,6 +13,7 @@
 #include "state/GameContext.h"
 #include "state/StoreColumns.h"
 #include "ui/DisabledWindow.h"
+#include "state/Season.h"
 
 #include <stdexcept>
 #include <unordered_map>
@@ -31,8 +32,6 @@ constexpr long kNamesDrawn = 5553000;
 constexpr long kPerInsertedRow = 200;
 constexpr long kPerWrittenRow = 6;
 
-constexpr int kFirstFinalWeek = 50;
-constexpr int kWeeks = 52;
 constexpr int kFinalists = 8;
 
 } // namespace
@@ -208,14 +207,14 @@ void NewCareer::playSeason() {
     rules.prizeOrder = "premio desc ";
     rules.replacesPreviousEdition = false; // there is no season before this one
     rules.lastRandomSlot = 50;
-    for (int week = 1; week <= kWeeks; ++week) {
+    for (int week = 1; week <= Season::kWeeks; ++week) {
         f.busy.assign(kComputerPlayers + 1, 0);
         rules.week = week;
         SimulatedTournament tournament(f, rules, index, tiers);
         // Weeks 50, 51 and 52 are the finals of Uno, Hearts and Brisolo for the eight best of each.
         std::vector<int> finalists;
-        if (week >= kFirstFinalWeek)
-            finalists = chooseFinalists(giocatori::kPointsUno + week - kFirstFinalWeek);
+        if (Season::isFinalsWeek(week))
+            finalists = chooseFinalists(giocatori::kPointsUno + week - Season::kFirstFinalsWeek);
         for (int row = 0; row <= season.last(); ++row) {
             const long long rowWeek = season.at(calendario::kWeek, row).toInt();
             if (rowWeek > week) break;

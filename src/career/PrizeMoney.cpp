@@ -1,6 +1,5 @@
 #include "career/PrizeMoney.h"
 
-#include "career/CareerHistory.h"
 #include "career/CareerSnapshot.h"
 #include "career/Dashboard.h"
 #include "career/EventEntry.h"
@@ -27,7 +26,7 @@ long PrizeMoney::prizeFor(long placeGroup) {
 void PrizeMoney::Label50_Click() {
     DisabledWindow disabled(f.window());
     CareerSnapshot snapshot(f);
-    for (const char* name : {"Label39", "Picture7", "Picture5", "Label9", "Label57"})
+    for (const char* name : {"Label39", "Picture7", "Picture5", "Label9"})
         snapshot.remember(f.c(name));
     snapshot.remember(f.c("Label1", 13));
     try {
@@ -35,7 +34,8 @@ void PrizeMoney::Label50_Click() {
         const long prize = prizeFor(static_cast<long>(f.roundPlayers[0][entrant::kPlaceGroup].toInt()));
         // The fee is charged here, once, however many rounds were played.
         const long fee = static_cast<long>(f.eventRows.at(calendario::kFee, 0).toInt());
-        m_summary.begin(fee, prize);
+        // His places as they stand before the world's week, for the week's report.
+        f.dashboard().rankingPositions();
         f.playerMoney = f.playerMoney - fee + prize;
         f.c("Label1", 13).text = "€" + numberText(static_cast<double>(f.playerMoney));
         f.temp().setNumber("tuodenaro", static_cast<double>(f.playerMoney));
@@ -44,16 +44,9 @@ void PrizeMoney::Label50_Click() {
         f.c("Picture7").visible = false;
         f.c("Picture5").visible = false;
 
-        const int livedWeek = f.currentWeek;
-        f.weekSimulation().run();
-        CareerHistory history(f);
-        const long pointsWon = history.recordTournament(prize);
-        f.eventEntry().storeNextWeek();
-        f.temp().setText("evento", "0");
-        f.enteredEvent = "0";
-        f.dashboard().refresh();
-        history.recordWeek(livedWeek);
-        m_summary.show(pointsWon);
+        const LivedWeek lived =
+            f.eventEntry().closeWeek([prize](CareerHistory& history) { history.recordTournament(prize); });
+        f.eventEntry().showWeekEnd(lived, 1);
         transaction.commit();
     } catch (...) {
         snapshot.restoreAndRefresh();

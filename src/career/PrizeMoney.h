@@ -1,7 +1,5 @@
 #pragma once
 
-#include "career/TournamentSummary.h"
-
 #include <string>
 
 namespace velmora {
@@ -11,7 +9,7 @@ class GameContext;
 // Closing a played tournament: fee, prize, the world's week and the next week.
 class PrizeMoney {
   public:
-    explicit PrizeMoney(GameContext& form) : f(form), m_summary(form) {}
+    explicit PrizeMoney(GameContext& form) : f(form) {}
 
     // The prize board's continue button.
     void Label50_Click();
@@ -20,12 +18,8 @@ class PrizeMoney {
     // the tier covering the position the results record for that group (0 outside every tier).
     long prizeFor(long placeGroup);
 
-    // After every event: the dashboard's summary of the last tournament goes with its week.
-    void keepSummaryForItsWeek() { m_summary.keepForItsWeek(); }
-
   private:
     GameContext& f;
-    TournamentSummary m_summary;
 };
 
 } // namespace velmora

@@ -6,6 +6,7 @@
 #include "career/Strength.h"
 #include "state/GameContext.h"
 #include "state/StoreColumns.h"
+#include "state/Season.h"
 
 #include <unordered_set>
 
@@ -35,7 +36,7 @@ void WeekSimulation::run() {
     const SimulatedTournament::RowIndex index = SimulatedTournament::indexPlayers(f.playerRows);
     TierTables tiers(f.db());
     SimulatedTournament tournament(f, rules, index, tiers);
-    const bool finals = f.currentWeek > 49;
+    const bool finals = Season::isFinalsWeek(f.currentWeek);
 
     auto played = [&](int row) {
         return sameText(week.at(calendario::kEventName, row).str(), f.enteredEvent);
@@ -58,7 +59,7 @@ void WeekSimulation::run() {
 void WeekSimulation::loadPlayers(const std::string& firstGame) {
     std::string statement = "SELECT * FROM giocatori  order by uno asc, nome desc";
     const CardGame* game = findCardGame(firstGame);
-    if (f.currentWeek > 49 && game) {
+    if (Season::isFinalsWeek(f.currentWeek) && game) {
         statement =
             std::string("SELECT * FROM giocatori  order by ") + game->pointsColumn + " desc,cognome asc";
     }

@@ -3,6 +3,7 @@
 #include "state/HistoryColumns.h"
 
 #include <algorithm>
+#include <limits>
 #include <tuple>
 
 namespace velmora {
@@ -36,6 +37,7 @@ CareerRecord::CareerRecord(const Rows& rows) {
         played.place = static_cast<int>(rows.at(storico_tornei::kPlace, r).toInt());
         played.prize = static_cast<long>(rows.at(storico_tornei::kPrize, r).toInt());
         played.points = static_cast<long>(rows.at(storico_tornei::kPoints, r).toInt());
+        played.placeBefore = static_cast<int>(rows.at(storico_tornei::kPlaceBefore, r).toInt());
         all.push_back(played);
     }
     std::stable_sort(all.begin(), all.end(), [](const PlayedEvent& a, const PlayedEvent& b) {
@@ -55,13 +57,24 @@ const GameRecord& CareerRecord::game(const std::string& name) const {
     return found == m_games.end() ? kNone : found->second;
 }
 
+int GameRecord::bestOfAll() const {
+    int best = 0;
+    for (const auto& [kind, place] : bestPlace)
+        if (best == 0 || place < best) best = place;
+    return best;
+}
+
 std::string CareerRecord::bestGame() const {
     std::string best;
-    std::tuple<long, int, int> bestScore{-1, -1, -1};
+    // Most points; on equal points the better best place (a game never placed counts last), then
+    // the larger prizes.
+    std::tuple<long, int, long> bestScore{-1, std::numeric_limits<int>::min(), -1};
     for (const char* name : kGames) {
         const GameRecord& record = game(name);
         if (record.played == 0) continue;
-        const std::tuple<long, int, int> score{record.points, record.won, record.finals};
+        const int place = record.bestOfAll();
+        const std::tuple<long, int, long> score{record.points, place > 0 ? -place : std::numeric_limits<int>::min() + 1,
+                                                record.prize};
         if (score > bestScore) {
             bestScore = score;
             best = name;

@@ -16,6 +16,7 @@ struct PlayedEvent {
     int place = 0;
     long prize = 0;  // euro
     long points = 0; // ranking points
+    int placeBefore = 0; // his world place in the game before the event; 0 unknown
 };
 
 // His record at one game, or at all of them.
@@ -26,6 +27,9 @@ struct GameRecord {
     std::map<std::string, int> bestPlace; // by kind of event; a kind never played is missing
     long prize = 0;
     long points = 0;
+
+    // His best place at any kind of event; 0 before any.
+    int bestOfAll() const;
 };
 
 // The record a career's tournaments add up to, per game and overall, with its trophies and finals.
@@ -44,7 +48,8 @@ class CareerRecord {
     // Tournaments won, and tournaments whose final table he reached, the latest first.
     const std::vector<PlayedEvent>& wins() const { return m_wins; }
     const std::vector<PlayedEvent>& finals() const { return m_finals; }
-    // The game he has earned most points at (then most wins, then most finals); "" before any.
+    // The game he has earned most points at (then the best place, then the most prize money); ""
+    // before any.
     std::string bestGame() const;
 
   private:

@@ -75,8 +75,10 @@ void EventCalendar::showWeekCalendar() {
     Control& points = f.c("Label26");
     Control& fields = f.c("Label27");
     Control& fees = f.c("Label30");
-    for (Control* column : {&fields, &names, &pools, &points, &fees})
-        column->text.clear();
+    // Each line names its game in words beside the event's name.
+    Control* games = f.window().find("Label81");
+    for (Control* column : {&fields, &names, &pools, &points, &fees, games})
+        if (column) column->text.clear();
 
     Database& db = f.db();
     const Rows& week = m_reads.rows(db, weekStatement());
@@ -90,6 +92,7 @@ void EventCalendar::showWeekCalendar() {
         }
         const std::string host = week.at(calendario::kHostNation, i).str();
         const Value& entrants = week.at(calendario::kEntrants, i);
+        if (games) games->text += week.at(calendario::kGame, i).str() + "\n";
         if (championship(host)) {
             // Championships are held where each player lives: no host flag, no results link.
             pools.text += "\n";

@@ -8,7 +8,9 @@
 #include "rankings/LowerCase.h"
 #include "rankings/RecordPanels.h"
 #include "ui/DisabledWindow.h"
+#include "state/Season.h"
 
+#include <algorithm>
 #include <array>
 
 namespace velmora {
@@ -61,7 +63,10 @@ void PlayerCard::open() {
         list.listIndex = -1;
         Combo9_Click();
     } else {
-        w.setComboText(list, list.items.front());
+        // The screen opens on his own card, the one he looks for first.
+        const std::string own = f.playerSurname + " " + f.playerFirstName;
+        const bool listed = std::find(list.items.begin(), list.items.end(), own) != list.items.end();
+        w.setComboText(list, listed ? own : list.items.front());
     }
     f.c("Text2").text.clear();
     RecordPanels::show(w, "Picture8");
@@ -119,8 +124,33 @@ void PlayerCard::Combo9_Click() {
     flag.visible = true;
 
     drawRankingTable();
+    drawRecordAgainstHuman();
     w.setComboText(f.c("Combo11"), "Generale");
     w.setComboText(f.c("Combo10"), "Tutti");
+}
+
+// How the card's player fared at the tables where he met the human: the tables of the career's
+// history, his place against the human's.
+void PlayerCard::drawRecordAgainstHuman() {
+    Control* record = f.window().find("Label79");
+    if (!record) return;
+    record->visible = false;
+    const std::string surname = fApici(playerRows.at(giocatori::kSurname, cardPlayerRow).str());
+    const std::string name = fApici(playerRows.at(giocatori::kFirstName, cardPlayerRow).str());
+    std::string met;
+    for (int k = 1; k <= 3; ++k) {
+        const std::string n = std::to_string(k);
+        met += std::string(met.empty() ? "" : " UNION ALL ") + "SELECT posto" + n + " sue, posto mio FROM storico_tavoli " +
+               "where cognome" + n + "='" + surname + "' and nome" + n + "='" + name + "'";
+    }
+    const Rows counts = f.db().query("SELECT count(*), coalesce(sum(sue < mio), 0), coalesce(sum(sue > mio), 0) FROM (" +
+                                     met + ")");
+    const long meetings = static_cast<long>(counts.at(0, 0).toInt());
+    if (meetings == 0) return;
+    record->text = "Contro di te: " + std::to_string(meetings) + (meetings == 1 ? " tavolo" : " tavoli") +
+                   ", davanti a te " + std::to_string(counts.at(1, 0).toInt()) + ", dietro " +
+                   std::to_string(counts.at(2, 0).toInt());
+    record->visible = true;
 }
 
 void PlayerCard::drawRankingTable() {
@@ -267,7 +297,7 @@ void PlayerCard::drawHistory() {
     int line = 0;
     // This season's weeks first, newest first; then the weeks after the current one, which were
     // played last season.
-    for (int limit : {f.currentWeek, 53}) {
+    for (int limit : {f.currentWeek, Season::kWeeks + 1}) {
         for (int r = 0; r <= results.last() && line < kHistoryLines; ++r) {
             if (results.at(kResultWeek, r).num() > limit || results.at(kResultPrize, r).num() == kListed)
                 continue;

@@ -45,6 +45,8 @@ class PlayerCard {
   private:
     void clearCard();
     void drawRankingTable();
+    // Label79: his tables against the human, when they have met.
+    void drawRecordAgainstHuman();
     void drawExcerpt();
     void drawHistory();
     void clearHistory();

@@ -33,12 +33,17 @@ class Statistics {
         kWinHeadings = 22,     // 22..25
         kFinalColumns = 26,    // 26..30: season, week, game, place, event
         kFinalHeadings = 31,   // 31..35
-        kLastLabel = 35,
+        kSeasonsCaption = 36,  // over Combo17, the seasons whose review can be seen again
+        kLastLabel = 36,
     };
     static constexpr int kWinColumnCount = 4;
     static constexpr int kFinalColumnCount = 5;
     // Lines the shelf lists show; older trophies are counted on a last line.
-    static constexpr int kShelfLines = 13;
+    static constexpr int kShelfLines = 6;
+    // His rivals (Label68: 0 the caption, 1 one line each) and the seasons lived (Combo17).
+    static constexpr const char* kRivals = "Label68";
+    static constexpr int kRivalLines = 5;
+    static constexpr const char* kSeasons = "Combo17";
     // The two charts.
     static constexpr const char* kPlacesChart = "Chart1";
     static constexpr const char* kMoneyChart = "Chart2";
@@ -50,10 +55,14 @@ class Statistics {
     void open();
     // Draws the charts, the record table and the shelf again.
     void redraw();
+    // The season chosen in Combo17 (1 for "Stagione 1"), 0 for none.
+    int chosenSeason();
 
   private:
-    void drawCharts(const Rows& weeks);
+    void drawCharts(const Rows& weeks, const Rows& tournaments);
     void drawRecord(const Rows& tournaments);
+    // Lays the rivals and the seasons under the shelf, which takes as many lines as it lists.
+    void drawRivalsAndSeasons(int shelfLines);
     // The kinds of event he can enter, in the calendar's order of importance.
     std::vector<std::string> enterableKinds();
 

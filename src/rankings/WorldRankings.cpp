@@ -15,6 +15,13 @@ namespace {
 
 constexpr int kNation = 4;    // nazione
 constexpr int kContinent = 5; // continente
+// A narrow blank (U+2008, about a third of the type's size), and how far the marker's band reaches
+// past its column, in twips: less than the gap to the next column.
+constexpr const char* kFigureSpace = "\xE2\x80\x88";
+constexpr int kMarkerRoom = 140;
+// The stripes behind alternate lines, and behind his own line.
+constexpr std::uint32_t kStripe = 0x1A5C38;
+constexpr std::uint32_t kOwnLine = 0x7A5A10;
 
 // The points column a game's list is ordered by.
 std::string orderColumn(const std::string& game) {
@@ -149,6 +156,7 @@ void WorldRankings::drawRankingList() {
     for (int k = 0; k < RankingPages::kLinesPerPage; ++k) {
         f.c("Image6", k).visible = false;
         f.c("Label23", k).visible = false;
+        f.c("Label23", k).backColor = kStripe;
     }
     const char* columns[] = {"Label10", "Label11", "Label12", "Label14", "Label15",
                              "Label16", "Label17", "Label18", "Label19"};
@@ -188,16 +196,48 @@ void WorldRankings::drawRankingList() {
         f.loadPicture(flag, GameContext::flagPath(playerRows.at(giocatori::kFlagKey, r).str()));
         flag.visible = true;
         if (k % 2 == 0) f.c("Label23", k).visible = true;
+        // His own line is marked wherever the list shows it.
+        if (surname == f.playerSurname && firstName == f.playerFirstName) {
+            f.c("Label23", k).visible = true;
+            f.c("Label23", k).backColor = kOwnLine;
+        }
         f.yield();
     }
 
-    // The marker repeats the chosen game's column over it, so that column stands out.
+    // The marker repeats the chosen game's column over it, so that column stands out. Its band
+    // reaches a little past the column and every line ends in a narrow blank: the figures stay about
+    // where the column puts them and keep that much room from the band's border.
     const Control& column = f.c(columnLabel(f.c("Combo2").text));
     marker.left = column.left;
     marker.top = column.top;
-    marker.width = column.width;
+    marker.width = column.width + kMarkerRoom;
     marker.height = column.height;
-    marker.text = column.text;
+    std::string lines = column.text;
+    for (size_t at = lines.find('\n'); at != std::string::npos; at = lines.find('\n', at + 1)) {
+        lines.insert(at, kFigureSpace);
+        at += std::string(kFigureSpace).size();
+    }
+    if (!lines.empty() && lines.back() != '\n') lines += kFigureSpace;
+    marker.text = lines;
+}
+
+// "Trovami": the page of the list shown that holds his line.
+void WorldRankings::Label69_Click() {
+    if (!ready()) return;
+    DisabledWindow disabled(f.window());
+    RedrawReads::Redraw redraw(m_reads);
+    playerRows = m_reads.rows(f.db(), listStatement());
+    playerRowsLast = playerRows.last();
+    for (int r = 0; r <= playerRowsLast; ++r) {
+        if (playerRows.at(giocatori::kSurname, r).str() != f.playerSurname ||
+            playerRows.at(giocatori::kFirstName, r).str() != f.playerFirstName)
+            continue;
+        const std::vector<std::string> pages = RankingPages::labels(playerRowsLast + 1);
+        const size_t page = static_cast<size_t>(r / RankingPages::kLinesPerPage);
+        RecordPanels::select(f.c("Combo5"), page < pages.size() ? pages[page] : pages.back());
+        break;
+    }
+    drawRankingList();
 }
 
 } // namespace velmora

@@ -22,6 +22,8 @@ class WorldRankings {
     void Combo3_Click(); // scope
     void Combo4_Click(); // continent or nation of the scope
     void Combo5_Click(); // page
+    // "Trovami": turns to the page with his line (which every page marks) in the list shown.
+    void Label69_Click();
     // Draws the page chosen in Combo5 of the ranking chosen by the selectors.
     void drawRankingList();
 

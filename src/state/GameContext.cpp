@@ -40,6 +40,7 @@ void GameContext::openDatabase() {
     if (!damage.empty()) throw CareerRefused(damage);
     cnox = std::move(database);
     HistoryTables::ensure(*cnox);
+    ++careerOpenings;
     m_temp = std::make_unique<KeyValueStore>(*cnox);
 }
 

@@ -94,6 +94,7 @@ class GameContext : public CareerState,
     std::string careerFile = "velmora.mdb"; // the career's file name in the career folder
     bool weeklyBackups = true;
     std::unique_ptr<Database> cnox;
+    int careerOpenings = 0; // careers opened so far (new, loaded or restored from a backup)
     Rows nationRows;
     int nationRowsLast = -1;
     std::string chosenNation;

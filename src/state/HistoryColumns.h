@@ -17,6 +17,12 @@ constexpr int kFirstPlace = 3;
 constexpr int kRankings = 4;
 constexpr int kScopes = 3;
 constexpr int place(int ranking, int scope) { return kFirstPlace + ranking * kScopes + scope; }
+constexpr int kFirstPoints = 15; // 15..18: unopunti, heartspunti, brisolopunti, totalepunti after the week
+// 19..21: the points of Uno, Hearts and Brisolo taken away that week (last season's results at the
+// week's events); 22: notizie, the world's news of the week as the report told it, one per line.
+constexpr int kFirstDropped = 19;
+constexpr int kNews = 22;
+constexpr int kWorldPlaceBefore = 23; // mondo_prima: his overall world place before the week; 0 unknown
 } // namespace storico_settimane
 
 namespace storico_tornei {
@@ -30,6 +36,21 @@ constexpr int kEntrants = 5; // giocatori
 constexpr int kPlace = 6;    // posizione, as stored with the tournament's results
 constexpr int kPrize = 7;    // premio: the euro he was paid
 constexpr int kPoints = 8;   // punti: the ranking points he earned
+constexpr int kPlaceBefore = 9; // posto_prima: his world place in the event's game before it; 0 unknown
 } // namespace storico_tornei
+
+namespace storico_tavoli {
+constexpr const char* kTable = "storico_tavoli";
+constexpr int kSeason = 0, kWeek = 1, kEvent = 2, kGame = 3;
+constexpr int kRound = 4;        // turno: the players the round began with (4 for the final)
+constexpr int kPlace = 5;        // posto: his place at the table
+constexpr int kFirstRival = 6;   // 6..14: cognome, nome, posto of each of the three others
+constexpr int kRivals = 3;
+} // namespace storico_tavoli
+
+namespace storico_campioni {
+constexpr const char* kTable = "storico_campioni";
+constexpr int kSeason = 0, kWeek = 1, kEvent = 2, kGame = 3, kSurname = 4, kFirstName = 5;
+} // namespace storico_campioni
 
 } // namespace velmora

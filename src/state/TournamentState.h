@@ -4,8 +4,20 @@
 #include "state/EntrantTable.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace velmora {
+
+// One table the human sat at, as its round closed: the players it began with (4 at the final) and
+// the four at the table, his row first, each with his place there (1 through, 3 out; a final's
+// places as played).
+struct SatTable {
+    std::string event;
+    int round = 0;
+    std::vector<std::pair<std::string, std::string>> players; // (surname, first name)
+    std::vector<int> places;
+};
 
 // The running tournament: its event, its entrants and the round being played.
 struct TournamentState {
@@ -21,6 +33,8 @@ struct TournamentState {
     int roundNumber = 0;
     // True from the moment a round is decided until the next one is seated.
     bool roundClosed = false;
+    // The tables the human has sat at in this tournament, kept until its results are stored.
+    std::vector<SatTable> humanTables;
 };
 
 } // namespace velmora

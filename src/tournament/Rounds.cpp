@@ -231,7 +231,31 @@ void Rounds::fillPrizeBoard() {
     for (int page = 1; page <= count; ++page)
         pages.items.push_back(std::to_string(page));
     f.window().setComboText(pages, "1");
+    // A field of more than one page may list him beyond the first: the board says where.
+    if (Control* own = f.window().find("Label80")) {
+        own->text = "La tua riga: pagina " + std::to_string(humanPrizePage());
+        own->visible = count > 1;
+    }
     f.c("Picture7").visible = true;
+}
+
+int Rounds::humanPrizePage() {
+    // The board lists the place groups upwards, each in the entrants' order.
+    const int human = findEntrant(f.roundPlayers, f.playerSurname, f.playerFirstName);
+    if (human < 0) return 1;
+    const double group = f.roundPlayers[static_cast<size_t>(human)][entrant::kPlaceGroup].num();
+    int before = 0;
+    for (size_t r = 0; r < f.roundPlayers.size(); ++r) {
+        const EntrantRow& row = f.roundPlayers[r];
+        if (!namedEntrant(row) || static_cast<int>(r) == human) continue;
+        const double other = row[entrant::kPlaceGroup].num();
+        if (other < group || (other == group && static_cast<int>(r) < human)) ++before;
+    }
+    return before / kLinesPerPage + 1;
+}
+
+void Rounds::Label80_Click() {
+    f.window().setComboText(f.c("Combo8"), std::to_string(humanPrizePage()));
 }
 
 void Rounds::Combo8_Click() {

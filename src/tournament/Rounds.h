@@ -19,6 +19,10 @@ class Rounds {
     // Sets the event's flag and name and the page list, lists page "1" and shows the board.
     void fillPrizeBoard();
     void Combo8_Click();
+    // "La tua riga: pagina N": turns the prize board to the page that lists him.
+    void Label80_Click();
+    // The prize board's page that lists the human.
+    int humanPrizePage();
     // Lists the page chosen in Combo8: up to 64 places with name, flag, prize and ranking points.
     void listPrizePage();
 

@@ -1,6 +1,7 @@
 #include "tournament/Scoreboard.h"
 
 #include "state/GameContext.h"
+#include "state/Season.h"
 
 namespace velmora {
 
@@ -8,14 +9,13 @@ namespace {
 
 constexpr int kBoardRows = 20;
 constexpr int kFinalsBoardRows = 8;
-constexpr int kFirstFinalsWeek = 50;
 // Background stripes behind every second line: Label23 items from this one on, one per stripe.
 constexpr int kFirstBoardStripe = 50;
 
 } // namespace
 
 int Scoreboard::shownRows(const GameContext& f) {
-    return f.currentWeek >= kFirstFinalsWeek ? kFinalsBoardRows : kBoardRows;
+    return Season::isFinalsWeek(f.currentWeek) ? kFinalsBoardRows : kBoardRows;
 }
 
 void Scoreboard::draw(GameContext& f, const std::vector<int>& items, const Fill& fill) {

@@ -7,6 +7,7 @@
 #include "tournament/GameSetUp.h"
 #include "tournament/GameTable.h"
 #include "ui/DisabledWindow.h"
+#include "state/Season.h"
 
 #include <algorithm>
 #include <map>
@@ -132,7 +133,7 @@ void TournamentStart::Label39_Click() {
     std::string event = f.temp().text("evento");
     f.enteredEvent = event;
     Rows finalists; // the eight best of the game, when this is the season final he qualified for
-    if (Value(event).isEmpty() && f.currentWeek > 49) {
+    if (Value(event).isEmpty() && Season::isFinalsWeek(f.currentWeek)) {
         // The season final: the week's one event, open only to the eight best of its game.
         Rows week =
             f.db().query("SELECT * FROM calendario where  settimana=" + std::to_string(f.currentWeek));

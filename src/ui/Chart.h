@@ -12,6 +12,8 @@ struct ChartSeries {
     std::string name;
     std::uint32_t color = 0x000000; // 0xRRGGBB
     std::vector<std::pair<double, double>> points; // (x, y)
+    // Drawn as separate marks rather than a line (the weeks of his tournaments, say).
+    bool marks = false;
 
     bool operator==(const ChartSeries&) const = default;
 };
@@ -28,6 +30,8 @@ struct Chart {
     // Equal ratios take equal heights where the values span more than a power of ten: from 1000th
     // to 100th looks as long a climb as from 100th to 10th.
     bool yLogarithmic = false;
+    // The y axis never reaches below 1: a ranking's places start there.
+    bool yFromOne = false;
     // The y axis's labels: a printf format of one whole number, in plain ASCII.
     std::string yFormat = "%d";
 

@@ -29,6 +29,20 @@ std::string worldPosition(DriverProcess& d, const WorldOptions& world) {
     return "-";
 }
 
+// The round he went out in (or the final), named as the table named it, and his stored place.
+std::string roundReached(int roundsPlayed, int entrants, long place) {
+    std::vector<std::string> names;
+    int unnamed = 0;
+    for (int players = entrants; players >= 4; players /= 2) {
+        names.push_back(players == 32 ? "OTTAVI"
+                        : players == 16 ? "QUARTI"
+                        : players == 8  ? "SEMIFINALI"
+                        : players == 4  ? "FINALE"
+                                        : std::to_string(++unnamed) + "° TURNO");
+    }
+    return names.at(static_cast<size_t>(roundsPlayed - 1)) + ", " + std::to_string(place) + "° posto";
+}
+
 // Every short word of a board header is explained in the header's tooltip, and a column beneath a
 // word explains that word.
 void expectHeaderExplained(DriverProcess& d, int header, int column, const std::string& word) {
@@ -96,8 +110,9 @@ TEST_P(KeyboardPlayTest, AWholeTournamentByKeysAloneEndsInASummaryOfWhatWasStore
 
     d.run("key Return"); // the prize board's continue button
     ASSERT_TRUE(d.visible("Picture2"));
-    ASSERT_TRUE(d.visible("Label57")) << "no summary after the prize board";
-    const auto stored = d.query("SELECT punti, premio FROM tornei where torneo='" + sqlText(event.name) +
+    ASSERT_TRUE(d.visible("Picture11")) << "no week's report after the prize board";
+    ASSERT_TRUE(d.visible("Label57")) << "no summary of his tournament in the report";
+    const auto stored = d.query("SELECT punti, premio, posizione FROM tornei where torneo='" + sqlText(event.name) +
                                 "' and cognome='" + world.surname + "' and nome='" + world.firstName + "'");
     ASSERT_EQ(stored.size(), 1u);
     const long points = number(stored[0].at(0));
@@ -107,12 +122,16 @@ TEST_P(KeyboardPlayTest, AWholeTournamentByKeysAloneEndsInASummaryOfWhatWasStore
     EXPECT_EQ(valueLines(d.caption("Label1", 15)).at(0), positionAfter);
     EXPECT_EQ(
         valueLines(d.caption("Label57")),
-        (std::vector<std::string>{"Ultimo torneo: " + event.name,
+        (std::vector<std::string>{"Ultimo torneo: " + event.name + "  -  " +
+                                      roundReached(play.rounds, event.entrants, number(stored[0].at(2))),
                                   "Iscrizione €" + std::to_string(event.fee) + "  -  Premio €" +
                                       std::to_string(prize) + "  -  Punti vinti " + std::to_string(points),
                                   "Posizione mondiale: prima " + positionBefore + ", ora " + positionAfter}));
-    // An Enter too many after the prize board never moves the week on; the summary goes with its week.
+    // Enter closes the report; an Enter too many after it never moves the week on, and the summary
+    // goes with its week.
     const long week = storedNumber(d, "settimana");
+    d.run("key Return");
+    EXPECT_FALSE(d.visible("Picture11"));
     EXPECT_FALSE(d.send("key Return").ok) << "Enter on the dashboard with no entry must do nothing";
     EXPECT_EQ(storedNumber(d, "settimana"), week);
     d.click("Label8");

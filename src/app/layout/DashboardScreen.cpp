@@ -20,6 +20,13 @@ constexpr int kSlotTop = 1300;
 constexpr int kSlotPitch = 2100;
 constexpr int kSlotHeight = 1950;
 constexpr int kBadgeSize = 860; // the round badge of the event's game
+constexpr int kWeeksBarWidth = 5800; // the progress bar of several weeks, when full
+
+} // namespace
+
+void buildWeekReport(Window& w, Control* dashboard);
+
+namespace {
 
 } // namespace
 
@@ -164,13 +171,100 @@ void buildDashboardScreen(Window& w) {
     progress.backColor = look::kBrass;
     progress.visible = false;
 
-    // What the last tournament earned, under the ranking grid and beside the week's actions, once
-    // its prize board is closed.
-    Control& summary = w.add("Label57", ControlKind::Label, dashboard);
-    look::place(summary, kGridLeft, 10050, kBoardLeft + kBoardWidth - 5800 - 300 - kGridLeft, 1150);
-    look::caption(summary, 12, false, look::kIvory);
-    summary.wordWrap = false;
-    summary.visible = false;
+    // What this week takes away from his points, under the ranking grid.
+    Control& leaving = w.add("Label72", ControlKind::Label, dashboard);
+    look::place(leaving, kGridLeft, 9880, kGridWidth + 200, 420);
+    look::caption(leaving, 11.5, true, look::kGold);
+    leaving.wordWrap = false;
+
+    // How many weeks "Prossima Settimana" lives on, beside it, and the run's progress.
+    Control& weeks = w.add("Combo16", ControlKind::Combo, dashboard);
+    look::place(weeks, kBoardLeft + kBoardWidth - 5800 - 4500, 10200 + (actionHeight - 520) / 2, 4300, 520);
+    weeks.font = {"DejaVu Sans", 12, false, false};
+    weeks.items = {"1 settimana"};
+    weeks.text = "1 settimana";
+    weeks.toolTip = "Quante settimane giocare con \"Prossima Settimana\"";
+    Control& run = w.add("Label73", ControlKind::Label, dashboard);
+    look::place(run, kBoardLeft + 200, 10200, kWeeksBarWidth, actionHeight);
+    look::caption(run, 12, true, look::kInk);
+    run.backTransparent = false;
+    run.backColor = look::kGold;
+    run.wordWrap = false;
+    run.clickable = true;
+    run.toolTip = "Clic o Esc: si ferma dopo la settimana in corso";
+    run.visible = false;
+
+    // In each event slot: the points he won at the event's last edition, under its text, and a
+    // note where the button would be when it cannot be used.
+    w.addArray("Label65", 0, 3, ControlKind::Label, dashboard);
+    w.addArray("Label78", 0, 3, ControlKind::Label, dashboard);
+    for (int slot = 0; slot < 4; ++slot) {
+        const int top = kSlotTop + slot * kSlotPitch;
+        Control& defend = w("Label65", slot);
+        look::place(defend, kBoardLeft + 3350, top + 1420, 8000, 420);
+        look::caption(defend, 11.5, true, look::kGold);
+        defend.wordWrap = false;
+        defend.visible = false;
+        Control& note = w("Label78", slot);
+        look::place(note, kBoardLeft + kBoardWidth - 600 - 3900, top + 1180, 3900, 720);
+        look::caption(note, 10.5, false, look::kIvory, Align::Center);
+        note.visible = false;
+    }
+
+    buildWeekReport(w, dashboard);
+}
+
+// Picture11: the week's report over the player's card and ranking grid, until a click on it, Enter
+// or Esc; the week's events and buttons beside it stay in reach.
+void buildWeekReport(Window& w, Control* dashboard) {
+    Control& panel = w.add("Picture11", ControlKind::Panel, dashboard);
+    look::place(panel, kGridLeft, 300, kGridWidth, 9500);
+    panel.backTransparent = false;
+    panel.backColor = look::kDeepFelt;
+    panel.border = true;
+    panel.borderColor = look::kGold;
+    panel.radius = 360;
+    panel.clickable = true;
+    panel.visible = false;
+    // Item 11 lies under the others over the whole panel, so a click anywhere on it closes it.
+    w.addArray("Label66", 11, 11, ControlKind::Label, &panel);
+    look::place(w("Label66", 11), 0, 0, kGridWidth, 9500);
+    w("Label66", 11).clickable = true;
+    w.addArray("Label66", 0, 10, ControlKind::Label, &panel);
+    auto text = [&](int item, int left, int top, int width, int height, double points, bool bold,
+                    std::uint32_t colour, Align align = Align::Left) -> Control& {
+        Control& label = w("Label66", item);
+        look::place(label, left, top, width, height);
+        look::caption(label, points, bold, colour, align);
+        label.wordWrap = false;
+        label.clickable = true;
+        return label;
+    };
+    const int inner = kGridWidth - 500;
+    text(0, 250, 200, inner, 560, 14, true, look::kGold);
+    const int tableTop = 850;
+    const int lines = 5 * look::lineHeight(11.5) + 80;
+    text(1, 250, tableTop, 1800, lines, 11.5, true, look::kIvory);
+    const int columnLeft[] = {2000, 3100, 4200, 5500};
+    const int columnWidth[] = {1000, 1000, 1200, 3000};
+    for (int c = 0; c < 4; ++c)
+        text(2 + c, columnLeft[c], tableTop, columnWidth[c], lines, 11.5, c == 2, look::kIvory, Align::Right);
+    // His tournament (Label57), under the table.
+    int top = tableTop + lines + 120;
+    Control& own = w.add("Label57", ControlKind::Label, &panel);
+    look::place(own, 250, top, inner, 3 * look::lineHeight(10.5) + 60);
+    look::caption(own, 10.5, true, look::kGold);
+    own.wordWrap = false;
+    own.clickable = true;
+    own.visible = false;
+    top += 3 * look::lineHeight(10.5) + 200;
+    text(6, 250, top, inner, 400, 11.5, true, look::kGold);
+    text(7, 250, top + 420, inner, 4 * look::lineHeight(10.5) + 60, 10.5, false, look::kIvory);
+    top += 420 + 4 * look::lineHeight(10.5) + 200;
+    text(8, 250, top, inner, 400, 11.5, true, look::kGold);
+    text(9, 250, top + 420, inner, 6 * look::lineHeight(10.5) + 60, 10.5, false, look::kIvory);
+    Control& hint = text(10, 250, 9500 - 520, inner, 400, 10, false, look::kIvory, Align::Right);
+    hint.text = "Clic, Invio o Esc per chiudere";
 }
 
 } // namespace velmora

@@ -151,6 +151,14 @@ void buildPrizeBoardScreen(Window& w) {
     styleHeading(pageCaption, "Pagina", Align::Left);
     Control& pages = place(w.add("Combo8", ControlKind::Combo, board), kMargin + 1120, footerTop, 1300, 420);
     pages.font = Font{"DejaVu Sans", 11, true, false};
+    // Where his own line is, beside the page list; a click turns to it.
+    Control& ownPage = place(w.add("Label80", ControlKind::Label, board), kMargin + 2700, footerTop + 20, 4200, 400);
+    ownPage.font = Font{"DejaVu Sans", 11.5, true, false};
+    ownPage.foreColor = kGold;
+    ownPage.wordWrap = false;
+    ownPage.clickable = true;
+    ownPage.toolTip = "Clic per andare alla pagina con la tua riga";
+    ownPage.visible = false;
 
     Control& next = place(w.add("Label50", ControlKind::Label, board),
                           kMargin + 2 * kColumnWidth + kGap - 3600, footerTop - 40, 3600, 470);

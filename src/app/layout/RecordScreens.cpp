@@ -132,6 +132,11 @@ void buildRankings(Window& w) {
     selector(w, "Combo2", panel, g.left + 11700, row, 3000).items = {"Generale", "Uno", "Hearts", "Brisolo"};
     smallCaption(w, 26, panel, "Pagina", g.left + 15900, row + 40, 1400);
     selector(w, "Combo5", panel, g.left + 17300, row, 3000);
+    Control& findMe = w.add("Label69", ControlKind::Label, panel);
+    findMe.text = "Trovami";
+    look::place(findMe, g.left + 20900, row, 2800, look::lineHeight(13) + 40);
+    look::pill(findMe, 13, look::kBrass, look::kInk, look::kGold);
+    findMe.toolTip = "Va alla pagina con la tua riga";
 
     // "Punti" over the four points columns, "Posizioni" over the three places.
     Control& points = w.add("Label20", ControlKind::Label, panel);
@@ -224,6 +229,9 @@ void buildCalendar(Window& w) {
         smallFlag(w("Image7", i), g.left, kCalendarLineTop + i * kLine15, kLine15);
     column(w.add("Label24", ControlKind::Label, panel), kList15, g.x(4), g.x(62), kCalendarLineTop, 4,
            kLine15, Align::Left);
+    // The game of each line, in words, in the room the names leave.
+    column(w.add("Label81", ControlKind::Label, panel), kList15, g.x(47), g.x(61), kCalendarLineTop, 4, kLine15,
+           Align::Left, look::kGold);
     column(w.add("Label25", ControlKind::Label, panel), kList15, g.x(62), g.x(77), kCalendarLineTop, 4,
            kLine15, Align::Right, look::kGold);
     column(w.add("Label26", ControlKind::Label, panel), kList15, g.x(78), g.x(88), kCalendarLineTop, 4,
@@ -366,6 +374,12 @@ void buildPlayers(Window& w) {
     find.text = "Cerca";
     look::place(find, 7400, 3820, 1600, look::lineHeight(13) + 40);
     look::pill(find, 13, look::kBrass, look::kInk, look::kGold);
+    // His record against the human, under the search, when they have met.
+    Control& against = w.add("Label79", ControlKind::Label, panel);
+    look::place(against, 600, 4420, 8400, 420);
+    look::caption(against, 11.5, true, look::kGold);
+    against.wordWrap = false;
+    against.visible = false;
 
     // The twelve places: four blocks of five lines (ranking, world, continent, nation, blank).
     heading(w("Label53", 17), kHeading10, blanks(59) + "Pos     Punti", t.left, kTableTop, tableWidth + 200);

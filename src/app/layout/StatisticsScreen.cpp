@@ -1,6 +1,7 @@
 #include "app/layout/Look.h"
 #include "app/layout/Screens.h"
 #include "rankings/Statistics.h"
+#include "career/SeasonReview.h"
 
 #include <string>
 
@@ -15,6 +16,13 @@ constexpr int kRecordTop = 2250;      // first line of the record table
 constexpr int kRecordPitch = 330;     // twips from line to line of the record table
 constexpr int kShelfTop = 9650;       // first line of the shelf
 constexpr int kShelfPitch = 270;
+constexpr int kRivalsTop = 11800; // the rivals and the seasons, under the shelf
+
+} // namespace
+
+void buildSeasonReview(Window& w);
+
+namespace {
 
 Control& text(Window& w, int index, const char* caption, int left, int top, int width, int height, double points,
               bool bold, std::uint32_t colour, Align align = Align::Left) {
@@ -75,7 +83,7 @@ void buildStatisticsScreen(Window& w) {
 
     // The record: one line per figure, one column per game and one for all of them.
     text(w, S::kRecordCaption, "Record", kRight + 200, 1250, 6000, 500, 15, true, look::kGold);
-    Control& rows = text(w, S::kRecordRows, "", kRight + 200, kRecordTop, 5600, 12 * kRecordPitch + 80, 12,
+    Control& rows = text(w, S::kRecordRows, "", kRight + 200, kRecordTop, 5600, 15 * kRecordPitch + 80, 12,
                          false, look::kIvory);
     rows.linePitch = kRecordPitch;
     const char* games[] = {"Uno", "Hearts", "Brisolo", "Totale"};
@@ -83,7 +91,7 @@ void buildStatisticsScreen(Window& w) {
         const int left = kRight + 5900 + c * 1900;
         text(w, S::kRecordHeadings + c, games[c], left, kRecordTop - 450, 1800, 400, 12, true, look::kGold,
              Align::Right);
-        Control& values = text(w, S::kRecordColumns + c, "", left, kRecordTop, 1800, 12 * kRecordPitch + 80, 12,
+        Control& values = text(w, S::kRecordColumns + c, "", left, kRecordTop, 1800, 15 * kRecordPitch + 80, 12,
                                c == 3, look::kIvory, Align::Right);
         values.linePitch = kRecordPitch;
     }
@@ -118,6 +126,70 @@ void buildStatisticsScreen(Window& w) {
                    kRight + 7000 + finals[c].left, finals[c].width, headingTop, kShelfTop, S::kShelfLines + 1,
                    kShelfPitch, points, finals[c].align);
     }
+
+    // His rivals and the seasons he has lived, under the shelf's captions' row.
+    w.addArray("Label68", 0, 1, ControlKind::Label, &panel);
+    Control& rivalsCaption = w("Label68", 0);
+    rivalsCaption.text = "Rivali";
+    look::place(rivalsCaption, kRight + 200, kRivalsTop, 3000, 450);
+    look::caption(rivalsCaption, 13, true, look::kGold);
+    Control& rivals = w("Label68", 1);
+    look::place(rivals, kRight + 200, kRivalsTop + 450, 13300, 5 * kShelfPitch + 80);
+    look::caption(rivals, 10.5, false, look::kIvory);
+    rivals.linePitch = kShelfPitch;
+    rivals.wordWrap = false;
+    text(w, S::kSeasonsCaption, "Riepilogo della stagione", kRight + 7000, kRivalsTop + 20, 3300, 420, 11, true,
+         look::kGold);
+    Control& seasons = w.add("Combo17", ControlKind::Combo, &panel);
+    look::place(seasons, kRight + 10300, kRivalsTop - 40, 3200, 480);
+    seasons.font = {"DejaVu Sans", 11, false, false};
+
+    buildSeasonReview(w);
+}
+
+// Picture12: the review of a season, where the dashboard keeps the player's card and ranking grid
+// (on the statistics screen, over its charts), until a click on it, Enter or Esc; the week's
+// events and buttons stay in reach.
+void buildSeasonReview(Window& w) {
+    using R = SeasonReview;
+    constexpr int kWidth = 8900;
+    constexpr int kHeight = 9500;
+    Control& panel = w.add("Picture12", ControlKind::Panel);
+    look::place(panel, 540, 3660, kWidth, kHeight);
+    panel.backTransparent = false;
+    panel.backColor = look::kDeepFelt;
+    panel.border = true;
+    panel.borderColor = look::kGold;
+    panel.radius = 360;
+    panel.clickable = true;
+    panel.visible = false;
+    // The last item lies under the others over the whole panel, so a click anywhere on it closes it.
+    w.addArray(R::kLabels, R::kCatcher, R::kCatcher, ControlKind::Label, &panel);
+    look::place(w(R::kLabels, R::kCatcher), 0, 0, kWidth, kHeight);
+    w(R::kLabels, R::kCatcher).clickable = true;
+    w.addArray(R::kLabels, 0, R::kLastLabel, ControlKind::Label, &panel);
+    auto label = [&](int item, int left, int top, int width, int height, double points, bool bold,
+                     std::uint32_t colour, Align align = Align::Left) -> Control& {
+        Control& control = w(R::kLabels, item);
+        look::place(control, left, top, width, height);
+        look::caption(control, points, bold, colour, align);
+        control.wordWrap = false;
+        control.clickable = true;
+        return control;
+    };
+    const int inner = kWidth - 500;
+    Control& title = label(R::kTitle, 250, 200, inner, 1000, 13, true, look::kGold);
+    title.wordWrap = true;
+    const int tableTop = 1350;
+    const int lines = 4 * look::lineHeight(11.5) + 80;
+    label(R::kCaptions, 250, tableTop, 2700, lines, 11.5, true, look::kIvory);
+    for (int c = 0; c < 4; ++c)
+        label(R::kColumns + c, 2900 + c * 1450, tableTop, 1400, lines, 11.5, c == 3, look::kIvory, Align::Right);
+    Control& figures =
+        label(R::kLines, 250, tableTop + lines + 300, inner, 14 * look::lineHeight(11) + 80, 11, false, look::kIvory);
+    figures.wordWrap = true;
+    label(R::kHint, 250, kHeight - 520, inner, 400, 10, false, look::kIvory, Align::Right).text =
+        "Clic, Invio o Esc per chiudere";
 }
 
 } // namespace velmora

@@ -8,6 +8,7 @@
 #include <QLegend>
 #include <QLineSeries>
 #include <QLogValueAxis>
+#include <QScatterSeries>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -51,7 +52,7 @@ QAbstractAxis* logAxis(const Span& span) {
     return axis;
 }
 
-QAbstractAxis* linearAxis(const Span& span) {
+QAbstractAxis* linearAxis(const Span& span, bool fromOne) {
     auto* axis = new QValueAxis;
     double low = span.empty() ? 0 : span.low;
     double high = span.empty() ? 1 : span.high;
@@ -59,6 +60,7 @@ QAbstractAxis* linearAxis(const Span& span) {
     const double margin = high > low ? (high - low) * 0.08 : std::max(1.0, std::abs(high) * 0.1);
     axis->setRange(low - margin, high + margin);
     axis->applyNiceNumbers();
+    if (fromOne && axis->min() < 1) axis->setMin(1);
     return axis;
 }
 
@@ -99,7 +101,7 @@ void ChartWidget::draw(const Control& c, double factor, double logicalDpi) {
     // Within one power of ten a logarithmic axis would label a single line: a plain one reads better.
     const Span span = ySpan(data);
     const bool logarithmic = data.yLogarithmic && !span.empty() && span.high >= 10 * std::max(1.0, span.low);
-    QAbstractAxis* yAxis = logarithmic ? logAxis(span) : linearAxis(span);
+    QAbstractAxis* yAxis = logarithmic ? logAxis(span) : linearAxis(span, data.yFromOne);
     yAxis->setReverse(data.yReversed);
     if (auto* log = qobject_cast<QLogValueAxis*>(yAxis)) log->setLabelFormat(QString::fromStdString(data.yFormat));
     if (auto* value = qobject_cast<QValueAxis*>(yAxis))
@@ -117,17 +119,29 @@ void ChartWidget::draw(const Control& c, double factor, double logicalDpi) {
 
     const double width = std::max(1.5, 2.5 * factor);
     for (const ChartSeries& line : data.series) {
-        auto* series = new QLineSeries;
+        QXYSeries* series = nullptr;
+        if (line.marks) {
+            auto* scatter = new QScatterSeries;
+            scatter->setMarkerShape(QScatterSeries::MarkerShapeRectangle);
+            scatter->setMarkerSize(std::max(5.0, 7 * factor));
+            scatter->setColor(rgb(line.color));
+            scatter->setBorderColor(rgb(line.color));
+            series = scatter;
+        } else {
+            series = new QLineSeries;
+        }
         series->setName(QString::fromStdString(line.name));
         QList<QPointF> points;
         points.reserve(static_cast<qsizetype>(line.points.size()));
         for (const auto& [x, y] : line.points)
             points.append(QPointF(x, y));
         series->replace(points);
-        QPen pen(rgb(line.color), width);
-        pen.setCapStyle(Qt::RoundCap);
-        pen.setJoinStyle(Qt::RoundJoin);
-        series->setPen(pen);
+        if (!line.marks) {
+            QPen pen(rgb(line.color), width);
+            pen.setCapStyle(Qt::RoundCap);
+            pen.setJoinStyle(Qt::RoundJoin);
+            series->setPen(pen);
+        }
         chart->addSeries(series);
         series->attachAxis(xAxis);
         series->attachAxis(yAxis);

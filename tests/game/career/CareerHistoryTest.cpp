@@ -97,7 +97,8 @@ TEST_F(CareerHistoryTest, AWeekThatFailsAtItsLastStatementLeavesNoHistory) {
     }
     const std::string before = dump();
     ASSERT_GT(low, 10);
-    // The last statement is the history's own row: failing there takes the whole week back.
+    // The last statement is the week's report, read inside the week's change: failing there takes
+    // the whole week back, its history rows with it.
     form->db().failAfter(low - 1);
     EXPECT_FALSE(form->window().dispatch([this] { form->eventEntry().Label8_Click(); }));
     form->db().failAfter(-1);

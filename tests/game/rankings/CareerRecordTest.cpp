@@ -82,6 +82,25 @@ TEST(CareerRecordTest, CountsWinsFinalsBestPlacesPrizesAndPointsPerGameAndOveral
                                                  "Coppa dell'Aia 1"}));
 }
 
+TEST(CareerRecordTest, OnEqualPointsTheBestGameIsTheBetterBestPlaceThenTheLargerPrizes) {
+    struct Case {
+        const char* why;
+        std::vector<Played> played;
+        const char* best;
+    };
+    const Case cases[] = {
+        {"points first", {{1, 3, "A", "Uno", "Open", 1, 900, 90}, {1, 4, "B", "Brisolo", "Open", 17, 0, 100}}, "Brisolo"},
+        {"then the best place", {{1, 3, "A", "Uno", "Open", 9, 900, 100}, {1, 4, "B", "Hearts", "Masters", 5, 100, 100}},
+         "Hearts"},
+        {"then the prizes", {{1, 3, "A", "Uno", "Open", 9, 100, 100}, {1, 4, "B", "Hearts", "Open", 9, 900, 100}},
+         "Hearts"},
+        {"a place beats none", {{1, 3, "A", "Uno", "Open", 0, 900, 100}, {1, 4, "B", "Hearts", "Open", 40, 0, 100}},
+         "Hearts"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CareerRecord(historyRows(c.played)).bestGame(), c.best) << c.why;
+}
+
 TEST(CareerRecordTest, AnEmptyHistoryHasNoRecordAndNoBestGame) {
     const CareerRecord record{Rows()};
     EXPECT_EQ(record.overall().played, 0);
