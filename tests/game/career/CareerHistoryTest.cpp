@@ -75,6 +75,48 @@ TEST_F(CareerHistoryTest, ACareerMadeBeforeTheHistoryPlaysOnAndTellsItsStoryFrom
     EXPECT_EQ(c("Chart1").chart.series[0].points[0].second, weeks.at(storico_settimane::place(0, 0), 0).num());
 }
 
+TEST_F(CareerHistoryTest, AnOlderHistoryGainsTheNewColumnsAndTablesAndItsLastWeekIsToldAgainOnOpening) {
+    click("Label1", 1);
+    click("Label1", 4);
+    click("Label8");
+    click("Label8");
+    // The history as the game kept it before the week's report and the rivals: fewer columns, two
+    // tables.
+    const char* older[][2] = {
+        {"storico_settimane", "stagione, settimana, denaro, generale_mondo, generale_continente, generale_nazione, "
+                              "uno_mondo, uno_continente, uno_nazione, hearts_mondo, hearts_continente, "
+                              "hearts_nazione, brisolo_mondo, brisolo_continente, brisolo_nazione, unopunti, "
+                              "heartspunti, brisolopunti, totalepunti"},
+        {"storico_tornei", "stagione, settimana, torneo, gioco, categoria, giocatori, posizione, premio, punti"}};
+    for (const auto& [table, columns] : older) {
+        form->db().execute(std::string("CREATE TABLE vecchia AS SELECT ") + columns + " FROM " + table);
+        form->db().execute(std::string("DROP TABLE ") + table);
+        form->db().execute(std::string("ALTER TABLE vecchia RENAME TO ") + table);
+    }
+    form->db().execute("DROP TABLE storico_tavoli");
+    form->db().execute("DROP TABLE storico_campioni");
+
+    form = std::make_unique<Form1>(platform);
+    load();
+    click("Label1", 1);
+    click("Label1", 4);
+    click("Label59", 0);
+    ASSERT_EQ(platform.takeMessages(), std::vector<std::string>{});
+    // "Carica" tells the last week lived again, from what the older history holds.
+    EXPECT_TRUE(c("Picture11").visible);
+    EXPECT_EQ(c("Label66", 0).text, "Resoconto della settimana 2 (stagione 1)");
+    click("Label8");
+    ASSERT_EQ(platform.takeMessages(), std::vector<std::string>{});
+    const Rows weeks = form->db().query("SELECT * FROM storico_settimane");
+    ASSERT_EQ(weeks.rowCount(), 3);
+    EXPECT_EQ(weeks.columnCount(), storico_settimane::kWorldPlaceBefore + 1);
+    EXPECT_EQ(weeks.at(storico_settimane::kWeek, 2).toInt(), 3);
+    EXPECT_EQ(weeks.at(storico_settimane::kWorldPlaceBefore, 2).toInt(),
+              weeks.at(storico_settimane::place(0, 0), 1).toInt());
+    EXPECT_EQ(form->db().query("SELECT * FROM storico_tornei").columnCount(), storico_tornei::kPlaceBefore + 1);
+    EXPECT_EQ(form->db().query("SELECT count(*) FROM storico_tavoli").at(0, 0).toInt(), 0);
+}
+
 TEST_F(CareerHistoryTest, AWeekThatFailsAtItsLastStatementLeavesNoHistory) {
     // The week's statements, found as the fewest that let the week through.
     long low = 0, high = 5000;

@@ -2,6 +2,7 @@
 // the automatic entry into a season final, and the twelve ranking positions.
 
 #include "career/Dashboard.h"
+#include "career/EventEntry.h"
 #include "data/Quoting.h"
 #include "support/GameTest.h"
 #include "support/WorldBuilder.h"
@@ -128,6 +129,10 @@ TEST_F(DashboardTest, HostsDecideFlagAndEntryButton) {
     EXPECT_FALSE(c("Label6", continental).visible);
     EXPECT_FALSE(c("Label7", continental).visible);
     EXPECT_TRUE(c("Label5", continental).visible);
+    // Where the button would be, the slot says why there is none.
+    EXPECT_TRUE(c("Label78", continental).visible);
+    EXPECT_EQ(c("Label78", continental).text, "Evento continentale: iscrizioni chiuse");
+    EXPECT_FALSE(c("Label78", slotOf("Open di Rotterdam")).visible);
     // Slots the week does not use are hidden entirely.
     for (int slot = 2; slot < 4; ++slot) {
         EXPECT_FALSE(c("Label5", slot).visible) << slot;
@@ -186,6 +191,38 @@ TEST_F(DashboardTest, AnEnteredEventIsMarkedAndOffersToPlay) {
     }
     EXPECT_TRUE(c("Label39").visible);
     EXPECT_FALSE(c("Label8").visible);
+}
+
+TEST_F(DashboardTest, PointsToDefendAreExactlyWhatTheWeekTakesAway) {
+    openAt({.week = 6});
+    form->db().execute("UPDATE giocatori SET unopunti=300, heartspunti=300, brisolopunti=400, totalepunti=1000 "
+                       "where cognome='Rossi' and nome='Mario'");
+    // Last season he won 80 points at Cork (Uno) and 140 at Parigi (Hearts).
+    const std::pair<const char*, const char*> held[] = {{"Challenger di Cork", "Uno"}, {"Masters di Parigi", "Hearts"}};
+    for (const auto& [event, game] : held) {
+        form->db().execute(std::string("INSERT INTO tornei (torneo, tipo, cognome, nome, nazionalita, posizione, punti, "
+                                       "premio, settimana) VALUES ('") + event + "', '" + game + "', 'Rossi', 'Mario', 'it', 9, " +
+                           (std::string(game) == "Uno" ? "80" : "140") + ", 0, 6)");
+    }
+    refresh();
+    EXPECT_EQ(c("Label65", slotOf("Challenger di Cork")).text, "Da difendere: 80 punti");
+    EXPECT_EQ(c("Label65", slotOf("Masters di Parigi")).text, "Da difendere: 140 punti");
+    EXPECT_TRUE(c("Label65", slotOf("Masters di Parigi")).visible);
+    EXPECT_FALSE(c("Label65", slotOf("Open di Dublino")).visible);
+    EXPECT_EQ(c("Label72").text, "In scadenza questa settimana: 220 punti (Uno 80, Hearts 140)");
+    EXPECT_EQ(c("Image22", slotOf("Open di Dublino")).toolTip, "Gioco: Uno");
+
+    // The world's week takes exactly those points away, whether he plays again or not.
+    ASSERT_TRUE(form->window().dispatch([this] { form->eventEntry().Label8_Click(); }));
+    const Rows points = form->db().query("SELECT unopunti, heartspunti, brisolopunti, totalepunti FROM giocatori "
+                                         "where cognome='Rossi' and nome='Mario'");
+    EXPECT_EQ(points.at(0, 0).toInt(), 300 - 80);
+    EXPECT_EQ(points.at(1, 0).toInt(), 300 - 140);
+    EXPECT_EQ(points.at(2, 0).toInt(), 400);
+    EXPECT_EQ(points.at(3, 0).toInt(), 1000 - 220);
+    // His week's report says so: 220 taken away, 80 of them at Uno.
+    EXPECT_EQ(c("Label66", 3).text, "Persi\n-220\n-80\n-140\n0");
+    EXPECT_EQ(c("Label66", 4).text, "Netto\n-220\n-80\n-140\n0");
 }
 
 TEST_F(DashboardTest, TopEightPlayerIsEnteredInEachFinalWithoutEntering) {

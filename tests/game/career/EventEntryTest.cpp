@@ -2,6 +2,7 @@
 
 #include "CareerWorld.h"
 
+#include "career/Dashboard.h"
 #include "career/EventEntry.h"
 
 #include <string>
@@ -112,6 +113,34 @@ TEST_F(EventEntryTest, OneEventAWeekAndNoneByHandInTheFinals) {
     withdraw(0);
     EXPECT_EQ(stored(), "Finale Mondiale di Uno");
     EXPECT_TRUE(platform.takeMessages().empty());
+}
+
+TEST_F(EventEntryTest, SeveralWeeksStopAtAFinalHeIsEnteredInAndAtTheSeasonsTurn) {
+    auto live = [this](int fromWeek, const char* choice) {
+        form->temp().setNumber("settimana", fromWeek);
+        ASSERT_TRUE(form->window().dispatch([this] { form->dashboard().refresh(); }));
+        c("Combo16").text = choice;
+        ASSERT_TRUE(form->window().dispatch([this] { form->eventEntry().Label8_Click(); }));
+        EXPECT_EQ(form->timer(EventEntry::kRunTimer).enabled(), form->eventEntry().running());
+        for (int tick = 0; tick < 60 && form->eventEntry().running(); ++tick)
+            ASSERT_TRUE(form->window().dispatch([this] { form->eventEntry().runTick(); }));
+        EXPECT_FALSE(form->timer(EventEntry::kRunTimer).enabled());
+        EXPECT_FALSE(c("Label73").visible);
+    };
+    // Among the eight best at Uno, he is entered in its final: the run stops there, week 50.
+    form->db().execute("UPDATE giocatori SET unopunti=100000, totalepunti=100000 where cognome='" +
+                       form->temp().text("tuocognome") + "' and nome='" + form->temp().text("tuonome") + "'");
+    live(48, "4 settimane");
+    EXPECT_EQ(form->currentWeek, 50);
+    EXPECT_EQ(form->enteredEvent, "Finale Mondiale di Uno");
+    EXPECT_TRUE(c("Label39").visible);
+    EXPECT_EQ(c("Label66", 0).text, "Resoconto delle settimane 48-49 (stagione 1)");
+    // From week 52 the next week is a new season: its review is seen before anything else.
+    form->temp().setText("evento", "0");
+    live(52, "4 settimane");
+    EXPECT_EQ(form->currentWeek, 1);
+    EXPECT_TRUE(c("Picture12").visible);
+    EXPECT_EQ(c("Label67", 0).text.rfind("Stagione 1: il riepilogo", 0), 0u);
 }
 
 } // namespace

@@ -312,6 +312,9 @@ TEST_F(RoundsTest, ThePrizeBoardListsEveryEntrantOnceWithItsTierAcrossPages) {
     EXPECT_EQ(c("Label40", 5).text, f.enteredEvent);
     EXPECT_EQ(c("Image16").picture, "\\immagini\\flags\\" + f.eventRows.at(8, 0).str() + ".jpg");
     EXPECT_TRUE(c("Image16").visible);
+    // He went out in the first round: his line is on page 2, and the board says so.
+    EXPECT_TRUE(c("Label80").visible);
+    EXPECT_EQ(c("Label80").text, "La tua riga: pagina 2");
 
     // Page 1: the tiers cover places 1, 2, 3-4, 5-8, 9-16, 17-32, 33-64.
     const std::string level = f.eventRows.at(1, 0).str();
@@ -353,6 +356,13 @@ TEST_F(RoundsTest, ThePrizeBoardListsEveryEntrantOnceWithItsTierAcrossPages) {
     EXPECT_EQ(lines(c("Label40", 6).text)[0].substr(0, 4), "65. ");
     EXPECT_EQ(lines(c("Label40", 13).text).back(), points.at(1, 7).str());
     EXPECT_EQ(c("Image17", 0).picture.rfind("\\immagini\\flags\\", 0), 0u);
+
+    // From page 1 a click on the pointer turns to the page with his line.
+    ASSERT_TRUE(form->window().choose("Combo8", -1, "1"));
+    ASSERT_TRUE(form->window().click("Label80"));
+    EXPECT_EQ(c("Combo8").text, "2");
+    const std::string own = ". " + f.roundPlayers[0][0].str() + " " + f.roundPlayers[0][1].str() + "\n";
+    EXPECT_NE((c("Label40", 6).text + c("Label40", 7).text).find(own), std::string::npos);
 }
 
 TEST_F(RoundsTest, SmallAndNationalEventsGetAFittingBoard) {
