@@ -20,10 +20,13 @@ namespace {
 void writeFiveSeasons(Database& database) {
     Transaction transaction(database);
     PreparedStatement& week = database.prepared(
-        "INSERT INTO storico_settimane VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, "
-        "?16, ?17, ?18, ?19)");
-    PreparedStatement& played = database.prepared("INSERT INTO storico_tornei VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, "
-                                                  "?8, ?9)");
+        "INSERT INTO storico_settimane (stagione, settimana, denaro, generale_mondo, generale_continente, "
+        "generale_nazione, uno_mondo, uno_continente, uno_nazione, hearts_mondo, hearts_continente, hearts_nazione, "
+        "brisolo_mondo, brisolo_continente, brisolo_nazione, unopunti, heartspunti, brisolopunti, totalepunti) "
+        "VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9, ?10, ?11, ?12, ?13, ?14, ?15, ?16, ?17, ?18, ?19)");
+    PreparedStatement& played = database.prepared(
+        "INSERT INTO storico_tornei (stagione, settimana, torneo, gioco, categoria, giocatori, posizione, premio, "
+        "punti) VALUES (?1, ?2, ?3, ?4, ?5, ?6, ?7, ?8, ?9)");
     const char* games[] = {"Uno", "Hearts", "Brisolo"};
     const char* kinds[] = {"Challenger", "Open", "Masters", "Grand Slam"};
     for (int season = 1; season <= 5; ++season) {
