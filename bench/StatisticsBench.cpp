@@ -6,6 +6,8 @@
 #include "data/Database.h"
 #include "data/PreparedStatement.h"
 #include "data/Transaction.h"
+#include "career/SeasonReview.h"
+#include "career/WeekReport.h"
 #include "rankings/Statistics.h"
 
 #include <stdexcept>
@@ -59,6 +61,12 @@ void statisticsFigures() {
     for (const QSize size : {QSize(1920, 1080), QSize(3840, 2160)}) {
         ScreenPaint screen(form.window(), size);
         screen.report("statistics click and paint, 5 seasons", 10, [&] { form.window().click("Label1", 18); });
+        // The week's report and the season's review over the dashboard, drawn from the same history.
+        screen.report("week's report shown and painted", 10, [&] {
+            form.window().click("Label1", 16); // "Home": the dashboard
+            WeekReport(form).show(1);
+        });
+        screen.report("season's review shown and painted", 10, [&] { SeasonReview(form).show(5); });
     }
     if (!career.platform.takeMessages().empty()) throw std::runtime_error("the statistics screen reported a failure");
 }
