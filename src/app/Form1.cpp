@@ -17,9 +17,7 @@
 #include "games/brisolo/BrisoloGame.h"
 #include "games/hearts/HeartsGame.h"
 #include "games/hearts/HeartsTable.h"
-#include "games/uno/UnoComputer.h"
 #include "games/uno/UnoGame.h"
-#include "games/uno/UnoTable.h"
 #include "rankings/EventCalendar.h"
 #include "rankings/PlayerCard.h"
 #include "rankings/Statistics.h"
@@ -31,6 +29,7 @@
 #include "tournament/OutcomeBanner.h"
 #include "tournament/Rounds.h"
 #include "tournament/TableCues.h"
+#include "tournament/TableEvents.h"
 #include "tournament/TableFlow.h"
 #include "tournament/TableKeys.h"
 #include "tournament/TournamentStart.h"
@@ -51,16 +50,15 @@ Form1::Form1(Platform& platform)
       m_tableFlow(std::make_unique<TableFlow>(*this)),
       m_backgroundTables(std::make_unique<BackgroundTables>(*this)),
       m_rounds(std::make_unique<Rounds>(*this)), m_handDisplay(std::make_unique<HandDisplay>(*this)),
-      m_tableCues(std::make_unique<TableCues>(*this)),
+      m_tableCues(std::make_unique<TableCues>(*this)), m_tableEvents(std::make_unique<TableEvents>(*this)),
       m_roundSkip(std::make_unique<RoundSkip>(*this)),
-      m_outcomeBanner(std::make_unique<OutcomeBanner>(*this)), m_unoTable(std::make_unique<UnoTable>(*this)),
-      m_unoComputer(std::make_unique<UnoComputer>(*this)), m_unoGame(std::make_unique<UnoGame>(*this)),
+      m_outcomeBanner(std::make_unique<OutcomeBanner>(*this)), m_unoGame(std::make_unique<UnoGame>(*this)),
       m_brisoloGame(std::make_unique<BrisoloGame>(*this)), m_heartsGame(std::make_unique<HeartsGame>(*this)),
       m_worldRankings(std::make_unique<WorldRankings>(*this)),
       m_eventCalendar(std::make_unique<EventCalendar>(*this)),
       m_playerCard(std::make_unique<PlayerCard>(*this)), m_statistics(std::make_unique<Statistics>(*this)) {
     m_handlers = {m_dashboard.get(),        m_eventEntry.get(),  m_weekSimulation.get(), m_tableFlow.get(),
-                  m_backgroundTables.get(), m_handDisplay.get(), m_unoTable.get(),       m_unoComputer.get()};
+                  m_backgroundTables.get(), m_handDisplay.get(), m_tableEvents.get()};
     m_games = {{"Uno", m_unoGame.get()}, {"Brisolo", m_brisoloGame.get()}, {"Hearts", m_heartsGame.get()}};
     m_tableKeys = std::make_unique<TableKeys>(*this);
     buildControls();
@@ -126,8 +124,8 @@ void Form1::wireEvents() {
     // The table.
     w.onClick("Image11", [this](int i) { m_tableFlow->Image11_Click(i); });
     w.onClick("Image10", [this](int i) { m_tableFlow->Image10_Click(i); });
-    w.onClick("Label48", [this](int i) { m_unoTable->Label48_Click(i); });
-    w.onClick("Label44", [this](int) { m_unoTable->Label44_Click(); });
+    w.onClick("Label48", [this](int i) { m_unoGame->table().Label48_Click(i); });
+    w.onClick("Label44", [this](int) { m_unoGame->table().Label44_Click(); });
     w.onClick("Label55", [this](int) { m_roundSkip->Label55_Click(); });
     // The table's pace (Combo12) only sets how fast the desktop window runs the table clock: the
     // game itself only remembers it.
@@ -160,8 +158,8 @@ void Form1::wireEvents() {
         m_tableFlow->Timer1_Timer();
     });
     w.onTimer(2, [this] { m_unoGame->backgroundTick(); });
-    w.onTimer(3, [this] { m_unoComputer->Timer3_Timer(); });
-    w.onTimer(4, [this] { m_unoTable->Timer4_Timer(); });
+    w.onTimer(3, [this] { m_unoGame->computer().Timer3_Timer(); });
+    w.onTimer(4, [this] { m_unoGame->table().Timer4_Timer(); });
     w.onTimer(5, [this] { m_brisoloGame->backgroundTick(); });
     w.onTimer(6, [this] { m_brisoloGame->table().Timer6_Timer(); });
     w.onTimer(7, [this] { m_heartsGame->table().Timer7_Timer(); });
@@ -205,11 +203,13 @@ void Form1::wireKeys() {
     // The first of them the player could use now is clicked.
     // Enter and Esc first close the season's review and the week's report when they are up.
     w.onKey("Return", [this] {
-        return Window::Buttons{{"Label67", SeasonReview::kCatcher}, {"Label66", WeekReport::kCatcher},
-                               {"Label54", -1}, {"Image11", m_tableKeys->framedSlot()},
-                               {"Label42", -1}, {"Label49", -1},
-                               {"Label50", -1}, {"Label3", 0},
-                               {"Label39", -1}};
+        Window::Buttons buttons{{"Label67", SeasonReview::kCatcher}, {"Label66", WeekReport::kCatcher},
+                                {"Image11", m_tableKeys->framedSlot()}, {"Label42", -1}, {"Label49", -1},
+                                {"Label50", -1}, {"Label3", 0},
+                                {"Label39", -1}};
+        // The Hearts pass button takes Enter only once its three cards are set aside.
+        if (m_heartsGame->table().passReady()) buttons.insert(buttons.begin() + 2, {"Label54", -1});
+        return buttons;
     });
     w.onKey("Space", [this] { return Window::Buttons{{"Image11", m_tableKeys->framedSlot()}}; });
     // With no card framed yet, the first Enter, Space or arrow shows the frame.

@@ -22,11 +22,10 @@ class BackgroundTables;
 class Rounds;
 class HandDisplay;
 class TableCues;
+class TableEvents;
 class TableKeys;
 class RoundSkip;
 class OutcomeBanner;
-class UnoTable;
-class UnoComputer;
 class UnoGame;
 class BrisoloGame;
 class HeartsGame;
@@ -82,12 +81,11 @@ class Form1 : public GameContext {
     std::unique_ptr<Rounds> m_rounds;
     std::unique_ptr<HandDisplay> m_handDisplay;
     std::unique_ptr<TableCues> m_tableCues;
+    std::unique_ptr<TableEvents> m_tableEvents;
     std::unique_ptr<TableKeys> m_tableKeys;
     std::unique_ptr<RoundSkip> m_roundSkip;
     std::unique_ptr<OutcomeBanner> m_outcomeBanner;
     bool m_newCareerShown = false; // the new career form was up after the last event
-    std::unique_ptr<UnoTable> m_unoTable;
-    std::unique_ptr<UnoComputer> m_unoComputer;
     std::unique_ptr<UnoGame> m_unoGame;
     std::unique_ptr<BrisoloGame> m_brisoloGame;
     std::unique_ptr<HeartsGame> m_heartsGame;

@@ -30,19 +30,4 @@ int TierTable::lastCovering(long position) const {
     return -1;
 }
 
-long recordedPosition(long placeGroup) {
-    switch (placeGroup) {
-    case 4:
-    case 8:
-    case 16:
-    case 32:
-    case 64:
-    case 128:
-    case 256:
-        return placeGroup + 1;
-    default:
-        return placeGroup;
-    }
-}
-
 } // namespace velmora

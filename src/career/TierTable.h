@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/Rows.h"
+#include "state/EntrantTable.h" // recordedPosition
 
 #include <string>
 
@@ -37,10 +38,5 @@ class TierTable {
     Rows m_points;
     Rows m_prizes;
 };
-
-// The position stored in tornei for a place group: players who went out in a round are grouped by
-// how many went through (4, 8, 16 .. 256), and sit just below them, at that number plus 1. The
-// places 1, 2 and 3 of a final, and the first positions of the tiers, are positions already.
-long recordedPosition(long placeGroup);
 
 } // namespace velmora

@@ -54,5 +54,9 @@ void refreshByName(EntrantTable& target, int targetCount, const EntrantTable& so
 inline int sharedThird(int place) {
     return place > 3 ? 3 : place;
 }
+// The position stored in tornei for a place group: players who went out in a round are grouped by
+// how many went through (4, 8, 16 .. 256), and sit just below them, at that number plus 1. The
+// places 1, 2 and 3 of a final, and the first positions of the tiers, are positions already.
+long recordedPosition(long placeGroup);
 
 } // namespace velmora

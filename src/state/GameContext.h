@@ -25,9 +25,8 @@ class WeekSimulation;
 class TableFlow;
 class BackgroundTables;
 class HandDisplay;
-class UnoTable;
-class UnoComputer;
 class GameTable;
+class TableEvents;
 
 // What every screen's handlers share: the window and its controls, the database, the single random
 // sequence, the state of the career and of the running tournament, and the handlers one screen
@@ -81,8 +80,8 @@ class GameContext : public CareerState,
     TableFlow& tableFlow() { return *m_handlers.tableFlow; }
     BackgroundTables& backgroundTables() { return *m_handlers.backgroundTables; }
     HandDisplay& handDisplay() { return *m_handlers.handDisplay; }
-    UnoTable& unoTable() { return *m_handlers.unoTable; }
-    UnoComputer& unoComputer() { return *m_handlers.unoComputer; }
+    // Where the games tell what happens at the human's table.
+    TableEvents& tableEvents() { return *m_handlers.tableEvents; }
     // The table of a game by its calendar name ("Uno", "Brisolo", "Hearts"), or null; without a
     // name, the game of the running tournament.
     GameTable* gameTable(const std::string& name);
@@ -110,8 +109,7 @@ class GameContext : public CareerState,
         TableFlow* tableFlow = nullptr;
         BackgroundTables* backgroundTables = nullptr;
         HandDisplay* handDisplay = nullptr;
-        UnoTable* unoTable = nullptr;
-        UnoComputer* unoComputer = nullptr;
+        TableEvents* tableEvents = nullptr;
     };
     Handlers m_handlers;
     std::map<std::string, GameTable*> m_games; // by calendar name

@@ -32,6 +32,9 @@ class GameTable {
     // Whether the human's clicks on his cards set them aside now (a pass before the play) rather
     // than play them: every card he holds, and every card set aside, takes a click then.
     virtual bool humanSettingAside() { return false; }
+    // What the human is asked to do now, in a word ("" when nothing is asked beyond his turn): the
+    // frame shows it under the table's buttons.
+    virtual std::string prompt() { return ""; }
     // Whether a click on place `slot` of the human's hand would be taken now. The frame dims the
     // cards that would not, so a game answers with the very rule its card click applies.
     virtual bool humanMayPlayCard(int slot) {
@@ -56,6 +59,10 @@ class GameTable {
     // them and redraw its scoreboard. Games whose background tables mark their losers as they
     // play need nothing here.
     virtual void backgroundHandOver() {}
+
+    // Cards the human has played that the game has yet to take out of his hand (Uno's card on its
+    // way to the pile): he has nothing left to do with them.
+    virtual int humanCardsOnTheirWay() { return 0; }
 
     // How the human's own table has left him: 0 while it is still being played, 1 through to the
     // next round, -1 out. In a final the place he took says the rest.

@@ -8,11 +8,11 @@ namespace velmora {
 
 namespace {
 
-// A place with its article: "il 33°", but "l'8°" and "l'11°", whose words start with a vowel.
-std::string placeWithArticle(int place) {
+// "al 33° posto", but "all'8° posto" and "all'11° posto", whose words start with a vowel.
+std::string atPlace(long place) {
     const bool vowel =
         place == 8 || place == 11 || (place >= 80 && place <= 89) || (place >= 800 && place <= 899);
-    return (vowel ? "l'" : "il ") + std::to_string(place) + "°";
+    return (vowel ? "all'" : "al ") + std::to_string(place) + "° posto";
 }
 
 } // namespace
@@ -20,13 +20,12 @@ std::string placeWithArticle(int place) {
 std::string OutcomeBanner::text(int verdict, int qualifiers, int place) {
     if (qualifiers == 2 && place > 0) {
         if (place == 1) return "CAMPIONE!\nHai vinto il torneo";
-        return "FINALE CONCLUSA\nChiudi il torneo al " + std::to_string(place) + "° posto";
+        return "FINALE CONCLUSA\nChiudi il torneo " + atPlace(place);
     }
     if (verdict > 0) return "QUALIFICATO!\nPassi al turno successivo";
-    // The losers of a round share the places just below those who go on: out among the last 32
-    // of 64 means a place from 33 to 64.
-    return "ELIMINATO\nChiudi il torneo tra " + placeWithArticle(qualifiers + 1) + " e " +
-           placeWithArticle(2 * qualifiers) + " posto";
+    // The losers of a round are stored, paid and ranked at the place just below those who go on:
+    // out among the last 32 of 64 is the 33rd place.
+    return "ELIMINATO\nChiudi il torneo " + atPlace(recordedPosition(qualifiers));
 }
 
 void OutcomeBanner::refresh() {
@@ -40,10 +39,8 @@ void OutcomeBanner::refresh() {
         banner->text.clear();
         return;
     }
-    if (m_told) {
-        if (banner->visible && f.window().now() - m_shownAt >= kShownMs) hide();
-        return;
-    }
+    // Once told, it stays until he puts it away or the next table is laid out, whatever the pace.
+    if (m_told) return;
     const int verdict = game->humanTableVerdict();
     if (verdict == 0) return;
     int place = 0;
@@ -56,7 +53,6 @@ void OutcomeBanner::refresh() {
     banner->text = text(verdict, f.qualifierCount, place);
     banner->visible = true;
     m_told = true;
-    m_shownAt = f.window().now();
 }
 
 void OutcomeBanner::Label56_Click() {

@@ -2,21 +2,21 @@
 
 #include "state/GameContext.h"
 #include "tournament/GameTable.h"
-#include "tournament/Scoreboard.h"
 #include "tournament/TableFlow.h"
 #include "ui/DisabledWindow.h"
 
 namespace velmora {
 
 bool RoundSkip::available() {
-    if (!f.tableFlow().playRunning() || f.tableCount <= 0) return false;
+    GameTable* game = f.gameTable();
+    if (!game || !f.tableFlow().playRunning() || f.tableCount <= 0) return false;
     if (f.window().nextDue() < 0) return false; // nothing would move: a table left or not yet started
-    // His part is over once the waiting notice is up, or once the last card of his hand is down
-    // while his table plays its last trick.
-    bool handPlayedOut = true;
+    // His part is over once his table has decided about him, or once the last card of his hand is
+    // down (still on its way to the pile, or while his table plays its last trick).
+    int held = -game->humanCardsOnTheirWay();
     for (const Card& card : f.seatHand[3])
-        handPlayedOut = handPlayedOut && card.empty();
-    return f.c("Label38", board::kNotice).visible || handPlayedOut;
+        held += card.empty() ? 0 : 1;
+    return game->humanTableVerdict() != 0 || held <= 0;
 }
 
 void RoundSkip::refresh() {

@@ -174,13 +174,17 @@ void Rounds::seatNextRound() {
     tables.text.clear();
     tables.listIndex = -1;
     const auto free = [](const EntrantRow& row) { return stillIn(row) && row[entrant::kTable].isEmpty(); };
+    // Every table of the round starts from the game's own deal: ten cards at Uno, thirteen at the
+    // others (a fixed 13 had Uno's other tables count down from three cards nobody was dealt).
+    GameTable* game = f.gameTable();
+    const int dealt = game ? game->handSize() : 13;
     for (int t = 1; t <= f.tableCount; ++t) {
         tables.items.push_back(std::to_string(t));
         for (int seat = 0; seat < 4; ++seat) {
             const int r = drawEntrant(free);
             EntrantRow& row = f.roundPlayers[static_cast<size_t>(r)];
             row[entrant::kTable] = Value(t);
-            row[entrant::kCards] = Value(13);
+            row[entrant::kCards] = Value(dealt);
             row[entrant::kOut] = Value(0);
             if (r == 0) f.humanTable = t;
         }

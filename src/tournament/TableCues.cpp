@@ -52,6 +52,10 @@ void TableCues::refresh() {
     }
     markFreshCards(playing);
     showLastTrick();
+    if (Control* prompt = f.window().find("Label85")) {
+        prompt->text = playing ? game->prompt() : std::string();
+        prompt->visible = !prompt->text.empty();
+    }
 }
 
 void TableCues::Image24_Click() {
@@ -65,6 +69,14 @@ void TableCues::showLastTrick() {
     bool led = false;
     for (int seat = 0; seat < 4; ++seat)
         led = led || f.c("Image9", seat).visible;
+    if (led) {
+        // A card has landed: it replaces whatever the seats' places held.
+        for (int seat = 0; seat < 4; ++seat) {
+            const Control& card = f.c("Image9", seat);
+            m_lastCards[static_cast<size_t>(seat)] = card.visible ? card.picture : std::string();
+        }
+    }
+    if (f.c("Label42").visible) m_lastCards.fill(std::string()); // dealt afresh
     if (f.lastTrickWinner < 0) {
         m_recallUntil = 0;
         m_pileHovered = false;
@@ -75,8 +87,12 @@ void TableCues::showLastTrick() {
     const bool shown = f.lastTrickWinner >= 0 && (!led || recalled);
     for (int seat = 0; seat < 4; ++seat) {
         Control& card = f.c("Image23", seat);
-        const std::string& picture = f.lastTrickPictures[static_cast<size_t>(seat)];
-        card.visible = shown && !picture.empty();
+        // Short of a trick, a seat's last card (Uno's card gone to the pile, a card drawn) stays
+        // on its place until the next card lands, so no card flashes by unseen.
+        const std::string& picture = shown  ? f.lastTrickPictures[static_cast<size_t>(seat)]
+                                     : led ? std::string()
+                                           : m_lastCards[static_cast<size_t>(seat)];
+        card.visible = !picture.empty();
         if (card.visible && card.picture != picture) f.loadPicture(card, picture);
         card.marked = seat == f.lastTrickWinner;
         Control& pile = f.c("Image24", seat);
@@ -168,9 +184,11 @@ void TableCues::markFreshCards(bool playing) {
 
 void TableCues::clear() {
     m_fresh.clear();
+    m_lastCards.fill(std::string());
     m_lastHand.clear();
     m_recallUntil = 0;
     m_pileHovered = false;
+    if (Control* prompt = f.window().find("Label85")) prompt->visible = false;
     if (f.window().find("Image23", 0)) {
         for (int seat = 0; seat < 4; ++seat) {
             f.c("Image23", seat).visible = false;

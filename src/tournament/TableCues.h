@@ -14,7 +14,9 @@ class GameContext;
 // card that has just come into his hand is lifted and outlined for a moment. Once a trick (a
 // manche) is taken, its four cards stay on the table with the winning card outlined and the
 // winner's plate lit until the next card is led; a click on a seat's won cards shows that trick
-// again. Redrawn after every event; it reads the game's state and never changes it.
+// again. Short of a trick, the last card a seat laid (at Uno, gone to the pile) stays on its place
+// until the next card lands, at every pace. Redrawn after every event; it reads the game's state
+// and never changes it.
 class TableCues {
   public:
     explicit TableCues(GameContext& form) : f(form) {}
@@ -51,6 +53,8 @@ class TableCues {
     bool m_handTopsKnown = false;
     // The human's hand at the last refresh, card code -> copies; and the cards marked as fresh.
     std::map<std::string, int> m_lastHand;
+    // The pictures on the seats' places when a card last landed there, by seat.
+    std::array<std::string, 4> m_lastCards{};
     std::map<std::string, int> m_fresh;
     long long m_freshSince = 0;
     long long m_recallUntil = 0; // the trick called back shows until then (table clock)

@@ -5,6 +5,7 @@
 #include "tournament/BoardColumns.h"
 #include "tournament/GameTable.h"
 #include "tournament/StandingsBoard.h"
+#include "tournament/TableEvents.h"
 #include "ui/DisabledWindow.h"
 
 #include <string>
@@ -266,8 +267,10 @@ void TableFlow::decideTrickWinner() {
     f.turnSeat = winner;
 }
 
-void TableFlow::keepLastTrick(int winner) {
+void TableFlow::keepLastTrick(int winner, int points) {
     if (winner < 0 || winner > 3) return;
+    f.tableEvents().raise(TableEvent::Kind::TrickTaken, winner, f.trickCards[static_cast<size_t>(winner)].code(),
+                          points);
     for (int seat = 0; seat < 4; ++seat) {
         const Control& card = f.c("Image9", seat);
         f.lastTrickPictures[static_cast<size_t>(seat)] = card.visible ? card.picture : std::string();

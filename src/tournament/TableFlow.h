@@ -56,9 +56,9 @@ class TableFlow {
     void checkTrickComplete();
     // The highest card takes the manche; of equal cards the one played later.
     void decideTrickWinner();
-    // Remembers the four cards on the table as the trick `winner` (a seat) has just taken, before
-    // they are cleared away.
-    void keepLastTrick(int winner);
+    // Remembers the four cards on the table as the trick `winner` (a seat) has just taken, worth
+    // `points`, before they are cleared away, and tells the table who took it.
+    void keepLastTrick(int winner, int points);
     // Packs the cards of the three computer hands into their first slots, keeping their order.
     void compactComputerHands();
     // Moves the turn marker to a seat (0..3).

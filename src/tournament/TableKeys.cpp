@@ -72,7 +72,18 @@ int TableKeys::nearestTaking(int from, int first, int last) {
     return -1;
 }
 
+void TableKeys::restAtResults() {
+    const char* const results[3] = {"Label56", "Label49", "Picture7"};
+    for (int k = 0; k < 3; ++k) {
+        const Control* result = f.window().find(results[k]);
+        const bool shown = result && result->shown();
+        if (shown && !m_resultsShown[k]) f.window().holdKeys(f.window().now() + kResultRestMs);
+        m_resultsShown[k] = shown;
+    }
+}
+
 void TableKeys::refresh() {
+    restAtResults();
     if (!f.window().find("Image11", kPlaces - 1)) return;
     // On a computer's turn no card is his to take: the frame stays where it was, unshown.
     if (!handOpen()) {

@@ -25,6 +25,9 @@ class TableKeys {
 
     // Places 0..26 of the hand and 27..29 of the Hearts pass.
     static constexpr int kPlaces = 30;
+    // How long keys rest once a result comes up (the banner, the closed round, the prize board),
+    // on the table clock: a key pressed for the last card never runs on past the result.
+    static constexpr long long kResultRestMs = 500;
 
   private:
     // Whether some card is his to take now: play runs and he is to play or to set cards aside.
@@ -37,7 +40,11 @@ class TableKeys {
     // -1 if none.
     int nearestTaking(int from, int first, int last);
 
+    // Holds the keys when a result has come up since the last event.
+    void restAtResults();
+
     GameContext& f;
+    bool m_resultsShown[3] = {false, false, false}; // the banner, "PROSSIMO TURNO", the prize board
     bool m_shown = false;
     int m_slot = 0;
 };

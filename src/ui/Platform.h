@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/TableEvent.h"
+
 #include <string>
 #include <vector>
 
@@ -40,6 +42,10 @@ public:
     // and never in the career; "" for one never made.
     virtual std::string preference(const std::string& key) const = 0;
     virtual void setPreference(const std::string& key, const std::string& value) = 0;
+    // Something happened at the human's table (a card laid, a trick taken...), with the words the
+    // table's log wrote for it: a platform may play its sound or read it aloud. Told once, in play
+    // order, whatever the pace; the game needs nothing back.
+    virtual void tableEvent(const TableEvent& event) { (void)event; }
 };
 
 } // namespace velmora

@@ -4,6 +4,7 @@
 
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace velmora {
@@ -35,6 +36,9 @@ public:
     // Choices are kept for this run only: a script never touches the player's own settings.
     std::string preference(const std::string& key) const override;
     void setPreference(const std::string& key, const std::string& value) override { m_preferences[key] = value; }
+    void tableEvent(const TableEvent& event) override {
+        if (m_keepTableEvents) m_tableEvents.push_back(event);
+    }
 
     void setNow(long long now) { m_now = now; }
     // The answer to the next Yes/No question only.
@@ -47,6 +51,9 @@ public:
     const std::string& lastTitle() const { return m_lastTitle; }
     int yields() const { return m_yields; }
     bool quitRequested() const { return m_quit; }
+    // Keeps the table's events from now on (a long session keeps none), for takeTableEvents.
+    void keepTableEvents() { m_keepTableEvents = true; }
+    std::vector<TableEvent> takeTableEvents() { return std::exchange(m_tableEvents, {}); }
 
 private:
     std::string m_appFolder;
@@ -60,6 +67,8 @@ private:
     std::map<std::string, std::string> m_preferences;
     std::vector<std::string> m_announcements;
     std::vector<std::string> m_sounds;
+    bool m_keepTableEvents = false;
+    std::vector<TableEvent> m_tableEvents;
 };
 
 } // namespace velmora

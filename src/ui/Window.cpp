@@ -59,18 +59,25 @@ bool Window::isArray(const std::string& name) const {
 bool Window::dispatch(const std::function<void()>& handler) {
     if (m_busy) return false;
     m_busy = true;
+    const bool ok = runEvent(handler);
+    m_busy = false;
+    if (m_changed) m_changed();
+    return ok;
+}
+
+bool Window::runEvent(const std::function<void()>& handler) {
     bool ok = true;
     try {
         handler();
     } catch (const std::exception& error) {
         ok = false;
         m_enabled = true;
+        const bool busy = m_busy;
         m_busy = false;
         m_platform.messageBox(error.what(), m_title);
+        m_busy = busy;
     }
     if (m_afterEvent) m_afterEvent();
-    m_busy = false;
-    if (m_changed) m_changed();
     return ok;
 }
 
@@ -170,6 +177,7 @@ bool Window::hover(const std::string& name, int index, bool over) {
 }
 
 bool Window::pressKey(const std::string& key) {
+    if (m_now < m_keysHeldUntil) return false;
     auto found = m_keyButtons.find(key);
     if (found != m_keyButtons.end()) {
         for (const auto& [name, index] : found->second()) {
@@ -252,9 +260,14 @@ int Window::firstDue(long long limit, long long& due) const {
     return number;
 }
 
-void Window::tick(int number, long long due) {
+bool Window::tick(int number, long long due) {
     m_now = due;
     timer(number).ticked(due);
+    auto handler = m_timerHandlers.find(number);
+    if (handler == m_timerHandlers.end()) return false;
+    Handler run = handler->second; // a handler may rewire the timers
+    runEvent(run);
+    return true;
 }
 
 int Window::runDueTimers(long long now) {
@@ -262,12 +275,10 @@ int Window::runDueTimers(long long now) {
     int delivered = 0;
     long long due = 0;
     while (const int number = firstDue(now, due)) {
-        tick(number, due);
-        auto handler = m_timerHandlers.find(number);
-        if (handler != m_timerHandlers.end()) {
-            Handler run = handler->second;
-            dispatch(run);
-        }
+        m_busy = true;
+        const bool ran = tick(number, due);
+        m_busy = false;
+        if (ran && m_changed) m_changed();
         ++delivered;
     }
     m_now = now;
@@ -280,12 +291,9 @@ int Window::playOn(const std::function<bool()>& done, int maxTicks) {
     while (delivered < maxTicks && !done()) {
         const int number = firstDue(std::numeric_limits<long long>::max(), due);
         if (number == 0) break;
+        // Each tick is an event of its own, with the rules that follow every event, exactly as
+        // waiting delivers it; only the screen is redrawn once, at the end of the skip.
         tick(number, due);
-        auto handler = m_timerHandlers.find(number);
-        if (handler != m_timerHandlers.end()) {
-            Handler run = handler->second; // a handler may rewire the timers
-            run();
-        }
         ++delivered;
     }
     return delivered;

@@ -5,6 +5,7 @@
 #include "ui/Platform.h"
 #include "ui/Timer.h"
 
+#include <algorithm>
 #include <array>
 #include <functional>
 #include <map>
@@ -84,6 +85,9 @@ class Window {
     // for that the player could click to some effect (a dimmed one would do nothing), or else runs
     // its action. False when it did nothing.
     bool pressKey(const std::string& key);
+    // Keys do nothing until the clock reaches `until` (a result that has just come up is read
+    // before a key meant for the screen before it can act on it).
+    void holdKeys(long long until) { m_keysHeldUntil = std::max(m_keysHeldUntil, until); }
     // Asks the front end to put the keyboard focus in a control at its next redraw.
     void requestFocus(const Control& control) { m_focusRequest = &control; }
     const Control* takeFocusRequest() {
@@ -117,9 +121,10 @@ class Window {
     // times). Returns the number of ticks delivered.
     int runDueTimers(long long now);
     // From inside a running event, plays the timers on as the clock would if left to run: every
-    // tick in time order (lower timer first on equal times), each handler seeing the clock at its
-    // own tick, until done() holds, no timer runs or maxTicks were delivered. The clock is left at
-    // the last tick. Returns the number of ticks delivered.
+    // tick in time order (lower timer first on equal times), each delivered as waiting delivers it
+    // (the handler seeing the clock at its own tick, then the rules after every event), until
+    // done() holds, no timer runs or maxTicks were delivered. The clock is left at the last tick.
+    // Returns the number of ticks delivered.
     int playOn(const std::function<bool()>& done, int maxTicks);
     // The clock the timers count from; the front end keeps it current.
     void setNow(long long now) { m_now = now; }
@@ -142,8 +147,12 @@ class Window {
     // The timer (1..8) whose tick comes first at or before the moment limit, 0 when none; its
     // moment goes to due.
     int firstDue(long long limit, long long& due) const;
-    // Delivers one tick of a timer at its moment, without making an event of it.
-    void tick(int number, long long due);
+    // Delivers one tick of a timer at its moment as an event: its handler, then the rules after
+    // every event. The caller holds the window busy. False when no handler is wired to it.
+    bool tick(int number, long long due);
+    // Runs a handler and the rules after every event; a failure is reported in a message box and
+    // leaves the window enabled. False when it failed.
+    bool runEvent(const std::function<void()>& handler);
 
     Platform& m_platform;
     std::string m_title = "Velmora";
@@ -163,6 +172,7 @@ class Window {
     bool m_enabled = true;
     bool m_busy = false;
     long long m_now = 0;
+    long long m_keysHeldUntil = 0;
     std::function<void()> m_changed;
     Handler m_afterEvent;
 };

@@ -3,13 +3,8 @@
 // Space play the cards, and Enter closes the prize board. The dashboard's summary that follows must
 // give the very fee, prize, points and world positions the career stored.
 
-#include "CareerQueries.h"
-#include "DriverProcess.h"
+#include "EnteredTournament.h"
 #include "KeyboardPlayer.h"
-
-#include "data/Database.h"
-#include "support/AppFolder.h"
-#include "support/WorldBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -62,21 +57,10 @@ TEST_P(KeyboardPlayTest, AWholeTournamentByKeysAloneEndsInASummaryOfWhatWasStore
     const std::string game = GetParam();
     const CalendarEvent event = firstEnterableEvent(game, 64);
     ASSERT_FALSE(event.name.empty()) << "no " << game << " event to enter";
-    AppFolder folder;
-    WorldOptions world;
-    world.week = event.week;
-    {
-        Database database(Database::connectionString(folder.path()));
-        buildWorld(database, world);
-    }
-    DriverProcess d(VELMORA_DRIVER, folder.path());
-    d.run("load");
-    d.click("Label1", 1);
-    d.click("Label1", 4);
-    const int slot = dashboardSlot(d, event);
-    ASSERT_GE(slot, 0) << "the event is not listed on the dashboard";
-    d.click("Label6", slot);
-    EXPECT_NE(d.property("Label7", slot, "tooltip"), "") << "the entry marker does not say a click withdraws";
+    EnteredTournament entered(event);
+    DriverProcess& d = entered.driver();
+    const WorldOptions& world = entered.world();
+    EXPECT_NE(d.property("Label7", entered.slot(), "tooltip"), "") << "the entry marker does not say a click withdraws";
     d.run("key Return"); // "Gioca Torneo"
     ASSERT_TRUE(d.visible("Picture5"));
     expectHeaderExplained(d, 11, 17, "El");
@@ -100,6 +84,7 @@ TEST_P(KeyboardPlayTest, AWholeTournamentByKeysAloneEndsInASummaryOfWhatWasStore
     EXPECT_GE(play.cardsPlayed, game == "Uno" ? 1 : 13);
     EXPECT_GT(play.frameMoves, 0);
     EXPECT_EQ(play.dimmedFramed, 0) << "the frame stood on a card the rules refuse";
+    EXPECT_EQ(play.keysPastResult, 0) << "an Enter ran on past the closed round";
     if (game == "Hearts") {
         EXPECT_EQ(play.cardsPassed, 3 * play.rounds);
     }
@@ -108,6 +93,10 @@ TEST_P(KeyboardPlayTest, AWholeTournamentByKeysAloneEndsInASummaryOfWhatWasStore
               << play.draws << " draws, " << play.passes << " passes, " << play.colours << " colours, "
               << play.ticks / 2 << " s on the table clock" << std::endl;
 
+    // The prize board waits half a second of the table clock before Enter closes it.
+    EXPECT_FALSE(d.send("key Return").ok) << "an Enter ran on past the prize board";
+    ASSERT_TRUE(d.visible("Picture7"));
+    d.run("advance 500");
     d.run("key Return"); // the prize board's continue button
     ASSERT_TRUE(d.visible("Picture2"));
     ASSERT_TRUE(d.visible("Picture11")) << "no week's report after the prize board";

@@ -46,17 +46,20 @@ std::string KeyboardPlayer::describe() {
 void KeyboardPlayer::passThreeCards(KeyboardPlay& play) {
     if (framed() < 0) key("Right");
     for (int place = 0; place < 3; ++place) {
-        if (m_driver.property("Label54", "dimmed") != "true")
-            throw DriverFailure("the pass button looks ready with " + std::to_string(place) +
-                                " cards set aside; " + describe());
+        // The button looks ready all along; the prompt under it counts the cards still to choose.
+        if (m_driver.property("Label54", "dimmed") != "false")
+            throw DriverFailure("the pass button looks disabled; " + describe());
+        if (m_driver.caption("Label85") != "Scegli 3 carte da passare: " + std::to_string(place) + " di 3")
+            throw DriverFailure("the prompt does not count " + std::to_string(place) + " cards set aside; " +
+                                describe());
         const int slot = framed();
         if (slot < 0 || slot >= kFirstPassPlace) throw DriverFailure("no hand card framed; " + describe());
         key("Space");
         if (!m_driver.visible("Image11", kFirstPassPlace + place))
             throw DriverFailure("Space did not set the framed card aside; " + describe());
     }
-    if (m_driver.property("Label54", "dimmed") != "false")
-        throw DriverFailure("the pass button still looks idle with three cards set aside; " + describe());
+    if (m_driver.caption("Label85") != "Premi il pulsante (o Invio) per passare le 3 carte")
+        throw DriverFailure("the prompt does not say the three cards are ready; " + describe());
     key("Return");
     if (m_driver.visible("Label54") || !m_driver.timerEnabled(7))
         throw DriverFailure("Enter did not pass the three cards; " + describe());
@@ -110,6 +113,10 @@ KeyboardPlay KeyboardPlayer::playTournament() {
         if (++actionsWithoutTime > kActionsWithoutTime)
             throw DriverFailure("his keys change nothing on the table; " + describe());
         if (m_driver.visible("Label49")) {
+            // The closed round has just come up: his Enter waits for it to be read.
+            if (m_driver.send("key Return").ok) ++play.keysPastResult;
+            send("advance 500");
+            ++play.ticks;
             key("Return");
             if (m_driver.visible("Picture7")) return play;
             if (!m_driver.visible("Label42"))

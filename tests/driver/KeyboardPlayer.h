@@ -17,6 +17,7 @@ struct KeyboardPlay {
     int frameMoves = 0;   // arrow presses that moved the frame to another card
     int dimmedFramed = 0; // times the frame stood on a card drawn as refused
     long ticks = 0;       // half-second steps of the virtual clock
+    int keysPastResult = 0; // Enter presses that acted the moment a closed round came up
 };
 
 // Plays the human's seat through the driver with the keyboard only, as a player who never touches

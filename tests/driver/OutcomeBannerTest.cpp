@@ -1,24 +1,14 @@
 // The banner over the table tells the human how each of his tables left him, in words that agree
-// with what the tournament then stores: through to the next round, or out with the places he will
-// share, or his place in a final. One 64-player event of each game, played by the scripted human
+// with what the tournament then stores: through to the next round, or out at the very place stored
+// for him, or his place in a final. One 64-player event of each game, played by the scripted human
 // from several points of the game's random sequence, until he has both gone through a round and
 // gone out of one.
 
-#include "CareerQueries.h"
-#include "DriverProcess.h"
-#include "ScriptedBrisoloPlayer.h"
-#include "ScriptedHeartsPlayer.h"
-#include "ScriptedUnoPlayer.h"
-
-#include "data/Database.h"
-#include "data/KeyValueStore.h"
-#include "support/AppFolder.h"
-#include "support/WorldBuilder.h"
+#include "EnteredTournament.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -50,14 +40,9 @@ BannerStory checkBanners(const std::vector<std::string>& banners, int place) {
     story.wentThrough = banners.size() > 1;
     const std::string& last = banners.back();
     int finalPlace = 0;
-    static const std::regex out(
-        R"(ELIMINATO\|Chiudi il torneo tra (?:il |l')(\d+)° e (?:il |l')(\d+)° posto)");
-    std::smatch range;
-    if (std::regex_match(last, range, out)) {
-        const int from = std::stoi(range[1]), to = std::stoi(range[2]);
-        EXPECT_EQ(to, 2 * (from - 1)) << last;
-        EXPECT_GE(place, from) << last;
-        EXPECT_LE(place, to) << last;
+    int outPlace = 0;
+    if (std::sscanf(last.c_str(), "ELIMINATO|Chiudi il torneo al %d° posto", &outPlace) == 1) {
+        EXPECT_EQ(place, outPlace) << last;
         story.wentOut = true;
     } else if (std::sscanf(last.c_str(), "FINALE CONCLUSA|Chiudi il torneo al %d° posto", &finalPlace) == 1) {
         EXPECT_EQ(place, finalPlace) << last;
@@ -68,85 +53,52 @@ BannerStory checkBanners(const std::vector<std::string>& banners, int place) {
     return story;
 }
 
-// At the close of each of his tables, the banner's words (that it leaves "PROSSIMO TURNO" clear is
-// a matter of the layout, checked with the table screen's other pairs).
-void noteBanner(DriverProcess& d, std::vector<std::string>& banners) {
-    if (d.visible("Label49")) banners.push_back(joined(d.caption("Label56")));
-}
-
 // Plays `eventName` with the random sequence advanced by `draws` at the load, and checks its
-// banners against the stored place.
-BannerStory playEvent(const std::string& eventName, const std::string& game, int draws) {
-    std::vector<CalendarEvent> found;
-    AppFolder folder;
-    {
-        DriverProcess reader(VELMORA_DRIVER, folder.path());
-        reader.run("load");
-        found = calendarEvents(reader, "torneo='" + sqlText(eventName) + "'");
-    }
-    EXPECT_EQ(found.size(), 1u) << eventName;
-    if (found.empty()) return {};
-    const CalendarEvent& event = found.front();
-    WorldOptions world;
-    world.week = event.week;
-    {
-        Database database(Database::connectionString(folder.path()));
-        buildWorld(database, world);
-        KeyValueStore(database).setNumber("nummag", draws);
-    }
-    DriverProcess d(VELMORA_DRIVER, folder.path());
-    d.run("load");
-    d.click("Label1", 1);
-    d.click("Label1", 4);
-    const int slot = dashboardSlot(d, event);
-    EXPECT_GE(slot, 0) << "the event is not listed on the dashboard";
-    if (slot < 0) return {};
-    d.click("Label6", slot);
+// banners against the stored place. The banner is read the moment his table is decided, with the
+// round still open (at Hearts his hand closes the round), and again at "PROSSIMO TURNO": it stays
+// up, with the same words, until then.
+BannerStory playEvent(const std::string& eventName, int draws) {
+    EnteredTournament entered(EnteredTournament::named(eventName), draws);
+    DriverProcess& d = entered.driver();
+    const std::string game = entered.event().game;
     d.click("Label39");
     EXPECT_FALSE(d.visible("Label56")) << "a banner before the first card";
 
-    std::vector<std::string> banners;
-    auto note = [&] { noteBanner(d, banners); };
-    if (game == "Uno") {
-        ScriptedUnoPlayer player(d);
-        player.setAfterTable(note);
-        player.playTournament();
-    } else if (game == "Hearts") {
-        ScriptedHeartsPlayer player(d);
-        // His hand closes the whole round at once: the banner is up when "PROSSIMO TURNO" shows.
-        player.setAfterTable([&] {
-            if (d.visible("Label49")) {
-                EXPECT_TRUE(d.visible("Label56"));
-            }
-            note();
-        });
-        player.playTournament();
-    } else {
-        ScriptedBrisoloPlayer player(d);
-        player.setAfterTable(note);
-        player.playTournament();
-    }
+    std::vector<std::string> banners; // at each "PROSSIMO TURNO"
+    std::string open;                 // the banner of the table being played, as it came up
+    auto whileOpen = [&] {
+        if (!d.visible("Label56") || d.visible("Label49") || !open.empty()) return;
+        open = joined(d.caption("Label56"));
+    };
+    auto atClose = [&] {
+        if (!d.visible("Label49")) return;
+        EXPECT_TRUE(d.visible("Label56")) << "the banner is gone before \"PROSSIMO TURNO\"";
+        banners.push_back(joined(d.caption("Label56")));
+        if (game != "Hearts") {
+            EXPECT_EQ(open, banners.back()) << "no banner while the round was still open, or other words";
+        }
+        open.clear();
+    };
+    entered.playScripted(whileOpen, atClose);
     EXPECT_TRUE(d.visible("Picture7"));
     EXPECT_FALSE(d.visible("Label56")) << "a banner over the prize board";
     d.click("Label50");
-    const auto rows =
-        d.query("SELECT posizione FROM tornei where torneo='" + sqlText(event.name) + "' and cognome='" +
-                sqlText(world.surname) + "' and nome='" + sqlText(world.firstName) + "'");
-    EXPECT_EQ(rows.size(), 1u);
-    if (rows.empty()) return {};
-    SCOPED_TRACE(game + ", " + std::to_string(draws) + " draws, stored place " + rows.front().at(0));
-    return checkBanners(banners, std::stoi(rows.front().at(0)));
+    const int place = entered.storedPlace();
+    EXPECT_GT(place, 0) << "no stored place";
+    if (place <= 0) return {};
+    SCOPED_TRACE(game + ", " + std::to_string(draws) + " draws, stored place " + std::to_string(place));
+    return checkBanners(banners, place);
 }
 
 // Plays the event from one point of the random sequence after another until the human has both
 // gone through a round and gone out of one.
-void expectBothOutcomes(const std::string& eventName, const std::string& game) {
+void expectBothOutcomes(const std::string& eventName) {
     constexpr int kTries = 16;
     BannerStory seen;
     for (int k = 0; k < kTries && !(seen.wentThrough && seen.wentOut); ++k) {
         const int draws = 1009 * k;
         SCOPED_TRACE(std::to_string(draws) + " draws at the load");
-        const BannerStory story = playEvent(eventName, game, draws);
+        const BannerStory story = playEvent(eventName, draws);
         seen.wentThrough = seen.wentThrough || story.wentThrough;
         seen.wentOut = seen.wentOut || story.wentOut;
         if (::testing::Test::HasFailure()) return;
@@ -156,15 +108,15 @@ void expectBothOutcomes(const std::string& eventName, const std::string& game) {
 }
 
 TEST(OutcomeBannerTest, UnoTablesTellHimWhetherHeGoesOn) {
-    expectBothOutcomes("Open di Berlino", "Uno");
+    expectBothOutcomes("Open di Berlino");
 }
 
 TEST(OutcomeBannerTest, HeartsTablesTellHimWhetherHeGoesOn) {
-    expectBothOutcomes("Open di Milano", "Hearts");
+    expectBothOutcomes("Open di Milano");
 }
 
 TEST(OutcomeBannerTest, BrisoloTablesTellHimWhetherHeGoesOn) {
-    expectBothOutcomes("Trofeo di Bologna", "Brisolo");
+    expectBothOutcomes("Trofeo di Bologna");
 }
 
 } // namespace

@@ -4,15 +4,7 @@
 // with: the same stored places, prizes and points of every entrant, the same money and the same
 // count of random draws. A second click on the button finds nothing left to do.
 
-#include "CareerQueries.h"
-#include "DriverProcess.h"
-#include "ScriptedBrisoloPlayer.h"
-#include "ScriptedHeartsPlayer.h"
-#include "ScriptedUnoPlayer.h"
-
-#include "data/Database.h"
-#include "support/AppFolder.h"
-#include "support/WorldBuilder.h"
+#include "EnteredTournament.h"
 
 #include <gtest/gtest.h>
 
@@ -63,20 +55,8 @@ class RoundSkipTest : public ::testing::TestWithParam<std::string> {
     }
 
     Play play(const CalendarEvent& event, const Skipping& skipping) {
-        AppFolder folder;
-        {
-            Database database(Database::connectionString(folder.path()));
-            WorldOptions world;
-            world.week = event.week;
-            buildWorld(database, world);
-        }
-        DriverProcess d(VELMORA_DRIVER, folder.path());
-        d.run("load");
-        d.click("Label1", 1);
-        d.click("Label1", 4);
-        const int slot = dashboardSlot(d, event);
-        if (slot < 0) throw DriverFailure("the event is not listed on the dashboard");
-        d.click("Label6", slot);
+        EnteredTournament entered(event);
+        DriverProcess& d = entered.driver();
         d.click("Label39");
         // The pace can be chosen at the table; on the driver's clock it changes nothing.
         d.run("choose Combo12 Rapida");
@@ -100,19 +80,7 @@ class RoundSkipTest : public ::testing::TestWithParam<std::string> {
                 EXPECT_FALSE(d.timerEnabled(timer)) << "Timer" << timer << " runs on a closed round";
             EXPECT_FALSE(d.send("click Label55").ok) << "a second click on a skipped round";
         };
-        if (GetParam() == "Uno") {
-            ScriptedUnoPlayer player(d);
-            player.setBeforeStep(beforeStep);
-            player.playTournament();
-        } else if (GetParam() == "Hearts") {
-            ScriptedHeartsPlayer player(d);
-            player.setBeforeStep(beforeStep);
-            player.playTournament();
-        } else {
-            ScriptedBrisoloPlayer player(d);
-            player.setBeforeStep(beforeStep);
-            player.playTournament();
-        }
+        entered.playScripted(beforeStep);
         EXPECT_TRUE(d.visible("Picture7"));
         d.click("Label50");
         EXPECT_EQ(d.messages(), std::vector<std::string>{});

@@ -191,6 +191,11 @@ class SeasonFinalTest : public ::testing::Test {
         EXPECT_EQ(d().caption("Label38", 20), "1° TURNO");
         EXPECT_EQ(d().property("Combo7", "items"), "1|2") << "tables of the first round";
 
+        // The banner of his last table, as it stands at "PROSSIMO TURNO".
+        std::vector<std::string> banner;
+        player->setAfterTable([&] {
+            if (d().visible("Label49")) banner = valueLines(d().caption("Label56"));
+        });
         const UnoTournamentPlay play = player->playTournament();
         EXPECT_FALSE(play.rounds.empty());
         if (play.rounds.empty()) return outcome;
@@ -217,6 +222,11 @@ class SeasonFinalTest : public ::testing::Test {
             EXPECT_EQ(finalists[3], kHumanName) << "the human's seat";
         }
 
+        // It names the very place he is stored and paid for.
+        const std::string at = "Chiudi il torneo al " + std::to_string(expectedPosition) + "° posto";
+        EXPECT_EQ(banner, !outcome.reachedFinal       ? std::vector<std::string>{"ELIMINATO", at}
+                          : expectedPosition == 1 ? std::vector<std::string>{"CAMPIONE!", "Hai vinto il torneo"}
+                                                  : std::vector<std::string>{"FINALE CONCLUSA", at});
         EXPECT_TRUE(d().visible("Picture7")) << "no prize board";
         const PrizeBoard board = readPrizeBoard(d());
         EXPECT_EQ(board.pages, std::vector<std::string>{"1"});

@@ -2,7 +2,6 @@
 #include "qt/QtTestSupport.h"
 #include "ui/Window.h"
 #include "ui/qt/TableSpeed.h"
-#include "ui/qt/TrickHold.h"
 #include "ui/qt/WindowView.h"
 
 #include <gtest/gtest.h>

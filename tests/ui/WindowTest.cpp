@@ -155,6 +155,31 @@ TEST_F(WindowTest, NoEventIsDeliveredInsideAnother) {
     EXPECT_FALSE(nestedClick);
 }
 
+// Played on from inside an event (the skip), each tick is an event as waiting makes it: the rules
+// that follow every event run after each one, seeing its own moment; and keys held after a result
+// wait their time.
+TEST_F(WindowTest, PlayingOnDeliversEachTickAsWaitingDoes) {
+    w.add("Label1", ControlKind::Label);
+    std::vector<long long> waited, played;
+    std::vector<long long>* rules = &waited;
+    w.setAfterEvent([&] { rules->push_back(w.now()); });
+    w.timer(1).setInterval(100);
+    w.onTimer(1, [] {});
+    w.timer(1).setEnabled(true);
+    advanceTo(300);
+    rules = &played;
+    w.onClick("Label1", [&](int) { w.playOn([&] { return w.now() >= 600; }, 100); });
+    w.click("Label1");
+    EXPECT_EQ(waited, (std::vector<long long>{100, 200, 300}));
+    EXPECT_EQ(played, (std::vector<long long>{400, 500, 600, 600})); // the ticks, then the click
+
+    w.onKey("Return", [] { return Window::Buttons{{"Label1", -1}}; });
+    w.holdKeys(w.now() + 500);
+    EXPECT_FALSE(w.pressKey("Return"));
+    w.setNow(w.now() + 500);
+    EXPECT_TRUE(w.pressKey("Return"));
+}
+
 TEST_F(WindowTest, CombosSelectByTextAndRunTheirHandler) {
     Control& combo = w.add("Combo6", ControlKind::Combo);
     combo.items = {"1", "2", "3"};

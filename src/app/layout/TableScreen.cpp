@@ -66,6 +66,7 @@ const char* const kColourNames[4] = {"blu", "giallo", "rosso", "verde"};
 constexpr int kMarker = 330;
 constexpr double kSeatPoints = 9.75;
 constexpr double kCounterPoints = 11.25;
+constexpr double kCaptionPoints = 8.25;
 
 // Boards: a monospace face, so the header words are column positions.
 constexpr int kBoardLeft = 14300, kBoardWidth = 14260;
@@ -88,11 +89,16 @@ struct SeatPlace {
 // seat's counters (three stacked at Brisolo) stand clear of its plate; the human's fit between his
 // plate and the card he plays.
 constexpr SeatPlace kSeats[4] = {
-    {6480, 1120, 3400, 7000, 7470, 2380, 5560, 1354, 840, Align::Right, 4760, 960, 6345, 2250},
+    {6480, 1120, 3400, 7000, 7470, 2380, 5560, 1354, 840, Align::Right, 4360, 960, 6345, 2250},
     {10200, 5305, 3400, 10720, 11190, 2380, 11140, 4440, 900, Align::Left, 10350, 4060, 8900, kCentreRowTop},
-    {6480, 9400, 3400, 7000, 7470, 2380, 5560, 9634, 840, Align::Right, 4760, 9240, 6345, 7900},
-    {40, 5305, 3170, 2300, 110, 2170, 3290, 5554, 500, Align::Left, 0, 0, 3790, kCentreRowTop},
+    {6480, 9400, 3400, 7000, 7470, 2380, 5560, 9634, 840, Align::Right, 4360, 9240, 6345, 7900},
+    {40, 5305, 3170, 2300, 110, 2170, 3290, 5554, 500, Align::Left, 0, 0, 4290, kCentreRowTop},
 };
+// Brisolo's captions of the three counters of each seat, on the side of the numbers away from the
+// plate (the far and near seats' card backs stand clear of them).
+constexpr int kCounterCaptionLeft[4] = {5100, 12060, 5100, 3800};
+constexpr int kCounterCaptionWidth = 440;
+const char kCounterHelp[] = "Pu: punti delle carte vinte\nMa: manche vinte\nMP: punti della manche migliore";
 
 int boardLine() {
     return BoardColumns::kLinePitch;
@@ -147,6 +153,7 @@ void buildSeats(Window& w, Control* table) {
     w.addArray("Image12", 0, 3, ControlKind::Picture, table);
     w.addArray("Label40", 0, 3, ControlKind::Label, table);
     w.addArray("Image10", 0, 3, ControlKind::Picture, table);
+    w.addArray("Label83", 0, 3, ControlKind::Label, table);
     const int nameHeight = 3 * look::lineHeight(kSeatPoints);
     for (int seat = 0; seat < 4; ++seat) {
         const SeatPlace& p = kSeats[seat];
@@ -163,6 +170,17 @@ void buildSeats(Window& w, Control* table) {
                     3 * look::lineHeight(kCounterPoints));
         look::caption(counter, kCounterPoints, true, look::kGold, p.counterAlign);
         counter.wordWrap = false;
+        // Brisolo's three counters, named beside their lines and in full on the pointer.
+        Control& names = w("Label83", seat);
+        names.text = "Pu\nMa\nMP";
+        const int lift = (look::lineHeight(kCounterPoints) - look::lineHeight(kCaptionPoints)) / 2;
+        look::place(names, kCounterCaptionLeft[seat], p.counterTop + lift, kCounterCaptionWidth,
+                    3 * look::lineHeight(kCounterPoints));
+        look::caption(names, kCaptionPoints, false, look::kIvory, seat == 0 || seat == 2 ? Align::Right : Align::Left);
+        names.linePitch = look::lineHeight(kCounterPoints);
+        names.wordWrap = false;
+        names.visible = false;
+        names.toolTip = kCounterHelp;
 
         Control& back = w("Image10", seat);
         back.clickable = true;
@@ -203,6 +221,14 @@ void buildCentre(Window& w, Control* table) {
     look::place(manche, 6045, kCentreRowTop + 380, 1440, look::lineHeight(19.5) + 40);
     look::caption(manche, 19.5, true, look::kGold, Align::Center);
     manche.wordWrap = false;
+    manche.toolTip = "Punti della manche in corso: li prende chi la vince";
+    Control& mancheCaption = w.add("Label82", ControlKind::Label, table);
+    look::place(mancheCaption, 5565, manche.top + manche.height, 2400, look::lineHeight(kCaptionPoints) + 40);
+    look::caption(mancheCaption, kCaptionPoints, false, look::kIvory, Align::Center);
+    mancheCaption.text = "punti della manche";
+    mancheCaption.wordWrap = false;
+    mancheCaption.visible = false;
+    mancheCaption.toolTip = manche.toolTip;
 }
 
 // The last trick taken, held over the places of the cards played (Image23), and each seat's won
@@ -229,6 +255,15 @@ void buildOutcomeBanner(Window& w, Control* table) {
     look::pill(banner, 14, look::kBrass, look::kInk, look::kGold);
     banner.radius = 240;
     banner.visible = false;
+}
+
+// Label70: the last moves at the table, newest first, in the free corner of the felt above the
+// human's seat, left of the far seat's card and above the banner.
+void buildMoveLog(Window& w, Control* table) {
+    Control& log = w.add("Label70", ControlKind::Label, table);
+    look::place(log, 2250, 2120, 4000, 1400);
+    look::caption(log, 8.25, false, look::kIvory);
+    log.wordWrap = true;
 }
 
 void buildHand(Window& w, Control* table) {
@@ -281,6 +316,13 @@ void buildButtons(Window& w, Control* table) {
     w("Label54").toolTip = "Scegli tre carte da passare (Spazio), poi Invio";
     w("Label42").toolTip = "Invio";
     w("Label49").toolTip = "Invio";
+
+    // What the human is asked to do (the Hearts pass, Uno's colour), under the buttons it is for.
+    Control& prompt = w.add("Label85", ControlKind::Label, table);
+    look::place(prompt, 3000, 6920, 7530, look::lineHeight(10.5) + 40);
+    look::caption(prompt, 10.5, true, look::kIvory, Align::Center);
+    prompt.wordWrap = false;
+    prompt.visible = false;
 
     w.addArray("Label38", 21, 21, ControlKind::Label, table);
     Control& notice = w("Label38", 21);
@@ -382,6 +424,12 @@ void buildPace(Window& w, Control* table) {
     pace.backColor = look::kIvory;
     pace.foreColor = look::kInk;
     pace.items = {"Normale", "Veloce", "Rapida"}; // the first is the game's own pace
+    pace.toolTip = "Velocità del tavolo: Normale, Veloce (3 volte) o Rapida (10 volte)";
+    Control& caption = w.add("Label84", ControlKind::Label, table);
+    look::place(caption, kBoardLeft - 1700, 9730 + 40, 1600, look::lineHeight(9) + 40);
+    look::caption(caption, 9, true, look::kIvory, Align::Right);
+    caption.text = "Velocità";
+    caption.wordWrap = false;
     pace.text = pace.items.front();
     pace.listIndex = 0;
     addHiddenButton(w, table, "Label55", "Salta al risultato", {5115, 7560, 3300, 340}, kSmallButton);
@@ -398,9 +446,9 @@ void buildMarker(Window& w, Control* table) {
 
 // Picture6: the rule sheet over the table, with its close button.
 void buildRulePanel(Window& w) {
-    // Centred over the felt (the table panel starts 3120 twips down the window).
+    // Over the felt and the boards (the table panel starts 3120 twips down the window).
     Control* panel = &w("Picture6");
-    look::place(*panel, 1400, 5600, 10800, 6400);
+    look::place(*panel, 1400, 5600, 19800, 6400);
     panel->backColor = look::kIvory;
     panel->borderColor = look::kBrass;
     panel->radius = 240;
@@ -410,9 +458,14 @@ void buildRulePanel(Window& w) {
     sheet.wordWrap = true;
     Control& close = w.add("Label47", ControlKind::Label, panel);
     close.text = "X";
-    look::place(close, 10200, 150, 450, 450);
+    look::place(close, 19200, 150, 450, 450);
     look::pill(close, 12, look::kBrass, look::kInk, look::kGold);
     close.toolTip = "Chiudi (Esc)";
+    // Beside the rules: what each column of the boards holds.
+    Control& legend = w.add("Label86", ControlKind::Label, panel);
+    look::place(legend, 10450, 450, 8700, 5700);
+    look::caption(legend, 10.5, false, look::kInk);
+    legend.wordWrap = true;
 }
 
 } // namespace
@@ -438,6 +491,7 @@ void buildTableScreen(Window& w) {
     buildSeats(w, table);
     buildCentre(w, table);
     buildTrickCues(w, table);
+    buildMoveLog(w, table);
     buildHand(w, table);
     buildButtons(w, table);
     buildCaptions(w, table);

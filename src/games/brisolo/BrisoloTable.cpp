@@ -10,6 +10,7 @@
 #include "tournament/BackgroundTables.h"
 #include "tournament/HandDisplay.h"
 #include "tournament/Scoreboard.h"
+#include "tournament/TableEvents.h"
 #include "tournament/TableFlow.h"
 
 #include <vector>
@@ -89,8 +90,15 @@ void BrisoloTable::setUp() {
     // table played before leaves its own back in these pictures.
     for (int seat = 0; seat < 4; ++seat)
         f.loadPicture(f.c("Image10", seat), "\\immagini\\52\\dietro.jpg");
-    for (int seat = 0; seat < 4; ++seat)
+    for (int seat = 0; seat < 4; ++seat) {
         f.c("Label40", seat).text = "0\n0\n0";
+        // The three counters named beside them, and in full on the pointer.
+        if (Control* caption = f.window().find("Label83", seat)) {
+            caption->visible = true;
+            f.c("Label40", seat).toolTip = caption->toolTip;
+        }
+    }
+    if (Control* caption = f.window().find("Label82")) caption->visible = true;
 
     f.tableFlow().groupTablePlayers();
     // Every player of the human's table holds the thirteen cards about to be dealt.
@@ -108,6 +116,7 @@ void BrisoloTable::setUp() {
     dealHands(f.deck, f.seatHand, kBrisoloHandCards, f.dealIndex);
     f.handDisplay().showFrenchHand();
     f.tableFlow().showSeats();
+    f.tableEvents().raise(TableEvent::Kind::Deal, -1, "", kBrisoloHandCards);
 
     // The other tables start their hand from scratch, each led by a seat drawn here.
     f.backgroundStep = 0;
@@ -131,6 +140,7 @@ void BrisoloTable::putDown(int seat, int slot) {
     f.loadPicture(picture, cardPicture(card));
     picture.visible = true;
     place = Card{Value(0), Value(0)};
+    f.tableEvents().raise(TableEvent::Kind::CardLaid, seat, card.code());
     f.c("Label51").text = std::to_string(manchePoints() + BrisoloRules::cardPoints(card));
 }
 
@@ -232,7 +242,7 @@ void BrisoloTable::scoreManche() {
     f.handOver = 0;
     f.c("Label51").text = "0";
     showSeatScores();
-    f.tableFlow().keepLastTrick(winner);
+    f.tableFlow().keepLastTrick(winner, points);
     for (int seat = 0; seat < 4; ++seat) {
         f.c("Image9", seat).visible = false;
         f.trickCards[static_cast<size_t>(seat)] = Card{Value(0), Value(0)};

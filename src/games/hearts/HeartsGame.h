@@ -24,6 +24,7 @@ class HeartsGame : public GameTable {
     bool humanToPlay() override { return m_table.humanToPlay(); }
     bool humanMayPlayCard(int slot) override { return m_table.humanMayPlaySlot(slot); }
     bool humanSettingAside() override { return m_table.passPhase(); }
+    std::string prompt() override { return m_table.passPrompt(); }
     void drawScoreboard() override;
     void drawRoundScoreboard() override;
     bool watchesRoundEnd() const override { return false; }

@@ -12,9 +12,11 @@
 #include "tournament/GameTable.h"
 #include "tournament/HandDisplay.h"
 #include "tournament/Scoreboard.h"
+#include "tournament/TableEvents.h"
 #include "tournament/TableFlow.h"
 #include "ui/DisabledWindow.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -119,6 +121,7 @@ void HeartsTable::setUp() {
     dealHands(f.deck, f.seatHand, kHeartsHandSlots, f.dealIndex);
     f.handDisplay().showFrenchHand();
     f.tableFlow().showSeats();
+    f.tableEvents().raise(TableEvent::Kind::Deal, -1, "", kHeartsHandSlots);
 
     for (int& lead : f.leadSeats)
         lead = static_cast<int>(f.random().upTo(3));
@@ -145,10 +148,20 @@ bool HeartsTable::passReady() {
     return true;
 }
 
-// The pass button looks ready only once three cards are set aside: before that its click does
-// nothing, and it must not look as if it would.
+// The pass button is always drawn ready (a greyed button read as one he could not use); the
+// prompt under it says what it waits for, and its click does nothing before three cards are set
+// aside.
 void HeartsTable::showPassReady() {
-    f.c("Label54").dimmed = !passReady();
+    f.c("Label54").dimmed = false;
+}
+
+std::string HeartsTable::passPrompt() {
+    if (!passPhase()) return "";
+    int set = 0;
+    for (const Card& card : f.passSelection)
+        set += freePlace(card) ? 0 : 1;
+    if (set == 3) return "Premi il pulsante (o Invio) per passare le 3 carte";
+    return "Scegli 3 carte da passare: " + std::to_string(set) + " di 3";
 }
 
 bool HeartsTable::humanToPlay() {
@@ -304,7 +317,7 @@ void HeartsTable::computerPlays() {
     if (slot < 0) return;
     const Card card = hand[static_cast<size_t>(slot)];
     showTrickCard(seat, card);
-    if (HeartsRules::isHeart(card)) f.heartsBroken = 1;
+    if (HeartsRules::isHeart(card)) breakHearts();
     hand[static_cast<size_t>(slot)] = emptyCard();
 }
 
@@ -314,6 +327,13 @@ void HeartsTable::showTrickCard(int seat, const Card& card) {
     Control& shown = f.c("Image9", seat);
     f.loadPicture(shown, kCardFolder + card.code() + ".jpg");
     shown.visible = true;
+    f.tableEvents().raise(TableEvent::Kind::CardLaid, seat, card.code());
+}
+
+void HeartsTable::breakHearts() {
+    if (f.heartsBroken == 1) return;
+    f.heartsBroken = 1;
+    f.tableEvents().raise(TableEvent::Kind::HeartsBroken, -1);
 }
 
 bool HeartsTable::trickComplete() {
@@ -356,10 +376,13 @@ void HeartsTable::resolveTrick() {
         f.tableFlow().mirrorColumns(row, {entrant::kCards, hearts::kPoints, hearts::kLowestHeart});
     }
     if (winner >= 0) f.turnSeat = winner;
-    f.tableFlow().keepLastTrick(winner);
+    f.tableFlow().keepLastTrick(winner, points);
+    if (winner >= 0 &&
+        std::any_of(trick.begin(), trick.end(), [](const Card& card) { return card.code() == "12picche"; }))
+        f.tableEvents().raise(TableEvent::Kind::QueenTaken, winner);
 
     if (f.handOver == 0) {
-        if (HeartsRules::breaksHearts(trick)) f.heartsBroken = 1;
+        if (HeartsRules::breaksHearts(trick)) breakHearts();
         for (int seat = 0; seat < 4; ++seat) {
             if (const EntrantRow* row = seatRow(seat))
                 f.c("Label40", seat).text = (*row)[hearts::kPoints].str();
@@ -381,6 +404,11 @@ void HeartsTable::clearTrick() {
 void HeartsTable::endHand() {
     clearTrick();
     f.handOver = 1;
+    for (int seat = 0; seat < 4; ++seat) {
+        const EntrantRow* row = seatRow(seat);
+        if (row && (*row)[hearts::kPoints].toInt() == HeartsQualification::kMoonPoints)
+            f.tableEvents().raise(TableEvent::Kind::MoonShot, seat);
+    }
     if (f.roundClosed) return;
     revealOtherTables();
     f.tableFlow().endRound();

@@ -40,6 +40,8 @@ class HeartsTable {
     bool passPhase();
     // Whether three cards are set aside for the pass.
     bool passReady();
+    // At the pass: how many cards he has set aside of the three to choose.
+    std::string passPrompt();
     // Whether the human may play a card now.
     bool humanToPlay();
     // Whether the rules take the card of a hand place now: the one test behind both the click and
@@ -63,6 +65,8 @@ class HeartsTable {
     // The other tables show their whole simulated hand before the round is decided.
     void revealOtherTables();
     void clearTrick();
+    // The first heart of the hand is down.
+    void breakHearts();
     void showPassReady();
 
     GameContext& f;

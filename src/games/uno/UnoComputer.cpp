@@ -13,7 +13,7 @@ std::string UnoComputer::cardPicture(const std::string& code) const {
 }
 
 void UnoComputer::Timer3_Timer() {
-    UnoTable& table = f.unoTable();
+    UnoTable& table = m_table;
     int finished = 0;
     for (int seat = 0; seat < 4; ++seat) {
         if (table.seatFinished(seat)) ++finished;
@@ -45,7 +45,7 @@ void UnoComputer::Timer3_Timer() {
 }
 
 void UnoComputer::evaluate() {
-    UnoTable& table = f.unoTable();
+    UnoTable& table = m_table;
     for (int k = 0; k < 4; ++k)
         f.c("Label48", k).visible = false;
     for (int seat = 0; seat < 4; ++seat)
@@ -83,7 +83,7 @@ void UnoComputer::evaluate() {
 void UnoComputer::showOrDraw() {
     if (f.playSlot < 0) {
         f.drawSeat = f.turnSeat;
-        f.unoTable().stepDrawSeat();
+        m_table.stepDrawSeat();
         f.drawCount = 1;
         f.tablePhase = 4;
         return;
@@ -100,7 +100,7 @@ void UnoComputer::showOrDraw() {
 }
 
 void UnoComputer::turnOrder(int seat, const std::string& value) {
-    UnoTable& table = f.unoTable();
+    UnoTable& table = m_table;
     const bool orario = f.playDirection == "orario";
     if (value == "cambiagiro") {
         f.playDirection = reversedDirection(f.playDirection);
@@ -131,7 +131,7 @@ void UnoComputer::turnOrder(int seat, const std::string& value) {
 }
 
 void UnoComputer::apply() {
-    UnoTable& table = f.unoTable();
+    UnoTable& table = m_table;
     const int seat = f.turnSeat;
     Hand& hand = f.seatHand[static_cast<size_t>(seat)];
     const Card card = hand[static_cast<size_t>(f.playSlot)];
@@ -150,6 +150,12 @@ void UnoComputer::apply() {
     f.discardTop = card;
     f.pileOutOfPlay = -1;
     if (!card.colour.isEmpty()) table.setCurrentColour(card.colour.str());
+    Hand before;
+    for (int i = 0; i < kHandSlots; ++i)
+        before[static_cast<size_t>(i)] = f.workHand[static_cast<size_t>(i)].card;
+    if (value == "cambiacolore" || value == "piu4") table.setCurrentColour(UnoCardScoring::chooseColour(before));
+    table.tellLaid(seat, card);
+    if (value == "cambiagiro") table.tellDirection();
 
     // The card leaves the hand before the finish check, so a seat that has just emptied its hand
     // is counted at once.
@@ -157,15 +163,10 @@ void UnoComputer::apply() {
     closeGap(hand);
     table.refreshCardCounts();
 
-    Hand before;
-    for (int i = 0; i < kHandSlots; ++i)
-        before[static_cast<size_t>(i)] = f.workHand[static_cast<size_t>(i)].card;
     if (value == "cambiacolore") {
-        table.setCurrentColour(UnoCardScoring::chooseColour(before));
         table.finishCheck();
         f.tablePhase = 1;
     } else if (value == "piu4") {
-        table.setCurrentColour(UnoCardScoring::chooseColour(before));
         f.drawCount = 4;
         f.tablePhase = 4;
     } else if (value == "piu2") {
@@ -178,7 +179,7 @@ void UnoComputer::apply() {
 }
 
 void UnoComputer::draw() {
-    UnoTable& table = f.unoTable();
+    UnoTable& table = m_table;
     table.drawCards();
     f.drawCount = 0;
     f.tablePhase = 1;
@@ -193,7 +194,7 @@ void UnoComputer::endOfTick() {
     f.c("Label44").visible = false;
     f.c("Image10", 3).visible = true;
     f.timer(3).setEnabled(false);
-    f.unoTable().finishCheck();
+    m_table.finishCheck();
 }
 
 } // namespace velmora

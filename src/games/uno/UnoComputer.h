@@ -5,12 +5,13 @@
 namespace velmora {
 
 class GameContext;
+class UnoTable;
 
 // The three Uno computer seats, one visible step per tick: evaluate (1), show the card or start
 // a draw (2), apply the card (3), draw (4).
 class UnoComputer {
   public:
-    explicit UnoComputer(GameContext& form) : f(form) {}
+    UnoComputer(GameContext& form, UnoTable& table) : f(form), m_table(table) {}
 
     void Timer3_Timer();
 
@@ -26,6 +27,7 @@ class UnoComputer {
     std::string cardPicture(const std::string& code) const;
 
     GameContext& f;
+    UnoTable& m_table;
 };
 
 } // namespace velmora

@@ -1,6 +1,5 @@
 #include "games/uno/UnoGame.h"
 
-#include "games/uno/UnoTable.h"
 #include "state/GameContext.h"
 #include "tournament/TableFlow.h"
 
@@ -9,7 +8,7 @@
 namespace velmora {
 
 void UnoGame::setUp() {
-    f.unoTable().setUp();
+    m_table.setUp();
 }
 
 void UnoGame::start() {
@@ -23,23 +22,28 @@ void UnoGame::start() {
 }
 
 void UnoGame::cardClick(int index) {
-    f.unoTable().cardClick(index);
+    m_table.cardClick(index);
 }
 
 bool UnoGame::humanToPlay() {
-    return f.unoTable().humanToPlay();
+    return m_table.humanToPlay();
+}
+
+std::string UnoGame::prompt() {
+    if (m_table.colourChoicePending()) return "Quale colore scegli? Blu, Giallo, Rosso o Verde (1-4 o B, G, R, V)";
+    return "";
 }
 
 bool UnoGame::humanMayPlayCard(int slot) {
-    return f.unoTable().humanMayPlaySlot(slot);
+    return m_table.humanMayPlaySlot(slot);
 }
 
 void UnoGame::cardBackClick(int index) {
-    f.unoTable().Image10_Click(index);
+    m_table.Image10_Click(index);
 }
 
 void UnoGame::drawScoreboard() {
-    f.unoTable().drawScoreboard();
+    m_table.drawScoreboard();
 }
 
 bool UnoGame::finishedAtTable(const EntrantRow& row) const {
@@ -56,6 +60,11 @@ void UnoGame::qualify() {
         // The final's places were given as the hands emptied; every other loser goes out in this round.
         if (row[entrant::kPlaceGroup].isEmpty()) row[entrant::kPlaceGroup] = Value(f.qualifierCount);
     }
+}
+
+int UnoGame::humanCardsOnTheirWay() {
+    // A card he has put down waits for the human turn's driver to reach the pile.
+    return f.humanPlayStep == 1 && f.timer(4).enabled() && f.playSlot >= 0 ? 1 : 0;
 }
 
 int UnoGame::humanTableVerdict() {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "games/uno/UnoBackgroundTables.h"
+#include "games/uno/UnoComputer.h"
+#include "games/uno/UnoTable.h"
 #include "tournament/GameTable.h"
 
 namespace velmora {
@@ -11,7 +13,12 @@ class GameContext;
 // table watch closes the round.
 class UnoGame : public GameTable {
   public:
-    explicit UnoGame(GameContext& form) : f(form), m_background(form) {}
+    explicit UnoGame(GameContext& form) : f(form), m_table(form), m_computer(form, m_table), m_background(form) {}
+
+    // The human's table, whose human turn the window's Timer4 runs, and the computer seats that
+    // Timer3 moves.
+    UnoTable& table() { return m_table; }
+    UnoComputer& computer() { return m_computer; }
 
     int handSize() const override { return 10; }
     void setUp() override;
@@ -20,10 +27,12 @@ class UnoGame : public GameTable {
     void cardBackClick(int index) override;
     bool humanToPlay() override;
     bool humanMayPlayCard(int slot) override;
+    std::string prompt() override;
     void drawScoreboard() override;
     bool finishedAtTable(const EntrantRow& row) const override;
     void qualify() override;
     void backgroundTick() override { m_background.Timer2_Timer(); }
+    int humanCardsOnTheirWay() override;
     int humanTableVerdict() override;
     bool humanOutOfRound() override;
     void placePlayedFinal() override;
@@ -34,6 +43,8 @@ class UnoGame : public GameTable {
 
   private:
     GameContext& f;
+    UnoTable m_table;
+    UnoComputer m_computer;
     UnoBackgroundTables m_background;
 };
 

@@ -5,6 +5,7 @@
 #include "state/GameContext.h"
 #include "tournament/HandDisplay.h"
 #include "tournament/Scoreboard.h"
+#include "tournament/TableEvents.h"
 #include "tournament/TableFlow.h"
 #include "ui/DisabledWindow.h"
 
@@ -75,6 +76,7 @@ void UnoTable::setUp() {
     f.pileOutOfPlay = -1;
 
     dealHands(f.unoDeck, f.seatHand, 10, f.dealIndex);
+    f.tableEvents().raise(TableEvent::Kind::Deal, -1, "", 10);
     f.handDisplay().showUnoHand();
     // Column 7 of the four players follows the cards they really hold from the deal on (a new round
     // may have left another count there), and the scoreboard shows it before "INIZIA".
@@ -143,6 +145,7 @@ void UnoTable::Label48_Click(int index) {
     for (int k = 0; k < 4; ++k)
         f.c("Label48", k).visible = k == index;
     setCurrentColour(kButtonColours[index]);
+    tellLaid(3, f.discardTop);
     showHumanCard(4, f.discardTop);
     takeHumanCard();
 
@@ -206,6 +209,7 @@ void UnoTable::Timer4_Timer() {
         f.c("Image9", 3).visible = false;
         showHumanCard(4, f.discardTop);
         setCurrentColour(f.discardTop.colour.str());
+        tellLaid(3, f.discardTop);
         const Value& value = f.discardTop.value;
         const bool drawTwo = value.is("piu2");
         if (drawTwo) {
@@ -215,6 +219,7 @@ void UnoTable::Timer4_Timer() {
             f.playDirection = reversedDirection(f.playDirection);
             f.turnSeat = orario ? 2 : 0;
             f.loadPicture(f.c("Image13"), orario ? "\\immagini\\dx.gif" : "\\immagini\\sx.gif");
+            tellDirection();
         } else if (value.is("saltaturno")) {
             f.turnSeat = 1;
         } else {
@@ -325,6 +330,18 @@ void UnoTable::refillDeck() {
 
 void UnoTable::drawCards() {
     Hand& hand = f.seatHand[static_cast<size_t>(f.drawSeat)];
+    TableEvent event;
+    event.seat = f.drawSeat;
+    event.count = f.drawCount;
+    if (f.drawCount > 1) {
+        event.kind = TableEvent::Kind::PenaltyDraw;
+        event.card = f.discardTop.code();
+        if (f.discardTop.value.is("piu4")) event.colour = currentColour();
+    } else {
+        event.kind = TableEvent::Kind::CardDrawn;
+        // Only the human sees the card he draws.
+        if (f.drawSeat == 3 && cardsToDraw() > 0) event.card = f.unoDeck[static_cast<size_t>(f.dealIndex)].code();
+    }
     for (int n = 0; n < f.drawCount; ++n) {
         // A dry deck would hand out cards that are already in play.
         if (cardsToDraw() == 0) refillDeck();
@@ -346,8 +363,25 @@ void UnoTable::drawCards() {
     f.loadPicture(back, "\\immagini\\" + f.currentGame + "\\dietro.jpg");
     back.visible = true;
     if (f.drawSeat == 3) f.handDisplay().showUnoHand();
+    f.tableEvents().raise(std::move(event));
     refreshCardCounts();
     if (f.drawCount == 1) f.drewCard = 1;
+}
+
+void UnoTable::tellLaid(int seat, const Card& card) {
+    TableEvent event;
+    event.kind = TableEvent::Kind::CardLaid;
+    event.seat = seat;
+    event.card = card.code();
+    if (card.value.is("cambiacolore")) event.colour = currentColour();
+    f.tableEvents().raise(std::move(event));
+}
+
+void UnoTable::tellDirection() {
+    TableEvent event;
+    event.kind = TableEvent::Kind::DirectionChanged;
+    event.colour = f.playDirection;
+    f.tableEvents().raise(std::move(event));
 }
 
 void UnoTable::refreshCardCounts() {
@@ -356,7 +390,11 @@ void UnoTable::refreshCardCounts() {
         for (const Card& card : f.seatHand[static_cast<size_t>(seat)]) {
             if (!card.empty()) ++cards;
         }
-        f.c("Label40", seat).text = std::to_string(cards);
+        Control& counter = f.c("Label40", seat);
+        const std::string before = counter.text;
+        counter.text = std::to_string(cards);
+        if (cards <= 1 && before != counter.text)
+            f.tableEvents().raise(cards == 1 ? TableEvent::Kind::LastCard : TableEvent::Kind::HandEmptied, seat);
 
         const EntrantRow& player = f.seatNames[static_cast<size_t>(seat)];
         if (player[0].isEmpty()) continue;

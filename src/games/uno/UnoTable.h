@@ -36,6 +36,10 @@ class UnoTable {
     // Seat drawSeat draws drawCount cards.
     void drawCards();
     void refreshCardCounts();
+    // Tells the table of a card a seat has laid on the pile, with the colour a wild card chose.
+    void tellLaid(int seat, const Card& card);
+    // Tells the table that the play goes round the other way.
+    void tellDirection();
     // Moves turnSeat past seats that have finished.
     void stepTurn();
     // Moves drawSeat past seats that have finished (turnSeat giving way when they meet), then the
@@ -57,9 +61,10 @@ class UnoTable {
     // The scoreboard's header (Label38 item 11) over its columns.
     static std::string boardHeader();
 
-  private:
     // True while a wild card of the human waits for its colour.
     bool colourChoicePending();
+
+  private:
     // True while the human may act: his turn, no driver running, the table not over.
     bool humanMayAct();
     // The human's card leaves his hand (place playSlot) for the pile.

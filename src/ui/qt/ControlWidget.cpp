@@ -225,14 +225,18 @@ void ControlWidget::paintLook(QPainter& painter) {
         painter.drawRoundedRect(box.adjusted(rim / 2, rim / 2, -rim / 2, -rim / 2), 4 * m_factor,
                                 4 * m_factor);
     }
-    // The keyboard's frame: a broad blue rim inside a thin dark one, a colour no card face and no
-    // other cue of the table uses, so it reads on white faces and on the felt alike.
+    // The keyboard's frame: a blue rim on the card's very edge inside a thin dark line, a colour no
+    // card face and no other cue of the table uses, so it reads on white faces and on the felt
+    // alike; it keeps to the edge so the card's corner index stays readable, and a band along the
+    // card's foot, where a face shows no index, makes it plain at a glance.
     if (c.framed) {
-        const double rim = std::max(3.0, 5 * m_factor);
-        const QRectF frame = box.adjusted(rim, rim, -rim, -rim);
+        const double rim = std::max(2.0, 3 * m_factor);
+        const QRectF frame = box.adjusted(rim / 2, rim / 2, -rim / 2, -rim / 2);
         painter.setBrush(Qt::NoBrush);
         painter.setPen(QPen(kFramedRim, rim));
         painter.drawRoundedRect(frame, 4 * m_factor, 4 * m_factor);
+        const double band = 3 * rim;
+        painter.fillRect(QRectF(box.left(), box.bottom() - band, box.width() * 0.6, band), kFramedRim);
         painter.setPen(QPen(QColor(0, 0, 0), std::max(1.0, m_factor)));
         painter.drawRoundedRect(frame.adjusted(rim, rim, -rim, -rim), 3 * m_factor, 3 * m_factor);
     }

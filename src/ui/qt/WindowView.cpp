@@ -245,7 +245,7 @@ bool WindowView::apply(Entry& e, bool force) {
         e.geometry = geometry;
         touched = true;
     }
-    const bool visible = c.visible || m_trickHold.keeps(c);
+    const bool visible = c.visible;
     if (fresh || visible != e.visible) {
         e.widget->setVisible(visible);
         e.visible = visible;
@@ -333,7 +333,6 @@ void WindowView::sync() {
         m_pictureSet = m_window.pictureSet();
         placeStage();
     }
-    m_trickHold.update(m_window, m_speed ? m_speed->factor() : 1);
     if (!m_routes.empty()) startSlides();
     int changes = 0;
     for (auto& entry : m_entries) {

@@ -4,7 +4,6 @@
 #include "ui/SlideRoute.h"
 #include "ui/qt/DesignScale.h"
 #include "ui/qt/PictureCache.h"
-#include "ui/qt/TrickHold.h"
 
 #include <QImage>
 #include <QWidget>
@@ -99,7 +98,6 @@ class WindowView : public QWidget {
 
     Window& m_window;
     PictureCache m_pictures;
-    TrickHold m_trickHold;
     DesignScale m_scale;
     QSize m_fittedFor; // the size the stage was last fitted to
     QWidget* m_stage = nullptr;

@@ -57,6 +57,29 @@ TEST_F(ScreenLayoutTest, ControlsShownTogetherLeaveEachOtherWhole) {
         {"Label56", -1, "Image13", -1},
         {"Label56", -1, "Image9", 0},
         {"Label56", -1, "Image23", 0},
+        // The log of moves keeps to its corner of the felt, clear of the banner and the seats.
+        {"Label70", -1, "Label56", -1},
+        {"Label70", -1, "Image9", 0},
+        {"Label70", -1, "Image10", 0},
+        {"Label70", -1, "Image9", 3},
+        {"Label70", -1, "SeatPlate", 3},
+        // Brisolo's captions name its numbers without covering them or the cards.
+        {"Label82", -1, "Label51", -1},
+        {"Label82", -1, "Image9", 1},
+        {"Label83", 0, "Label40", 0},
+        {"Label83", 0, "Image10", 0},
+        {"Label83", 1, "Label40", 1},
+        {"Label83", 1, "BoardSheet", 0},
+        {"Label83", 2, "Label40", 2},
+        {"Label83", 2, "Image10", 2},
+        {"Label83", 3, "Label40", 3},
+        {"Label83", 3, "Image9", 3},
+        {"Label84", -1, "Combo12", -1},
+        // The prompt stands under the buttons it is about; the legend beside the rules.
+        {"Label85", -1, "Label54", -1},
+        {"Label85", -1, "Label48", 0},
+        {"Label85", -1, "Label44", -1},
+        {"Label86", -1, "Label46", -1},
     };
     for (const Pair& p : apart) {
         EXPECT_FALSE(overlap(areaOf(c(p.name, p.index)), areaOf(c(p.other, p.otherIndex))))

@@ -240,7 +240,7 @@ TEST_F(BrisoloWholeTable, EveryMancheShowsWhoTookItUntilTheNextCardIsLed) {
             // His table is decided the moment its last manche is scored, with the round still on.
             const bool out = f().tablePlayers[0][8].toInt() == 1;
             EXPECT_TRUE(c("Label56").visible);
-            EXPECT_EQ(c("Label56").text, out ? "ELIMINATO\nChiudi il torneo tra il 5° e l'8° posto"
+            EXPECT_EQ(c("Label56").text, out ? "ELIMINATO\nChiudi il torneo al 5° posto"
                                              : "QUALIFICATO!\nPassi al turno successivo");
             click("Label56");
             EXPECT_FALSE(c("Label56").visible) << "a click does not put the banner away";

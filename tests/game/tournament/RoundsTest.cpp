@@ -1,5 +1,6 @@
 #include "game/tournament/TournamentStartFixture.h"
 
+#include "tournament/GameTable.h"
 #include "tournament/Rounds.h"
 
 #include <map>
@@ -47,6 +48,8 @@ class RoundsTest : public TournamentFixture {
                 ++perTable[table];
                 for (int col = 11; col <= 14; ++col)
                     EXPECT_TRUE(row[col].isEmpty());
+                // Every table, the human's or another, starts from the game's own deal ("Car").
+                EXPECT_EQ(row[7].num(), f.gameTable()->handSize()) << row[0].str() << " at table " << table;
             } else {
                 EXPECT_EQ(table, 0) << row[0].str();
             }

@@ -431,5 +431,19 @@ TEST_F(UnoHumanTurn, TheSeatToMoveIsLitAndACardDrawnIsMarkedUntilHePlays) {
     EXPECT_FALSE(c("HandRow").visible);
 }
 
+// His last card put down, he has nothing left to do: the skip is offered at once, not once the card
+// has reached the pile; and the card, gone to the pile, stays on his place until the next lands.
+TEST_F(UnoHumanTurn, HisLastCardBringsTheSkipAtOnceAndStaysOnHisPlace) {
+    setHand(3, {"0verde"});
+    setPile("0rosso");
+    f().handDisplay().showUnoHand();
+    click("Image11", 0);
+    EXPECT_TRUE(c("Label55").visible) << "the skip waits for his card to reach the pile";
+    advance(2000);
+    EXPECT_FALSE(c("Image9", 3).visible);
+    EXPECT_TRUE(c("Image23", 3).visible) << "his card left his place unseen";
+    EXPECT_EQ(c("Image23", 3).picture, "\\immagini\\uno\\0verde.jpg");
+}
+
 } // namespace
 } // namespace velmora::test

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "app/Form1.h"
-#include "games/uno/UnoComputer.h"
-#include "games/uno/UnoTable.h"
+#include "games/uno/UnoGame.h"
 #include "support/GameTest.h"
 
 #include <initializer_list>
@@ -21,8 +20,9 @@ class UnoTableTest : public GameTest {
   protected:
     UnoTableTest();
 
-    UnoTable& table() { return form->unoTable(); }
-    UnoComputer& computer() { return form->unoComputer(); }
+    UnoGame& game() { return *static_cast<UnoGame*>(form->gameTable("Uno")); }
+    UnoTable& table() { return game().table(); }
+    UnoComputer& computer() { return game().computer(); }
     Form1& f() { return *form; }
 
     // Writes the four players into the round's entrant tables, the seats and the scoreboard.

@@ -1,0 +1,127 @@
+// The short log of moves (Label70) at every game: over seeded rounds played as a plain player
+// plays them, every kind of happening the game raises writes its line in the game's words, the log
+// shows the newest line first and keeps a few; the lines a player reads are exactly the game's.
+
+#include "support/GameTest.h"
+#include "tournament/TableEventWords.h"
+#include "ui/TableEvent.h"
+
+#include "TableRound.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <regex>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace velmora::test {
+namespace {
+
+using Kind = TableEvent::Kind;
+
+struct KindLine {
+    Kind kind;
+    const char* line; // the pattern every line of this kind matches; "" when it writes none
+};
+
+struct GameLog {
+    std::string game;
+    std::vector<KindLine> kinds; // each must come up over the seeded rounds
+};
+
+const std::vector<GameLog> kLogs = {
+    {"Uno",
+     {{Kind::Deal, "Carte mescolate: 10 a testa"},
+      // A +2 or +4 is told with the draw it makes.
+      {Kind::CardLaid, "((Giocatore\\d+ gioca|Giochi) .+)?"},
+      {Kind::CardDrawn, "(Giocatore\\d+ pesca una carta|Peschi .+)"},
+      {Kind::PenaltyDraw, "(Giocatore\\d+ gioca|Giochi) \\+[24].*: (Giocatore\\d+ pesca|peschi) [24]"},
+      {Kind::LastCard, "(Giocatore\\d+ ha|Hai) una sola carta!"},
+      {Kind::HandEmptied, "(Giocatore\\d+ ha|Hai) finito le carte"},
+      {Kind::DirectionChanged, "Cambio di giro: ora in senso (orario|antiorario)"}}},
+    {"Hearts",
+     {{Kind::Deal, "Carte mescolate: 13 a testa"},
+      {Kind::CardLaid, "(Giocatore\\d+ gioca|Giochi) (il|la|l').+ di (picche|cuori|fiori|quadri)"},
+      {Kind::TrickTaken, "(Giocatore\\d+ prende|Prendi) la mano con .+ di (picche|cuori|fiori|quadri)"},
+      {Kind::HeartsBroken, "Cuori rotti"},
+      {Kind::QueenTaken, "(Giocatore\\d+ prende|Prendi) la Donna di picche"}}},
+    {"Brisolo",
+     {{Kind::Deal, "Carte mescolate: 13 a testa"},
+      {Kind::CardLaid, "(Giocatore\\d+ gioca|Giochi) (il|la|l').+ di (picche|cuori|fiori|quadri)"},
+      {Kind::TrickTaken, "(Giocatore\\d+ prende|Prendi) la manche con .+ \\(\\d+ punti\\)"}}},
+};
+
+class MoveLog : public GameTest, public ::testing::WithParamInterface<GameLog> {};
+
+TEST_P(MoveLog, EveryKindOfMoveWritesItsLineNewestFirst) {
+    const GameLog& log = GetParam();
+    form->openDatabase();
+    form->db().execute("PRAGMA synchronous = OFF");
+    form->currentGame = log.game;
+    form->currentWeek = 1;
+    platform.keepTableEvents();
+    std::set<Kind> seen;
+    for (int seed = 1; seed <= 3; ++seed) {
+        seatRound(*form, 2);
+        form->random().setState(RandomSequence::kStart + 7919ULL * static_cast<unsigned>(seed));
+        form->gameTable()->setUp();
+        click("Label42");
+        std::vector<std::string> written; // every line, oldest first
+        for (int step = 0; step < 20000 && !c("Label49").visible; ++step) {
+            if (playerMoves(*form).empty()) advance(250);
+            for (const TableEvent& event : platform.takeTableEvents()) {
+                seen.insert(event.kind);
+                for (const KindLine& row : log.kinds) {
+                    if (row.kind != event.kind) continue;
+                    EXPECT_TRUE(std::regex_match(event.line, std::regex(row.line)))
+                        << log.game << ": \"" << event.line << "\" for kind " << static_cast<int>(row.kind);
+                }
+                if (!event.line.empty()) written.push_back(event.line);
+            }
+            // Newest first, a few lines, as written.
+            std::string expected;
+            for (size_t k = 0; k < 5 && k < written.size(); ++k)
+                expected += (k ? "\n" : "") + written[written.size() - 1 - k];
+            ASSERT_EQ(c("Label70").text, expected) << log.game << " seed " << seed << " step " << step;
+        }
+    }
+    for (const KindLine& row : log.kinds)
+        EXPECT_TRUE(seen.count(row.kind)) << log.game << ": kind " << static_cast<int>(row.kind) << " never came up";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryGame, MoveLog, ::testing::ValuesIn(kLogs),
+                         [](const ::testing::TestParamInfo<GameLog>& info) { return info.param.game; });
+
+// The game's own words for the happenings a player is told of, as he reads them.
+TEST(MoveLogWords, TheLinesAPlayerReads) {
+    const std::array<std::string, 4> names = {"Koch", "Tavárez", "Lindqvist", "Rossi"};
+    auto event = [](Kind kind, int seat, std::string card = "", int count = 0, int other = -1) {
+        TableEvent e;
+        e.kind = kind;
+        e.seat = seat;
+        e.card = std::move(card);
+        e.count = count;
+        e.other = other;
+        return e;
+    };
+    struct Row {
+        TableEvent event;
+        std::string game, line;
+    };
+    const std::vector<Row> rows = {
+        {event(Kind::PenaltyDraw, 3, "piu2rosso", 2, 1), "Uno", "Tavárez gioca +2: peschi 2"},
+        {event(Kind::TrickTaken, 0, "13picche", 0), "Hearts", "Koch prende la mano con il Re di picche"},
+        {event(Kind::HeartsBroken, -1), "Hearts", "Cuori rotti"},
+        {event(Kind::CardLaid, 3, "8cuori"), "Hearts", "Giochi l'8 di cuori"},
+        {event(Kind::CardLaid, 2, "piu2verde"), "Uno", ""},
+        {event(Kind::TrickTaken, 3, "14quadri", 41), "Brisolo", "Prendi la manche con l'Asso di quadri (41 punti)"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(tableEventLine(row.event, row.game, names), row.line);
+}
+
+} // namespace
+} // namespace velmora::test
