@@ -180,7 +180,6 @@ void Form1::wireEvents() {
         }
         m_options->refresh();
         m_tableCues->refresh();
-        m_tableKeys->refresh();
         WeekReport(*this).keepForItsWeek();
         // The season's review stands over the dashboard or the statistics: another screen closes it.
         for (const char* screen : {"Picture3", "Picture4", "Picture5", "Picture7", "Picture8"})
@@ -189,6 +188,8 @@ void Form1::wireEvents() {
         if (roundClosed) CareerHistory(*this).rememberClosedRound();
         m_roundSkip->refresh();
         m_outcomeBanner->refresh();
+        // After the banner: the keys rest from the moment a result is up, the banner included.
+        m_tableKeys->refresh();
         m_screenReading->announceChanges();
         m_soundCues->afterEvent();
     });

@@ -88,7 +88,7 @@ class RoundEndTest : public ::testing::Test {
 };
 
 TEST_F(RoundEndTest, ARoundClosesOnceAfterTheHumansTableHasSettled) {
-    constexpr int kMaxCareers = 30;
+    constexpr int kMaxCareers = 60;
     const CalendarEvent event = firstEnterableEvent("Uno", 64);
     ASSERT_FALSE(event.name.empty()) << "no Uno event of 64 players to enter";
 

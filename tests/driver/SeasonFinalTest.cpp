@@ -224,9 +224,11 @@ class SeasonFinalTest : public ::testing::Test {
 
         // It names the very place he is stored and paid for.
         const std::string at = "Chiudi il torneo al " + std::to_string(expectedPosition) + "° posto";
-        EXPECT_EQ(banner, !outcome.reachedFinal       ? std::vector<std::string>{"ELIMINATO", at}
-                          : expectedPosition == 1 ? std::vector<std::string>{"CAMPIONE!", "Hai vinto il torneo"}
-                                                  : std::vector<std::string>{"FINALE CONCLUSA", at});
+        using Lines = std::vector<std::string>;
+        const Lines told = !outcome.reachedFinal     ? Lines{"ELIMINATO", at}
+                           : expectedPosition == 1 ? Lines{"CAMPIONE!", "Hai vinto il torneo"}
+                                                   : Lines{"FINALE CONCLUSA", at};
+        EXPECT_EQ(banner, told);
         EXPECT_TRUE(d().visible("Picture7")) << "no prize board";
         const PrizeBoard board = readPrizeBoard(d());
         EXPECT_EQ(board.pages, std::vector<std::string>{"1"});

@@ -2,7 +2,6 @@
 #include "qt/QtTestSupport.h"
 #include "ui/Window.h"
 #include "ui/qt/TableSpeed.h"
-#include "ui/qt/WindowView.h"
 
 #include <gtest/gtest.h>
 
@@ -118,43 +117,6 @@ TEST(TimerPumpTest, ALateTableLosesTimeButNeverATickNorItsOrder) {
     // As on the game's own clock: 2 at 100 and 200, then 1 and 2 together at 300.
     EXPECT_EQ(std::vector<int>(ticks.begin(), ticks.begin() + 4), (std::vector<int>{2, 2, 1, 2}));
     platform.speed.setFactor(1);
-}
-
-TEST(TimerPumpTest, AtSpeedATakenTrickStaysOnScreenUntilTheNextCardLands) {
-    test::qtApplication();
-    ScriptedPlatform platform("/tmp");
-    Window w(platform);
-    Control& table = w.add("Picture5", ControlKind::Panel);
-    table.width = 10000;
-    table.height = 8000;
-    w.add("Label42", ControlKind::Label, &table).visible = false;
-    w.addArray("Image9", 0, 4, ControlKind::Picture, &table);
-    WindowView view(w);
-    view.show();
-    TableSpeed speed;
-    view.followPace(&speed);
-    auto cardShown = [&](int seat) { return view.widgetOf("Image9", seat)->isVisibleTo(&view); };
-    for (int factor : {1, 10}) {
-        SCOPED_TRACE("pace " + std::to_string(factor));
-        speed.setFactor(factor);
-        for (int seat = 0; seat < 4; ++seat)
-            w("Image9", seat).visible = true;
-        view.sync();
-        for (int seat = 0; seat < 4; ++seat)
-            w("Image9", seat).visible = false; // the trick is taken
-        view.sync();
-        EXPECT_EQ(cardShown(0), factor > 1);
-        EXPECT_EQ(cardShown(3), factor > 1);
-        EXPECT_FALSE(w("Image9", 0).visible) << "the game's own state is untouched";
-        w("Image9", 2).visible = true; // the next trick's lead
-        view.sync();
-        EXPECT_TRUE(cardShown(2));
-        EXPECT_FALSE(cardShown(0));
-        EXPECT_FALSE(cardShown(3));
-        w("Image9", 2).visible = false;
-        speed.setFactor(1);
-        view.sync();
-    }
 }
 
 } // namespace

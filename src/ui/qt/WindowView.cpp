@@ -8,6 +8,7 @@
 #include "ui/qt/ControlAccessible.h"
 #include "ui/qt/ControlWidget.h"
 
+#include <algorithm>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QAccessible>
@@ -380,12 +381,17 @@ void WindowView::arrive(const SlideRoute& route) {
     if (!arriving) return;
     // The card comes from wherever it was showing a moment ago: a card of the hand. A seat's place
     // never takes it from another seat's place, though Uno's decks hold every card twice; only
-    // the discard pile (a route from no seat) takes the card a seat has just put down.
+    // the discard pile (a route from no seat) takes the card a seat has just put down. Cards held
+    // on the table (those that leave by gathering) give way to the next card and go nowhere.
+    const auto held = [this](const Control& other) {
+        return std::any_of(m_routes.begin(), m_routes.end(),
+                           [&](const SlideRoute& r) { return r.away && r.to == other.name; });
+    };
     const Entry* origin = nullptr;
     for (const auto& entry : m_entries) {
         const Control& other = *entry->control;
         if (entry.get() == target || !entry->applied || !entry->visible || entry->picture != c.picture ||
-            other.kind != ControlKind::Picture || (!route.from.empty() && other.name == c.name))
+            other.kind != ControlKind::Picture || (!route.from.empty() && other.name == c.name) || held(other))
             continue;
         if (!other.visible || other.picture != c.picture) {
             origin = entry.get();

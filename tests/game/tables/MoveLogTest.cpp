@@ -14,7 +14,6 @@
 #include <regex>
 #include <set>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace velmora::test {
@@ -98,26 +97,19 @@ INSTANTIATE_TEST_SUITE_P(EveryGame, MoveLog, ::testing::ValuesIn(kLogs),
 // The game's own words for the happenings a player is told of, as he reads them.
 TEST(MoveLogWords, TheLinesAPlayerReads) {
     const std::array<std::string, 4> names = {"Koch", "Tavárez", "Lindqvist", "Rossi"};
-    auto event = [](Kind kind, int seat, std::string card = "", int count = 0, int other = -1) {
-        TableEvent e;
-        e.kind = kind;
-        e.seat = seat;
-        e.card = std::move(card);
-        e.count = count;
-        e.other = other;
-        return e;
-    };
     struct Row {
         TableEvent event;
         std::string game, line;
     };
     const std::vector<Row> rows = {
-        {event(Kind::PenaltyDraw, 3, "piu2rosso", 2, 1), "Uno", "Tavárez gioca +2: peschi 2"},
-        {event(Kind::TrickTaken, 0, "13picche", 0), "Hearts", "Koch prende la mano con il Re di picche"},
-        {event(Kind::HeartsBroken, -1), "Hearts", "Cuori rotti"},
-        {event(Kind::CardLaid, 3, "8cuori"), "Hearts", "Giochi l'8 di cuori"},
-        {event(Kind::CardLaid, 2, "piu2verde"), "Uno", ""},
-        {event(Kind::TrickTaken, 3, "14quadri", 41), "Brisolo", "Prendi la manche con l'Asso di quadri (41 punti)"},
+        {{.kind = Kind::PenaltyDraw, .seat = 3, .other = 1, .card = "piu2rosso", .count = 2}, "Uno",
+         "Tavárez gioca +2: peschi 2"},
+        {{.kind = Kind::TrickTaken, .seat = 0, .card = "13picche"}, "Hearts", "Koch prende la mano con il Re di picche"},
+        {{.kind = Kind::HeartsBroken}, "Hearts", "Cuori rotti"},
+        {{.kind = Kind::CardLaid, .seat = 3, .card = "8cuori"}, "Hearts", "Giochi l'8 di cuori"},
+        {{.kind = Kind::CardLaid, .seat = 2, .card = "piu2verde"}, "Uno", ""},
+        {{.kind = Kind::TrickTaken, .seat = 3, .card = "14quadri", .count = 41}, "Brisolo",
+         "Prendi la manche con l'Asso di quadri (41 punti)"},
     };
     for (const Row& row : rows)
         EXPECT_EQ(tableEventLine(row.event, row.game, names), row.line);
