@@ -74,12 +74,16 @@ int TableKeys::nearestTaking(int from, int first, int last) {
 
 void TableKeys::restAtResults() {
     const char* const results[3] = {"Label56", "Label49", "Picture7"};
+    bool anyShown = false;
     for (int k = 0; k < 3; ++k) {
         const Control* result = f.window().find(results[k]);
         const bool shown = result && result->shown();
         if (shown && !m_resultsShown[k]) f.window().holdKeys(f.window().now() + kResultRestMs);
         m_resultsShown[k] = shown;
+        anyShown = anyShown || shown;
     }
+    // Once he has left the results by a click, the next screen's keys act at once.
+    if (!anyShown) f.window().holdKeys(0);
 }
 
 void TableKeys::refresh() {

@@ -86,8 +86,8 @@ class Window {
     // its action. False when it did nothing.
     bool pressKey(const std::string& key);
     // Keys do nothing until the clock reaches `until` (a result that has just come up is read
-    // before a key meant for the screen before it can act on it).
-    void holdKeys(long long until) { m_keysHeldUntil = std::max(m_keysHeldUntil, until); }
+    // before a key meant for the screen before it can act on it); 0 lets them act again.
+    void holdKeys(long long until) { m_keysHeldUntil = until; }
     // Asks the front end to put the keyboard focus in a control at its next redraw.
     void requestFocus(const Control& control) { m_focusRequest = &control; }
     const Control* takeFocusRequest() {
