@@ -14,6 +14,7 @@ AppFolder::AppFolder() {
     m_path = pattern;
     fs::copy_file(fs::path(VELMORA_SHARE_DIR) / "velmora.mdb", fs::path(m_path) / "velmora.mdb");
     fs::create_directory_symlink(fs::path(VELMORA_APP_DIR) / "immagini", fs::path(m_path) / "immagini");
+    fs::create_directory_symlink(fs::path(VELMORA_APP_DIR) / "suoni", fs::path(m_path) / "suoni");
 }
 
 AppFolder::~AppFolder() {
