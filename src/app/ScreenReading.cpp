@@ -126,30 +126,18 @@ Accessible ScreenReading::describe(const Control& c) {
 }
 
 void ScreenReading::announceChanges() {
+    // The cards laid and the tricks taken are said in the words of the table's log, as they happen;
+    // what follows from them is said here.
     const bool atTable = f.c("Picture5").visible && !f.c("Label42").visible;
     if (atTable) {
-        for (int seat = 0; seat < 4; ++seat) {
-            const Control& place = f.c("Image9", seat);
-            const std::string card = place.visible ? spokenCard(cardCodeOfPicture(place.picture)) : "";
-            if (!card.empty() && card != m_laid[static_cast<size_t>(seat)])
-                say(seat == kHumanSeat ? "Hai giocato " + card : seatName(seat) + " gioca " + card);
-            m_laid[static_cast<size_t>(seat)] = card;
-        }
-        if (f.trickWinner != m_trickWinner && f.trickWinner != "-1" && f.trickWinner.size() == 1) {
-            const int seat = f.trickWinner[0] - '0';
-            if (seat >= 0 && seat < 4)
-                say(seat == kHumanSeat ? "Prendi la mano" : seatName(seat) + " prende la mano");
-        }
         GameTable* game = f.gameTable();
         const bool humanTurn = game && game->humanToPlay();
         const int turn = humanTurn ? kHumanSeat : f.turnSeat;
         if (turn != m_turn) say(turn == kHumanSeat ? std::string("Tocca a te") : "Tocca a " + seatName(turn));
         m_turn = turn;
     } else {
-        m_laid = {};
         m_turn = -1;
     }
-    m_trickWinner = f.trickWinner;
     const Control& banner = f.c("Label56");
     const std::string bannerText = banner.shown() ? oneLine(banner.text) : "";
     if (bannerText != m_banner) say(bannerText);

@@ -2,7 +2,6 @@
 
 #include "ui/Accessible.h"
 
-#include <array>
 #include <string>
 
 namespace velmora {
@@ -13,7 +12,8 @@ class Form1;
 // What a screen reader reads of the window, in the game's own words: each control's role and name
 // (a card as a player says it, with its state; a face-down card and the decorations never), and
 // what a sighted player learns by looking, said as it happens through the platform: whose turn it
-// is, the card each seat lays, who takes a trick, the banner over the table, the week moving on.
+// is, the banner over the table, the week moving on (the table's moves are said in the words of
+// its log, by the table itself).
 class ScreenReading {
   public:
     explicit ScreenReading(Form1& form) : f(form) {}
@@ -28,9 +28,7 @@ class ScreenReading {
     void say(const std::string& text);
 
     Form1& f;
-    std::array<std::string, 4> m_laid{}; // the card each seat showed on the table at the last look
     int m_turn = -1;
-    std::string m_trickWinner = "-1";
     std::string m_banner;
     int m_week = 0;
 };

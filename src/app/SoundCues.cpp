@@ -16,13 +16,6 @@ std::string SoundCues::bannerSound(const std::string& banner) {
 }
 
 void SoundCues::afterEvent() {
-    // "INIZIA" shows over a table just shuffled and dealt.
-    const bool dealt = f.c("Picture5").visible && f.c("Label42").visible;
-    if (dealt && !m_dealt) {
-        raise("mescola");
-        raise("distribuisci");
-    }
-    m_dealt = dealt;
     const Control& banner = f.c("Label56");
     const std::string text = banner.shown() ? banner.text : "";
     if (text != m_banner && !text.empty()) raise(bannerSound(text));

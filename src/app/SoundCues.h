@@ -6,9 +6,9 @@ namespace velmora {
 
 class Form1;
 
-// The sounds of the game, raised through the platform as the moments they mark come: a table
-// shuffled and dealt, the banner over a decided table (qualified, eliminated, champion, a final's
-// place), the prize board's money and the week moving on. Whether they are heard ("Suoni") is the
+// The sounds of the career, raised through the platform as the moments they mark come: the banner
+// over a decided table (qualified, eliminated, champion, a final's place), the prize board's money
+// and the week moving on (the table's own moves sound from the table's events). Whether they are heard ("Suoni") is the
 // front end's to decide.
 class SoundCues {
   public:
@@ -23,7 +23,6 @@ class SoundCues {
 
   private:
     Form1& f;
-    bool m_dealt = false;
     std::string m_banner;
     bool m_prizeBoard = false;
     int m_week = 0;

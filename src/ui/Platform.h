@@ -43,9 +43,9 @@ public:
     virtual std::string preference(const std::string& key) const = 0;
     virtual void setPreference(const std::string& key, const std::string& value) = 0;
     // Something happened at the human's table (a card laid, a trick taken...), with the words the
-    // table's log wrote for it: a platform may play its sound or read it aloud. Told once, in play
-    // order, whatever the pace; the game needs nothing back.
-    virtual void tableEvent(const TableEvent& event) { (void)event; }
+    // table's log wrote for it. Told once, in play order, whatever the pace; the game needs nothing
+    // back. Its sounds are raised and its words announced, as every other sound and announcement.
+    virtual void tableEvent(const TableEvent& event);
 };
 
 } // namespace velmora

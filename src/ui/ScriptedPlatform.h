@@ -38,6 +38,7 @@ public:
     void setPreference(const std::string& key, const std::string& value) override { m_preferences[key] = value; }
     void tableEvent(const TableEvent& event) override {
         if (m_keepTableEvents) m_tableEvents.push_back(event);
+        Platform::tableEvent(event);
     }
 
     void setNow(long long now) { m_now = now; }
