@@ -18,6 +18,7 @@ namespace velmora {
 
 namespace {
 constexpr int kMinimumWidth = 1024, kMinimumHeight = 576;
+constexpr size_t kMostAnnouncedAtOnce = 4;
 } // namespace
 
 QtFrontEnd::QtFrontEnd()
@@ -45,7 +46,7 @@ void QtFrontEnd::show(Window& window) {
     m_pump = std::make_unique<TimerPump>(window, m_platform->speed());
     m_view->followPace(&m_platform->speed());
     m_platform->setDialogParent(m_view.get());
-    m_platform->setAnnouncer([this](const std::string& text) { m_view->announce(text); });
+    m_platform->setAnnouncer([this](const std::string& text) { m_announced.push_back(text); });
     m_sounds = std::make_unique<SoundBoard>(m_platform->appFolder(), m_platform->speed());
     m_platform->setSoundPlayer([this](const std::string& name) { m_sounds->raise(name); });
     m_platform->setBeforeYield([this] {
@@ -86,6 +87,13 @@ void QtFrontEnd::eventDone() {
     }
     m_view->sync();
     m_sounds->eventDone();
+    // What one event brought is said in order; a skip to the round's result, which brings a whole
+    // round of moves at once, says only where it ended.
+    std::vector<std::string> said;
+    said.swap(m_announced);
+    const size_t first = said.size() > kMostAnnouncedAtOnce ? said.size() - 1 : 0;
+    for (size_t k = first; k < said.size(); ++k)
+        m_view->announce(said[k]);
     if (m_afterEvent) m_afterEvent();
     m_pump->arm();
 }

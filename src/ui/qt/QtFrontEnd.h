@@ -4,6 +4,8 @@
 
 #include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -46,6 +48,7 @@ class QtFrontEnd {
     std::unique_ptr<WindowView> m_view;
     std::unique_ptr<TimerPump> m_pump;
     std::unique_ptr<SoundBoard> m_sounds;
+    std::vector<std::string> m_announced; // said during the running event
     Window* m_window = nullptr;
     long long m_yieldsSeen = 0;
     std::function<void()> m_afterEvent;
