@@ -1,6 +1,7 @@
 #include "app/Options.h"
 
 #include "app/Form1.h"
+#include "games/uno/UnoRules.h"
 
 #include <array>
 #include <string>
@@ -11,22 +12,6 @@ namespace {
 
 // The colour buttons after a wild card (Label48 items 0..3) and their colours.
 const std::array<const char*, 4> kChooserColours = {"blu", "giallo", "rosso", "verde"};
-
-// The colour in force as the indicator's background shows it.
-std::string colourOfIndicator(std::uint32_t rgb) {
-    switch (rgb) {
-    case 0xFFFF00:
-        return "giallo";
-    case 0x00FF00:
-        return "verde";
-    case 0xFF0000:
-        return "rosso";
-    case 0x1A89EE:
-        return "blu";
-    default:
-        return "";
-    }
-}
 
 // A caption without the symbol put before it.
 std::string withoutSymbol(const std::string& text) {
@@ -129,7 +114,7 @@ void Options::showSymbols() {
 
 void Options::refresh() {
     Control& indicator = f.c("Label43");
-    const std::string symbol = colourSymbols() ? symbolOf(colourOfIndicator(indicator.backColor)) : "";
+    const std::string symbol = colourSymbols() ? symbolOf(unoColourNamed(indicator.backColor)) : "";
     if (indicator.text == symbol) return;
     indicator.text = symbol;
     indicator.align = Align::Center;

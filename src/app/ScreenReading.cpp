@@ -2,6 +2,7 @@
 
 #include "app/Form1.h"
 #include "cards/SpokenCard.h"
+#include "games/uno/UnoRules.h"
 #include "tournament/GameTable.h"
 
 #include <map>
@@ -44,21 +45,6 @@ std::string oneLine(const std::string& text) {
     }
     if (!line.empty() && line.back() == ',') line.pop_back();
     return line;
-}
-
-std::string colourOf(std::uint32_t rgb) {
-    switch (rgb) {
-    case 0xFFFF00:
-        return "giallo";
-    case 0x00FF00:
-        return "verde";
-    case 0xFF0000:
-        return "rosso";
-    case 0x1A89EE:
-        return "blu";
-    default:
-        return "";
-    }
 }
 
 } // namespace
@@ -107,7 +93,7 @@ Accessible ScreenReading::describe(const Control& c) {
         return card;
     }
     case ControlKind::Label: {
-        if (c.name == "Label43") return {AccessibleRole::StaticText, "Colore in gioco: " + colourOf(c.backColor)};
+        if (c.name == "Label43") return {AccessibleRole::StaticText, "Colore in gioco: " + unoColourNamed(c.backColor)};
         if (c.name == "Label71") return {AccessibleRole::StaticText, "Suoni spenti"};
         if (c.name == "Label48") return {AccessibleRole::Button, kChooser[static_cast<size_t>(c.index & 3)]};
         std::string name = oneLine(c.text);
