@@ -39,13 +39,7 @@ void button(Control& label, const char* text, int left, int top, int width) {
 // with its delete and backup buttons; the same lines list a career's backups to restore. Past eight
 // lines the list pages (Label74 back, Label75 on, Label76 "Pagina N di M").
 void buildCareerListScreen(Window& w) {
-    Control& panel = w.add("Picture10", ControlKind::Panel);
-    look::place(panel, 240, 3360, kWindowWidth - 480, kWindowHeight - 3600);
-    panel.backTransparent = false;
-    panel.backColor = look::kPanelFelt;
-    panel.border = true;
-    panel.borderColor = look::kBrass;
-    panel.visible = false;
+    Control& panel = look::screenPanel(w, "Picture10");
 
     Control& title = w.add("Label58", ControlKind::Label, &panel);
     title.text = "Carriere";

@@ -1,5 +1,6 @@
 #include "app/layout/Look.h"
 
+#include "app/layout/Screens.h"
 #include "ui/Window.h"
 
 namespace velmora::look {
@@ -53,6 +54,17 @@ Control& card(Window& w, const char* name, Control* panel, int left, int top, in
     shape.borderColor = frame;
     shape.radius = radius;
     return shape;
+}
+
+Control& screenPanel(Window& w, const char* name) {
+    Control& panel = w.add(name, ControlKind::Panel);
+    place(panel, 240, 3360, kWindowWidth - 480, kWindowHeight - 3600);
+    panel.backTransparent = false;
+    panel.backColor = kPanelFelt;
+    panel.border = true;
+    panel.borderColor = kBrass;
+    panel.visible = false;
+    return panel;
 }
 
 } // namespace velmora::look

@@ -42,6 +42,9 @@ void pillOver(Control& label, const Control& frame, double points, std::uint32_t
 // A rounded, filled decoration shape (a card or a stripe).
 Control& card(Window& w, const char* name, Control* panel, int left, int top, int width, int height,
               std::uint32_t fill, std::uint32_t frame, int radius);
+// A screen of its own over the title menu or the dashboard (the careers list, the options): felt in
+// a brass frame over the window's middle, hidden until it is opened.
+Control& screenPanel(Window& w, const char* name);
 
 } // namespace look
 } // namespace velmora

@@ -36,13 +36,7 @@ void choice(Window& w, Control* panel, const char* caption, int captionIndex, co
 // Picture13: the player's options over the title menu or the dashboard, drawn above every other
 // screen: Uno's colours, the table's pace and the sounds, and "Indietro".
 void buildOptionsScreen(Window& w) {
-    Control& panel = w.add("Picture13", ControlKind::Panel);
-    look::place(panel, 240, 3360, kWindowWidth - 480, kWindowHeight - 3600);
-    panel.backTransparent = false;
-    panel.backColor = look::kPanelFelt;
-    panel.border = true;
-    panel.borderColor = look::kBrass;
-    panel.visible = false;
+    Control& panel = look::screenPanel(w, "Picture13");
 
     w.addArray("Label77", 0, 4, ControlKind::Label, &panel);
     Control& title = w("Label77", 0);
