@@ -6,10 +6,9 @@ namespace velmora {
 
 class Form1;
 
-// The sounds of the career, raised through the platform as the moments they mark come: the banner
-// over a decided table (qualified, eliminated, champion, a final's place), the prize board's money
-// and the week moving on (the table's own moves sound from the table's events). Whether they are heard ("Suoni") is the
-// front end's to decide.
+// The sounds of the career, raised through the platform as the moments they mark come: the prize
+// board's money and the week moving on (the table's moves sound from the table's events, the banner
+// as it comes up). Whether they are heard ("Suoni") is the front end's to decide.
 class SoundCues {
   public:
     explicit SoundCues(Form1& form) : f(form) {}
@@ -18,12 +17,9 @@ class SoundCues {
     void raise(const std::string& name);
     // After every event: the sounds of what changed since the last one.
     void afterEvent();
-    // The banner's sound for its text.
-    static std::string bannerSound(const std::string& banner);
 
   private:
     Form1& f;
-    std::string m_banner;
     bool m_prizeBoard = false;
     int m_week = 0;
 };

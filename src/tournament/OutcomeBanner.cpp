@@ -28,6 +28,11 @@ std::string OutcomeBanner::text(int verdict, int qualifiers, int place) {
     return "ELIMINATO\nChiudi il torneo " + atPlace(recordedPosition(qualifiers));
 }
 
+std::string OutcomeBanner::sound(int verdict, int qualifiers, int place) {
+    if (qualifiers == 2 && place > 0) return place == 1 ? "campione" : "finale-posto";
+    return verdict > 0 ? "qualificato" : "eliminato";
+}
+
 void OutcomeBanner::refresh() {
     Control* banner = f.window().find("Label56");
     if (!banner) return;
@@ -53,6 +58,7 @@ void OutcomeBanner::refresh() {
     banner->text = text(verdict, f.qualifierCount, place);
     banner->visible = true;
     m_told = true;
+    f.platform().sound(sound(verdict, f.qualifierCount, place));
 }
 
 void OutcomeBanner::Label56_Click() {

@@ -23,6 +23,8 @@ class OutcomeBanner {
     // players going through the round (2 in a final); place: his place in a final (1 the winner),
     // 0 otherwise.
     static std::string text(int verdict, int qualifiers, int place);
+    // The sound the banner comes up with, for the same verdict, qualifiers and place.
+    static std::string sound(int verdict, int qualifiers, int place);
 
   private:
     void hide();

@@ -1,9 +1,9 @@
 // The options screen, what a screen reader is told of the window, and the sounds the career raises.
 
 #include "app/Options.h"
-#include "app/SoundCues.h"
 #include "cards/SpokenCard.h"
 #include "support/GameTest.h"
+#include "tournament/OutcomeBanner.h"
 
 #include <gtest/gtest.h>
 
@@ -121,10 +121,11 @@ TEST_F(OptionsTest, TheWeekMovingOnSoundsOnce) {
     EXPECT_EQ(platform.takeSounds(), (std::vector<std::string>{"settimana"}));
     click("Label1", 1);
     EXPECT_TRUE(platform.takeSounds().empty()) << "the week sounded twice";
-    for (const auto& [banner, sound] : std::vector<std::pair<std::string, std::string>>{
-             {"QUALIFICATO!", "qualificato"}, {"ELIMINATO\nChiudi il torneo al 33° posto", "eliminato"},
-             {"CAMPIONE!", "campione"}, {"2° posto", "finale-posto"}})
-        EXPECT_EQ(SoundCues::bannerSound(banner), sound);
+    // verdict, qualifiers going on, place in a final -> the banner's sound
+    struct Row { int verdict, qualifiers, place; const char* sound; };
+    for (const Row& row : {Row{1, 32, 0, "qualificato"}, Row{-1, 32, 0, "eliminato"}, Row{1, 2, 1, "campione"},
+                           Row{-1, 2, 2, "finale-posto"}})
+        EXPECT_EQ(OutcomeBanner::sound(row.verdict, row.qualifiers, row.place), row.sound);
 }
 
 } // namespace
