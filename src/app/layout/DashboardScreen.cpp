@@ -217,19 +217,7 @@ void buildDashboardScreen(Window& w) {
 // Picture11: the week's report over the player's card and ranking grid, until a click on it, Enter
 // or Esc; the week's events and buttons beside it stay in reach.
 void buildWeekReport(Window& w, Control* dashboard) {
-    Control& panel = w.add("Picture11", ControlKind::Panel, dashboard);
-    look::place(panel, kGridLeft, 300, kGridWidth, 9500);
-    panel.backTransparent = false;
-    panel.backColor = look::kDeepFelt;
-    panel.border = true;
-    panel.borderColor = look::kGold;
-    panel.radius = 360;
-    panel.clickable = true;
-    panel.visible = false;
-    // Item 11 lies under the others over the whole panel, so a click anywhere on it closes it.
-    w.addArray("Label66", 11, 11, ControlKind::Label, &panel);
-    look::place(w("Label66", 11), 0, 0, kGridWidth, 9500);
-    w("Label66", 11).clickable = true;
+    Control& panel = look::newsPanel(w, "Picture11", dashboard, kGridLeft, 300, kGridWidth, 9500, "Label66", 11);
     w.addArray("Label66", 0, 10, ControlKind::Label, &panel);
     auto text = [&](int item, int left, int top, int width, int height, double points, bool bold,
                     std::uint32_t colour, Align align = Align::Left) -> Control& {

@@ -67,4 +67,21 @@ Control& screenPanel(Window& w, const char* name) {
     return panel;
 }
 
+Control& newsPanel(Window& w, const char* name, Control* parent, int left, int top, int width, int height,
+                   const char* labels, int catcher) {
+    Control& panel = w.add(name, ControlKind::Panel, parent);
+    place(panel, left, top, width, height);
+    panel.backTransparent = false;
+    panel.backColor = kDeepFelt;
+    panel.border = true;
+    panel.borderColor = kGold;
+    panel.radius = 360;
+    panel.clickable = true;
+    panel.visible = false;
+    w.addArray(labels, catcher, catcher, ControlKind::Label, &panel);
+    place(w(labels, catcher), 0, 0, width, height);
+    w(labels, catcher).clickable = true;
+    return panel;
+}
+
 } // namespace velmora::look

@@ -45,6 +45,11 @@ Control& card(Window& w, const char* name, Control* panel, int left, int top, in
 // A screen of its own over the title menu or the dashboard (the careers list, the options): felt in
 // a brass frame over the window's middle, hidden until it is opened.
 Control& screenPanel(Window& w, const char* name);
+// A panel of news over a screen (the week's report, a season's review): deep felt in a gold frame,
+// hidden until shown. Item catcher of its label array lies under the others over the whole panel,
+// so a click anywhere on it closes it.
+Control& newsPanel(Window& w, const char* name, Control* parent, int left, int top, int width, int height,
+                   const char* labels, int catcher);
 
 } // namespace look
 } // namespace velmora

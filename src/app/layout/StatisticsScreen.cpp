@@ -154,19 +154,7 @@ void buildSeasonReview(Window& w) {
     using R = SeasonReview;
     constexpr int kWidth = 8900;
     constexpr int kHeight = 9500;
-    Control& panel = w.add("Picture12", ControlKind::Panel);
-    look::place(panel, 540, 3660, kWidth, kHeight);
-    panel.backTransparent = false;
-    panel.backColor = look::kDeepFelt;
-    panel.border = true;
-    panel.borderColor = look::kGold;
-    panel.radius = 360;
-    panel.clickable = true;
-    panel.visible = false;
-    // The last item lies under the others over the whole panel, so a click anywhere on it closes it.
-    w.addArray(R::kLabels, R::kCatcher, R::kCatcher, ControlKind::Label, &panel);
-    look::place(w(R::kLabels, R::kCatcher), 0, 0, kWidth, kHeight);
-    w(R::kLabels, R::kCatcher).clickable = true;
+    Control& panel = look::newsPanel(w, "Picture12", nullptr, 540, 3660, kWidth, kHeight, R::kLabels, R::kCatcher);
     w.addArray(R::kLabels, 0, R::kLastLabel, ControlKind::Label, &panel);
     auto label = [&](int item, int left, int top, int width, int height, double points, bool bold,
                      std::uint32_t colour, Align align = Align::Left) -> Control& {
