@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace velmora {
 namespace {
 
@@ -43,14 +45,24 @@ TEST(SoundsAndReadingTest, ASkipPlaysOnlyItsOutcomeAndSpeedThinsTheCards) {
     EXPECT_NE(played[0], played[1]) << "every card laid sounds the same";
 }
 
-TEST(SoundsAndReadingTest, MutedTheWindowPlaysNothing) {
-    test::qtApplication();
+// The game loaded in the shown desktop window, at its title menu.
+struct ShownGame {
+    bool application = (test::qtApplication(), true); // before any widget
     test::AppFolder folder;
     QtFrontEnd front;
-    front.useFolders(folder.path(), folder.path());
-    Form1 form(front.platform());
-    front.show(form.window());
-    form.Form_Load();
+    std::unique_ptr<Form1> form = [this] {
+        front.useFolders(folder.path(), folder.path());
+        auto loaded = std::make_unique<Form1>(front.platform());
+        front.show(loaded->window());
+        loaded->Form_Load();
+        return loaded;
+    }();
+};
+
+TEST(SoundsAndReadingTest, MutedTheWindowPlaysNothing) {
+    ShownGame game;
+    QtFrontEnd& front = game.front;
+    Form1& form = *game.form;
     int played = 0;
     front.sounds()->setPlayer([&](const std::string&) { ++played; });
     ASSERT_TRUE(form.window().click("Label1", 19)); // "Opzioni"
@@ -64,13 +76,9 @@ TEST(SoundsAndReadingTest, MutedTheWindowPlaysNothing) {
 }
 
 TEST(SoundsAndReadingTest, AScreenReaderReadsButtonsByNameAndPressesThem) {
-    test::qtApplication();
-    test::AppFolder folder;
-    QtFrontEnd front;
-    front.useFolders(folder.path(), folder.path());
-    Form1 form(front.platform());
-    front.show(form.window());
-    form.Form_Load();
+    ShownGame game;
+    QtFrontEnd& front = game.front;
+    Form1& form = *game.form;
     WindowView& view = *front.view();
     QAccessibleInterface* carriera = QAccessible::queryAccessibleInterface(view.widgetOf("Label1", 1));
     ASSERT_TRUE(carriera);
