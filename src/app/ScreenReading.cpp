@@ -119,8 +119,12 @@ void ScreenReading::announceChanges() {
         GameTable* game = f.gameTable();
         const bool humanTurn = game && game->humanToPlay();
         const int turn = humanTurn ? kHumanSeat : f.turnSeat;
-        if (turn != m_turn) say(turn == kHumanSeat ? std::string("Tocca a te") : "Tocca a " + seatName(turn));
-        m_turn = turn;
+        // A +2 or +4 passes the turn as it is laid, but its victim's draw is told a moment later:
+        // the turn waits for it, so the table is heard in the order it plays.
+        if (!game || !game->drawOwed()) {
+            if (turn != m_turn) say(turn == kHumanSeat ? std::string("Tocca a te") : "Tocca a " + seatName(turn));
+            m_turn = turn;
+        }
     } else {
         m_turn = -1;
     }

@@ -29,6 +29,9 @@ class GameTable {
     // Whether the human is to play a card now: his turn, with nothing else waiting. The frame lights
     // his hand row while it is.
     virtual bool humanToPlay() { return false; }
+    // Whether a card laid still waits for the draw it makes its victim take (Uno's +2 and +4, drawn
+    // a moment later): the turn it passed on is told only after that draw.
+    virtual bool drawOwed() { return false; }
     // Whether the human's clicks on his cards set them aside now (a pass before the play) rather
     // than play them: every card he holds, and every card set aside, takes a click then.
     virtual bool humanSettingAside() { return false; }

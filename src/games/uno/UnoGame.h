@@ -26,6 +26,7 @@ class UnoGame : public GameTable {
     void cardClick(int index) override;
     void cardBackClick(int index) override;
     bool humanToPlay() override;
+    bool drawOwed() override { return m_table.drawOwed(); }
     bool humanMayPlayCard(int slot) override;
     std::string prompt() override;
     void drawScoreboard() override;

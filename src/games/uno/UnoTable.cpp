@@ -104,6 +104,13 @@ bool UnoTable::colourChoicePending() {
     return f.c("Label48", 0).visible && f.c("Label48", 1).visible;
 }
 
+bool UnoTable::drawOwed() {
+    // A computer's draw card leaves its count for the next tick; the human's +4 draws two steps
+    // after its colour is chosen (his +2 draws at once).
+    const bool humanDrawAhead = f.timer(4).enabled() && f.humanPlayStep >= 3;
+    return f.drawCount > 1 || humanDrawAhead;
+}
+
 bool UnoTable::humanMayAct() {
     return f.turnSeat == 3 && f.handOver == 0 && !f.timer(3).enabled() && !f.timer(4).enabled();
 }

@@ -63,6 +63,8 @@ class UnoTable {
 
     // True while a wild card of the human waits for its colour.
     bool colourChoicePending();
+    // True from a +2 or +4 laid until its victim has drawn.
+    bool drawOwed();
 
   private:
     // True while the human may act: his turn, no driver running, the table not over.

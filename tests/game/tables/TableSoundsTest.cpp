@@ -1,5 +1,6 @@
-// The table's sounds, from the table's own events over a seeded round of each game: each event
-// raises its sounds once, in play order, and Hearts' broken hearts sound once in the hand.
+// The table's sounds and words, from the table's own events over seeded rounds: each event raises
+// its sounds once, in play order, Hearts' broken hearts sound once in the hand, and at Uno whose
+// turn it is is said only once the card that passed the turn on has made its victim draw.
 
 #include "support/GameTest.h"
 #include "ui/TableSounds.h"
@@ -52,6 +53,39 @@ TEST_P(TableSounds, EachEventSoundsOnceInPlayOrder) {
         EXPECT_EQ(heartsBroken, 1);
         EXPECT_EQ(std::count(heard.begin(), heard.end(), std::string("cuori-rotti")), 1);
     }
+}
+
+class UnoTurnReading : public GameTest {};
+
+TEST_F(UnoTurnReading, WhoseTurnItIsIsSaidOnlyAfterTheDrawOfAPlusTwoOrFour) {
+    form->openDatabase();
+    form->db().execute("PRAGMA synchronous = OFF");
+    form->currentGame = "Uno";
+    form->currentWeek = 1;
+    int penalties = 0;
+    for (unsigned long long seed : {7919ULL, 104729ULL, 1299709ULL}) {
+        seatRound(*form, 2);
+        form->random().setState(RandomSequence::kStart + seed);
+        form->gameTable()->setUp();
+        click("Label42");
+        std::string lastTurn;
+        for (int step = 0; step < 20000 && !c("Label49").visible; ++step) {
+            if (playerMoves(*form).empty()) advance(250);
+            for (const std::string& said : platform.takeAnnouncements()) {
+                if (said.rfind("Tocca a ", 0) == 0) lastTurn = said;
+                // "Giochi +2 rosso: Verdi pesca 2", "Bianchi gioca +4 e sceglie blu: pesca 4"
+                const size_t colon = said.find(": ");
+                if (colon == std::string::npos || said.find(" pesc", colon) == std::string::npos) continue;
+                if (said.find(" +2") == std::string::npos && said.find(" +4") == std::string::npos) continue;
+                const std::string culprit = said.rfind("Giochi ", 0) == 0 ? "te" : said.substr(0, said.find(" gioca "));
+                EXPECT_EQ(lastTurn, "Tocca a " + culprit) << "seed " << seed << ": the turn was said before \""
+                                                          << said << "\"";
+                ++penalties;
+            }
+        }
+        ASSERT_TRUE(c("Label49").visible) << "seed " << seed << ": the round never closed";
+    }
+    EXPECT_GT(penalties, 2) << "no +2 or +4 was played: nothing was checked";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryGame, TableSounds, ::testing::Values("Uno", "Hearts", "Brisolo"),
