@@ -23,7 +23,8 @@ namespace {
 const char* const kRankingNames[] = {"Generale", "Uno", "Hearts", "Brisolo"};
 // Players named each way among those he passed or who passed him.
 constexpr size_t kNearestEachWay = 2;
-// The place a seat takes at a table: the two who go on share the first, the two out the third.
+// The place a seat takes at a table whose order is not known: the two who go on share the first,
+// the two out the third. Rows of careers kept before tables were ordered read this way too.
 constexpr int kThrough = 1;
 constexpr int kOut = 3;
 
@@ -97,7 +98,9 @@ void CareerHistory::rememberClosedRound() {
         const auto at = human ? table.players.begin() : table.players.end();
         const auto placeAt = human ? table.places.begin() : table.places.end();
         table.players.insert(at, {row[entrant::kSurname].str(), row[entrant::kFirstName].str()});
-        table.places.insert(placeAt, row[entrant::kOut].num() == 1 ? kOut : kThrough);
+        // The finishing order the game gave his table as the round closed.
+        const int place = f.humanTablePlaces[r - first];
+        table.places.insert(placeAt, place >= 1 ? place : row[entrant::kOut].num() == 1 ? kOut : kThrough);
     }
     if (table.players.size() != 4 || table.players.front().first != f.playerSurname) return;
     // A tournament left and played again starts its tables afresh at its first round; a round kept
@@ -120,7 +123,8 @@ void CareerHistory::recordTables(const std::string& event, const std::string& ga
     for (SatTable& table : f.humanTables) {
         if (table.event != event) continue; // a tournament he left and never finished
         if (table.round == 4) {
-            // The final's places are settled once it is over: 1, 2 and the shared 3.
+            // The final's places are settled once it is over, and the table keeps the tournament's
+            // own: 1, 2 and the shared 3, as its results and the prize board give them.
             for (size_t k = 0; k < table.players.size(); ++k) {
                 const int row = findEntrant(f.roundPlayers, table.players[k].first, table.players[k].second);
                 if (row >= 0) {

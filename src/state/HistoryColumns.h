@@ -43,7 +43,10 @@ namespace storico_tavoli {
 constexpr const char* kTable = "storico_tavoli";
 constexpr int kSeason = 0, kWeek = 1, kEvent = 2, kGame = 3;
 constexpr int kRound = 4;        // turno: the players the round began with (4 for the final)
-constexpr int kPlace = 5;        // posto: his place at the table
+// posto: his place in the table's finishing order, 1..4 as the game ranks the table (two it cannot
+// tell apart share one; a final's 1, 2 and shared 3 as the tournament gave them). Rows kept before
+// tables were ordered hold only 1 through and 3 out, which still compare the same way.
+constexpr int kPlace = 5;
 constexpr int kFirstRival = 6;   // 6..14: cognome, nome, posto of each of the three others
 constexpr int kRivals = 3;
 } // namespace storico_tavoli

@@ -3,6 +3,7 @@
 #include "data/Rows.h"
 #include "state/EntrantTable.h"
 
+#include <array>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,8 +11,9 @@
 namespace velmora {
 
 // One table the human sat at, as its round closed: the players it began with (4 at the final) and
-// the four at the table, his row first, each with his place there (1 through, 3 out; a final's
-// places as played).
+// the four at the table, his row first, each with his place there: the table's finishing order as
+// its game ranks it (two the game cannot tell apart share a place), a final's places as the
+// tournament gave them (1, 2 and a shared 3).
 struct SatTable {
     std::string event;
     int round = 0;
@@ -33,6 +35,9 @@ struct TournamentState {
     int roundNumber = 0;
     // True from the moment a round is decided until the next one is seated.
     bool roundClosed = false;
+    // The finishing order at his table of the round last closed, by its rows of tablePlayers
+    // (4·(humanTable−1) + k): places 1..4, 0 while no round of his has closed.
+    std::array<int, 4> humanTablePlaces{};
     // The tables the human has sat at in this tournament, kept until its results are stored.
     std::vector<SatTable> humanTables;
 };

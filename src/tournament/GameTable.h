@@ -2,6 +2,7 @@
 
 #include "state/EntrantTable.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -72,6 +73,10 @@ class GameTable {
     virtual int humanTableVerdict() { return 0; }
     // "PROSSIMO TURNO": true when the human went out in the round just closed.
     virtual bool humanOutOfRound() = 0;
+    // The finishing order at the human's table as its round closes, once the game has said who is
+    // out: the place (1..4) of each of the table's four rows of tablePlayers, in row order, as this
+    // game ranks a table (see placesAtTable). A final's places are the tournament's own (column 9).
+    virtual std::array<int, 4> humanTablePlaces() = 0;
     // Places the four of a final the human played, once it is over.
     virtual void placePlayedFinal() {}
     // Decides a final the human is not in: column 9 of each finalist's row gets its place.

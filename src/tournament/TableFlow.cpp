@@ -38,6 +38,7 @@ bool seatedAt(const EntrantRow& row, int table) {
 void TableFlow::groupTablePlayers() {
     // Every game seats a new round through here: the round is open until it is decided.
     f.roundClosed = false;
+    f.humanTablePlaces = {};
     // A new deal: no trick has been taken yet.
     f.lastTrickPictures.fill(std::string());
     f.lastTrickWinner = -1;
@@ -145,7 +146,10 @@ void TableFlow::endRound() {
 }
 
 void TableFlow::closeRound() {
-    if (GameTable* game = f.gameTable()) game->qualify();
+    GameTable* game = f.gameTable();
+    if (game) game->qualify();
+    // His table's order is read while its scores still stand: the next deal clears them.
+    if (game && f.humanTable > 0) f.humanTablePlaces = game->humanTablePlaces();
     for (int r = 0; r < 4 * f.tableCount && r < static_cast<int>(f.tablePlayers.size()); ++r) {
         mirrorRow(f.tablePlayers[static_cast<size_t>(r)]);
     }

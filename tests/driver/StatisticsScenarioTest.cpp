@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <iostream>
 #include <map>
@@ -24,8 +25,15 @@ namespace velmora::test {
 namespace {
 
 constexpr int kWeeksToLive = 60;
+
 constexpr int kWeeksInSeason = 52;
 constexpr int kFirstFinalsWeek = 50;
+
+// "Cuo" as a Hearts board shows it, ranked for the lower heart: 2..10, J 11 to A 14, none 20.
+long heartRank(const std::string& text) {
+    const size_t face = std::string("JDKA").find(text);
+    return text.empty() ? 20 : face != std::string::npos ? 11 + static_cast<long>(face) : std::stol(text);
+}
 
 // A tournament as the test saw it played.
 struct PlayedHere {
@@ -44,8 +52,24 @@ class StatisticsScenarioTest : public ::testing::Test {
     }
 
     void playAtTheTable(const std::string& game) {
+        closed.clear();
+        seatsAtClose.clear();
+        for (ScriptedTablePlayer* player :
+             std::initializer_list<ScriptedTablePlayer*>{&uno, &hearts, &brisolo})
+            player->setAfterTable([this, game] {
+                if (driver.visible("Label49")) keepClosedTable(game);
+            });
         if (game == "Uno") {
-            uno.playTournament();
+            const UnoTournamentPlay play = uno.playTournament();
+            for (size_t t = 0; t < closed.size() && t < play.rounds.size(); ++t) {
+                const std::vector<int>& order = play.rounds[t].finishOrder;
+                for (auto& [name, key] : closed[t]) {
+                    size_t turn = 0; // among the hands emptied; those never emptied come last
+                    while (turn < order.size() && name.rfind(seatsAtClose[t].at(order[turn]), 0) != 0)
+                        ++turn;
+                    key.push_back(static_cast<long>(turn));
+                }
+            }
         } else if (game == "Hearts") {
             hearts.playTournament();
         } else {
@@ -212,6 +236,56 @@ class StatisticsScenarioTest : public ::testing::Test {
         EXPECT_EQ(rounds, expected) << played.event.name << ", stored place " << stored;
     }
 
+    // His table at "PROSSIMO TURNO" as the standings board showed it: each player's name and what
+    // ranks him there, the two going on first; then (Uno) who emptied his hand first, by the seats'
+    // surnames, added once the tournament is over, (Hearts) fewer points and the lower heart, none last,
+    // (Brisolo) more points, manches, best manche.
+    void keepClosedTable(const std::string& game) {
+        const auto column = [&](int item) { return valueLines(driver.caption("Label38", item)); };
+        const auto names = column(4), on = column(18), first = column(24), second = column(25),
+                   third = column(26);
+        std::map<std::string, std::vector<long>>& table = closed.emplace_back();
+        std::vector<std::string>& seats = seatsAtClose.emplace_back();
+        for (int seat = 0; seat < 4; ++seat)
+            seats.push_back(valueLines(driver.caption("Label38", seat)).at(0));
+        for (size_t i = 0; i < names.size(); ++i) {
+            std::vector<long>& key = table[names[i]] = {on.at(i) == "V" ? 0L : 1L};
+            if (game == "Hearts") key.insert(key.end(), {std::stol(first.at(i)), heartRank(second.at(i))});
+            if (game == "Brisolo")
+                key.insert(key.end(),
+                           {-std::stol(first.at(i)), -std::stol(second.at(i)), -std::stol(third.at(i))});
+        }
+    }
+
+    // At each table he sat at, the stored places are the table's finishing order: one more than the
+    // players ranked strictly ahead, so only players level on all of it share a place. A final
+    // keeps the places the tournament stored.
+    void checkTableOrder(const PlayedHere& played) {
+        const auto rows =
+            driver.query("SELECT turno, posto, cognome1 || ' ' || nome1, posto1, cognome2 || ' ' || nome2, "
+                         "posto2, cognome3 || ' ' || nome3, posto3 FROM storico_tavoli where torneo='" +
+                         sqlText(played.event.name) + "' and stagione=" + std::to_string(played.season) +
+                         " order by turno desc");
+        ASSERT_EQ(rows.size(), closed.size()) << played.event.name;
+        for (size_t t = 0; t < rows.size(); ++t) {
+            std::map<std::string, std::string> stored = {{surname + " " + firstName, rows[t][1]}};
+            for (size_t k = 2; k + 1 < rows[t].size(); k += 2)
+                stored[rows[t][k]] = rows[t][k + 1];
+            ASSERT_EQ(closed[t].size(), 4u);
+            for (const auto& [name, key] : closed[t]) {
+                const long ahead = std::count_if(closed[t].begin(), closed[t].end(),
+                                                 [&](const auto& other) { return other.second < key; });
+                std::string expected = std::to_string(1 + ahead);
+                if (rows[t][0] == "4")
+                    expected = driver.query("SELECT posizione FROM tornei where torneo='" +
+                                            sqlText(played.event.name) + "' and cognome || ' ' || nome='" +
+                                            sqlText(name) + "'")[0][0];
+                EXPECT_EQ(stored[name], expected)
+                    << played.event.name << ", round of " << rows[t][0] << ": " << name;
+            }
+        }
+    }
+
     // At the turn of the season its review is up, with the figures SQL counts over its history.
     void checkSeasonReview(int season) {
         ASSERT_TRUE(driver.visible("Picture12")) << "no review at the end of season " << season;
@@ -234,6 +308,8 @@ class StatisticsScenarioTest : public ::testing::Test {
     }
 
     int defended = 0; // event lines seen with points to defend
+    std::vector<std::map<std::string, std::vector<long>>> closed; // his tables of the tournament in play
+    std::vector<std::vector<std::string>> seatsAtClose;           // their seats' surnames (Uno's order)
 
     const std::string firstName = "Zoë";
     const std::string surname = "Dell'Acqua";
@@ -333,6 +409,7 @@ TEST_F(StatisticsScenarioTest, SixtyWeeksOfEveryGameKeepAHistoryThatTellsWhatThe
         ASSERT_EQ(tournaments.size(), played.size()) << "one history row a tournament played";
         if (slot >= 0) checkTournamentRow(tournaments.back(), played.back());
         if (slot >= 0) checkTables(played.back());
+        if (slot >= 0) checkTableOrder(played.back());
         if (HasFatalFailure()) return;
 
         ++step;

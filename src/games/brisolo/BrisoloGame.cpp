@@ -55,6 +55,12 @@ bool BrisoloGame::humanOutOfRound() {
     return f.tableFlow().humanMarkedOut();
 }
 
+std::array<int, 4> BrisoloGame::humanTablePlaces() {
+    const int first = 4 * (f.humanTable - 1);
+    if (first < 0 || first + 3 >= static_cast<int>(f.tablePlayers.size())) return {};
+    return BrisoloPlaces::tablePlaces(f.tablePlayers, first);
+}
+
 void BrisoloGame::decideFinal(const std::vector<EntrantRow*>& finalists) {
     int thirds = 0, seconds = 0, firsts = 0;
     for (const EntrantRow* row : finalists) {

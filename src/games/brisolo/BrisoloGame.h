@@ -29,6 +29,7 @@ class BrisoloGame : public GameTable {
     void backgroundTick() override { m_background.Timer5_Timer(); }
     int humanTableVerdict() override;
     bool humanOutOfRound() override;
+    std::array<int, 4> humanTablePlaces() override;
     void decideFinal(const std::vector<EntrantRow*>& finalists) override;
     std::string standingsHeader() const override;
     std::vector<EntrantRow*> standingsRows(int table) override;

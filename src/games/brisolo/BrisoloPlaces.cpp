@@ -1,6 +1,8 @@
 #include "games/brisolo/BrisoloPlaces.h"
 
 #include "games/brisolo/BrisoloColumns.h"
+#include "tournament/TablePlaces.h"
+
 #include <algorithm>
 
 namespace velmora {
@@ -37,6 +39,16 @@ std::vector<int> BrisoloPlaces::eliminateTwo(EntrantTable& rows, int first) {
         chosen.push_back(loser);
     }
     return chosen;
+}
+
+std::array<int, 4> BrisoloPlaces::tablePlaces(const EntrantTable& rows, int first) {
+    std::array<bool, 4> out{};
+    for (int k = 0; k < 4; ++k)
+        out[static_cast<size_t>(k)] = rows[static_cast<size_t>(first + k)][entrant::kOut].is("1");
+    return placesAtTable(out, [&](int a, int b) {
+        return !notAbove(scoreOf(rows[static_cast<size_t>(first + a)]),
+                         scoreOf(rows[static_cast<size_t>(first + b)]));
+    });
 }
 
 void BrisoloPlaces::placeFinalTable(EntrantTable& rows, int first) {

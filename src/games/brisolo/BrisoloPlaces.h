@@ -2,6 +2,7 @@
 
 #include "state/EntrantTable.h"
 
+#include <array>
 #include <vector>
 
 namespace velmora {
@@ -15,6 +16,11 @@ class BrisoloPlaces {
     // one still in with the fewest points, then fewer manches, then the smaller best manche; on a
     // full tie the later row goes out. Returns the rows marked, in the order they were chosen.
     static std::vector<int> eliminateTwo(EntrantTable& rows, int first);
+
+    // The finishing order of the decided table starting at row `first`, by row: the two going on
+    // ahead of the two out (column 8), each pair by points, then manches, then best manche; two
+    // level on all three share a place.
+    static std::array<int, 4> tablePlaces(const EntrantTable& rows, int first);
 
     // Places 1..4 of the final table starting at row `first`: each place goes to the best row not
     // yet placed (most points, then manches, then best manche; the later row on a full tie). The

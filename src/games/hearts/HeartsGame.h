@@ -34,6 +34,7 @@ class HeartsGame : public GameTable {
     void backgroundHandOver() override;
     int humanTableVerdict() override;
     bool humanOutOfRound() override;
+    std::array<int, 4> humanTablePlaces() override { return m_table.humanTablePlaces(); }
     void decideFinal(const std::vector<EntrantRow*>& finalists) override;
     std::string standingsHeader() const override;
     std::vector<EntrantRow*> standingsRows(int table) override;

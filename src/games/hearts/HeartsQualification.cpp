@@ -2,6 +2,7 @@
 
 #include "cards/RandomSequence.h"
 #include "games/hearts/HeartsRules.h"
+#include "tournament/TablePlaces.h"
 
 namespace velmora {
 
@@ -100,6 +101,13 @@ std::array<int, 4> HeartsQualification::finalPlaces(const std::array<HeartsScore
         if (!out[static_cast<size_t>(p)]) places[static_cast<size_t>(p)] = p == first ? 1 : 2;
     }
     return places;
+}
+
+std::array<int, 4> HeartsQualification::tablePlaces(const std::array<HeartsScore, 4>& scores,
+                                                    const std::array<bool, 4>& out) {
+    return placesAtTable(out, [&](int a, int b) {
+        return ahead(scores[static_cast<size_t>(a)], scores[static_cast<size_t>(b)]);
+    });
 }
 
 HeartsTableOutcome HeartsQualification::decide(const std::array<HeartsScore, 4>& scores, int qualifierCount,

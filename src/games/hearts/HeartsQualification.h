@@ -52,6 +52,12 @@ class HeartsQualification {
     static std::array<int, 4> finalPlaces(const std::array<HeartsScore, 4>& scores,
                                           const std::array<bool, 4>& out);
 
+    // The finishing order of a decided table: the two going on ahead of the two out, each pair by
+    // fewer points, then the lower heart (none ranks below any); two level on both share a place.
+    // The moon shooter who goes on finishes behind his partner, who took no points. No draw.
+    static std::array<int, 4> tablePlaces(const std::array<HeartsScore, 4>& scores,
+                                          const std::array<bool, 4>& out);
+
     // The player who took all 26 points, or -1.
     static int moonShooter(const std::array<HeartsScore, 4>& scores);
     // The lowest heart taken as a rank for the tie-break: the heart's value, or 20 when none.

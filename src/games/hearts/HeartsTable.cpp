@@ -437,13 +437,9 @@ void HeartsTable::qualify() {
     for (int t = 1; t <= f.tableCount; ++t) {
         const int first = 4 * (t - 1);
         if (first + 3 >= static_cast<int>(f.tablePlayers.size())) break;
-        std::array<HeartsScore, 4> scores{};
-        for (int k = 0; k < 4; ++k) {
-            EntrantRow& row = f.tablePlayers[static_cast<size_t>(first + k)];
-            scores[static_cast<size_t>(k)] = {static_cast<int>(row[hearts::kPoints].toInt()),
-                                              static_cast<int>(row[hearts::kLowestHeart].toInt())};
-            row[entrant::kOut] = Value(0);
-        }
+        const std::array<HeartsScore, 4> scores = scoresAt(first);
+        for (int k = 0; k < 4; ++k)
+            f.tablePlayers[static_cast<size_t>(first + k)][entrant::kOut] = Value(0);
         const HeartsTableOutcome outcome = HeartsQualification::decide(scores, f.qualifierCount, f.random());
         for (int k = 0; k < 4; ++k) {
             EntrantRow& row = f.tablePlayers[static_cast<size_t>(first + k)];
@@ -455,17 +451,32 @@ void HeartsTable::qualify() {
     }
 }
 
+std::array<HeartsScore, 4> HeartsTable::scoresAt(int first) {
+    std::array<HeartsScore, 4> scores{};
+    for (int k = 0; k < 4; ++k) {
+        const EntrantRow& row = f.tablePlayers[static_cast<size_t>(first + k)];
+        scores[static_cast<size_t>(k)] = {static_cast<int>(row[hearts::kPoints].toInt()),
+                                          static_cast<int>(row[hearts::kLowestHeart].toInt())};
+    }
+    return scores;
+}
+
+std::array<int, 4> HeartsTable::humanTablePlaces() {
+    const int first = 4 * (f.humanTable - 1);
+    if (first < 0 || first + 3 >= static_cast<int>(f.tablePlayers.size())) return {};
+    std::array<bool, 4> out{};
+    for (int k = 0; k < 4; ++k)
+        out[static_cast<size_t>(k)] = f.tablePlayers[static_cast<size_t>(first + k)][entrant::kOut].is("1");
+    return HeartsQualification::tablePlaces(scoresAt(first), out);
+}
+
 void HeartsTable::markOtherTables() {
     for (int t = 1; t <= f.tableCount; ++t) {
         const int first = 4 * (t - 1);
         if (t == f.humanTable || first + 3 >= static_cast<int>(f.tablePlayers.size())) continue;
-        std::array<HeartsScore, 4> scores{};
-        for (int k = 0; k < 4; ++k) {
-            EntrantRow& row = f.tablePlayers[static_cast<size_t>(first + k)];
-            scores[static_cast<size_t>(k)] = {static_cast<int>(row[hearts::kPoints].toInt()),
-                                              static_cast<int>(row[hearts::kLowestHeart].toInt())};
-            row[entrant::kOut] = Value(0);
-        }
+        const std::array<HeartsScore, 4> scores = scoresAt(first);
+        for (int k = 0; k < 4; ++k)
+            f.tablePlayers[static_cast<size_t>(first + k)][entrant::kOut] = Value(0);
         for (int loser : HeartsQualification::eliminateLive(scores, f.random()))
             f.tablePlayers[static_cast<size_t>(first + loser)][entrant::kOut] = Value(1);
         for (int k = 0; k < 4; ++k)

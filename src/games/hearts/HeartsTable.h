@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/Card.h"
+#include "games/hearts/HeartsQualification.h"
 #include "state/EntrantTable.h"
 
 #include <array>
@@ -35,6 +36,8 @@ class HeartsTable {
     void qualify();
     // Marks the two losers of every other table from the points their background hand has shown.
     void markOtherTables();
+    // The finishing order at the human's table once qualify has decided it.
+    std::array<int, 4> humanTablePlaces();
 
     // Whether the human's clicks set cards aside (before the pass) rather than play them.
     bool passPhase();
@@ -52,6 +55,8 @@ class HeartsTable {
     static std::string boardHeader();
 
   private:
+    // The score sheet of the table whose rows start at `first` of tablePlayers.
+    std::array<HeartsScore, 4> scoresAt(int first);
     // The computer seat turnSeat plays its chosen card.
     void computerPlays();
     // Puts a card of a seat on the table.

@@ -2,6 +2,7 @@
 
 #include "state/GameContext.h"
 #include "tournament/TableFlow.h"
+#include "tournament/TablePlaces.h"
 
 #include <algorithm>
 
@@ -85,6 +86,28 @@ bool UnoGame::humanOutOfRound() {
         row[entrant::kOut] = Value(row[entrant::kCards].isEmpty() ? 0 : 1);
     }
     return humanOut;
+}
+
+std::array<int, 4> UnoGame::humanTablePlaces() {
+    const int first = 4 * (f.humanTable - 1);
+    if (first < 0 || first + 3 >= static_cast<int>(f.tablePlayers.size())) return {};
+    // The first to empty his hand finishes first; those still holding cards when the table ends
+    // never went out, and nothing at an Uno table tells them apart.
+    constexpr size_t kNeverOut = 4;
+    std::array<size_t, 4> wentOut{kNeverOut, kNeverOut, kNeverOut, kNeverOut};
+    std::array<bool, 4> out{};
+    const std::vector<int>& emptied = m_table.emptiedSeats();
+    for (size_t k = 0; k < 4; ++k) {
+        const EntrantRow& row = f.tablePlayers[static_cast<size_t>(first) + k];
+        out[k] = row[entrant::kOut].is("1");
+        for (size_t turn = 0; turn < emptied.size(); ++turn) {
+            const EntrantRow& seat = f.seatNames[static_cast<size_t>(emptied[turn])];
+            if (sameEntrant(row, seat[entrant::kSurname].str(), seat[entrant::kFirstName].str()))
+                wentOut[k] = turn;
+        }
+    }
+    return placesAtTable(
+        out, [&](int a, int b) { return wentOut[static_cast<size_t>(a)] < wentOut[static_cast<size_t>(b)]; });
 }
 
 void UnoGame::placePlayedFinal() {

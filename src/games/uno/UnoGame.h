@@ -36,6 +36,7 @@ class UnoGame : public GameTable {
     int humanCardsOnTheirWay() override;
     int humanTableVerdict() override;
     bool humanOutOfRound() override;
+    std::array<int, 4> humanTablePlaces() override;
     void placePlayedFinal() override;
     void decideFinal(const std::vector<EntrantRow*>& finalists) override;
     std::string standingsHeader() const override;

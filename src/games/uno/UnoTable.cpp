@@ -9,6 +9,7 @@
 #include "tournament/TableFlow.h"
 #include "ui/DisabledWindow.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -29,6 +30,7 @@ void UnoTable::setUp() {
     // A new table: nothing of the last one carries over.
     f.handOver = 0;
     f.humanFinished = 0;
+    m_emptied.clear();
     f.drawCount = 0;
     f.drewCard = 0;
     f.playSlot = -1;
@@ -402,6 +404,9 @@ void UnoTable::refreshCardCounts() {
         counter.text = std::to_string(cards);
         if (cards <= 1 && before != counter.text)
             f.tableEvents().raise(cards == 1 ? TableEvent::Kind::LastCard : TableEvent::Kind::HandEmptied, seat);
+        const auto emptied = std::find(m_emptied.begin(), m_emptied.end(), seat);
+        if (cards == 0 && emptied == m_emptied.end()) m_emptied.push_back(seat);
+        if (cards > 0 && emptied != m_emptied.end()) m_emptied.erase(emptied);
 
         const EntrantRow& player = f.seatNames[static_cast<size_t>(seat)];
         if (player[0].isEmpty()) continue;

@@ -3,6 +3,7 @@
 #include "cards/Card.h"
 
 #include <string>
+#include <vector>
 
 namespace velmora {
 
@@ -48,6 +49,8 @@ class UnoTable {
     void drawScoreboard();
     // A seat has finished when its card-count label shows 0.
     bool seatFinished(int seat);
+    // The seats that have emptied their hands at this table, in the order they did.
+    const std::vector<int>& emptiedSeats() const { return m_emptied; }
 
     // The colour in force, as the colour indicator shows it.
     std::string currentColour();
@@ -78,6 +81,7 @@ class UnoTable {
     void refillDeck();
 
     GameContext& f;
+    std::vector<int> m_emptied;
 };
 
 } // namespace velmora

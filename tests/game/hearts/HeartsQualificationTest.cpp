@@ -9,24 +9,30 @@ namespace {
 using Scores = std::array<HeartsScore, 4>;
 using Q = HeartsQualification;
 
+// The order recorded for the table follows the same rule: the two going on ahead, then fewer
+// points, then the lower heart; a place is shared only on a full tie within the same fate.
 TEST(HeartsQualification, TheMostPointsGoOutAndOnEqualPointsTheHigherHeart) {
     struct Case {
         Scores scores;
         std::array<int, 2> out;
+        std::array<int, 4> places;
     };
     const Case cases[] = {
-        {{{{10, 3}, {6, 2}, {10, 5}, {0, 0}}}, {2, 0}},
-        {{{{13, 0}, {5, 2}, {5, 7}, {3, 4}}}, {0, 2}},
+        {{{{10, 3}, {6, 2}, {10, 5}, {0, 0}}}, {2, 0}, {3, 2, 4, 1}},
+        {{{{13, 0}, {5, 2}, {5, 7}, {3, 4}}}, {0, 2}, {4, 2, 3, 1}},
         // No heart taken (0 at the human's table, 20 at the others) ranks below any heart.
-        {{{{13, 0}, {0, 0}, {13, 2}, {0, 0}}}, {0, 2}},
-        {{{{13, 20}, {7, 6}, {6, 2}, {0, 20}}}, {0, 1}},
+        {{{{13, 0}, {0, 0}, {13, 2}, {0, 0}}}, {0, 2}, {4, 1, 3, 1}},
+        {{{{13, 20}, {7, 6}, {6, 2}, {0, 20}}}, {0, 1}, {4, 3, 2, 1}},
         // Points that do not add up still send exactly two out, the earlier on a full tie.
-        {{{{0, 0}, {0, 0}, {0, 20}, {0, 0}}}, {0, 1}},
+        {{{{0, 0}, {0, 0}, {0, 20}, {0, 0}}}, {0, 1}, {3, 3, 1, 1}},
     };
     for (const Case& c : cases) {
         RandomSequence random;
         EXPECT_EQ(Q::eliminate(c.scores, random), c.out) << c.scores[0].points;
         EXPECT_EQ(Q::eliminateLive(c.scores, random), c.out) << c.scores[0].points;
+        std::array<bool, 4> out{};
+        out[static_cast<size_t>(c.out[0])] = out[static_cast<size_t>(c.out[1])] = true;
+        EXPECT_EQ(Q::tablePlaces(c.scores, out), c.places) << c.scores[0].points;
         EXPECT_EQ(random.state(), RandomSequence::kStart) << "no draw without a moon";
     }
 }
@@ -36,6 +42,8 @@ TEST(HeartsQualification, TheMoonShooterGoesThroughWithAPlayerDrawnAmongThoseWit
     RandomSequence random;
     random.setState(stateForDraw(0.95, 1)); // draws 3
     EXPECT_EQ(Q::eliminate(moon, random), (std::array<int, 2>{0, 2}));
+    // The partner, who took nothing, finishes ahead of the shooter; the two out are level.
+    EXPECT_EQ(Q::tablePlaces(moon, {true, false, true, false}), (std::array<int, 4>{3, 2, 3, 1}));
     random.setState(stateForDraw(0.95, 1));
     EXPECT_EQ(Q::eliminateLive(moon, random)[0], 3); // the live marks draw who goes out instead
 
