@@ -13,6 +13,7 @@ double bestMs(int runs, const std::function<void()>& fn);
 // The figures, one group per screen.
 void startUpFigures();
 void careerFigures();
+void seasonFigures();
 void recordsFigures();
 void tableFigures();
 void statisticsFigures();

@@ -257,22 +257,6 @@ void careerFigures() {
         report("  of which the week's report (reads and texts)", reportMs, "ms");
         report("next week click with its report as a multiple of without", clickMs / (clickMs - reportMs), "x");
 
-        // A season without play: "Fino alla settimana 50" from week 1, then the three finals weeks
-        // one click each, every week with its backup, history, report and progress.
-        form.weeklyBackups = true;
-        const double seasonMs = bestMs(1, [&] {
-            form.currentWeek = 1;
-            form.eventEntry().fillWeekChoices();
-            form.c("Combo16").text = "Fino alla settimana 50";
-            form.eventEntry().Label8_Click();
-            while (form.eventEntry().running())
-                form.eventEntry().runTick();
-            for (int week = 50; week <= 52; ++week) {
-                form.c("Combo16").text = "1 settimana";
-                form.eventEntry().Label8_Click();
-            }
-        });
-        report("a season without play (52 weeks, backups, history, reports, progress)", seasonMs, "ms");
         careerCheckFigures(form, platform);
     }
 

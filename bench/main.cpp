@@ -25,12 +25,13 @@ double bestMs(int runs, const std::function<void()>& fn) {
 
 } // namespace velmora::bench
 
-// With a name (startup, career, records, table, statistics) only that group of figures is printed.
+// With a name (startup, career, season, records, table, statistics) only that group of figures is printed.
 int main(int argc, char** argv) {
     const std::string only = argc > 1 ? argv[1] : "";
     auto wanted = [&](const char* group) { return only.empty() || only == group; };
     if (wanted("startup")) velmora::bench::startUpFigures();
     if (wanted("career")) velmora::bench::careerFigures();
+    if (wanted("season")) velmora::bench::seasonFigures();
     if (wanted("records")) velmora::bench::recordsFigures();
     if (wanted("table")) velmora::bench::tableFigures();
     if (wanted("statistics")) velmora::bench::statisticsFigures();
