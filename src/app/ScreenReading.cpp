@@ -3,9 +3,13 @@
 #include "app/Form1.h"
 #include "cards/SpokenCard.h"
 #include "games/uno/UnoRules.h"
+#include "tournament/BoardColumns.h"
+#include "tournament/BoardLegend.h"
 #include "tournament/GameTable.h"
 
+#include <algorithm>
 #include <map>
+#include <vector>
 
 namespace velmora {
 
@@ -47,7 +51,66 @@ std::string oneLine(const std::string& text) {
     return line;
 }
 
+// A caption's lines, each trimmed of the blanks around it.
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    while (start <= text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) end = text.size();
+        std::string line = text.substr(start, end - start);
+        const size_t first = line.find_first_not_of(" \t\r");
+        line = first == std::string::npos ? "" : line.substr(first, line.find_last_not_of(" \t\r") - first + 1);
+        lines.push_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
+
 } // namespace
+
+Accessible ScreenReading::board(const Control& header) {
+    Window& w = f.window();
+    const bool scoreboard = header.index == BoardColumns::kScoreboardHeader;
+    std::string name = scoreboard ? "Classifica del turno" : "Classifica del tavolo";
+    if (!scoreboard && !f.c("Combo7").text.empty()) name += " " + f.c("Combo7").text;
+    Accessible said{AccessibleRole::Table, name};
+    AccessibleTable& table = said.table;
+    const bool penalties = BoardLegend::countsPenalties(header.text);
+    std::vector<std::vector<std::string>> columns;
+    for (const BoardColumns::Heading& heading : BoardColumns::headings(w, header.index)) {
+        // The long name the column's tooltip gives; a word that says it all stands as it is.
+        const std::string meaning = BoardLegend::meaning(heading.word, penalties);
+        table.headers.push_back(meaning.empty() ? heading.word : meaning);
+        // Overlaid labels (El's "V" and "X") make one column: a line shows whichever is written.
+        std::vector<std::string> cells;
+        for (int item : heading.items) {
+            const std::vector<std::string> lines = linesOf(w("Label38", item).text);
+            if (cells.size() < lines.size()) cells.resize(lines.size());
+            for (size_t r = 0; r < lines.size(); ++r) {
+                if (cells[r].empty()) cells[r] = lines[r];
+            }
+        }
+        columns.push_back(std::move(cells));
+        const Control& first = w("Label38", heading.items.front());
+        const double width = header.width > 0 ? header.width : 1;
+        table.spans.push_back({(first.left - header.left) / width, (first.left + first.width - header.left) / width});
+    }
+    size_t lines = 0;
+    for (const auto& cells : columns)
+        lines = std::max(lines, cells.size());
+    for (size_t r = 0; r < lines; ++r) {
+        std::vector<std::string> row;
+        bool written = false;
+        for (const auto& cells : columns) {
+            row.push_back(r < cells.size() ? cells[r] : "");
+            written = written || !row.back().empty();
+        }
+        // The line feed after the last line leaves a blank line, not a player.
+        if (written) table.rows.push_back(std::move(row));
+    }
+    return said;
+}
 
 std::string ScreenReading::seatName(int seat) {
     if (seat == kHumanSeat) return "te";
@@ -96,10 +159,13 @@ Accessible ScreenReading::describe(const Control& c) {
         if (c.name == "Label43") return {AccessibleRole::StaticText, "Colore in gioco: " + unoColourNamed(c.backColor)};
         if (c.name == "Label71") return {AccessibleRole::StaticText, "Suoni spenti"};
         if (c.name == "Label48") return {AccessibleRole::Button, kChooser[static_cast<size_t>(c.index & 3)]};
+        if (c.name == "Label38") {
+            // A board is read as one table from its header; its column captions are its cells.
+            if (c.index == BoardColumns::kScoreboardHeader || c.index == BoardColumns::kStandingsHeader)
+                return c.text.empty() ? Accessible{AccessibleRole::Hidden} : board(c);
+            if (BoardColumns::isColumn(c.index)) return {AccessibleRole::Hidden};
+        }
         std::string name = oneLine(c.text);
-        // A board's column: its long name, then its rows.
-        if (!c.toolTip.empty() && c.name == "Label38" && c.text.find('\n') != std::string::npos)
-            return {AccessibleRole::Table, oneLine(c.toolTip) + ": " + name};
         if (name.empty()) name = oneLine(c.toolTip);
         if (name.empty()) return {AccessibleRole::Hidden};
         Accessible said{c.clickable ? AccessibleRole::Button : AccessibleRole::StaticText, name};

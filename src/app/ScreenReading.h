@@ -23,6 +23,8 @@ class ScreenReading {
     void announceChanges();
 
   private:
+    // A board of the table screen, from its header caption and the column captions under it.
+    Accessible board(const Control& header);
     // The player in a seat as the table names him: his surname, or "te" for the human.
     std::string seatName(int seat);
     void say(const std::string& text);

@@ -503,6 +503,17 @@ void DriverSession::get(const std::vector<std::string>& words, std::ostream& out
         const Accessible said = m_form.window().describe(c);
         out << Accessible::roleName(said.role) << '\t' << oneLine(said.name);
         if (!said.state.empty()) out << '\t' << said.state;
+        // A board: its column headers, then its rows, a line each, cells apart by tabs.
+        if (!said.table.headers.empty()) {
+            out << "\ncolumns";
+            for (const std::string& header : said.table.headers)
+                out << '\t' << oneLine(header);
+        }
+        for (const auto& row : said.table.rows) {
+            out << "\nrow";
+            for (const std::string& cell : row)
+                out << '\t' << oneLine(cell);
+        }
     } else if (property == "backcolor") {
         out << colourText(c.backColor);
     } else if (property == "forecolor") {

@@ -4,6 +4,7 @@
 
 #include "ui/Window.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -50,6 +51,36 @@ std::vector<Word> wordsOf(const std::string& header) {
     return words;
 }
 
+// The header word a column goes under: the first of its words the header has, words.size() for none.
+size_t placedWord(const std::vector<Word>& words, const Column& column) {
+    for (const std::string& wanted : column.words) {
+        for (size_t k = 0; k < words.size(); ++k) {
+            if (words[k].text == wanted) return k;
+        }
+    }
+    return words.size();
+}
+
+const std::vector<Column>& scoreboardColumns() {
+    static const std::vector<Column> columns = {
+        {19, {"El"}, Fit::Mark, 0},     {17, {"El"}, Fit::Mark, 0},
+        {13, {"Tav"}, Fit::Number, 3},  {12, {"Car", "Ca"}, Fit::Number, 3},
+        {22, {"Pu"}, Fit::Number, 4},   {23, {"Ma", "Cuo"}, Fit::Number, 3},
+        {27, {"MP"}, Fit::Number, 3},   {14, {"Giocatore"}, Fit::Text, 0},
+        {15, {"Rank"}, Fit::Number, 5}, {16, {"Punti"}, Fit::Number, 6},
+    };
+    return columns;
+}
+
+const std::vector<Column>& standingsColumns() {
+    static const std::vector<Column> columns = {
+        {18, {"El"}, Fit::Mark, 0},       {5, {"El"}, Fit::Mark, 0},           {6, {"Car"}, Fit::Number, 3},
+        {24, {"Pu"}, Fit::Number, 4},     {25, {"Ma", "Cuo"}, Fit::Number, 3}, {26, {"MP"}, Fit::Number, 3},
+        {4, {"Giocatore"}, Fit::Text, 0}, {7, {"Rank"}, Fit::Number, 5},       {8, {"Punti"}, Fit::Number, 6},
+    };
+    return columns;
+}
+
 void align(Window& w, int headerItem, const std::vector<Column>& columns) {
     Control& header = w("Label38", headerItem);
     const std::vector<Word> words = wordsOf(header.text);
@@ -59,13 +90,7 @@ void align(Window& w, int headerItem, const std::vector<Column>& columns) {
     const double cw = BoardColumns::charWidth();
     auto at = [&](double chars) { return header.left + static_cast<int>(std::lround(chars * cw)); };
     for (const Column& column : columns) {
-        size_t found = words.size();
-        for (const std::string& wanted : column.words) {
-            for (size_t k = 0; k < words.size() && found == words.size(); ++k) {
-                if (words[k].text == wanted) found = k;
-            }
-            if (found != words.size()) break;
-        }
+        const size_t found = placedWord(words, column);
         Control& label = w("Label38", column.item);
         if (found == words.size()) {
             // This game's header has no such column: a board routine of another game that fills it
@@ -106,23 +131,41 @@ double BoardColumns::charWidth() {
 }
 
 void BoardColumns::alignScoreboard(Window& w) {
-    static const std::vector<Column> columns = {
-        {19, {"El"}, Fit::Mark, 0},     {17, {"El"}, Fit::Mark, 0},
-        {13, {"Tav"}, Fit::Number, 3},  {12, {"Car", "Ca"}, Fit::Number, 3},
-        {22, {"Pu"}, Fit::Number, 4},   {23, {"Ma", "Cuo"}, Fit::Number, 3},
-        {27, {"MP"}, Fit::Number, 3},   {14, {"Giocatore"}, Fit::Text, 0},
-        {15, {"Rank"}, Fit::Number, 5}, {16, {"Punti"}, Fit::Number, 6},
-    };
-    align(w, 11, columns);
+    align(w, kScoreboardHeader, scoreboardColumns());
 }
 
 void BoardColumns::alignStandings(Window& w) {
-    static const std::vector<Column> columns = {
-        {18, {"El"}, Fit::Mark, 0},       {5, {"El"}, Fit::Mark, 0},           {6, {"Car"}, Fit::Number, 3},
-        {24, {"Pu"}, Fit::Number, 4},     {25, {"Ma", "Cuo"}, Fit::Number, 3}, {26, {"MP"}, Fit::Number, 3},
-        {4, {"Giocatore"}, Fit::Text, 0}, {7, {"Rank"}, Fit::Number, 5},       {8, {"Punti"}, Fit::Number, 6},
-    };
-    align(w, 9, columns);
+    align(w, kStandingsHeader, standingsColumns());
+}
+
+std::vector<BoardColumns::Heading> BoardColumns::headings(Window& w, int headerItem) {
+    const bool scoreboard = headerItem == kScoreboardHeader;
+    if (!scoreboard && headerItem != kStandingsHeader) return {};
+    const std::vector<Word> words = wordsOf(w("Label38", headerItem).text);
+    std::vector<std::pair<size_t, Heading>> placed; // by the word's place in the header
+    for (const Column& column : scoreboard ? scoreboardColumns() : standingsColumns()) {
+        const size_t found = placedWord(words, column);
+        if (found == words.size()) continue;
+        auto same = std::find_if(placed.begin(), placed.end(), [&](const auto& p) { return p.first == found; });
+        if (same == placed.end())
+            placed.push_back({found, Heading{words[found].text, {column.item}}});
+        else
+            same->second.items.push_back(column.item);
+    }
+    std::sort(placed.begin(), placed.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<Heading> headings;
+    for (auto& entry : placed)
+        headings.push_back(std::move(entry.second));
+    return headings;
+}
+
+bool BoardColumns::isColumn(int item) {
+    for (const auto* columns : {&scoreboardColumns(), &standingsColumns()}) {
+        for (const Column& column : *columns) {
+            if (column.item == item) return true;
+        }
+    }
+    return false;
 }
 
 } // namespace velmora

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 namespace velmora {
 
 class Window;
@@ -30,6 +33,20 @@ class BoardColumns {
     static void alignScoreboard(Window& w);
     // The standings board: columns Label38 items 4..8, 18 and 24..26 under the header item 9.
     static void alignStandings(Window& w);
+
+    static constexpr int kScoreboardHeader = 11;
+    static constexpr int kStandingsHeader = 9;
+    // One column of a board as its header now places it: the header's word over it and the
+    // Label38 items drawn under that word (El is two overlaid labels, one for "V" and one for "X").
+    struct Heading {
+        std::string word;
+        std::vector<int> items;
+    };
+    // The columns under a board's header (kScoreboardHeader or kStandingsHeader) that its header
+    // shows, left to right; none for any other item.
+    static std::vector<Heading> headings(Window& w, int headerItem);
+    // Whether a Label38 item is one of the two boards' column labels.
+    static bool isColumn(int item);
 };
 
 } // namespace velmora

@@ -3,7 +3,8 @@
 Run by screen-reader-test inside its own X display and D-Bus session, with the game started on a
 prepared career that has an event entered. Finds the controls by their names and presses them
 through the accessibility action, as a blind player's screen reader would, and checks that the
-hand of the table is read as named cards. Prints what it read.
+hand of the table is read as named cards and the round's board as a table with its column headers.
+Prints what it read.
 """
 
 import re
@@ -94,7 +95,28 @@ def main():
         sys.exit(f"only {len(cards)} cards are read as named cards at the table")
     if hidden_backs:
         sys.exit("a face-down card or a nameless button is read")
+    read_board(app)
     print("ok")
+
+
+def read_board(app):
+    """The round's board is a table a screen reader walks by its headers and cells."""
+    board = find(app, "Classifica del turno", pyatspi.ROLE_TABLE, wait=5)
+    if board is None:
+        sys.exit('no table named "Classifica del turno" is read')
+    table = board.queryTable()
+    headers = [table.getColumnHeader(k).name if table.getColumnHeader(k) else ""
+               for k in range(table.nColumns)]
+    print("board:", table.nRows, "rows;", " | ".join(headers))
+    if "Rank: posizione nella classifica mondiale" not in headers or "Giocatore" not in headers:
+        sys.exit("the board's column headers are not its long names")
+    if table.nRows < 4:
+        sys.exit(f"the board reads {table.nRows} rows")
+    first = [table.getAccessibleAt(0, k).name for k in range(table.nColumns)]
+    print("first row:", " | ".join(first))
+    rank = first[headers.index("Rank: posizione nella classifica mondiale")]
+    if not first[headers.index("Giocatore")] or not rank.isdigit():
+        sys.exit("the board's first row holds no player and his rank")
 
 
 if __name__ == "__main__":

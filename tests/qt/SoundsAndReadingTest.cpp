@@ -2,8 +2,10 @@
 // plays through, thinning and skips; roles, names and presses through Qt's accessibility.
 
 #include "app/Form1.h"
+#include "games/uno/UnoTable.h"
 #include "qt/QtTestSupport.h"
 #include "support/AppFolder.h"
+#include "tournament/BoardColumns.h"
 #include "ui/qt/QtFrontEnd.h"
 #include "ui/qt/SoundBoard.h"
 #include "ui/qt/TableSpeed.h"
@@ -109,6 +111,47 @@ TEST(SoundsAndReadingTest, AScreenReaderReadsButtonsByNameAndPressesThem) {
     EXPECT_TRUE(form.c("Picture1").visible) << "Enter on the focused \"Nuova\" did nothing";
     view.announce("Tocca a te");
     EXPECT_EQ(view.announced(), QStringLiteral("Tocca a te"));
+}
+
+TEST(SoundsAndReadingTest, ABoardIsATableWithHeaderCellsAndItsCellsGoWhenItChangesShape) {
+    ShownGame game;
+    Window& w = game.form->window();
+    w("Label38", BoardColumns::kScoreboardHeader).text = UnoTable::boardHeader();
+    BoardColumns::alignScoreboard(w);
+    w("Label38", 14).text = "Rossi Mario\nBianchi Luca\n";
+    w("Label38", 15).text = "12\n40\n";
+    QAccessibleInterface* board =
+        QAccessible::queryAccessibleInterface(game.front.view()->widgetOf("Label38", BoardColumns::kScoreboardHeader));
+    ASSERT_TRUE(board);
+    EXPECT_EQ(board->role(), QAccessible::Table);
+    EXPECT_EQ(board->text(QAccessible::Name), QStringLiteral("Classifica del turno"));
+    QAccessibleTableInterface* table = board->tableInterface();
+    ASSERT_TRUE(table);
+    ASSERT_EQ(table->rowCount(), 2);
+    int rank = -1;
+    for (int k = 0; k < table->columnCount(); ++k)
+        if (table->columnDescription(k).startsWith(QStringLiteral("Rank"))) rank = k;
+    ASSERT_NE(rank, -1);
+    QAccessibleInterface* cell = table->cellAt(1, rank);
+    ASSERT_TRUE(cell && cell->tableCellInterface());
+    EXPECT_EQ(cell->text(QAccessible::Name), QStringLiteral("40"));
+    EXPECT_EQ(cell->parent(), board);
+    const QList<QAccessibleInterface*> headers = cell->tableCellInterface()->columnHeaderCells();
+    ASSERT_EQ(headers.size(), 1);
+    EXPECT_EQ(headers[0]->role(), QAccessible::ColumnHeader);
+    EXPECT_EQ(headers[0]->text(QAccessible::Name), QStringLiteral("Rank: posizione nella classifica mondiale"));
+    // Header cells first, then the rows: what a screen reader walks.
+    EXPECT_EQ(board->childCount(), 3 * table->columnCount());
+    EXPECT_EQ(board->child(0)->role(), QAccessible::ColumnHeader);
+    EXPECT_EQ(board->indexOfChild(cell), 2 * table->columnCount() + rank);
+    // A new round's board of one line: the cells of the old shape are freed, the new ones read it.
+    const QAccessible::Id old = QAccessible::uniqueId(cell);
+    w("Label38", 14).text = "Verdi Anna\n";
+    w("Label38", 15).text = "7\n";
+    ASSERT_TRUE(table->cellAt(0, rank));
+    EXPECT_EQ(QAccessible::accessibleInterface(old), nullptr) << "a cell of the old board outlived it";
+    EXPECT_EQ(table->cellAt(0, rank)->text(QAccessible::Name), QStringLiteral("7"));
+    EXPECT_EQ(table->cellAt(1, rank), nullptr);
 }
 
 } // namespace

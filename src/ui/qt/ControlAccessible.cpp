@@ -1,5 +1,6 @@
 #include "ui/qt/ControlAccessible.h"
 
+#include "ui/qt/BoardTable.h"
 #include "ui/qt/ControlWidget.h"
 
 #include <QAccessible>
@@ -29,6 +30,27 @@ QAccessibleInterface* factory(const QString&, QObject* object) {
 } // namespace
 
 ControlAccessible::ControlAccessible(QWidget* widget) : QAccessibleWidget(widget) {}
+
+ControlAccessible::~ControlAccessible() = default;
+
+BoardTable* ControlAccessible::board() const {
+    ControlWidget* c = control();
+    if (!c || c->description().role != AccessibleRole::Table) {
+        m_board.reset(); // its cells go with it
+        return nullptr;
+    }
+    if (!m_board) m_board = std::make_unique<BoardTable>(const_cast<ControlAccessible*>(this), [c] {
+        return c->description().table;
+    });
+    return m_board.get();
+}
+
+void* ControlAccessible::interface_cast(QAccessible::InterfaceType type) {
+    if (type == QAccessible::TableInterface) {
+        if (BoardTable* table = board()) return static_cast<QAccessibleTableInterface*>(table);
+    }
+    return QAccessibleWidget::interface_cast(type);
+}
 
 ControlWidget* ControlAccessible::control() const {
     return dynamic_cast<ControlWidget*>(widget());
@@ -106,10 +128,12 @@ QList<QWidget*> ControlAccessible::readChildren() const {
 }
 
 int ControlAccessible::childCount() const {
+    if (BoardTable* table = board()) return table->childCount();
     return static_cast<int>(readChildren().size());
 }
 
 QAccessibleInterface* ControlAccessible::child(int index) const {
+    if (BoardTable* table = board()) return table->child(index);
     const QList<QWidget*> children = readChildren();
     if (index < 0 || index >= children.size()) return nullptr;
     return QAccessible::queryAccessibleInterface(children.at(index));
@@ -117,6 +141,7 @@ QAccessibleInterface* ControlAccessible::child(int index) const {
 
 int ControlAccessible::indexOfChild(const QAccessibleInterface* child) const {
     if (!child) return -1;
+    if (BoardTable* table = board()) return table->indexOfChild(child);
     return static_cast<int>(readChildren().indexOf(qobject_cast<QWidget*>(child->object())));
 }
 

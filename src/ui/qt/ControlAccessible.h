@@ -2,16 +2,21 @@
 
 #include <QAccessibleWidget>
 
+#include <memory>
+
 namespace velmora {
 
+class BoardTable;
 class ControlWidget;
 
 // A control as the desktop's screen reader sees it: the role, name and state the game words for
 // it, and a press action for a button. Panels and the stage leave out of their children what is
-// not read (decorations, face-down cards, empty captions).
+// not read (decorations, face-down cards, empty captions). A board is a table whose children are
+// its cells.
 class ControlAccessible : public QAccessibleWidget {
   public:
     explicit ControlAccessible(QWidget* widget);
+    ~ControlAccessible() override;
 
     QAccessible::Role role() const override;
     QString text(QAccessible::Text kind) const override;
@@ -21,6 +26,7 @@ class ControlAccessible : public QAccessibleWidget {
     int childCount() const override;
     QAccessibleInterface* child(int index) const override;
     int indexOfChild(const QAccessibleInterface* child) const override;
+    void* interface_cast(QAccessible::InterfaceType type) override;
 
     // Hands Qt the interface of the game's widgets; installed once per application.
     static void install();
@@ -28,6 +34,10 @@ class ControlAccessible : public QAccessibleWidget {
   private:
     ControlWidget* control() const;
     QList<QWidget*> readChildren() const;
+    // The board the control carries now, nullptr when it carries none.
+    BoardTable* board() const;
+
+    mutable std::unique_ptr<BoardTable> m_board;
 };
 
 } // namespace velmora

@@ -1,0 +1,91 @@
+// The table screen's two boards as a screen reader reads them: one table each, its column headers
+// the columns' long names, one row per player holding that player's figures, over a closed round
+// of each game.
+
+#include "support/GameTest.h"
+#include "tournament/BoardColumns.h"
+#include "tournament/Scoreboard.h"
+#include "tournament/StandingsBoard.h"
+
+#include "TableRound.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace velmora::test {
+namespace {
+
+class BoardReading : public GameTest, public ::testing::WithParamInterface<std::string> {
+  protected:
+    // The column whose header starts with `word` (the long names start with their short heading).
+    static int column(const AccessibleTable& table, const std::string& word) {
+        for (size_t k = 0; k < table.headers.size(); ++k)
+            if (table.headers[k].rfind(word, 0) == 0) return static_cast<int>(k);
+        return -1;
+    }
+};
+
+TEST_P(BoardReading, EachBoardIsOneTableOfItsColumnsLongNamesAndItsPlayers) {
+    form->openDatabase();
+    form->db().execute("PRAGMA synchronous = OFF");
+    form->currentGame = GetParam();
+    form->currentWeek = 1;
+    seatRound(*form, 2);
+    form->random().setState(RandomSequence::kStart + 7919ULL);
+    form->gameTable()->setUp();
+    click("Label42");
+    for (int step = 0; step < 20000 && !c("Label49").visible; ++step)
+        if (playerMoves(*form).empty()) advance(250);
+    ASSERT_TRUE(c("Label49").visible) << "the round never closed";
+    c("Combo7").text = "2"; // the other table's standings
+    StandingsBoard(*form).draw();
+
+    struct Board { int header; size_t players; };
+    const size_t shown = static_cast<size_t>(Scoreboard::shownRows(*form)); // boardRows repeat the 8 players
+    for (const Board board : {Board{BoardColumns::kScoreboardHeader, shown}, Board{BoardColumns::kStandingsHeader, 4}}) {
+        SCOPED_TRACE("board under Label38 " + std::to_string(board.header));
+        const Control& header = c("Label38", board.header);
+        const Accessible said = form->window().describe(header);
+        EXPECT_EQ(said.role, AccessibleRole::Table);
+        EXPECT_FALSE(said.name.empty());
+        // The headers are the legend's long names in the header's order (the flags' column aside,
+        // a picture), with the players' names where the header has them.
+        std::vector<std::string> legend, named;
+        std::istringstream lines(header.toolTip);
+        for (std::string line; std::getline(lines, line);)
+            if (line.rfind("Naz", 0) != 0) legend.push_back(line);
+        for (const std::string& name : said.table.headers)
+            if (name != "Giocatore") named.push_back(name);
+        EXPECT_EQ(named, legend);
+        EXPECT_NE(column(said.table, "Giocatore"), -1);
+        // No column caption is read besides the table.
+        for (const BoardColumns::Heading& heading : BoardColumns::headings(form->window(), board.header))
+            for (int item : heading.items)
+                EXPECT_EQ(form->window().describe(c("Label38", item)).role, AccessibleRole::Hidden) << item;
+
+        ASSERT_EQ(said.table.rows.size(), board.players);
+        const int name = column(said.table, "Giocatore"), rank = column(said.table, "Rank:"),
+                  points = column(said.table, "Punti:");
+        for (const std::vector<std::string>& row : said.table.rows) {
+            ASSERT_EQ(row.size(), said.table.headers.size());
+            const EntrantRow* player = nullptr;
+            for (const EntrantRow& entrant : form->roundPlayers) {
+                // Uno's board writes the first name first.
+                const std::string surname = entrant[entrant::kSurname].str(), first = entrant[entrant::kFirstName].str();
+                if (row[name] == surname + " " + first || row[name] == first + " " + surname) player = &entrant;
+            }
+            ASSERT_TRUE(player) << "no player " << row[name];
+            EXPECT_EQ(row[rank], (*player)[entrant::kWorldPosition].str()) << row[name];
+            EXPECT_EQ(row[points], (*player)[entrant::kRankingPoints].str()) << row[name];
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryGame, BoardReading, ::testing::Values("Uno", "Hearts", "Brisolo"),
+                         [](const auto& info) { return info.param; });
+
+} // namespace
+} // namespace velmora::test
