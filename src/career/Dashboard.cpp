@@ -2,15 +2,16 @@
 
 #include "state/CardGame.h"
 
-#include "career/PlayerKey.h"
 #include "career/EventEntry.h"
+#include "career/PlayerKey.h"
 #include "career/TierTables.h"
 #include "career/WeekReport.h"
 #include "data/Quoting.h"
+#include "data/StoreOrder.h"
 #include "state/GameContext.h"
 #include "state/MenuFrames.h"
-#include "state/StoreColumns.h"
 #include "state/Season.h"
+#include "state/StoreColumns.h"
 
 #include <array>
 #include <string>
@@ -26,6 +27,17 @@ const char* const kFinalsClosed =
     "Le finali sono riservate agli otto migliori della classifica del gioco: chi e' tra loro e' iscritto da solo";
 // Players kept each side of his overall world place, to tell who passed whom over a week.
 constexpr int kNeighbours = 6;
+// What the rankings read of every player: names, continent, nation, the overall points and the
+// three games' (the orders of the four rankings), and whether those are the kinds of value the game
+// writes (whole numbers, a surname in text), which the store's order and ours agree on.
+const char kWorldRead[] =
+    "SELECT cognome, nome, continente, nazione, totalepunti, unopunti, heartspunti, brisolopunti, "
+    "typeof(totalepunti)='integer' AND typeof(unopunti)='integer' AND "
+    "typeof(heartspunti)='integer' AND typeof(brisolopunti)='integer' AND "
+    "typeof(cognome)='text' AND typeof(continente)='text' AND typeof(nazione)='text' "
+    "FROM giocatori";
+constexpr int kFirstPoints = 4;
+constexpr int kPlainRow = 8;
 
 } // namespace
 
@@ -241,42 +253,64 @@ void Dashboard::rankingPositions() {
     const std::string continent = playerContinent();
     static const std::array<const char*, 4> kOrders = {"totalepunti", "unopunti", "heartspunti",
                                                        "brisolopunti"};
+    // The world read once, in storage order: each ranking and scope is the store's own order of
+    // it (see StoreOrder), unless a row holds a value the store would place differently.
+    const Rows world = f.db().query(kWorldRead);
+    bool plain = true;
+    for (int r = 0; r <= world.last() && plain; ++r)
+        plain = world.at(kPlainRow, r).toInt() == 1;
+    const std::string scopes[3] = {"", continent, f.playerNation};
     std::string lines;
     size_t placeIndex = 0;
     WorldGlance glance;
-    for (const char* order : kOrders) {
-        const std::string sort = std::string("order by ") + order + " desc,cognome asc";
-        // Only the names are needed to find the player's place.
-        const std::array<std::string, 3> statements = {
-            "SELECT cognome, nome FROM giocatori  " + sort,
-            "SELECT cognome, nome FROM giocatori  where continente='" + fApici(continent) + "'" + sort,
-            "SELECT cognome, nome FROM giocatori  where nazione='" + fApici(f.playerNation) + "'" + sort,
-        };
-        for (const std::string& statement : statements) {
-            Rows players = f.db().query(statement);
-            std::string position = "-"; // not ranked: the player is missing from the world
-            int place = 0;
-            for (int r = 0; r <= players.last(); ++r) {
-                if (players.at(0, r).str() == f.playerSurname &&
-                    players.at(1, r).str() == f.playerFirstName) {
-                    place = r + 1;
-                    position = std::to_string(place);
-                    break;
+    for (size_t ranking = 0; ranking < kOrders.size(); ++ranking) {
+        const std::string sort = std::string("order by ") + kOrders[ranking] + " desc,cognome asc";
+        const std::vector<int> ordered =
+            plain ? StoreOrder::byNumberDescThenText(world, kFirstPoints + static_cast<int>(ranking), 0)
+                  : std::vector<int>();
+        for (int scope = 0; scope < 3; ++scope) {
+            // The ranking's players of the scope, best first, as rows of `listed` (surname, first name).
+            Rows asked;
+            std::vector<int> rows;
+            if (plain) {
+                for (int r : ordered) {
+                    if (scope == 0 ||
+                        StoreOrder::compareNoCase(world.at(1 + scope, r).text(), scopes[scope]) == 0)
+                        rows.push_back(r);
                 }
+            } else {
+                // Only the names are needed to find the player's place.
+                const char* column = scope == 1 ? "continente" : "nazione";
+                asked = f.db().query(
+                    "SELECT cognome, nome FROM giocatori  " +
+                    (scope == 0 ? "" : std::string("where ") + column + "='" + fApici(scopes[scope]) + "'") +
+                    sort);
+                for (int r = 0; r <= asked.last(); ++r)
+                    rows.push_back(r);
             }
-            if (&statement == &statements.front()) {
+            const Rows& listed = plain ? world : asked;
+            const auto name = [&](size_t k) {
+                return listed.at(0, rows[k]).str() + " " + listed.at(1, rows[k]).str();
+            };
+            int place = 0; // not ranked: the player is missing from the world
+            for (size_t k = 0; k < rows.size() && place == 0; ++k) {
+                if (listed.at(0, rows[k]).str() == f.playerSurname &&
+                    listed.at(1, rows[k]).str() == f.playerFirstName)
+                    place = static_cast<int>(k) + 1;
+            }
+            if (scope == 0) {
                 // The world list of the ranking: its leader, and for the overall one his neighbours.
-                const size_t ranking = placeIndex / 3;
-                if (!players.empty()) glance.leaders[ranking] = players.at(0, 0).str() + " " + players.at(1, 0).str();
-                for (int r = place - 1 - kNeighbours; ranking == 0 && place > 0 && r <= place - 1 + kNeighbours; ++r) {
-                    if (r < 0 || r > players.last()) continue;
-                    glance.near.emplace_back(r + 1, r == place - 1 ? std::string()
-                                                                   : players.at(0, r).str() + " " + players.at(1, r).str());
+                if (!rows.empty()) glance.leaders[ranking] = name(0);
+                for (int k = place - 1 - kNeighbours;
+                     ranking == 0 && place > 0 && k <= place - 1 + kNeighbours; ++k) {
+                    if (k < 0 || k >= static_cast<int>(rows.size())) continue;
+                    glance.near.emplace_back(k + 1,
+                                             k == place - 1 ? std::string() : name(static_cast<size_t>(k)));
                 }
             }
             f.rankingPlaces[placeIndex++] = place;
             if (!lines.empty()) lines += "\n";
-            lines += position;
+            lines += place > 0 ? std::to_string(place) : "-";
         }
     }
     f.c("Label1", 15).text = lines;

@@ -9,6 +9,7 @@
 
 #include <strings.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -346,6 +347,49 @@ TEST_F(DashboardTest, EqualPointsAreRankedBySurname) {
     // Nationally the human comes after every level Italian but the three Zanetti.
     EXPECT_EQ(expected[2], italians.rowCount() + 1 - 3);
     EXPECT_EQ(expected[5], italians.rowCount() + 1 - 3);
+}
+
+// The twelve places, each ranking's leader and his neighbours are the store's own ORDER BY lists
+// whatever ties the world holds: players level on points with surnames alike but for case or an
+// accent (the human's own among them), and values the game never writes (a text, a missing value).
+TEST_F(DashboardTest, PlacesLeadersAndNeighboursAreTheStoresOrderOnEveryTie) {
+    buildWorld(form->db(), {.humanPoints = 700});
+    const char* const changes[] = {
+        "",
+        "UPDATE giocatori SET totalepunti=2100, unopunti=700, heartspunti=0 WHERE rowid % 3 = 0",
+        "UPDATE giocatori SET cognome=CASE rowid % 4 WHEN 0 THEN 'ROSSI' WHEN 1 THEN 'rossi' WHEN 2 THEN "
+        "'Rössi' "
+        "ELSE 'Rossi' END WHERE rowid % 5 = 0 AND uno > 0",
+        "UPDATE giocatori SET heartspunti='molti' WHERE rowid = 7",
+        "UPDATE giocatori SET brisolopunti=NULL WHERE rowid = 9",
+    };
+    const Rows human = form->db().query("SELECT continente, nazione FROM giocatori where uno=0");
+    for (const char* change : changes) {
+        SCOPED_TRACE(change);
+        if (*change) form->db().execute(change);
+        refresh();
+        size_t place = 0;
+        for (const char* ranking : {"totalepunti", "unopunti", "heartspunti", "brisolopunti"}) {
+            for (int scope = 0; scope < 3; ++scope) {
+                const Rows listed = form->db().query(
+                    "SELECT cognome || ' ' || nome, cognome='Rossi' AND nome='Mario' FROM giocatori" +
+                    (scope ? std::string(scope == 1 ? " where continente='" : " where nazione='") +
+                                 human.at(scope - 1, 0).str() + "'"
+                           : "") +
+                    " order by " + ranking + " desc, cognome asc");
+                int r = 0;
+                while (r <= listed.last() && listed.at(1, r).toInt() != 1)
+                    ++r;
+                EXPECT_EQ(form->rankingPlaces[place++], r + 1) << ranking << ", scope " << scope;
+                if (scope > 0) continue;
+                EXPECT_EQ(form->worldGlance.leaders[(place - 1) / 3], listed.at(0, 0).str()) << ranking;
+                std::vector<std::pair<int, std::string>> near;
+                for (int k = std::max(0, r - 6); place == 1 && k <= std::min(listed.last(), r + 6); ++k)
+                    near.emplace_back(k + 1, k == r ? "" : listed.at(0, k).str());
+                if (place == 1) EXPECT_EQ(form->worldGlance.near, near);
+            }
+        }
+    }
 }
 
 TEST_F(DashboardTest, RefreshWritesNothing) {
