@@ -1,6 +1,7 @@
 #include "app/ScreenReading.h"
 
 #include "app/Form1.h"
+#include "app/ScreenBoards.h"
 #include "cards/SpokenCard.h"
 #include "games/uno/UnoRules.h"
 #include "tournament/BoardColumns.h"
@@ -74,35 +75,54 @@ Accessible ScreenReading::board(const Control& header) {
     const bool scoreboard = header.index == BoardColumns::kScoreboardHeader;
     std::string name = scoreboard ? "Classifica del turno" : "Classifica del tavolo";
     if (!scoreboard && !f.c("Combo7").text.empty()) name += " " + f.c("Combo7").text;
-    Accessible said{AccessibleRole::Table, name};
-    AccessibleTable& table = said.table;
     const bool penalties = BoardLegend::countsPenalties(header.text);
-    std::vector<std::vector<std::string>> columns;
+    std::vector<BoardColumn> columns;
     for (const BoardColumns::Heading& heading : BoardColumns::headings(w, header.index)) {
         // The long name the column's tooltip gives; a word that says it all stands as it is.
         const std::string meaning = BoardLegend::meaning(heading.word, penalties);
-        table.headers.push_back(meaning.empty() ? heading.word : meaning);
-        // Overlaid labels (El's "V" and "X") make one column: a line shows whichever is written.
+        BoardColumn column{meaning.empty() ? heading.word : meaning, {}};
+        for (int item : heading.items)
+            column.captions.push_back(&w("Label38", item));
+        columns.push_back(std::move(column));
+    }
+    return table(name, header, columns);
+}
+
+Accessible ScreenReading::board(const ScreenBoard& board) {
+    Window& w = f.window();
+    std::vector<BoardColumn> columns;
+    for (const ScreenBoard::Column& column : board.columns)
+        columns.push_back({column.header, {&w(column.caption.name, column.caption.index)}});
+    return table(board.name, w(board.carrier.name, board.carrier.index), columns);
+}
+
+Accessible ScreenReading::table(const std::string& name, const Control& header, const std::vector<BoardColumn>& columns) {
+    Accessible said{AccessibleRole::Table, name};
+    AccessibleTable& table = said.table;
+    std::vector<std::vector<std::string>> cellsByColumn;
+    for (const BoardColumn& column : columns) {
+        table.headers.push_back(column.header);
+        // Overlaid captions (El's "V" and "X") make one column: a line shows whichever is written.
         std::vector<std::string> cells;
-        for (int item : heading.items) {
-            const std::vector<std::string> lines = linesOf(w("Label38", item).text);
+        for (const Control* caption : column.captions) {
+            const std::vector<std::string> lines = linesOf(caption->text);
             if (cells.size() < lines.size()) cells.resize(lines.size());
             for (size_t r = 0; r < lines.size(); ++r) {
                 if (cells[r].empty()) cells[r] = lines[r];
             }
         }
-        columns.push_back(std::move(cells));
-        const Control& first = w("Label38", heading.items.front());
+        cellsByColumn.push_back(std::move(cells));
+        const Control& first = *column.captions.front();
         const double width = header.width > 0 ? header.width : 1;
         table.spans.push_back({(first.left - header.left) / width, (first.left + first.width - header.left) / width});
     }
     size_t lines = 0;
-    for (const auto& cells : columns)
+    for (const auto& cells : cellsByColumn)
         lines = std::max(lines, cells.size());
     for (size_t r = 0; r < lines; ++r) {
         std::vector<std::string> row;
         bool written = false;
-        for (const auto& cells : columns) {
+        for (const auto& cells : cellsByColumn) {
             row.push_back(r < cells.size() ? cells[r] : "");
             written = written || !row.back().empty();
         }
@@ -159,6 +179,9 @@ Accessible ScreenReading::describe(const Control& c) {
         if (c.name == "Label43") return {AccessibleRole::StaticText, "Colore in gioco: " + unoColourNamed(c.backColor)};
         if (c.name == "Label71") return {AccessibleRole::StaticText, "Suoni spenti"};
         if (c.name == "Label48") return {AccessibleRole::Button, kChooser[static_cast<size_t>(c.index & 3)]};
+        if (const ScreenBoard* carried = ScreenBoard::carriedBy(c.name, c.index))
+            return c.shown() ? board(*carried) : Accessible{AccessibleRole::Hidden};
+        if (ScreenBoard::isPart(c.name, c.index)) return {AccessibleRole::Hidden};
         if (c.name == "Label38") {
             // A board is read as one table from its header; its column captions are its cells.
             if (c.index == BoardColumns::kScoreboardHeader || c.index == BoardColumns::kStandingsHeader)

@@ -1,7 +1,9 @@
-// The table screen's two boards as a screen reader reads them: one table each, its column headers
-// the columns' long names, one row per player holding that player's figures, over a closed round
-// of each game.
+// The boards as a screen reader reads them: one table each, its column headers the columns' long
+// names, one row per player holding that player's figures, over a closed round of each game; and
+// the boards of the rankings and the calendar, one row per line across all their columns.
 
+#include "app/ScreenBoards.h"
+#include "game/rankings/RecordsFixture.h"
 #include "support/GameTest.h"
 #include "tournament/BoardColumns.h"
 #include "tournament/Scoreboard.h"
@@ -86,6 +88,47 @@ TEST_P(BoardReading, EachBoardIsOneTableOfItsColumnsLongNamesAndItsPlayers) {
 
 INSTANTIATE_TEST_SUITE_P(EveryGame, BoardReading, ::testing::Values("Uno", "Hearts", "Brisolo"),
                          [](const auto& info) { return info.param; });
+
+class ScreenBoardReading : public RecordsTest {};
+
+TEST_F(ScreenBoardReading, TheRankingsAndTheCalendarAreTablesOfTheirLines) {
+    open({.week = 6});
+    // Every board names controls the window has.
+    for (const ScreenBoard& board : ScreenBoard::all())
+        for (const ScreenBoard::Column& column : board.columns)
+            EXPECT_NO_THROW(c(column.caption.name, column.caption.index)) << board.name;
+    // Three finishers of the week's first event, for its results board.
+    for (int place = 1; place <= 3; ++place) {
+        Rows player = form->db().query("SELECT cognome, nome, nazionalita FROM giocatori WHERE cognome='Cognome" +
+                                       std::to_string(place) + "'");
+        form->db().insert("tornei", {{"torneo", "Challenger di Cork"}, {"tipo", "Uno"}, {"cognome", player.at(0, 0)},
+                                     {"nome", player.at(1, 0)}, {"nazionalita", player.at(2, 0)}, {"posizione", place},
+                                     {"punti", 40 / place}, {"premio", 900 / place}, {"settimana", 6}});
+    }
+    struct Step { const char* click; int index; const char* carrier; };
+    for (const Step step : {Step{"Label1", 6, "Label13"}, Step{"Label1", 5, "Label28"}, Step{"Label29", 0, "Label31"}}) {
+        clickOk(step.click, step.index);
+        const ScreenBoard& board = *ScreenBoard::carriedBy(step.carrier, -1);
+        SCOPED_TRACE(board.name);
+        const Accessible said = form->window().describe(c(step.carrier));
+        ASSERT_EQ(said.role, AccessibleRole::Table);
+        EXPECT_EQ(said.name, board.name);
+        ASSERT_EQ(said.table.headers.size(), board.columns.size());
+        std::vector<std::vector<std::string>> columns;
+        for (size_t k = 0; k < board.columns.size(); ++k) {
+            EXPECT_EQ(said.table.headers[k], board.columns[k].header);
+            const Control& caption = c(board.columns[k].caption.name);
+            EXPECT_EQ(form->window().describe(caption).role, AccessibleRole::Hidden) << caption.name;
+            columns.push_back(lines(caption.text));
+        }
+        // Each line of the board is one row, its cells the columns' words on that line.
+        ASSERT_GE(said.table.rows.size(), 3u);
+        EXPECT_EQ(said.table.rows.size(), columns[1].size());
+        for (size_t r = 0; r < said.table.rows.size(); ++r)
+            for (size_t k = 0; k < columns.size(); ++k)
+                EXPECT_EQ(said.table.rows[r][k], r < columns[k].size() ? columns[k][r] : "") << r << " " << k;
+    }
+}
 
 } // namespace
 } // namespace velmora::test
