@@ -23,12 +23,20 @@ int StoreOrder::compareNoCase(std::string_view a, std::string_view b) {
 }
 
 std::vector<int> StoreOrder::byNumberDescThenText(const Rows& rows, int numberColumn, int textColumn) {
-    std::vector<int> order(static_cast<size_t>(rows.rowCount()));
+    // The keys are read once: the sort compares each row many times.
+    const size_t count = static_cast<size_t>(rows.rowCount());
+    std::vector<double> numbers(count);
+    std::vector<std::string_view> texts(count);
+    for (size_t r = 0; r < count; ++r) {
+        numbers[r] = rows.at(numberColumn, static_cast<int>(r)).num();
+        texts[r] = rows.at(textColumn, static_cast<int>(r)).text();
+    }
+    std::vector<int> order(count);
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const double left = rows.at(numberColumn, a).num(), right = rows.at(numberColumn, b).num();
-        if (left != right) return left > right;
-        return compareNoCase(rows.at(textColumn, a).text(), rows.at(textColumn, b).text()) < 0;
+        const auto left = static_cast<size_t>(a), right = static_cast<size_t>(b);
+        if (numbers[left] != numbers[right]) return numbers[left] > numbers[right];
+        return compareNoCase(texts[left], texts[right]) < 0;
     });
     return order;
 }
