@@ -177,10 +177,12 @@ class StatisticsScenarioTest : public ::testing::Test {
         const std::vector<std::string> net = valueLines(driver.caption("Label66", 4));
         const std::vector<std::string> gone = valueLines(driver.caption("Label66", 3));
         const std::vector<std::string> places = valueLines(driver.caption("Label66", 5));
+        const std::vector<std::string> won = valueLines(driver.caption("Label66", 2));
         const std::vector<std::string> dashboard = valueLines(driver.caption("Label1", 15));
         ASSERT_EQ(net.size(), 5u);
         ASSERT_EQ(gone.size(), 5u);
         ASSERT_EQ(places.size(), 5u);
+        ASSERT_EQ(won.size(), 5u);
         // The report lists the overall figures first, the store keeps them last.
         const size_t stored[] = {3, 0, 1, 2};
         long allDropped = 0;
@@ -190,14 +192,25 @@ class StatisticsScenarioTest : public ::testing::Test {
             const long taken = k == 0 ? 0 : dropped[k - 1];
             allDropped += taken;
             if (k > 0) EXPECT_EQ(gone[k + 1], taken ? "-" + std::to_string(taken) : "0") << "line " << k;
-            // "412 → 398 ▲": the place after the arrow.
+            // What he won, less what was taken away, is what his points moved by.
+            if (k > 0) EXPECT_EQ(number(won[k + 1]) - taken, change) << "won on line " << k;
+            // "412 → 398 ▲": the place after the arrow, and the arrow up for a climb, down for a fall.
             const std::string& place = places[k + 1];
             const size_t arrow = place.find("\xE2\x86\x92");
             ASSERT_NE(arrow, std::string::npos) << place;
             const std::string placeAfter = place.substr(arrow + 4, place.find(' ', arrow + 4) - arrow - 4);
             EXPECT_EQ(placeAfter, dashboard[3 * k]) << "place after on line " << k;
+            const std::string placeBefore = place.substr(0, arrow - 1);
+            if (placeBefore != "-" && placeBefore != placeAfter) {
+                const bool climbed = std::stol(placeAfter) < std::stol(placeBefore);
+                EXPECT_NE(place.find(climbed ? "\xE2\x96\xB2" : "\xE2\x96\xBC"), std::string::npos) << place;
+            }
         }
         EXPECT_EQ(gone[1], allDropped ? "-" + std::to_string(allDropped) : "0");
+        long allWon = 0;
+        for (size_t k = 2; k < 5; ++k)
+            allWon += number(won[k]);
+        EXPECT_EQ(number(won[1]), allWon) << "overall won is the games' sum";
     }
 
     // Each event line shows the points its last edition gave him, and the week's line their sum.
