@@ -13,6 +13,7 @@
 
 #include <QAccessible>
 #include <QKeyEvent>
+#include <QLabel>
 
 #include <gtest/gtest.h>
 
@@ -111,6 +112,16 @@ TEST(SoundsAndReadingTest, AScreenReaderReadsButtonsByNameAndPressesThem) {
     EXPECT_TRUE(form.c("Picture1").visible) << "Enter on the focused \"Nuova\" did nothing";
     view.announce("Tocca a te");
     EXPECT_EQ(view.announced(), QStringLiteral("Tocca a te"));
+    // What one event brings is one notification, its lines in order: a screen reader handed two
+    // at once would speak only the second.
+    QAccessibleInterface* status = QAccessible::queryAccessibleInterface(view.findChild<QLabel*>("velmoraStatus"));
+    ASSERT_TRUE(status);
+    EXPECT_EQ(status->role(), QAccessible::Notification);
+    front.platform().announce("Rossi gioca Rosso 7");
+    front.platform().announce("Hai una sola carta!");
+    front.platform().announce("Tocca a te");
+    form.window().dispatch([] {}); // the event that brought them ends
+    EXPECT_EQ(view.announced(), QStringLiteral("Rossi gioca Rosso 7. Hai una sola carta! Tocca a te"));
 }
 
 TEST(SoundsAndReadingTest, ABoardIsATableWithHeaderCellsAndItsCellsGoWhenItChangesShape) {

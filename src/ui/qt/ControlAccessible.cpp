@@ -22,7 +22,8 @@ bool readable(QWidget* widget) {
 QAccessibleInterface* factory(const QString&, QObject* object) {
     auto* widget = qobject_cast<QWidget*>(object);
     if (!widget) return nullptr;
-    if (dynamic_cast<ControlWidget*>(widget) || widget->objectName() == QLatin1String(kStageName))
+    if (dynamic_cast<ControlWidget*>(widget) || widget->objectName() == QLatin1String(kStageName) ||
+        widget->objectName() == QLatin1String(ControlAccessible::kStatusName))
         return new ControlAccessible(widget);
     return nullptr;
 }
@@ -65,7 +66,7 @@ void ControlAccessible::install() {
 
 QAccessible::Role ControlAccessible::role() const {
     ControlWidget* c = control();
-    if (!c) return QAccessible::Grouping;
+    if (!c) return widget()->objectName() == QLatin1String(kStatusName) ? QAccessible::Notification : QAccessible::Grouping;
     switch (c->description().role) {
     case AccessibleRole::Button:
         return QAccessible::Button;

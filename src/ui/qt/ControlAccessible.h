@@ -30,6 +30,8 @@ class ControlAccessible : public QAccessibleWidget {
 
     // Hands Qt the interface of the game's widgets; installed once per application.
     static void install();
+    // The object name of the window's status line, read as a notification of each announcement.
+    static constexpr const char* kStatusName = "velmoraStatus";
 
   private:
     ControlWidget* control() const;

@@ -87,13 +87,18 @@ void QtFrontEnd::eventDone() {
     }
     m_view->sync();
     m_sounds->eventDone();
-    // What one event brought is said in order; a skip to the round's result, which brings a whole
-    // round of moves at once, says only where it ended.
+    // What one event brought is said in order, as one announcement: a screen reader handed several
+    // at once speaks only the last ("Tocca a te" over the card laid before it). A skip to the
+    // round's result, which brings a whole round of moves at once, says only where it ended.
     std::vector<std::string> said;
     said.swap(m_announced);
     const size_t first = said.size() > kMostAnnouncedAtOnce ? said.size() - 1 : 0;
-    for (size_t k = first; k < said.size(); ++k)
-        m_view->announce(said[k]);
+    std::string lines;
+    for (size_t k = first; k < said.size(); ++k) {
+        if (!lines.empty()) lines += std::string("!?.").find(lines.back()) == std::string::npos ? ". " : " ";
+        lines += said[k];
+    }
+    if (!lines.empty()) m_view->announce(lines);
     if (m_afterEvent) m_afterEvent();
     m_pump->arm();
 }

@@ -115,9 +115,11 @@ WindowView::WindowView(Window& window, QWidget* parent)
     m_stage->setObjectName(QStringLiteral("velmoraStage"));
     m_stage->setAccessibleName(QString::fromStdString(window.title()));
     // One pixel in the corner, under the stage: there for the screen reader, out of sight.
-    m_status = new QLabel(this);
+    // Named before it joins the window, so a screen reader is handed it as the notification it is.
+    m_status = new QLabel;
+    m_status->setObjectName(QLatin1String(ControlAccessible::kStatusName));
+    m_status->setParent(this);
     m_status->setGeometry(0, 0, 1, 1);
-    m_status->setAccessibleDescription(QStringLiteral("Stato"));
     m_status->lower();
     // Made after the stage, so it is destroyed after the combo boxes that use it.
     m_comboStyle = new ComboArrowStyle();
@@ -545,6 +547,10 @@ void WindowView::announce(const std::string& text) {
     m_status->setAccessibleName(line);
     QAccessibleEvent changed(m_status, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
+    // A screen reader speaks a name change only on the control that has the focus; a notification
+    // coming up is spoken wherever the focus is, so each line also comes up as one.
+    QAccessibleEvent shown(m_status, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 }
 
 QString WindowView::announced() const {
