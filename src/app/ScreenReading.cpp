@@ -200,6 +200,23 @@ Accessible ScreenReading::describe(const Control& c) {
     }
 }
 
+void ScreenReading::sayFramedCard() {
+    // The keyboard's frame is seen, not focused: the card it comes onto is said, with its state,
+    // as the arrows move it or a card leaving the hand moves it on.
+    std::string framed;
+    for (int place = 0; place <= kFirstPassPlace + 2; ++place) {
+        const Control* card = f.window().find("Image11", place);
+        if (card && card->framed && card->shown()) {
+            const Accessible said = describe(*card);
+            // Only a card a click would take is framed: "giocabile" goes without saying.
+            const bool plain = said.state.empty() || said.state == "giocabile";
+            framed = said.name + (plain ? "" : ", " + said.state) + " " + std::to_string(place);
+        }
+    }
+    if (framed != m_framed && !framed.empty()) say(framed.substr(0, framed.rfind(' ')));
+    m_framed = framed;
+}
+
 void ScreenReading::announceChanges() {
     // The cards laid and the tricks taken are said in the words of the table's log, as they happen;
     // what follows from them is said here.
@@ -217,6 +234,7 @@ void ScreenReading::announceChanges() {
     } else {
         m_turn = -1;
     }
+    sayFramedCard();
     const Control& banner = f.c("Label56");
     const std::string bannerText = banner.shown() ? oneLine(banner.text) : "";
     if (bannerText != m_banner) say(bannerText);

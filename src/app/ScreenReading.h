@@ -39,11 +39,13 @@ class ScreenReading {
     // The player in a seat as the table names him: his surname, or "te" for the human.
     std::string seatName(int seat);
     void say(const std::string& text);
+    void sayFramedCard();
 
     Form1& f;
     int m_turn = -1;
     std::string m_banner;
     int m_week = 0;
+    std::string m_framed; // the framed card as said, with its place
 };
 
 } // namespace velmora

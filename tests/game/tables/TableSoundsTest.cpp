@@ -1,7 +1,9 @@
 // The table's sounds and words, from the table's own events over seeded rounds: each event raises
 // its sounds once, in play order, Hearts' broken hearts sound once in the hand, and at Uno whose
-// turn it is is said only once the card that passed the turn on has made its victim draw.
+// turn it is is said only once the card that passed the turn on has made its victim draw; the card
+// under the keyboard's frame is said as the frame moves.
 
+#include "cards/SpokenCard.h"
 #include "support/GameTest.h"
 #include "ui/TableSounds.h"
 
@@ -86,6 +88,31 @@ TEST_F(UnoTurnReading, WhoseTurnItIsIsSaidOnlyAfterTheDrawOfAPlusTwoOrFour) {
         ASSERT_TRUE(c("Label49").visible) << "seed " << seed << ": the round never closed";
     }
     EXPECT_GT(penalties, 2) << "no +2 or +4 was played: nothing was checked";
+}
+
+TEST_F(UnoTurnReading, TheCardUnderTheKeyboardsFrameIsSaidAsTheFrameMoves) {
+    form->openDatabase();
+    form->currentGame = "Uno";
+    form->currentWeek = 1;
+    seatRound(*form, 2);
+    form->random().setState(RandomSequence::kStart + 7919ULL);
+    form->gameTable()->setUp();
+    click("Label42");
+    for (int step = 0; step < 400 && !form->gameTable()->humanToPlay(); ++step)
+        advance(250);
+    ASSERT_TRUE(form->gameTable()->humanToPlay());
+    for (int press = 0; press < 3; ++press) {
+        platform.takeAnnouncements();
+        ASSERT_TRUE(form->window().pressKey("Right"));
+        int framed = -1;
+        for (int slot = 0; slot < kHandSlots; ++slot)
+            if (c("Image11", slot).framed) framed = slot;
+        ASSERT_NE(framed, -1);
+        const std::string card = spokenCard(cardCodeOfPicture(c("Image11", framed).picture));
+        const std::vector<std::string> said = platform.takeAnnouncements();
+        // The first press shows the frame; a press that leaves it on the only card says nothing new.
+        if (press == 0 || !said.empty()) EXPECT_EQ(said, std::vector<std::string>{card}) << "press " << press;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryGame, TableSounds, ::testing::Values("Uno", "Hearts", "Brisolo"),
