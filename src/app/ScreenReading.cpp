@@ -234,6 +234,12 @@ void ScreenReading::announceChanges() {
     } else {
         m_turn = -1;
     }
+    // What he is asked to do (the Hearts pass, the colour after a wild card) is said as it comes
+    // up, before the card the frame rests on.
+    const Control& prompt = f.c("Label85");
+    const std::string promptText = prompt.shown() ? oneLine(prompt.text) : "";
+    if (promptText != m_prompt) say(promptText);
+    m_prompt = promptText;
     sayFramedCard();
     const Control& banner = f.c("Label56");
     const std::string bannerText = banner.shown() ? oneLine(banner.text) : "";

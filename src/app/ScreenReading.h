@@ -45,6 +45,7 @@ class ScreenReading {
     int m_turn = -1;
     std::string m_banner;
     int m_week = 0;
+    std::string m_prompt;
     std::string m_framed; // the framed card as said, with its place
 };
 

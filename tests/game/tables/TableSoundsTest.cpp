@@ -57,9 +57,9 @@ TEST_P(TableSounds, EachEventSoundsOnceInPlayOrder) {
     }
 }
 
-class UnoTurnReading : public GameTest {};
+class TableReading : public GameTest {};
 
-TEST_F(UnoTurnReading, WhoseTurnItIsIsSaidOnlyAfterTheDrawOfAPlusTwoOrFour) {
+TEST_F(TableReading, UnoSaysWhoseTurnItIsOnlyAfterTheDrawOfAPlusTwoOrFour) {
     form->openDatabase();
     form->db().execute("PRAGMA synchronous = OFF");
     form->currentGame = "Uno";
@@ -90,7 +90,7 @@ TEST_F(UnoTurnReading, WhoseTurnItIsIsSaidOnlyAfterTheDrawOfAPlusTwoOrFour) {
     EXPECT_GT(penalties, 2) << "no +2 or +4 was played: nothing was checked";
 }
 
-TEST_F(UnoTurnReading, TheCardUnderTheKeyboardsFrameIsSaidAsTheFrameMoves) {
+TEST_F(TableReading, TheCardUnderTheKeyboardsFrameIsSaidAsTheFrameMoves) {
     form->openDatabase();
     form->currentGame = "Uno";
     form->currentWeek = 1;
@@ -113,6 +113,19 @@ TEST_F(UnoTurnReading, TheCardUnderTheKeyboardsFrameIsSaidAsTheFrameMoves) {
         // The first press shows the frame; a press that leaves it on the only card says nothing new.
         if (press == 0 || !said.empty()) EXPECT_EQ(said, std::vector<std::string>{card}) << "press " << press;
     }
+}
+
+TEST_F(TableReading, WhatHeIsAskedToDoIsSaidAsItComesUp) {
+    form->openDatabase();
+    form->currentGame = "Hearts";
+    form->currentWeek = 1;
+    seatRound(*form, 2);
+    form->gameTable()->setUp();
+    platform.takeAnnouncements();
+    click("Label42");
+    ASSERT_TRUE(c("Label85").visible) << "no pass to make";
+    const std::vector<std::string> said = platform.takeAnnouncements();
+    EXPECT_EQ(std::count(said.begin(), said.end(), c("Label85").text), 1) << "the pass is never asked aloud";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryGame, TableSounds, ::testing::Values("Uno", "Hearts", "Brisolo"),
