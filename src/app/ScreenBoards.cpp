@@ -44,6 +44,24 @@ const std::vector<ScreenBoard>& ScreenBoard::all() {
          {"Label40", 9},
          {{{"Label40", 7}, "Giocatore"}, {{"Label40", 12}, "Premio €"}, {{"Label40", 13}, "Punti"}},
          {{"PrizeHeading", 2}, {"PrizeHeading", 3}}},
+        // The player card: his twelve places (a block of lines per ranking), his last tournaments
+        // (their importance marks are a picture font, not words, and stay unread) and the thirty
+        // players around him in the ranking chosen.
+        {"Classifiche del giocatore",
+         {"Label53", 17},
+         {{{"Label53", 15}, "Classifica"}, {{"Label53", 14}, "Pos"}, {{"Label53", 16}, "Punti"}},
+         {}},
+        {"Ultimi tornei giocati",
+         {"Label53", 6},
+         {{{"Label53", 3}, "Settimana"},
+          {{"Label53", 4}, "Pos"},
+          {{"Label53", 5}, "Torneo"},
+          {{"Label53", 7}, "Punti"}},
+         {{"Label53", 18}}},
+        {"Classifica intorno al giocatore",
+         {"Label53", 23},
+         {{{"Label53", 20}, "Pos"}, {{"Label53", 21}, "Punti"}, {{"Label53", 22}, "Giocatore"}},
+         {}},
     };
     return boards;
 }
