@@ -1,9 +1,11 @@
 // The career's history is written with the week it tells of: a career begun before the history
-// existed keeps playing and starts its story at its next week, and a week that fails leaves no row.
+// existed keeps playing and starts its story at its next week, a week that fails leaves no row, and
+// the season's review counts what the history kept.
 
 #include "CareerWorld.h"
 
 #include "career/EventEntry.h"
+#include "career/SeasonReview.h"
 #include "data/Database.h"
 #include "state/HistoryColumns.h"
 
@@ -156,6 +158,28 @@ TEST_F(CareerHistoryTest, AWeekThatFailsAtItsLastStatementLeavesNoHistory) {
     form->random().setState(draws);
     EXPECT_TRUE(form->window().dispatch([this] { form->eventEntry().Label8_Click(); }));
     EXPECT_EQ(historyWeeks(), 1);
+}
+
+// A shared third is a final reached; a season runs from its first week to its last whatever order
+// their rows were written in; the season before stands in brackets.
+TEST_F(CareerHistoryTest, TheSeasonsReviewCountsFinalsByTheSharedThirdAndReadsItsFirstAndLastWeek) {
+    for (const char* row : {"1, 1, 1000, 1500", "1, 52, 4000, 900", "2, 30, 6000, 412", "2, 1, 4100, 880"})
+        form->db().execute(std::string("INSERT INTO storico_settimane (stagione, settimana, denaro, generale_mondo) "
+                                       "VALUES (") + row + ")");
+    for (const char* row : {"1, 'Uno', 1", "1, 'Uno', 3", "1, 'Hearts', 17", "1, 'Brisolo', 2", "2, 'Uno', 3",
+                            "2, 'Hearts', 17"})
+        form->db().execute(std::string("INSERT INTO storico_tornei (stagione, gioco, posizione) VALUES (") + row + ")");
+    SeasonReview review(*form);
+    ASSERT_TRUE(review.show(2));
+    // Played, won, finals reached.
+    EXPECT_EQ(c("Label67", 2).text, "Uno\n1 (2)\n0 (1)\n1 (2)");
+    EXPECT_EQ(c("Label67", 3).text, "Hearts\n1 (1)\n0 (0)\n0 (0)");
+    EXPECT_EQ(c("Label67", 4).text, "Brisolo\n0 (1)\n0 (0)\n0 (1)");
+    EXPECT_EQ(c("Label67", 5).text, "Totale\n2 (4)\n0 (1)\n1 (3)");
+    const std::string& lines = c("Label67", 6).text;
+    EXPECT_EQ(lines.substr(0, lines.find("\nMiglior")),
+              "Denaro: inizio €4100, fine €6000 (€1000, €4000)\nPosto mondiale: inizio 880°, fine 412° (1500°, 900°)");
+    EXPECT_FALSE(review.show(3)) << "a season without weeks has no review";
 }
 
 } // namespace

@@ -20,7 +20,7 @@
 namespace velmora::test {
 namespace {
 
-class BoardReading : public GameTest, public ::testing::WithParamInterface<std::string> {
+class BoardReading : public SeededRound, public ::testing::WithParamInterface<std::string> {
   protected:
     // The column whose header starts with `word` (the long names start with their short heading).
     static int column(const AccessibleTable& table, const std::string& word) {
@@ -31,17 +31,8 @@ class BoardReading : public GameTest, public ::testing::WithParamInterface<std::
 };
 
 TEST_P(BoardReading, EachBoardIsOneTableOfItsColumnsLongNamesAndItsPlayers) {
-    form->openDatabase();
-    form->db().execute("PRAGMA synchronous = OFF");
-    form->currentGame = GetParam();
-    form->currentWeek = 1;
-    seatRound(*form, 2);
-    form->random().setState(RandomSequence::kStart + 7919ULL);
-    form->gameTable()->setUp();
-    click("Label42");
-    for (int step = 0; step < 20000 && !c("Label49").visible; ++step)
-        if (playerMoves(*form).empty()) advance(250);
-    ASSERT_TRUE(c("Label49").visible) << "the round never closed";
+    deal(GetParam());
+    ASSERT_TRUE(playToClose()) << "the round never closed";
     c("Combo7").text = "2"; // the other table's standings
     StandingsBoard(*form).draw();
 

@@ -53,24 +53,16 @@ const std::vector<GameLog> kLogs = {
       {Kind::TrickTaken, "(Giocatore\\d+ prende|Prendi) la manche con .+ \\(\\d+ punti\\)"}}},
 };
 
-class MoveLog : public GameTest, public ::testing::WithParamInterface<GameLog> {};
+class MoveLog : public SeededRound, public ::testing::WithParamInterface<GameLog> {};
 
 TEST_P(MoveLog, EveryKindOfMoveWritesItsLineNewestFirst) {
     const GameLog& log = GetParam();
-    form->openDatabase();
-    form->db().execute("PRAGMA synchronous = OFF");
-    form->currentGame = log.game;
-    form->currentWeek = 1;
     platform.keepTableEvents();
     std::set<Kind> seen;
     for (int seed = 1; seed <= 3; ++seed) {
-        seatRound(*form, 2);
-        form->random().setState(RandomSequence::kStart + 7919ULL * static_cast<unsigned>(seed));
-        form->gameTable()->setUp();
-        click("Label42");
+        deal(log.game, 7919ULL * static_cast<unsigned>(seed));
         std::vector<std::string> written; // every line, oldest first
-        for (int step = 0; step < 20000 && !c("Label49").visible; ++step) {
-            if (playerMoves(*form).empty()) advance(250);
+        playToClose([&](int step) {
             for (const TableEvent& event : platform.takeTableEvents()) {
                 seen.insert(event.kind);
                 for (const KindLine& row : log.kinds) {
@@ -85,7 +77,8 @@ TEST_P(MoveLog, EveryKindOfMoveWritesItsLineNewestFirst) {
             for (size_t k = 0; k < 5 && k < written.size(); ++k)
                 expected += (k ? "\n" : "") + written[written.size() - 1 - k];
             ASSERT_EQ(c("Label70").text, expected) << log.game << " seed " << seed << " step " << step;
-        }
+        });
+        if (HasFatalFailure()) return;
     }
     for (const KindLine& row : log.kinds)
         EXPECT_TRUE(seen.count(row.kind)) << log.game << ": kind " << static_cast<int>(row.kind) << " never came up";

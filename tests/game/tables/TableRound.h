@@ -2,8 +2,10 @@
 
 #include "app/Form1.h"
 #include "state/CardGame.h"
+#include "support/GameTest.h"
 #include "tournament/GameTable.h"
 
+#include <functional>
 #include <string>
 
 namespace velmora::test {
@@ -62,5 +64,38 @@ inline std::string playerMoves(Form1& form) {
     if (shown("Image10", 3) && window.click("Image10", 3)) return "draw";
     return shown("Label44") && window.click("Label44") ? "pass turn" : "";
 }
+
+// A round of two tables of one game, dealt from a seeded draw and played by the plain player.
+class SeededRound : public GameTest {
+  protected:
+    // Seats the round and deals it from the draw `seed` steps on from its start; the first hand is
+    // under way.
+    void deal(const std::string& game, unsigned long long seed = 7919ULL) {
+        if (!m_storeOpen) {
+            form->openDatabase();
+            form->db().execute("PRAGMA synchronous = OFF");
+            m_storeOpen = true;
+        }
+        form->currentGame = game;
+        form->currentWeek = 1;
+        seatRound(*form, 2);
+        form->random().setState(RandomSequence::kStart + seed);
+        form->gameTable()->setUp();
+        click("Label42");
+    }
+    // Plays until the round closes, `afterStep` looking at the table after each step; false when
+    // it never closed or a look failed fatally.
+    bool playToClose(const std::function<void(int step)>& afterStep = {}) {
+        for (int step = 0; step < 20000 && !c("Label49").visible; ++step) {
+            if (playerMoves(*form).empty()) advance(250);
+            if (afterStep) afterStep(step);
+            if (HasFatalFailure()) return false;
+        }
+        return c("Label49").visible;
+    }
+
+  private:
+    bool m_storeOpen = false;
+};
 
 } // namespace velmora::test

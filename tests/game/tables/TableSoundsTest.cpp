@@ -18,22 +18,14 @@
 namespace velmora::test {
 namespace {
 
-class TableSounds : public GameTest, public ::testing::WithParamInterface<std::string> {};
+class TableSounds : public SeededRound, public ::testing::WithParamInterface<std::string> {};
 
 TEST_P(TableSounds, EachEventSoundsOnceInPlayOrder) {
-    form->openDatabase();
-    form->db().execute("PRAGMA synchronous = OFF");
-    form->currentGame = GetParam();
-    form->currentWeek = 1;
     platform.keepTableEvents();
-    seatRound(*form, 2);
-    form->random().setState(RandomSequence::kStart + 7919ULL);
-    form->gameTable()->setUp();
-    click("Label42");
+    deal(GetParam());
     std::vector<std::string> expected, heard;
     int heartsBroken = 0, bannerSounds = 0;
-    for (int step = 0; step < 20000 && !c("Label49").visible; ++step) {
-        if (playerMoves(*form).empty()) advance(250);
+    ASSERT_TRUE(playToClose([&](int) {
         for (const TableEvent& event : platform.takeTableEvents()) {
             const std::vector<std::string> sounds = tableSounds(event);
             expected.insert(expected.end(), sounds.begin(), sounds.end());
@@ -46,8 +38,7 @@ TEST_P(TableSounds, EachEventSoundsOnceInPlayOrder) {
             else
                 heard.push_back(name);
         }
-    }
-    ASSERT_TRUE(c("Label49").visible) << "the round never closed";
+    })) << "the round never closed";
     EXPECT_EQ(heard, expected);
     EXPECT_LE(bannerSounds, 1) << "the banner over his table sounded again";
     EXPECT_GT(std::count(heard.begin(), heard.end(), std::string("carta")), 10) << "the cards laid are silent";
@@ -57,22 +48,14 @@ TEST_P(TableSounds, EachEventSoundsOnceInPlayOrder) {
     }
 }
 
-class TableReading : public GameTest {};
+class TableReading : public SeededRound {};
 
 TEST_F(TableReading, UnoSaysWhoseTurnItIsOnlyAfterTheDrawOfAPlusTwoOrFour) {
-    form->openDatabase();
-    form->db().execute("PRAGMA synchronous = OFF");
-    form->currentGame = "Uno";
-    form->currentWeek = 1;
     int penalties = 0;
     for (unsigned long long seed : {7919ULL, 104729ULL, 1299709ULL}) {
-        seatRound(*form, 2);
-        form->random().setState(RandomSequence::kStart + seed);
-        form->gameTable()->setUp();
-        click("Label42");
+        deal("Uno", seed);
         std::string lastTurn;
-        for (int step = 0; step < 20000 && !c("Label49").visible; ++step) {
-            if (playerMoves(*form).empty()) advance(250);
+        ASSERT_TRUE(playToClose([&](int) {
             for (const std::string& said : platform.takeAnnouncements()) {
                 if (said.rfind("Tocca a ", 0) == 0) lastTurn = said;
                 // "Giochi +2 rosso: Verdi pesca 2", "Bianchi gioca +4 e sceglie blu: pesca 4"
@@ -84,20 +67,13 @@ TEST_F(TableReading, UnoSaysWhoseTurnItIsOnlyAfterTheDrawOfAPlusTwoOrFour) {
                                                           << said << "\"";
                 ++penalties;
             }
-        }
-        ASSERT_TRUE(c("Label49").visible) << "seed " << seed << ": the round never closed";
+        })) << "seed " << seed << ": the round never closed";
     }
     EXPECT_GT(penalties, 2) << "no +2 or +4 was played: nothing was checked";
 }
 
 TEST_F(TableReading, TheCardUnderTheKeyboardsFrameIsSaidAsTheFrameMoves) {
-    form->openDatabase();
-    form->currentGame = "Uno";
-    form->currentWeek = 1;
-    seatRound(*form, 2);
-    form->random().setState(RandomSequence::kStart + 7919ULL);
-    form->gameTable()->setUp();
-    click("Label42");
+    deal("Uno");
     for (int step = 0; step < 400 && !form->gameTable()->humanToPlay(); ++step)
         advance(250);
     ASSERT_TRUE(form->gameTable()->humanToPlay());
