@@ -117,9 +117,8 @@ TEST(SoundsAndReadingTest, AScreenReaderReadsButtonsByNameAndPressesThem) {
     QAccessibleInterface* status = QAccessible::queryAccessibleInterface(view.findChild<QLabel*>("velmoraStatus"));
     ASSERT_TRUE(status);
     EXPECT_EQ(status->role(), QAccessible::Notification);
-    front.platform().announce("Rossi gioca Rosso 7");
-    front.platform().announce("Hai una sola carta!");
-    front.platform().announce("Tocca a te");
+    for (const char* line : {"Rossi gioca Rosso 7", "Hai una sola carta!", "Tocca a te"})
+        front.platform().announce(line);
     form.window().dispatch([] {}); // the event that brought them ends
     EXPECT_EQ(view.announced(), QStringLiteral("Rossi gioca Rosso 7. Hai una sola carta! Tocca a te"));
 }

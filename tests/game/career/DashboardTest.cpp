@@ -357,8 +357,7 @@ TEST_F(DashboardTest, PlacesLeadersAndNeighboursAreTheStoresOrderOnEveryTie) {
     const char* const changes[] = {
         "",
         "UPDATE giocatori SET totalepunti=2100, unopunti=700, heartspunti=0 WHERE rowid % 3 = 0",
-        "UPDATE giocatori SET cognome=CASE rowid % 4 WHEN 0 THEN 'ROSSI' WHEN 1 THEN 'rossi' WHEN 2 THEN "
-        "'Rössi' "
+        "UPDATE giocatori SET cognome=CASE rowid % 4 WHEN 0 THEN 'ROSSI' WHEN 1 THEN 'rossi' WHEN 2 THEN 'Rössi' "
         "ELSE 'Rossi' END WHERE rowid % 5 = 0 AND uno > 0",
         "UPDATE giocatori SET heartspunti='molti' WHERE rowid = 7",
         "UPDATE giocatori SET brisolopunti=NULL WHERE rowid = 9",

@@ -68,14 +68,13 @@ inline std::string playerMoves(Form1& form) {
 // A round of two tables of one game, dealt from a seeded draw and played by the plain player.
 class SeededRound : public GameTest {
   protected:
+    void SetUp() override {
+        form->openDatabase();
+        form->db().execute("PRAGMA synchronous = OFF");
+    }
     // Seats the round and deals it from the draw `seed` steps on from its start; the first hand is
     // under way.
     void deal(const std::string& game, unsigned long long seed = 7919ULL) {
-        if (!m_storeOpen) {
-            form->openDatabase();
-            form->db().execute("PRAGMA synchronous = OFF");
-            m_storeOpen = true;
-        }
         form->currentGame = game;
         form->currentWeek = 1;
         seatRound(*form, 2);
@@ -93,9 +92,6 @@ class SeededRound : public GameTest {
         }
         return c("Label49").visible;
     }
-
-  private:
-    bool m_storeOpen = false;
 };
 
 } // namespace velmora::test

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace velmora::test {
@@ -45,6 +46,19 @@ TEST_P(TableSounds, EachEventSoundsOnceInPlayOrder) {
     if (GetParam() == "Hearts") {
         EXPECT_EQ(heartsBroken, 1);
         EXPECT_EQ(std::count(heard.begin(), heard.end(), std::string("cuori-rotti")), 1);
+    }
+}
+
+// What the player hears where a happening has two sounds: a +4 is not a +2, his own trick not another's.
+TEST(TableSoundNames, EachHappeningSoundsAsItself) {
+    using Kind = TableEvent::Kind;
+    struct Row { Kind kind; int seat; int count; std::vector<std::string> sounds; };
+    for (const Row& row : std::vector<Row>{{Kind::PenaltyDraw, 1, 2, {"pesca2"}}, {Kind::PenaltyDraw, 3, 4, {"pesca4"}},
+                                           {Kind::TrickTaken, 3, 0, {"presa-tua"}}, {Kind::TrickTaken, 0, 0, {"presa"}},
+                                           {Kind::Deal, -1, 10, {"mescola", "distribuisci"}}}) {
+        TableEvent event;
+        std::tie(event.kind, event.seat, event.count) = std::tie(row.kind, row.seat, row.count);
+        EXPECT_EQ(tableSounds(event), row.sounds) << "kind " << static_cast<int>(row.kind) << ", seat " << row.seat;
     }
 }
 
@@ -87,18 +101,12 @@ TEST_F(TableReading, TheCardUnderTheKeyboardsFrameIsSaidAsTheFrameMoves) {
         const std::string card = spokenCard(cardCodeOfPicture(c("Image11", framed).picture));
         const std::vector<std::string> said = platform.takeAnnouncements();
         // The first press shows the frame; a press that leaves it on the only card says nothing new.
-        if (press == 0 || !said.empty()) EXPECT_EQ(said, std::vector<std::string>{card}) << "press " << press;
+        if (press == 0 || !said.empty()) { EXPECT_EQ(said, std::vector<std::string>{card}) << "press " << press; }
     }
 }
 
 TEST_F(TableReading, WhatHeIsAskedToDoIsSaidAsItComesUp) {
-    form->openDatabase();
-    form->currentGame = "Hearts";
-    form->currentWeek = 1;
-    seatRound(*form, 2);
-    form->gameTable()->setUp();
-    platform.takeAnnouncements();
-    click("Label42");
+    deal("Hearts");
     ASSERT_TRUE(c("Label85").visible) << "no pass to make";
     const std::vector<std::string> said = platform.takeAnnouncements();
     EXPECT_EQ(std::count(said.begin(), said.end(), c("Label85").text), 1) << "the pass is never asked aloud";
