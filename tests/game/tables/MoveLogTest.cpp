@@ -101,6 +101,9 @@ TEST(MoveLogWords, TheLinesAPlayerReads) {
         {{.kind = Kind::HeartsBroken}, "Hearts", "Cuori rotti"},
         {{.kind = Kind::CardLaid, .seat = 3, .card = "8cuori"}, "Hearts", "Giochi l'8 di cuori"},
         {{.kind = Kind::CardLaid, .seat = 2, .card = "piu2verde"}, "Uno", ""},
+        {{.kind = Kind::CardLaid, .seat = 0, .card = "piu4", .colour = "blu"}, "Uno", ""},
+        {{.kind = Kind::PenaltyDraw, .seat = 1, .other = 0, .card = "piu4", .count = 4, .colour = "blu"}, "Uno",
+         "Koch gioca +4 e sceglie blu: Tavárez pesca 4"},
         {{.kind = Kind::TrickTaken, .seat = 3, .card = "14quadri", .count = 41}, "Brisolo",
          "Prendi la manche con l'Asso di quadri (41 punti)"},
     };
