@@ -85,7 +85,8 @@ std::string tableEventLine(const TableEvent& event, const std::string& game,
         const bool fromHuman = event.other == kHuman;
         const std::string culprit =
             event.other >= 0 && event.other < 4 ? surnames[static_cast<size_t>(event.other)] : "";
-        std::string line = (fromHuman ? "Giochi " : culprit + " gioca ") + cardWords(split(event.card).first);
+        // A +2 keeps its colour, which is the colour in force from now on; a +4 says the chosen one.
+        std::string line = (fromHuman ? "Giochi " : culprit + " gioca ") + card;
         if (!event.colour.empty()) line += (fromHuman ? " e scegli " : " e sceglie ") + event.colour;
         return line + ": " + says("pesca ", "peschi ") + std::to_string(event.count);
     }

@@ -96,7 +96,7 @@ TEST(MoveLogWords, TheLinesAPlayerReads) {
     };
     const std::vector<Row> rows = {
         {{.kind = Kind::PenaltyDraw, .seat = 3, .other = 1, .card = "piu2rosso", .count = 2}, "Uno",
-         "Tavárez gioca +2: peschi 2"},
+         "Tavárez gioca +2 rosso: peschi 2"},
         {{.kind = Kind::TrickTaken, .seat = 0, .card = "13picche"}, "Hearts", "Koch prende la mano con il Re di picche"},
         {{.kind = Kind::HeartsBroken}, "Hearts", "Cuori rotti"},
         {{.kind = Kind::CardLaid, .seat = 3, .card = "8cuori"}, "Hearts", "Giochi l'8 di cuori"},
